@@ -1,0 +1,65 @@
+#pragma once
+
+#include "XFlippedView.h"
+#include "XScreenMapping.h"
+#include "geometry/XGraphic.h"
+
+#include <memory>
+#include <mutex>
+
+class XPlatform;
+
+// The content of the overlay window: the grid the user fits to the betting table, its
+// mouse editing, and the mapping of a cell to the point on the screen where it is clicked.
+class XGridWindowMainView : public XFlippedView
+{
+    Q_OBJECT
+public:
+    XGridWindowMainView(XPlatform& platform, const QRect& frame, QWidget* parent = nullptr);
+
+    XGraphic& graphic() { return m_graphic; }
+    const XGraphic& graphic() const { return m_graphic; }
+    unsigned handlePosition() const { return m_handlePosition; }
+    const XGraphicHandlePosition& grapPosition() const { return m_grapPosition; }
+    QPointF preMouseDraggedPoint() const { return m_preMouseDraggedPoint; }
+
+    XGraphicRectStruct resetGraphicRect() const;
+    void resetGraphic();
+    // Redraw after the grid or the window state changed; also re-shapes the window.
+    void setNeedsDisplay();
+
+    // Any thread. On the view's own thread the answer comes from the live window and
+    // grid (and is published); other threads get what was last published.
+    QPointF screenCenterPointForIndex(std::size_t index);
+    // Main thread: publish the current mapping for playback threads.
+    void refreshScreenMapping();
+
+    // Shape the window to what the view paints, so that the table underneath stays
+    // visible without a compositor. Only for a view that is its own window.
+    void setShapedToPaint(bool shaped);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void setupView();
+    void paintContent(QPainter& painter, XGraphic& graphic, bool acceptsMouse) const;
+    std::shared_ptr<const XScreenMapping> currentScreenMapping();
+    void updateShape();
+
+    XPlatform& m_platform;
+    XGraphic m_graphic;
+    unsigned m_handlePosition = XHandleNone;
+    XGraphicHandlePosition m_grapPosition{0, -1, {}};
+    QPointF m_preMouseDraggedPoint;
+    bool m_shapedToPaint = false;
+
+    mutable std::mutex m_mappingMutex;
+    std::shared_ptr<const XScreenMapping> m_publishedMapping;
+};

@@ -1,0 +1,30 @@
+#include "XQtPlatform.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+std::vector<XScreenInfo> XQtPlatform::screens() const
+{
+    std::vector<XScreenInfo> result;
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (primary)
+        result.push_back({QRectF(primary->geometry()), primary->devicePixelRatio()});
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen != primary)
+            result.push_back({QRectF(screen->geometry()), screen->devicePixelRatio()});
+    }
+    return result;
+}
+
+QRectF XQtPlatform::windowFrame(const QWidget& widget) const
+{
+    return {QPointF(widget.mapToGlobal(QPoint(0, 0))), QSizeF(widget.size())};
+}
+
+bool XQtPlatform::windowAcceptsMouse(const QWidget& widget) const
+{
+    const QWidget* window = widget.window();
+    return !window->windowFlags().testFlag(Qt::WindowTransparentForInput) &&
+           !window->testAttribute(Qt::WA_TransparentForMouseEvents);
+}

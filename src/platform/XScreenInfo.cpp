@@ -1,0 +1,33 @@
+#include "XScreenInfo.h"
+
+#include <cmath>
+#include <limits>
+
+namespace {
+double distanceToRect(QPointF p, const QRectF& r)
+{
+    const double dx = std::max({r.left() - p.x(), 0.0, p.x() - (r.left() + r.width())});
+    const double dy = std::max({r.top() - p.y(), 0.0, p.y() - (r.top() + r.height())});
+    return std::hypot(dx, dy);
+}
+} // namespace
+
+QPointF XLogicalToDevicePoint(QPointF logical, const std::vector<XScreenInfo>& screens)
+{
+    const XScreenInfo* best = nullptr;
+    double bestDistance = std::numeric_limits<double>::infinity();
+    for (const XScreenInfo& screen : screens) {
+        const QRectF& g = screen.geometry;
+        const bool inside = logical.x() >= g.left() && logical.x() < g.left() + g.width() &&
+                            logical.y() >= g.top() && logical.y() < g.top() + g.height();
+        const double distance = inside ? -1 : distanceToRect(logical, g);
+        if (distance < bestDistance) {
+            best = &screen;
+            bestDistance = distance;
+        }
+    }
+    if (!best)
+        return logical;
+    const QPointF origin = best->geometry.topLeft();
+    return origin + (logical - origin) * best->devicePixelRatio;
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QPointF>
+#include <QRectF>
+
+#include <vector>
+
+// One monitor as Qt describes it: the geometry is logical, but its origin is the
+// unscaled device origin of the monitor.
+struct XScreenInfo
+{
+    QRectF geometry;
+    double devicePixelRatio = 1.0;
+};
+
+// The device-pixel point (what XTest takes) for a global logical point, scaled about
+// the origin of the monitor that holds it; a point off every monitor uses the nearest.
+// Not rounded: round once, when posting.
+QPointF XLogicalToDevicePoint(QPointF logical, const std::vector<XScreenInfo>& screens);
