@@ -1,0 +1,185 @@
+#include "GeometryExpectations.h"
+
+namespace {
+// The grid most examples use: (10, 10, 130, 30), rows and columns 10 apart.
+XGraphic smallGrid()
+{
+    return rouletteGraphic(XMakeGraphicRect(QRectF(10, 10, 130, 30)));
+}
+
+XGraphicHandlePosition grab(const XGraphic& g, QPointF at)
+{
+    const XGraphicHandlePosition handle = g.handleGapPositionAtPoint(at);
+    EXPECT_GE(handle.gapNumber, 0) << "no gap handle at (" << at.x() << ", " << at.y() << ")";
+    return handle;
+}
+
+void redraw(XGraphic& g)
+{
+    g.calculateRowLinearEquations();
+    g.calculateColumnLinearEquations();
+}
+} // namespace
+
+TEST(XGraphicHandles, GapHandlesSitWhereInnerLinesMeetTheEdges)
+{
+    const XGraphic g = smallGrid();
+    const auto handles = g.handleGaps();
+    ASSERT_EQ(handles.size(), 28u);
+    EXPECT_EQ(handles[0].positon, XHandleLeft);
+    EXPECT_EQ(handles[0].gapNumber, 1);
+    expectNear(handles[0].handlePoint, {10, 20});
+    EXPECT_EQ(handles[1].positon, XHandleRight);
+    expectNear(handles[1].handlePoint, {140, 20});
+    EXPECT_EQ(handles[4].positon, XHandleTop);
+    EXPECT_EQ(handles[4].gapNumber, 1);
+    expectNear(handles[4].handlePoint, {20, 10});
+    EXPECT_EQ(handles[5].positon, XHandleBottom);
+    expectNear(handles[5].handlePoint, {20, 40});
+    EXPECT_TRUE(XGraphic().handleGaps().empty()); // no lines yet
+}
+
+TEST(XGraphicHandles, HitTestsUseHalfOpenBoxesAndFixedPriorities)
+{
+    const XGraphic g = smallGrid();
+    // Top-left corner box is [5, 15) × [5, 15).
+    EXPECT_EQ(g.handlePositionAtPoint({5, 5}), XHandleTop);
+    EXPECT_EQ(g.handlePositionAtPoint({14.999, 14.999}), XHandleTop);
+    EXPECT_EQ(g.handlePositionAtPoint({15, 12}), XHandleBody);
+    EXPECT_EQ(g.handlePositionAtPoint({4.999, 12}), XHandleNone);
+    EXPECT_EQ(g.handlePositionAtPoint({140, 40}), XHandleBottom);
+    EXPECT_EQ(g.handlePositionAtPoint({139, 11}), XHandleRight);
+    EXPECT_EQ(g.handlePositionAtPoint({10, 25}), XHandleZeroZone);
+    EXPECT_EQ(g.handlePositionAtPoint({200, 200}), XHandleNone);
+    // The body is the bounding box, not the quadrilateral itself.
+    XGraphic slanted = rouletteGraphic({{100, 0}, {0, 100}, {100, 200}, {200, 100}});
+    EXPECT_EQ(slanted.handlePositionAtPoint({20, 20}), XHandleBody);
+
+    // Corners closer than a handle: the lower position number wins.
+    XGraphic crowded = rouletteGraphic({{10, 10}, {10, 14}, {140, 14}, {140, 10}});
+    EXPECT_EQ(crowded.handlePositionAtPoint({10, 13}), XHandleTop);
+    EXPECT_EQ(crowded.handlePositionAtPoint({10, 17}), XHandleLeft);
+
+    // Gap boxes are half-open too, and tested in list order.
+    EXPECT_EQ(g.handleGapPositionAtPoint({15, 10}).gapNumber, 1);
+    EXPECT_EQ(g.handleGapPositionAtPoint({25, 10}).gapNumber, 2);
+    EXPECT_EQ(g.handleGapPositionAtPoint({12, 12}).gapNumber, -1);
+    // The zero-zone handle at (10, 25) is covered by the left gap handles of rows 1 and 2.
+    EXPECT_EQ(g.handleGapPositionAtPoint({10, 25}).positon, XHandleLeft);
+    EXPECT_EQ(g.handleGapPositionAtPoint({10, 25}).gapNumber, 2);
+}
+
+TEST(XGraphicEditing, GapDragsOnTheUprightGrid)
+{
+    XGraphic g = smallGrid();
+    g.setGapHandlePoint({23, 0}, grab(g, {20, 10}));
+    EXPECT_DOUBLE_EQ(g.topGaps()[1], 3);
+    redraw(g);
+    expectNear(g.columnLines()[1]->crossPointWithLinearEquation(*g.rowLines()[0]), {23, 10});
+
+    g.setGapHandlePoint({40, 25}, grab(g, {10, 20}));
+    EXPECT_DOUBLE_EQ(g.leftGaps()[1], 5);
+    redraw(g);
+    // The upright row construction subtracts the gap: the left end is drawn at y 15.
+    expectNear(g.rowLines()[1]->crossPointWithLinearEquation(*g.columnLines()[0]), {10, 15});
+
+    // During a drag the gap is measured from the grab point, not from the moved line.
+    XGraphic h = smallGrid();
+    const XGraphicHandlePosition bottom = grab(h, {30, 40});
+    h.setGapHandlePoint({32, 45}, bottom);
+    redraw(h);
+    h.setGapHandlePoint({27, 50}, bottom);
+    EXPECT_DOUBLE_EQ(h.bottomGaps()[2], -3);
+    // Outer entries are never touched; a missing handle changes nothing.
+    h.setGapHandlePoint({0, 0}, XGraphicHandlePosition{XHandleTop, -1, {}});
+    EXPECT_EQ(h.topGaps()[0], 0);
+    EXPECT_EQ(h.topGaps(), XGapArray(14, 0.0));
+}
+
+TEST(XGraphicEditing, GapDragsOnAGeneralGridFollowTheMouseAlongTheEdge)
+{
+    // Both side edges lean; a drag along an edge moves that end of the line with it.
+    XGraphic g = rouletteGraphic({{100, 100}, {90, 400}, {700, 420}, {690, 90}});
+    const XGraphicHandlePosition left = grab(g, g.handleGaps()[0].handlePoint);
+    const QPointF target = left.handlePoint + QPointF(-1, 30); // roughly down the edge
+    g.setGapHandlePoint(target, left);
+    EXPECT_LT(g.leftGaps()[1], 0);
+    const QPointF projected = g.columnLines()[0]->nearestPointAtPoint(target);
+    redraw(g);
+    expectNear(g.rowLines()[1]->crossPointWithLinearEquation(*g.columnLines()[0]), projected, 1e-4);
+
+    const XGraphicHandlePosition top = g.handleGaps()[4];
+    ASSERT_EQ(top.positon, XHandleTop);
+    const QPointF right = top.handlePoint + QPointF(12, 5);
+    g.setGapHandlePoint(right, top);
+    EXPECT_GT(g.topGaps()[1], 0);
+    const QPointF topProjected = g.rowLines()[0]->nearestPointAtPoint(right);
+    redraw(g);
+    expectNear(g.columnLines()[1]->crossPointWithLinearEquation(*g.rowLines()[0]), topProjected, 1e-4);
+}
+
+TEST(XGraphicEditing, CornersAndBodyMove)
+{
+    XGraphic g = smallGrid();
+    g.setLeftGaps({0, 1, 2, 0});
+    g.setZeroZoneWidth(3);
+    g.setPoint({0, 50}, XHandleLeft);
+    expectNear(g.graphicRect().leftPoint, {0, 50});
+    expectNear(g.graphicRect().topPoint, {10, 10});
+    g.moveXBy(5, -3);
+    expectNear(g.graphicRect().topPoint, {15, 7});
+    expectNear(g.graphicRect().leftPoint, {5, 47});
+    expectNear(g.graphicRect().bottomPoint, {145, 37});
+    expectNear(g.graphicRect().rightPoint, {145, 7});
+    EXPECT_EQ(g.leftGaps(), (XGapArray{0, 1, 2, 0}));
+    EXPECT_EQ(g.zeroZoneWidth(), 3);
+    g.setPoint({1, 1}, XHandleBody);
+    g.setPoint({1, 1}, XHandleNone);
+    expectNear(g.graphicRect().topPoint, {15, 7});
+}
+
+TEST(XGraphicEditing, ZeroZoneEdgeOnAVerticalLeftEdgeKeepsTheNumberColumns)
+{
+    XGraphic g = smallGrid();
+    g.setPoint({4, 25}, XHandleZeroZone);
+    EXPECT_DOUBLE_EQ(g.zeroZoneWidth(), 6);
+    expectNear(g.graphicRect().topPoint, {4, 10});
+    expectNear(g.graphicRect().leftPoint, {4, 40});
+    redraw(g);
+    for (std::size_t j = 1; j <= 13; ++j) {
+        const auto& line = *g.columnLines()[j];
+        EXPECT_NEAR(-line.c / line.a, 10 + 10.0 * static_cast<double>(j), 1e-9) << j;
+    }
+}
+
+TEST(XGraphicEditing, ZeroZoneEdgeOnASlantedLeftEdgeMovesItParallel)
+{
+    // Left edge leaning, top and bottom edges sloping: the edge moves to the point,
+    // parallel to itself, its ends sliding along the top and bottom edges.
+    XGraphic g = rouletteGraphic({{100, 100}, {90, 400}, {700, 420}, {690, 90}});
+    const XLinearEquation edge = *g.columnLines()[0];
+    const XLinearEquation top = *g.rowLines()[0];
+    const XLinearEquation bottom = *g.rowLines()[3];
+    const QPointF p(80, 250);
+    g.setPoint(p, XHandleZeroZone);
+    // Moving left widens the zero zone by the distance between the two parallels.
+    const double distance = std::abs(edge.a * p.x() + edge.b * p.y() + edge.c) / std::hypot(edge.a, edge.b);
+    EXPECT_NEAR(g.zeroZoneWidth(), distance, 1e-9);
+    const XGraphicRectStruct r = g.graphicRect();
+    EXPECT_NEAR(r.topPoint.y(), lineYAt(top, r.topPoint.x()), 1e-9);
+    EXPECT_NEAR(r.leftPoint.y(), lineYAt(bottom, r.leftPoint.x()), 1e-9);
+    EXPECT_NEAR((r.topPoint.y() - r.leftPoint.y()) / (r.topPoint.x() - r.leftPoint.x()), edge.a, 1e-9);
+    EXPECT_NEAR(lineYAt(*XLinearEquation::linerEquationWithPointA(r.topPoint, r.leftPoint), p.x()), p.y(), 1e-9);
+}
+
+TEST(XGraphicEditing, ZeroZoneEdgeWithAFlatTopNudgesTheCornerOffTheHorizontal)
+{
+    XGraphic g = rouletteGraphic({{100, 100}, {90, 400}, {700, 400}, {700, 100}});
+    g.setPoint({85, 250}, XHandleZeroZone);
+    // Both outer rows were flat: the corners were lowered by half a point before the
+    // edge was moved, so the zero zone is no longer an exact parallel strip of the old edge.
+    EXPECT_GT(g.zeroZoneWidth(), 0);
+    EXPECT_NEAR(g.graphicRect().topPoint.y(), 100.5, 0.05);
+    EXPECT_NEAR(g.graphicRect().leftPoint.y(), 400.5, 0.05);
+    EXPECT_LT(g.graphicRect().topPoint.x(), 100);
+}

@@ -1,0 +1,142 @@
+#include "GeometryExpectations.h"
+
+namespace {
+XGraphic uprightGrid(double zeroZoneWidth = 0)
+{
+    XGraphic g = XGraphic::graphicWithGraphicRect(XMakeGraphicRect(QRectF(0, 0, 130, 30)));
+    g.setRowCount(3);
+    g.setColumnCount(13);
+    g.setZeroZoneWidth(zeroZoneWidth);
+    g.calculateRowLinearEquations();
+    g.calculateColumnLinearEquations();
+    return g;
+}
+
+double verticalLineX(const std::optional<XLinearEquation>& line)
+{
+    EXPECT_TRUE(line && line->b == 0);
+    return line ? -line->c / line->a : 0;
+}
+} // namespace
+
+TEST(XGraphic, UprightGridCellsFollowTheRouletteLayout)
+{
+    XGraphic g = uprightGrid();
+    EXPECT_EQ(g.graphicCount(), 37u);
+    expectRect(g.maxRectForIndex(0), 0, 0, 10, 30);
+    expectRect(g.maxRectForIndex(1), 10, 20, 10, 10);
+    expectRect(g.maxRectForIndex(2), 10, 10, 10, 10);
+    expectRect(g.maxRectForIndex(3), 10, 0, 10, 10);
+    expectRect(g.maxRectForIndex(34), 120, 20, 10, 10);
+    expectRect(g.maxRectForIndex(36), 120, 0, 10, 10);
+    EXPECT_TRUE(XIsZeroGraphicRect(g.graphicRectForIndex(37)));
+    expectRect(g.maxRectForIndex(37), 0, 0, 0, 0);
+}
+
+TEST(XGraphic, ZeroZoneWidensTheFirstColumnOnly)
+{
+    XGraphic g = uprightGrid(13);
+    const std::vector<double> expected{0, 22, 31, 40, 49, 58, 67, 76, 85, 94, 103, 112, 121, 130};
+    ASSERT_EQ(g.columnLines().size(), expected.size());
+    for (std::size_t j = 0; j < expected.size(); ++j)
+        EXPECT_NEAR(verticalLineX(g.columnLines()[j]), expected[j], 1e-9) << "column line " << j;
+    expectRect(g.maxRectForIndex(0), 0, 0, 22, 30);
+}
+
+TEST(XGraphic, CountsResetTheirGapsAndTinyGridsHaveNoCells)
+{
+    XGraphic g;
+    EXPECT_EQ(g.graphicCount(), 0u); // 1 × 1 holds no cell (and must not wrap around)
+    EXPECT_TRUE(g.leftGaps().empty());
+    g.setRowCount(3);
+    EXPECT_EQ(g.leftGaps(), XGapArray(4, 0.0));
+    EXPECT_EQ(g.rightGaps(), XGapArray(4, 0.0));
+    g.setLeftGaps({0, 2, 3, 0});
+    g.setRowCount(1);
+    EXPECT_EQ(g.leftGaps(), (XGapArray{0, 2, 3, 0}));
+    g.setColumnCount(13);
+    g.setTopGaps(XGapArray(14, 4.0));
+    g.setColumnCount(13);
+    EXPECT_EQ(g.topGaps(), XGapArray(14, 0.0));
+    EXPECT_EQ(g.bottomGaps(), XGapArray(14, 0.0));
+}
+
+TEST(XGraphic, LookupsUseTheLinesAsLastComputed)
+{
+    XGraphic g = XGraphic::graphicWithGraphicRect(XMakeGraphicRect(QRectF(0, 0, 130, 30)));
+    g.setRowCount(3);
+    g.setColumnCount(13);
+    expectRect(g.maxRectForIndex(1), 10, 20, 10, 10); // first lookup computes the lines
+    g.moveXBy(100, 0);
+    expectRect(g.maxRectForIndex(1), 10, 20, 10, 10);
+    g.calculateRowLinearEquations();
+    g.calculateColumnLinearEquations();
+    expectRect(g.maxRectForIndex(1), 110, 20, 10, 10);
+}
+
+TEST(XGraphic, LeaningLeftEdgeIsDividedDownwardFromTheTopCorner)
+{
+    // The right corner sits higher so that the general construction is taken.
+    XGraphic g = rouletteGraphic({{100, 100}, {90, 400}, {600, 400}, {600, 90}});
+    const auto& column0 = *g.columnLines()[0];
+    const std::vector<QPointF> expected{{100, 100}, {290.0 / 3, 200}, {280.0 / 3, 300}, {90, 400}};
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        expectNear(g.rowLines()[i]->crossPointWithLinearEquation(column0), expected[i]);
+}
+
+TEST(XGraphic, VerticalSidesWithSlopingTopAndBottomTakeTheGeneralRows)
+{
+    XGraphic g = rouletteGraphic({{0, 0}, {0, 30}, {130, 40}, {130, 10}});
+    for (std::size_t i = 0; i <= 3; ++i) {
+        const auto& row = *g.rowLines()[i];
+        EXPECT_NEAR(row.a, 1.0 / 13, 1e-12);
+        EXPECT_NEAR(lineYAt(row, 0), 10.0 * static_cast<double>(i), 1e-9);
+    }
+    for (std::size_t j = 0; j <= 13; ++j)
+        EXPECT_NEAR(verticalLineX(g.columnLines()[j]), 10.0 * static_cast<double>(j), 1e-9);
+    const XGraphicRectStruct cell = g.graphicRectForIndex(1);
+    expectNear(cell.topPoint, {10, 20 + 10.0 / 13});
+    expectNear(cell.leftPoint, {10, 30 + 10.0 / 13});
+    expectNear(cell.bottomPoint, {20, 30 + 20.0 / 13});
+    expectNear(cell.rightPoint, {20, 20 + 20.0 / 13});
+}
+
+TEST(XGraphic, GapsAreUsedAtSinglePrecision)
+{
+    XGraphic g = XGraphic::graphicWithGraphicRect(XMakeGraphicRect(QRectF(0, 0, 130, 30)));
+    g.setRowCount(3);
+    g.setColumnCount(13);
+    XGapArray top(14, 0.0);
+    top[1] = 0.1;
+    g.setTopGaps(top);
+    g.calculateColumnLinearEquations();
+    EXPECT_EQ(verticalLineX(g.columnLines()[0]), 0);
+    // The top end moves by 0.1 rounded to float; the bottom end stays at x 10.
+    const QPointF topEnd = g.columnLines()[1]->crossPointWithLinearEquation({0, -1, 0});
+    EXPECT_NEAR(topEnd.x(), 10 + static_cast<double>(0.1f), 1e-12);
+    EXPECT_GT(std::abs(topEnd.x() - (10 + 0.1)), 1e-9);
+}
+
+TEST(XGraphic, DegenerateGridsGiveZeroCellsNotNaN)
+{
+    // All corners on one point: no line can be formed.
+    XGraphic collapsed = rouletteGraphic({{5, 5}, {5, 5}, {5, 5}, {5, 5}});
+    for (std::size_t k = 0; k < 37; ++k)
+        EXPECT_TRUE(XIsZeroGraphicRect(collapsed.graphicRectForIndex(k))) << k;
+    // The left edge collapsed to a point: its direction is undefined.
+    XGraphic pinched = rouletteGraphic({{10, 10}, {10, 10}, {140, 40}, {140, 10}});
+    for (std::size_t k = 0; k < 37; ++k) {
+        const QRectF box = pinched.maxRectForIndex(k);
+        EXPECT_TRUE(std::isfinite(box.x()) && std::isfinite(box.y()) && std::isfinite(box.width()) &&
+                    std::isfinite(box.height()))
+            << k;
+    }
+}
+
+TEST(XGraphic, DescriptionListsTheCorners)
+{
+    const XGraphic g = XGraphic::graphicWithGraphicRect(XMakeGraphicRect(QRectF(1, 2, 3, 4)));
+    EXPECT_EQ(g.graphicRectDescription().toStdString(),
+              "top:(1.000000,2.000000)\nleft:(1.000000,6.000000)\nbottom:(4.000000,6.000000)\n"
+              "right:(4.000000,2.000000)\n");
+}

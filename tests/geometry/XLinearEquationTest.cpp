@@ -1,0 +1,90 @@
+#include "GeometryExpectations.h"
+
+#include <cmath>
+#include <limits>
+
+using L = XLinearEquation;
+
+TEST(XLinearEquation, TwoPointsGiveTheNormalFormsAndEqualPointsGiveNoLine)
+{
+    expectLine(L::linerEquationWithPointA({0, 1}, {2, 5}), 2, -1, 1);
+    expectLine(L::linerEquationWithPointA({3, 1}, {3, 7}), -1, 0, 3);
+    EXPECT_FALSE(L::linerEquationWithPointA({4, 4}, {4, 4}));
+    // A point that is not finite defines nothing, so no NaN spreads into the grid.
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_FALSE(L::linerEquationWithPointA({nan, 0}, {1, 1}));
+    EXPECT_FALSE(L::linerEquationWithPointA({0, 0}, {1e-320, 1e300}));
+}
+
+TEST(XLinearEquation, VerticalLinesFromTheTwoConstructorsAreNotParallelByCoefficients)
+{
+    const L vertical = *L::linerEquationWithPointA({3, 1}, {3, 7});
+    const L parallel = vertical.parallelLineAtPoint({5, 0});
+    EXPECT_EQ(parallel.a, 1);
+    EXPECT_EQ(parallel.b, 0);
+    EXPECT_EQ(parallel.c, -5);
+    EXPECT_EQ(parallel.distanceWithParallelLine(vertical), 0);
+    // Same form: the plain difference of c over |a| (x = 5 against x = 2).
+    EXPECT_DOUBLE_EQ(parallel.distanceWithParallelLine(vertical.parallelLineAtPoint({2, 9})), -3);
+}
+
+TEST(XLinearEquation, ShiftMovesAlongXOnly)
+{
+    const L line = *L::linerEquationWithPointA({0, 1}, {2, 5});
+    const L shifted = line.parallelLineMoveDeltaX(1);
+    EXPECT_DOUBLE_EQ(shifted.a, 2);
+    EXPECT_DOUBLE_EQ(shifted.b, -1);
+    EXPECT_DOUBLE_EQ(shifted.c, -1);
+    const L horizontal{0, -1, 4};
+    EXPECT_DOUBLE_EQ(horizontal.parallelLineMoveDeltaX(7).c, 4);
+    const L vertical{-1, 0, 3};
+    const L movedVertical = vertical.parallelLineMoveDeltaX(2);
+    EXPECT_DOUBLE_EQ(-movedVertical.c / movedVertical.a, 5);
+}
+
+TEST(XLinearEquation, CrossingsIncludingParallelAndIdenticalLines)
+{
+    expectNear(L{0, -1, 4}.crossPointWithLinearEquation(L{-1, 0, 3}), {3, 4});
+    expectNear(L{-1, 0, 3}.crossPointWithLinearEquation(L{0, -1, 4}), {3, 4});
+    const L line{2, -1, 1};
+    expectNear(line.crossPointWithLinearEquation(line), {0, 0});
+    expectNear(line.crossPointWithLinearEquation(L{2, -1, 7}), {0, 0});
+    expectNear(L{1, -1, 0}.crossPointWithLinearEquation(L{-1, -1, 4}), {2, 2});
+}
+
+TEST(XLinearEquation, FootOfThePerpendicular)
+{
+    expectNear(L{1, -1, 2}.nearestPointAtPoint({0, 0}), {-1, 1});
+    expectNear(L{-1, 0, 3}.nearestPointAtPoint({9, 4}), {3, 4});
+    expectNear(L{0, -1, 4}.nearestPointAtPoint({9, 1}), {9, 4});
+    expectNear(L{1, -1, 2}.nearestPointAtPoint({1, 3}), {1, 3});
+}
+
+TEST(XLinearEquation, SignedDistanceBetweenParallelLinesFollowsTheSlope)
+{
+    // Rising slope: (c1 - c2) / sqrt(k² + 1); falling slope: negated.
+    EXPECT_DOUBLE_EQ((L{1, -1, 5}.distanceWithParallelLine(L{1, -1, 3})), 2 / std::sqrt(2.0));
+    EXPECT_DOUBLE_EQ((L{-1, -1, 5}.distanceWithParallelLine(L{-1, -1, 3})), -2 / std::sqrt(2.0));
+    EXPECT_EQ((L{1, -1, 5}.distanceWithParallelLine(L{2, -1, 3})), 0);
+}
+
+TEST(XLinearEquation, PointDistances)
+{
+    EXPECT_DOUBLE_EQ(L::distanceWithPointA({0, 0}, {3, 4}), 5);
+    EXPECT_DOUBLE_EQ(L::distanceSignedWithPointA({0, 0}, {3, 4}), -5);
+    EXPECT_DOUBLE_EQ(L::distanceSignedWithPointA({3, 4}, {0, 0}), 5);
+    EXPECT_DOUBLE_EQ(L::distanceSignedWithPointA({1, 1}, {1, 4}), -3);
+    EXPECT_DOUBLE_EQ(L::distanceSignedWithPointA({1, 1}, {6, 1}), -5);
+}
+
+TEST(XGraphicRectStruct, CornersAndBoundingBox)
+{
+    const XGraphicRectStruct r = XMakeGraphicRect(QRectF(1, 2, 30, 40));
+    expectNear(r.topPoint, {1, 2});
+    expectNear(r.leftPoint, {1, 42});
+    expectNear(r.bottomPoint, {31, 42});
+    expectNear(r.rightPoint, {31, 2});
+    expectRect(XMaxRectGraphicRect(XZeroGraphicRect()), 0, 0, 0, 0);
+    // Out of the usual order: the left corner lies right of the bottom one.
+    expectRect(XMaxRectGraphicRect({{5, -3}, {40, 20}, {10, 25}, {30, 0}}), 5, -3, 35, 28);
+}
