@@ -1,0 +1,136 @@
+#include "overlay/XGridWindowMainView.h"
+#include "platform/XFakePlatform.h"
+
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+namespace {
+struct ViewFixture : testing::Test
+{
+    XFakePlatform platform;
+    XGridWindowMainView view{platform, QRect(0, 0, 1000, 400)};
+
+    void mouse(QEvent::Type type, QPointF at)
+    {
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, at, view.mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(&view, &event);
+    }
+    void drag(QPointF from, std::initializer_list<QPointF> through)
+    {
+        mouse(QEvent::MouseButtonPress, from);
+        for (QPointF p : through)
+            mouse(QEvent::MouseMove, p);
+        mouse(QEvent::MouseButtonRelease, *std::rbegin(through));
+    }
+    XGraphicRectStruct corners() const { return view.graphic().graphicRect(); }
+    QImage rendered() { return view.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+};
+
+void expectPoint(QPointF actual, double x, double y)
+{
+    EXPECT_DOUBLE_EQ(actual.x(), x);
+    EXPECT_DOUBLE_EQ(actual.y(), y);
+}
+} // namespace
+
+TEST_F(ViewFixture, DefaultPlacementAndReset)
+{
+    expectPoint(corners().topPoint, 10, 10);
+    expectPoint(corners().leftPoint, 10, 390);
+    expectPoint(corners().bottomPoint, 810, 390);
+    expectPoint(corners().rightPoint, 810, 10);
+    EXPECT_EQ(view.graphic().rowCount(), 3u);
+    EXPECT_EQ(view.graphic().columnCount(), 13u);
+    EXPECT_EQ(view.graphic().borderColor(), QColor(Qt::red));
+
+    view.graphic().setBorderColor(Qt::green);
+    view.graphic().setZeroZoneWidth(12);
+    view.graphic().setTopGaps(XGapArray(14, 3.0));
+    view.graphic().moveXBy(40, 7);
+    view.resetGraphic();
+    expectPoint(corners().topPoint, 10, 10);
+    EXPECT_EQ(view.graphic().zeroZoneWidth(), 0);
+    EXPECT_EQ(view.graphic().topGaps(), XGapArray(14, 0.0));
+    EXPECT_EQ(view.graphic().borderColor(), QColor(Qt::green));
+}
+
+TEST_F(ViewFixture, DraggingACornerTheBodyOrNothing)
+{
+    drag({12, 388}, {{20, 380}, {30, 370}});
+    expectPoint(corners().leftPoint, 30, 370);
+    EXPECT_EQ(view.handlePosition(), XHandleNone);
+    EXPECT_EQ(view.grapPosition().gapNumber, -1);
+    EXPECT_EQ(view.cursor().shape(), Qt::ArrowCursor);
+
+    // Inside the grid but on no handle: the whole grid moves with the mouse.
+    const XGraphicRectStruct before = corners();
+    mouse(QEvent::MouseButtonPress, {300, 200});
+    EXPECT_EQ(view.handlePosition(), XHandleBody);
+    mouse(QEvent::MouseMove, {303, 199});
+    mouse(QEvent::MouseMove, {305, 197});
+    EXPECT_EQ(view.cursor().shape(), Qt::PointingHandCursor);
+    mouse(QEvent::MouseButtonRelease, {305, 197});
+    expectPoint(corners().topPoint, before.topPoint.x() + 5, before.topPoint.y() - 3);
+    expectPoint(corners().bottomPoint, before.bottomPoint.x() + 5, before.bottomPoint.y() - 3);
+
+    // Outside the grid's box nothing is grabbed and nothing moves.
+    const XGraphicRectStruct still = corners();
+    drag({950, 200}, {{900, 100}, {800, 50}});
+    EXPECT_TRUE(XEqualGraphicRects(corners(), still));
+}
+
+TEST_F(ViewFixture, AGapHandleWinsOverTheCornerUnderIt)
+{
+    // Squeeze the grid so that the first row line's left handle sits in the top corner's box.
+    view.graphic().setGraphicRect(XMakeGraphicRect(QRectF(10, 10, 800, 12)));
+    view.graphic().calculateRowLinearEquations();
+    view.graphic().calculateColumnLinearEquations();
+    mouse(QEvent::MouseButtonPress, {10, 13});
+    EXPECT_EQ(view.grapPosition().positon, XHandleLeft);
+    EXPECT_EQ(view.grapPosition().gapNumber, 1);
+    mouse(QEvent::MouseMove, {10, 16});
+    EXPECT_EQ(view.cursor().shape(), Qt::CrossCursor);
+    mouse(QEvent::MouseButtonRelease, {10, 16});
+    expectPoint(corners().topPoint, 10, 10);
+    EXPECT_DOUBLE_EQ(view.graphic().leftGaps()[1], 2);
+}
+
+TEST_F(ViewFixture, HandlesAndFrameShowOnlyWhileTheWindowAcceptsTheMouse)
+{
+    const auto isRed = [](QRgb c) { return qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60; };
+    const auto isHandleGrey = [](QRgb c) { return qRed(c) > 150 && qRed(c) < 190 && qRed(c) == qBlue(c); };
+    platform.setWindowAcceptsMouse(true);
+    QImage editing = rendered();
+    EXPECT_TRUE(isHandleGrey(editing.pixel(10, 10)));
+    EXPECT_TRUE(isRed(editing.pixel(999, 200))); // the view's frame
+    EXPECT_TRUE(isRed(editing.pixel(530, 10)));  // the top edge
+
+    platform.setWindowAcceptsMouse(false);
+    QImage clickThrough = rendered();
+    EXPECT_FALSE(isHandleGrey(clickThrough.pixel(10, 10)));
+    EXPECT_FALSE(isRed(clickThrough.pixel(999, 200)));
+    EXPECT_TRUE(isRed(clickThrough.pixel(530, 10)));
+}
+
+TEST_F(ViewFixture, AShapedWindowKeepsOnlyWhatItPaints)
+{
+    view.setShapedToPaint(true);
+    platform.setWindowAcceptsMouse(false);
+    view.setNeedsDisplay();
+    const QRegion lines = view.mask();
+    EXPECT_TRUE(lines.contains(QPoint(530, 10)));
+    EXPECT_FALSE(lines.contains(QPoint(530, 30))); // inside a cell the table shows through
+    EXPECT_FALSE(lines.contains(QPoint(999, 200)));
+
+    platform.setWindowAcceptsMouse(true);
+    view.setNeedsDisplay();
+    const QRegion editing = view.mask();
+    EXPECT_TRUE(editing.contains(QPoint(999, 200)));
+    EXPECT_TRUE(editing.contains(QPoint(530, 12))); // lines are easier to grab while editing
+    EXPECT_FALSE(editing.contains(QPoint(530, 30)));
+}
