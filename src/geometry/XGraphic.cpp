@@ -87,8 +87,9 @@ void XGraphic::calculateRowLinearEquations()
         const double step = (B.y() - R.y()) / static_cast<double>(n);
         for (std::size_t i = 0; i <= n; ++i) {
             const double offset = static_cast<double>(i) * step;
-            lines->push_back(XLinearEquation::linerEquationWithPointA(
-                {R.x(), R.y() + offset - gapAt(m_rightGaps, i)}, {T.x(), T.y() + offset - gapAt(m_leftGaps, i)}));
+            lines->push_back(
+                XLinearEquation::linerEquationWithPointA({R.x(), R.y() + offset - gapAt(m_rightGaps, i)},
+                                                         {T.x(), T.y() + offset - gapAt(m_leftGaps, i)}));
         }
     } else {
         const double alpha = std::atan((T.y() - L.y()) / (T.x() - L.x()));
@@ -101,8 +102,9 @@ void XGraphic::calculateRowLinearEquations()
             sR = -sR;
         for (std::size_t i = 0; i <= n; ++i) {
             const double di = static_cast<double>(i);
-            lines->push_back(XLinearEquation::linerEquationWithPointA(
-                along(T, di * sL + gapAt(m_leftGaps, i), alpha), along(R, di * sR + gapAt(m_rightGaps, i), beta)));
+            lines->push_back(
+                XLinearEquation::linerEquationWithPointA(along(T, di * sL + gapAt(m_leftGaps, i), alpha),
+                                                         along(R, di * sR + gapAt(m_rightGaps, i), beta)));
         }
     }
     m_rowLines = std::move(lines);
@@ -120,8 +122,9 @@ void XGraphic::calculateColumnLinearEquations()
         const double step = (B.x() - L.x() - z) / static_cast<double>(m);
         for (std::size_t j = 0; j <= m; ++j) {
             const double offset = static_cast<double>(j) * step;
-            lines->push_back(XLinearEquation::linerEquationWithPointA(
-                {T.x() + offset + gapAt(m_topGaps, j), T.y()}, {L.x() + offset + gapAt(m_bottomGaps, j), L.y()}));
+            lines->push_back(
+                XLinearEquation::linerEquationWithPointA({T.x() + offset + gapAt(m_topGaps, j), T.y()},
+                                                         {L.x() + offset + gapAt(m_bottomGaps, j), L.y()}));
         }
     } else {
         const double gamma = std::atan((R.y() - T.y()) / (R.x() - T.x()));
@@ -130,8 +133,9 @@ void XGraphic::calculateColumnLinearEquations()
         const double sB = (XLinearEquation::distanceWithPointA(B, L) - z) / static_cast<double>(m);
         for (std::size_t j = 0; j <= m; ++j) {
             const double dj = static_cast<double>(j);
-            lines->push_back(XLinearEquation::linerEquationWithPointA(
-                along(T, dj * sT + gapAt(m_topGaps, j), gamma), along(L, dj * sB + gapAt(m_bottomGaps, j), delta)));
+            lines->push_back(
+                XLinearEquation::linerEquationWithPointA(along(T, dj * sT + gapAt(m_topGaps, j), gamma),
+                                                         along(L, dj * sB + gapAt(m_bottomGaps, j), delta)));
         }
     }
     if (z != 0) {
@@ -165,10 +169,9 @@ XGraphicRectStruct XGraphic::graphicRectForIndex(std::size_t k) const
     if (!upper || !lower || !left || !right || m_rowLines->size() != n + 1 ||
         m_columnLines->size() != m_columnCount + 1)
         return XZeroGraphicRect();
-    const XGraphicRectStruct cell{(*upper)->crossPointWithLinearEquation(**left),
-                                  (*lower)->crossPointWithLinearEquation(**left),
-                                  (*lower)->crossPointWithLinearEquation(**right),
-                                  (*upper)->crossPointWithLinearEquation(**right)};
+    const XGraphicRectStruct cell{
+        (*upper)->crossPointWithLinearEquation(**left), (*lower)->crossPointWithLinearEquation(**left),
+        (*lower)->crossPointWithLinearEquation(**right), (*upper)->crossPointWithLinearEquation(**right)};
     if (!isFinite(cell.topPoint) || !isFinite(cell.leftPoint) || !isFinite(cell.bottomPoint) ||
         !isFinite(cell.rightPoint))
         return XZeroGraphicRect();

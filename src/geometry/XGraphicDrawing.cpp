@@ -27,8 +27,9 @@ void XGraphic::drawGraphicWithAttributes(QPainter& painter, const std::vector<XG
     for (std::size_t i = 0; i < count; ++i) {
         const QRectF box = maxRectForIndex(i);
         // Only the first label given for a cell counts.
-        const auto label = std::find_if(labels.begin(), labels.end(),
-                                        [i](const XGraphicLabel& l) { return l.index == static_cast<long>(i); });
+        const auto label = std::find_if(labels.begin(), labels.end(), [i](const XGraphicLabel& l) {
+            return l.index == static_cast<long>(i);
+        });
         if (label == labels.end() || !label->string)
             continue;
         const QSizeF size = metrics.size(Qt::TextSingleLine, *label->string);

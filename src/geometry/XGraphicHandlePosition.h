@@ -4,7 +4,8 @@
 
 // Handle positions of the corners and the body (handlePositionAtPoint), and of the
 // edges that gap handles sit on (XGraphicHandlePosition::positon).
-enum XHandlePosition : unsigned {
+enum XHandlePosition : unsigned
+{
     XHandleTop = 0,      // corner topPoint / top edge
     XHandleLeft = 1,     // corner leftPoint / left edge
     XHandleZeroZone = 2, // the zero-zone edge, midway down the left edge

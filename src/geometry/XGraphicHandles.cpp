@@ -4,7 +4,8 @@
 
 bool XPointInRect(QPointF p, const QRectF& r)
 {
-    return p.x() >= r.left() && p.x() < r.left() + r.width() && p.y() >= r.top() && p.y() < r.top() + r.height();
+    return p.x() >= r.left() && p.x() < r.left() + r.width() && p.y() >= r.top() &&
+           p.y() < r.top() + r.height();
 }
 
 QPointF XGraphic::handlePointWithHandlePosition(unsigned position) const
@@ -56,7 +57,8 @@ std::vector<XGraphicHandlePosition> XGraphic::handleGaps() const
     const auto add = [&handles](const XLineArray& lines, std::size_t i, const XLineArray& edges,
                                 std::size_t edge, unsigned positon) {
         if (i < lines.size() && lines[i] && edges[edge]) {
-            handles.push_back({positon, static_cast<long>(i), lines[i]->crossPointWithLinearEquation(*edges[edge])});
+            handles.push_back(
+                {positon, static_cast<long>(i), lines[i]->crossPointWithLinearEquation(*edges[edge])});
         }
     };
     for (std::size_t i = 1; i < m_rowCount; ++i) {

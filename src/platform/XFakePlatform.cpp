@@ -2,9 +2,7 @@
 
 #include <QWidget>
 
-XFakePlatform::XFakePlatform() : m_screens{{QRectF(0, 0, 1920, 1080), 1.0}}
-{
-}
+XFakePlatform::XFakePlatform() : m_screens{{QRectF(0, 0, 1920, 1080), 1.0}} {}
 
 QRectF XFakePlatform::windowFrame(const QWidget& widget) const
 {

@@ -24,6 +24,6 @@ void XLog(const char* format, ...)
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H:%M:%S", &local);
     // One fprintf per line keeps lines from different threads whole.
-    std::fprintf(stderr, "%s.%06ld tableclick[%d] %s\n", stamp, static_cast<long>(micros), static_cast<int>(getpid()),
-                 message);
+    std::fprintf(stderr, "%s.%06ld tableclick[%d] %s\n", stamp, static_cast<long>(micros),
+                 static_cast<int>(getpid()), message);
 }

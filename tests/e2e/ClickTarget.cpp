@@ -64,7 +64,8 @@ protected:
         for (int column = 1; column <= 12; ++column)
             for (int row = 0; row < 3; ++row) {
                 const int n = 3 * column - row;
-                cell(QRectF(column * w, row * h, w, h), isRedNumber(n) ? QColor(200, 20, 30) : QColor(25, 25, 25), n);
+                cell(QRectF(column * w, row * h, w, h),
+                     isRedNumber(n) ? QColor(200, 20, 30) : QColor(25, 25, 25), n);
             }
     }
     void mousePressEvent(QMouseEvent* e) override { log("press", e); }
@@ -77,8 +78,8 @@ private:
                                 std::chrono::steady_clock::now().time_since_epoch())
                                 .count();
         const int button = e->button() == Qt::LeftButton ? 1 : e->button() == Qt::MiddleButton ? 2 : 3;
-        std::fprintf(m_log, "%lld %s %.1f %.1f %d %d\n", static_cast<long long>(micros), what, e->globalPosition().x(),
-                     e->globalPosition().y(), button, cellAt(e->position()));
+        std::fprintf(m_log, "%lld %s %.1f %.1f %d %d\n", static_cast<long long>(micros), what,
+                     e->globalPosition().x(), e->globalPosition().y(), button, cellAt(e->position()));
         std::fflush(m_log);
     }
 
@@ -93,7 +94,8 @@ int main(int argc, char** argv)
     parser.addHelpOption();
     parser.addOption({QStringLiteral("area"), QStringLiteral("Window area X,Y,W,H."), QStringLiteral("rect"),
                       QStringLiteral("100,100,1040,300")});
-    parser.addOption({QStringLiteral("log"), QStringLiteral("Where to log the clicks."), QStringLiteral("file")});
+    parser.addOption(
+        {QStringLiteral("log"), QStringLiteral("Where to log the clicks."), QStringLiteral("file")});
     parser.process(app);
 
     const QStringList g = parser.value(QStringLiteral("area")).split(QLatin1Char(','));

@@ -21,7 +21,8 @@ bool DesktopSession::hasDisplay()
     return !qEnvironmentVariableIsEmpty("DISPLAY");
 }
 
-QProcess& DesktopSession::start(const QString& program, const QStringList& arguments, const QStringList& environment)
+QProcess& DesktopSession::start(const QString& program, const QStringList& arguments,
+                                const QStringList& environment)
 {
     auto process = std::make_unique<QProcess>();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -54,9 +55,9 @@ std::optional<QRect> DesktopSession::windowArea(const QString& titlePattern, int
     std::optional<QRect> area;
     waitFor(
         [&] {
-            const QString ids = run(QStringLiteral("xdotool"),
-                                    {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                                     titlePattern});
+            const QString ids =
+                run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                                QStringLiteral("--name"), titlePattern});
             const QString id = ids.section(QLatin1Char('\n'), 0, 0).trimmed();
             if (id.isEmpty())
                 return false;
@@ -64,10 +65,12 @@ std::optional<QRect> DesktopSession::windowArea(const QString& titlePattern, int
             const QString info = run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), id});
             const auto field = [&info](const QString& name) {
                 const int at = info.indexOf(name);
-                return at < 0 ? 0 : info.mid(at + name.size()).section(QLatin1Char('\n'), 0, 0).trimmed().toInt();
+                return at < 0 ? 0
+                              : info.mid(at + name.size()).section(QLatin1Char('\n'), 0, 0).trimmed().toInt();
             };
-            area = QRect(field(QStringLiteral("Absolute upper-left X:")), field(QStringLiteral("Absolute upper-left Y:")),
-                         field(QStringLiteral("Width:")), field(QStringLiteral("Height:")));
+            area = QRect(field(QStringLiteral("Absolute upper-left X:")),
+                         field(QStringLiteral("Absolute upper-left Y:")), field(QStringLiteral("Width:")),
+                         field(QStringLiteral("Height:")));
             return area->width() > 0;
         },
         timeoutMs);
@@ -77,7 +80,8 @@ std::optional<QRect> DesktopSession::windowArea(const QString& titlePattern, int
 QImage DesktopSession::screenshot()
 {
     QProcess process;
-    process.start(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("png:-")});
+    process.start(QStringLiteral("import"),
+                  {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("png:-")});
     process.waitForFinished(15000);
     return QImage::fromData(process.readAllStandardOutput(), "PNG").convertToFormat(QImage::Format_RGB32);
 }

@@ -21,7 +21,8 @@ public:
 
     // Starts a program on the display, without the test's own Qt platform settings;
     // `environment` adds NAME=VALUE entries. The session stops it at the end.
-    QProcess& start(const QString& program, const QStringList& arguments, const QStringList& environment = {});
+    QProcess& start(const QString& program, const QStringList& arguments,
+                    const QStringList& environment = {});
     // Runs a command to its end and returns what it printed.
     static QString run(const QString& program, const QStringList& arguments);
     static void xdotool(const QStringList& arguments);

@@ -34,8 +34,9 @@ TEST(GridWindowE2e, TableShowsThroughAndACornerFollowsTheMouse)
     const QPoint origin = grid->topLeft();
 
     // The grid's top-left corner handle is drawn at (10, 10) of the window's area.
-    ASSERT_TRUE(DesktopSession::waitFor([&] { return isHandleGrey(DesktopSession::screenshot().pixel(origin + QPoint(10, 10))); }))
-        << "no handle at the grid's corner";
+    ASSERT_TRUE(DesktopSession::waitFor([&] {
+        return isHandleGrey(DesktopSession::screenshot().pixel(origin + QPoint(10, 10)));
+    })) << "no handle at the grid's corner";
     // Inside a cell the window is cut away: what was on the screen before still shows.
     const QPoint insideCell = origin + QPoint(grid->width() * 4 / 10, grid->height() / 5);
     const QImage over = DesktopSession::screenshot();
@@ -44,6 +45,7 @@ TEST(GridWindowE2e, TableShowsThroughAndACornerFollowsTheMouse)
     DesktopSession::drag(origin + QPoint(10, 10), origin + QPoint(60, 40));
     EXPECT_TRUE(DesktopSession::waitFor([&] {
         const QImage now = DesktopSession::screenshot();
-        return isHandleGrey(now.pixel(origin + QPoint(60, 40))) && !isHandleGrey(now.pixel(origin + QPoint(10, 10)));
+        return isHandleGrey(now.pixel(origin + QPoint(60, 40))) &&
+               !isHandleGrey(now.pixel(origin + QPoint(10, 10)));
     })) << "the corner handle did not follow the drag";
 }

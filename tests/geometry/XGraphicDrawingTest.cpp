@@ -44,10 +44,10 @@ TEST(XGraphicDrawing, OutlinesEveryCellAndNothingInside)
 {
     Canvas canvas;
     canvas.draw();
-    EXPECT_TRUE(isRed(canvas.at(20, 80)));  // left edge
-    EXPECT_TRUE(isRed(canvas.at(60, 80)));  // column line 1
-    EXPECT_TRUE(isRed(canvas.at(100, 60))); // row line 1
-    EXPECT_TRUE(isRed(canvas.at(539, 30))); // right edge
+    EXPECT_TRUE(isRed(canvas.at(20, 80)));   // left edge
+    EXPECT_TRUE(isRed(canvas.at(60, 80)));   // column line 1
+    EXPECT_TRUE(isRed(canvas.at(100, 60)));  // row line 1
+    EXPECT_TRUE(isRed(canvas.at(539, 30)));  // right edge
     EXPECT_EQ(canvas.at(40, 50).alpha(), 0); // inside the zero cell: no row lines there
     EXPECT_EQ(canvas.at(80, 40).alpha(), 0);
     EXPECT_EQ(canvas.at(580, 80).alpha(), 0);
@@ -72,7 +72,10 @@ TEST(XGraphicDrawing, LabelsAreYellowAndCentredOnlyTheFirstForACellCounts)
 {
     Canvas canvas;
     // Cell 5: column 2, middle row: x 100 … 140, y 60 … 100.
-    canvas.draw({{5, QStringLiteral("1")}, {5, QStringLiteral("8888888")}, {7, std::nullopt}, {99, QStringLiteral("9")}});
+    canvas.draw({{5, QStringLiteral("1")},
+                 {5, QStringLiteral("8888888")},
+                 {7, std::nullopt},
+                 {99, QStringLiteral("9")}});
     EXPECT_GT(canvas.yellowPixelsIn(QRect(110, 65, 20, 30)), 10);
     // The second, wider text for cell 5 would reach the cell's sides.
     EXPECT_EQ(canvas.yellowPixelsIn(QRect(100, 60, 8, 40)), 0);

@@ -169,7 +169,8 @@ TEST(XGraphicEditing, ZeroZoneEdgeOnASlantedLeftEdgeMovesItParallel)
     EXPECT_NEAR(r.topPoint.y(), lineYAt(top, r.topPoint.x()), 1e-9);
     EXPECT_NEAR(r.leftPoint.y(), lineYAt(bottom, r.leftPoint.x()), 1e-9);
     EXPECT_NEAR((r.topPoint.y() - r.leftPoint.y()) / (r.topPoint.x() - r.leftPoint.x()), edge.a, 1e-9);
-    EXPECT_NEAR(lineYAt(*XLinearEquation::linerEquationWithPointA(r.topPoint, r.leftPoint), p.x()), p.y(), 1e-9);
+    EXPECT_NEAR(lineYAt(*XLinearEquation::linerEquationWithPointA(r.topPoint, r.leftPoint), p.x()), p.y(),
+                1e-9);
 }
 
 TEST(XGraphicEditing, ZeroZoneEdgeWithAFlatTopNudgesTheCornerOffTheHorizontal)

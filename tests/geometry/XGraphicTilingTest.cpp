@@ -74,8 +74,9 @@ TEST(XGraphicTiling, CellsTileRandomConvexGridsInRouletteOrder)
         g.setZeroZoneWidth(grid.zeroZoneWidth);
         g.calculateRowLinearEquations();
         g.calculateColumnLinearEquations();
-        SCOPED_TRACE(testing::Message() << "trial " << trial << "\n" << g.graphicRectDescription().toStdString()
-                                        << "zero zone " << grid.zeroZoneWidth);
+        SCOPED_TRACE(testing::Message()
+                     << "trial " << trial << "\n"
+                     << g.graphicRectDescription().toStdString() << "zero zone " << grid.zeroZoneWidth);
 
         const double whole = area(grid.corners);
         const double tolerance = 1e-9 * whole;

@@ -1,10 +1,10 @@
 #include "overlay/XGridWindowMainView.h"
 #include "platform/XFakePlatform.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QCoreApplication>
 
 #include <gtest/gtest.h>
 
