@@ -7,6 +7,7 @@
 
 int main(int argc, char* argv[])
 {
+    XQtPlatform::initializeThreads();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tableclick"));
     QApplication::setOrganizationName(QStringLiteral("Tableclick"));

@@ -171,19 +171,12 @@ std::shared_ptr<const XScreenMapping> XGridWindowMainView::currentScreenMapping(
 
 void XGridWindowMainView::refreshScreenMapping()
 {
-    auto mapping = currentScreenMapping();
-    const std::lock_guard lock(m_mappingMutex);
-    m_publishedMapping = std::move(mapping);
+    m_mappingChannel->publish(currentScreenMapping());
 }
 
 QPointF XGridWindowMainView::screenCenterPointForIndex(std::size_t index)
 {
     if (QThread::currentThread() == thread())
         refreshScreenMapping();
-    std::shared_ptr<const XScreenMapping> mapping;
-    {
-        const std::lock_guard lock(m_mappingMutex);
-        mapping = m_publishedMapping;
-    }
-    return mapping->screenCenterPointForIndex(index);
+    return m_mappingChannel->current()->screenCenterPointForIndex(index);
 }

@@ -5,7 +5,6 @@
 #include "geometry/XGraphic.h"
 
 #include <memory>
-#include <mutex>
 
 class XPlatform;
 
@@ -33,6 +32,7 @@ public:
     QPointF screenCenterPointForIndex(std::size_t index);
     // Main thread: publish the current mapping for playback threads.
     void refreshScreenMapping();
+    std::shared_ptr<const XScreenMappingChannel> screenMappingChannel() const { return m_mappingChannel; }
 
     // Shape the window to what the view paints, so that the table underneath stays
     // visible without a compositor. Only for a view that is its own window.
@@ -60,6 +60,5 @@ private:
     QPointF m_preMouseDraggedPoint;
     bool m_shapedToPaint = false;
 
-    mutable std::mutex m_mappingMutex;
-    std::shared_ptr<const XScreenMapping> m_publishedMapping;
+    std::shared_ptr<XScreenMappingChannel> m_mappingChannel = std::make_shared<XScreenMappingChannel>();
 };

@@ -2,7 +2,37 @@
 
 #include <QWidget>
 
-XFakePlatform::XFakePlatform() : m_screens{{QRectF(0, 0, 1920, 1080), 1.0}} {}
+#include <condition_variable>
+
+namespace {
+class XRecordingPoster : public XMousePoster
+{
+public:
+    explicit XRecordingPoster(XFakePlatform& platform) : m_platform(platform) {}
+    void postMouseEvent(XMouseEventType type, QPointF point) override
+    {
+        m_platform.record({XPostedAction::Event, type, point, 0, std::this_thread::get_id()});
+    }
+    void sleepMicroseconds(std::int64_t micros, std::stop_token stop) override
+    {
+        m_platform.record({XPostedAction::Sleep, XLeftMouseDown, {}, micros, std::this_thread::get_id()});
+        if (!m_platform.sleepsForReal())
+            return;
+        std::mutex mutex;
+        std::condition_variable_any wake;
+        std::unique_lock lock(mutex);
+        wake.wait_for(lock, stop, std::chrono::microseconds(micros), [] { return false; });
+    }
+
+private:
+    XFakePlatform& m_platform;
+};
+} // namespace
+
+XFakePlatform::XFakePlatform() : m_screens{{QRectF(0, 0, 1920, 1080), 1.0}}
+{
+    reopenPreferences();
+}
 
 QRectF XFakePlatform::windowFrame(const QWidget& widget) const
 {
@@ -12,4 +42,40 @@ QRectF XFakePlatform::windowFrame(const QWidget& widget) const
 bool XFakePlatform::windowAcceptsMouse(const QWidget&) const
 {
     return m_acceptsMouse;
+}
+
+std::unique_ptr<XMousePoster> XFakePlatform::createMousePoster()
+{
+    return std::make_unique<XRecordingPoster>(*this);
+}
+
+std::vector<XPostedAction> XFakePlatform::postedActions() const
+{
+    const std::lock_guard lock(m_postedMutex);
+    return m_posted;
+}
+
+void XFakePlatform::clearPostedActions()
+{
+    const std::lock_guard lock(m_postedMutex);
+    m_posted.clear();
+}
+
+void XFakePlatform::record(const XPostedAction& action)
+{
+    const std::lock_guard lock(m_postedMutex);
+    m_posted.push_back(action);
+}
+
+void XFakePlatform::reopenPreferences()
+{
+    if (m_preferences)
+        m_preferences->synchronize();
+    m_preferences.reset();
+    m_preferences = std::make_unique<XPreferenceStore>(preferencesFile());
+}
+
+QString XFakePlatform::preferencesFile() const
+{
+    return m_preferencesDir.filePath(QStringLiteral("Tableclick.conf"));
 }

@@ -1,11 +1,35 @@
 #pragma once
 
 #include "XPlatform.h"
+#include "XPreferenceStore.h"
 
 #include <QHash>
+#include <QTemporaryDir>
+
+#include <atomic>
+#include <mutex>
+#include <thread>
+
+// One thing a poster did: an event, or a pause.
+struct XPostedAction
+{
+    enum Kind { Event, Sleep };
+    Kind kind = Event;
+    XMouseEventType type = XLeftMouseDown;
+    QPointF point;
+    std::int64_t micros = 0;
+    std::thread::id thread;
+
+    bool isEvent(XMouseEventType t, QPointF p) const
+    {
+        return kind == Event && type == t && point.x() == p.x() && point.y() == p.y();
+    }
+    bool isSleep(std::int64_t us) const { return kind == Sleep && micros == us; }
+};
 
 // A platform for tests: the screens, window frames and window states are what the test
-// says.
+// says; what posters post and the pauses they ask for are recorded, without waiting, for
+// the test to read back. The preferences live in a temporary folder.
 class XFakePlatform : public XPlatform
 {
 public:
@@ -14,14 +38,32 @@ public:
     std::vector<XScreenInfo> screens() const override { return m_screens; }
     QRectF windowFrame(const QWidget& widget) const override;
     bool windowAcceptsMouse(const QWidget& widget) const override;
+    std::unique_ptr<XMousePoster> createMousePoster() override;
+    XPreferenceStore& preferences() override { return *m_preferences; }
 
     void setScreens(std::vector<XScreenInfo> screens) { m_screens = std::move(screens); }
     // Without a frame set here, a widget is where it is placed, its origin being global.
     void setWindowFrame(const QWidget& widget, const QRectF& frame) { m_frames.insert(&widget, frame); }
     void setWindowAcceptsMouse(bool accepts) { m_acceptsMouse = accepts; }
 
+    // Pauses are recorded, and with this also waited out (a stop request ends them).
+    void setSleepsForReal(bool real) { m_sleepsForReal = real; }
+    bool sleepsForReal() const { return m_sleepsForReal; }
+
+    std::vector<XPostedAction> postedActions() const;
+    void clearPostedActions();
+    void record(const XPostedAction& action);
+    // A fresh store in the same file, as after a restart.
+    void reopenPreferences();
+    QString preferencesFile() const;
+
 private:
     std::vector<XScreenInfo> m_screens;
     QHash<const QWidget*, QRectF> m_frames;
     bool m_acceptsMouse = true;
+    std::atomic<bool> m_sleepsForReal{false};
+    mutable std::mutex m_postedMutex;
+    std::vector<XPostedAction> m_posted;
+    QTemporaryDir m_preferencesDir;
+    std::unique_ptr<XPreferenceStore> m_preferences;
 };

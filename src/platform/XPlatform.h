@@ -1,10 +1,14 @@
 #pragma once
 
+#include "XMousePoster.h"
 #include "XScreenInfo.h"
 
 #include <QRectF>
 
+#include <memory>
 #include <vector>
+
+class XPreferenceStore;
 
 class QWidget;
 
@@ -22,4 +26,8 @@ public:
     virtual QRectF windowFrame(const QWidget& widget) const = 0;
     // False while the widget's window lets mouse events pass through it.
     virtual bool windowAcceptsMouse(const QWidget& widget) const = 0;
+
+    // A poster for the calling thread; any thread may ask.
+    virtual std::unique_ptr<XMousePoster> createMousePoster() = 0;
+    virtual XPreferenceStore& preferences() = 0;
 };

@@ -1,8 +1,29 @@
 #include "XQtPlatform.h"
 
+#include "XX11MousePoster.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+
+#include <X11/Xlib.h>
+
+void XQtPlatform::initializeThreads()
+{
+    XInitThreads();
+}
+
+XQtPlatform::XQtPlatform()
+{
+    // Qt's own connection tells which display it uses (it may come from -display).
+    if (auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr)
+        m_displayName = DisplayString(x11->display());
+}
+
+std::unique_ptr<XMousePoster> XQtPlatform::createMousePoster()
+{
+    return std::make_unique<XX11MousePoster>(m_displayName);
+}
 
 std::vector<XScreenInfo> XQtPlatform::screens() const
 {

@@ -1,12 +1,26 @@
 #pragma once
 
 #include "XPlatform.h"
+#include "XPreferenceStore.h"
+
+#include <QByteArray>
 
 // The real windowing system, through Qt's xcb platform and Xlib.
 class XQtPlatform : public XPlatform
 {
 public:
+    // Before anything else touches Xlib: playback threads open connections of their own.
+    static void initializeThreads();
+    // After the QApplication exists.
+    XQtPlatform();
+
     std::vector<XScreenInfo> screens() const override;
     QRectF windowFrame(const QWidget& widget) const override;
     bool windowAcceptsMouse(const QWidget& widget) const override;
+    std::unique_ptr<XMousePoster> createMousePoster() override;
+    XPreferenceStore& preferences() override { return m_preferences; }
+
+private:
+    QByteArray m_displayName;
+    XPreferenceStore m_preferences;
 };

@@ -1,0 +1,77 @@
+#include "XBetList.h"
+
+#include "platform/XLog.h"
+
+void XBetList::addMouseDatas(XClickGroup group, bool isAppend)
+{
+    if (!isAppend)
+        m_groups.clear();
+    m_groups.push_back(std::move(group));
+}
+
+void XBetList::removeLastMouseDatas()
+{
+    if (!m_groups.empty())
+        m_groups.pop_back();
+}
+
+std::vector<XMouseData> XBetList::combineAllMouseDatas(std::size_t cellCount) const
+{
+    std::vector<XMouseData> cells;
+    cells.reserve(cellCount);
+    for (std::size_t i = 0; i < cellCount; ++i)
+        cells.push_back(XMouseData::mouseDataWithIndex(i, 0));
+    for (const XClickGroup& group : m_groups) {
+        for (const XMouseData& record : group) {
+            if (record.index() >= cellCount)
+                continue;
+            XMouseData& cell = cells[record.index()];
+            cell.setClickCount(cell.clickCount() + record.clickCount());
+            cell.setEventType(record.eventType());
+            cell.setMousePoint(record.mousePoint());
+        }
+    }
+    std::erase_if(cells, [](const XMouseData& slot) { return slot.clickCount() == 0; });
+    return cells;
+}
+
+std::vector<XMouseData> XReverseMouseDatas(const std::vector<XMouseData>& bet, std::size_t cellCount)
+{
+    std::vector<bool> taken(cellCount, false);
+    for (const XMouseData& record : bet) {
+        if (record.clickCount() != 0 && record.index() < cellCount)
+            taken[record.index()] = true;
+    }
+    std::vector<XMouseData> reverse;
+    for (std::size_t i = 0; i < cellCount; ++i) {
+        if (!taken[i]) {
+            XLog("%ld,", static_cast<long>(i));
+            reverse.push_back(XMouseData::mouseDataWithIndex(i, 1));
+        }
+    }
+    return reverse;
+}
+
+std::vector<XGraphicLabel> XClickCountLabels(const std::vector<XMouseData>& merged)
+{
+    std::vector<XGraphicLabel> labels;
+    for (const XMouseData& record : merged) {
+        if (record.clickCount() != 0)
+            labels.push_back({static_cast<long>(record.index()),
+                              QString::asprintf("%ld", static_cast<long>(record.clickCount()))});
+    }
+    return labels;
+}
+
+QString XSumText(const std::vector<XMouseData>& merged)
+{
+    std::uint64_t sum = 0;
+    for (const XMouseData& record : merged)
+        sum += record.clickCount();
+    return QString::asprintf("SUM = %ld", static_cast<long>(sum));
+}
+
+QString XTotalText(int total)
+{
+    return QString::asprintf("Total:%d", total);
+}

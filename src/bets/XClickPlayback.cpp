@@ -1,0 +1,109 @@
+#include "XClickPlayback.h"
+
+#include "XBetList.h"
+#include "XClickDelay.h"
+#include "XEvent.h"
+
+#include <chrono>
+
+namespace {
+constexpr std::int64_t kActivationPause = 1000;
+}
+
+void XPlaybackControls::setDelayText(const QString& text)
+{
+    const std::lock_guard lock(m_mutex);
+    m_delayText = text;
+}
+
+QString XPlaybackControls::delayText() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_delayText;
+}
+
+void XPlaybackControls::setPanelWindow(bool isKey, const QRectF& deviceFrame)
+{
+    const std::lock_guard lock(m_mutex);
+    m_panelWindowIsKey = isKey;
+    m_panelWindowFrame = deviceFrame;
+}
+
+bool XPlaybackControls::panelWindowIsKeyAndMisses(QPointF p) const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_panelWindowIsKey && !XContainScreenPoint(m_panelWindowFrame, p);
+}
+
+XClickPlayback::XClickPlayback(XPlatform& platform, std::shared_ptr<const XPlaybackControls> controls)
+    : m_platform(platform), m_controls(std::move(controls))
+{
+}
+
+XClickPlayback::~XClickPlayback()
+{
+    stopAll();
+}
+
+void XClickPlayback::stopAll()
+{
+    for (Run& run : m_runs)
+        run.thread.request_stop();
+    m_runs.clear(); // jthread joins
+}
+
+void XClickPlayback::start(std::vector<XMouseData> list, bool reverse, std::size_t cellCount, XCellLocator locator)
+{
+    std::erase_if(m_runs, [](const Run& run) { return run.done->load(); });
+    if (reverse)
+        list = XReverseMouseDatas(list, cellCount);
+    auto done = std::make_shared<std::atomic<bool>>(false);
+    std::jthread thread([&platform = m_platform, controls = m_controls, done, list = std::move(list),
+                         locator = std::move(locator)](std::stop_token stop) {
+        theadForMouseClick(stop, platform, *controls, locator, list);
+        *done = true;
+    });
+    m_runs.push_back({std::move(done), std::move(thread)});
+}
+
+int XClickPlayback::runningCount() const
+{
+    int count = 0;
+    for (const Run& run : m_runs)
+        count += !run.done->load();
+    return count;
+}
+
+bool XClickPlayback::waitUntilIdle(int timeoutMs) const
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (runningCount() > 0) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+}
+
+void XClickPlayback::theadForMouseClick(std::stop_token stop, XPlatform& platform, const XPlaybackControls& controls,
+                                        const XCellLocator& locator, std::vector<XMouseData> list)
+{
+    const std::unique_ptr<XMousePoster> poster = platform.createMousePoster();
+    bool firstClick = true;
+    for (const XMouseData& record : list) {
+        if (record.clickCount() == 0)
+            continue;
+        const QPointF point = locator(record.index());
+        for (std::uint64_t n = 0; n < record.clickCount(); ++n) {
+            if (stop.stop_requested())
+                return;
+            if (firstClick && controls.panelWindowIsKeyAndMisses(point)) {
+                XEvent::postMouseDownUpEventWithCursorPosition(*poster, point, false, stop);
+                poster->sleepMicroseconds(kActivationPause, stop);
+            }
+            firstClick = false;
+            XEvent::postMouseDownUpEventWithCursorPosition(*poster, point, controls.needMouseDrag(), stop);
+            poster->sleepMicroseconds(XClickDelayMicroseconds(controls.delayText()), stop);
+        }
+    }
+}

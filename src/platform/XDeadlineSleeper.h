@@ -1,0 +1,27 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <stop_token>
+
+// Sleeps to absolute deadlines, each pause counted from where the previous one ended,
+// so the intervals between the events in between are what was asked, not more. A pause
+// that is already over when it is asked (posting took longer) is skipped, and the next
+// one counts from now.
+class XDeadlineSleeper
+{
+public:
+    // Called as an event is posted: the first one is where the first pause counts from.
+    void markFirstEvent();
+    void sleepMicroseconds(std::int64_t micros, std::stop_token stop);
+
+private:
+    using Clock = std::chrono::steady_clock;
+    Clock::time_point m_mark{};
+    bool m_marked = false;
+
+    void mark();
+};
+
+// Asks the kernel for the finest timer slack on the calling thread.
+void XUseFineTimerSlack();

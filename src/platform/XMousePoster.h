@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QPointF>
+
+#include <cstdint>
+#include <stop_token>
+
+// Mouse event types, numbered as the stored records number them.
+enum XMouseEventType : std::uint32_t {
+    XLeftMouseDown = 1,
+    XLeftMouseUp = 2,
+    XRightMouseDown = 3,
+    XRightMouseUp = 4,
+    XLeftMouseDragged = 6,
+};
+
+// Posts synthetic mouse events system-wide. One poster per playback thread, created and
+// used on that thread only.
+class XMousePoster
+{
+public:
+    virtual ~XMousePoster() = default;
+    // At a global point in device pixels.
+    virtual void postMouseEvent(XMouseEventType type, QPointF devicePoint) = 0;
+    // Pauses, counted from the end of the previous pause (or the first event), so that
+    // the time spent posting is part of the pause. Returns at once when stop is requested.
+    virtual void sleepMicroseconds(std::int64_t micros, std::stop_token stop) = 0;
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "XDeadlineSleeper.h"
+#include "XMousePoster.h"
+
+#include <QByteArray>
+
+struct _XDisplay;
+
+// Posts with XTest on an X connection of its own: Xlib connections are not shared
+// between threads, and the poster lives on its playback thread.
+class XX11MousePoster : public XMousePoster
+{
+public:
+    explicit XX11MousePoster(const QByteArray& displayName);
+    ~XX11MousePoster() override;
+
+    bool isUsable() const { return m_display != nullptr; }
+    void postMouseEvent(XMouseEventType type, QPointF devicePoint) override;
+    void sleepMicroseconds(std::int64_t micros, std::stop_token stop) override;
+
+private:
+    void moveTo(int x, int y);
+
+    _XDisplay* m_display = nullptr;
+    XDeadlineSleeper m_sleeper;
+    bool m_pointerKnown = false;
+    int m_pointerX = 0;
+    int m_pointerY = 0;
+};

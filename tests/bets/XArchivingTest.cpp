@@ -1,0 +1,146 @@
+#include "bets/XArchiving.h"
+#include "bets/XBetList.h"
+#include "platform/XPreferenceStore.h"
+
+#include <QJsonDocument>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+XMouseData record(std::uint64_t index, std::uint64_t count, QPointF point = {}, std::uint32_t type = 0)
+{
+    XMouseData d = XMouseData::mouseDataWithIndex(index, count);
+    d.setMousePoint(point);
+    d.setEventType(type);
+    return d;
+}
+
+const std::function<QByteArray(const XMouseData&)> archiveMouseData = XArchiveMouseData;
+const std::function<std::optional<XMouseData>(const QByteArray&)> unarchiveMouseData = XUnarchiveMouseData;
+} // namespace
+
+TEST(XArchiving, MouseDataKeysAndPointText)
+{
+    const QByteArray bytes = XArchiveMouseData(record(5, 2, {12.5, 30}, 3));
+    const QJsonObject object = QJsonDocument::fromJson(bytes).object();
+    EXPECT_EQ(object.keys(), (QStringList{QStringLiteral("kXMouseDataClickCountKey"), QStringLiteral("kXMouseDataEventTypeKey"),
+                                          QStringLiteral("kXMouseDataIndexKey"), QStringLiteral("kXMouseDataPointKey")}));
+    EXPECT_EQ(object.value(QStringLiteral("kXMouseDataPointKey")).toString(), QStringLiteral("12.500000,30.000000"));
+    const auto back = XUnarchiveMouseData(bytes);
+    ASSERT_TRUE(back);
+    EXPECT_TRUE(back->isEqual(record(5, 2, {12.5, 30}, 3)));
+}
+
+TEST(XArchiving, MissingOrDamagedValuesReadAsEmpty)
+{
+    // No click count: the record decodes, with no clicks, and drops out of a merge.
+    const auto noCount = XUnarchiveMouseData(R"({"kXMouseDataIndexKey":4,"kXMouseDataPointKey":"1,2"})");
+    ASSERT_TRUE(noCount);
+    EXPECT_EQ(noCount->clickCount(), 0u);
+    EXPECT_EQ(noCount->mousePoint(), QPointF(1, 2));
+    XBetList bet;
+    bet.addMouseDatas({*noCount, record(6, 1)}, true);
+    ASSERT_EQ(bet.combineAllMouseDatas(37).size(), 1u);
+    EXPECT_EQ(bet.combineAllMouseDatas(37)[0].index(), 6u);
+
+    const auto damaged = XUnarchiveMouseData(
+        R"({"kXMouseDataIndexKey":"seven","kXMouseDataClickCountKey":-4,"kXMouseDataPointKey":"1,2,3","kXMouseDataEventTypeKey":1e300})");
+    ASSERT_TRUE(damaged);
+    EXPECT_EQ(damaged->index(), 0u);
+    EXPECT_EQ(damaged->clickCount(), 0u);
+    EXPECT_EQ(damaged->mousePoint(), QPointF(0, 0));
+    EXPECT_EQ(damaged->eventType(), 0u);
+
+    EXPECT_FALSE(XUnarchiveMouseData("{}"));
+    EXPECT_FALSE(XUnarchiveMouseData("[1,2]"));
+    EXPECT_FALSE(XUnarchiveMouseData(R"({"kXTableNoteKey":"a bet"})"));
+}
+
+TEST(XArchiving, SavedBetsRoundTripAndEndAtTheFirstNonRecord)
+{
+    XTableMouseData saved;
+    saved.setMouseDatas({record(0, 1), record(17, 3)});
+    saved.setNote(QStringLiteral(""));
+    const auto back = XUnarchiveTableMouseData(XArchiveTableMouseData(saved));
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->note(), QStringLiteral(""));
+    ASSERT_EQ(back->mouseDatas().size(), 2u);
+    EXPECT_TRUE(back->mouseDatas()[1].isEqual(record(17, 3)));
+
+    const auto cut = XUnarchiveTableMouseData(
+        R"({"kXTableMouseDataKey":[{"kXMouseDataIndexKey":2,"kXMouseDataClickCountKey":1},"junk",{"kXMouseDataIndexKey":9,"kXMouseDataClickCountKey":1}]})");
+    ASSERT_TRUE(cut);
+    ASSERT_EQ(cut->mouseDatas().size(), 1u);
+    EXPECT_EQ(cut->mouseDatas()[0].index(), 2u);
+    EXPECT_EQ(cut->note(), QStringLiteral(""));
+}
+
+TEST(XArchiving, ArraysOfArchivesKeepOrderAndLeaveOutWhatDoesNotRestore)
+{
+    const std::vector<XMouseData> records{record(3, 1), record(1, 2, {4, 5}), record(36, 9)};
+    QList<QByteArray> archives = archivedData(records, archiveMouseData);
+    ASSERT_EQ(archives.size(), 3);
+    archives.insert(1, QByteArray("not json"));
+    archives.append(QByteArray());
+    const std::vector<XMouseData> back = unArchivedData(archives, unarchiveMouseData);
+    ASSERT_EQ(back.size(), 3u);
+    for (std::size_t i = 0; i < records.size(); ++i)
+        EXPECT_TRUE(back[i].isEqual(records[i])) << i;
+}
+
+TEST(XArchiving, RandomAndTruncatedBytesNeverCrash)
+{
+    std::mt19937 random(7);
+    XTableMouseData saved;
+    saved.setMouseDatas({record(0, 1, {1.5, -2}), record(17, 3)});
+    saved.setNote(QStringLiteral("évening ✓"));
+    const QByteArray good = XArchiveTableMouseData(saved);
+    int restored = 0;
+    for (int trial = 0; trial < 5000; ++trial) {
+        QByteArray bytes = good.left(static_cast<int>(random() % (good.size() + 1)));
+        if (trial % 2) {
+            for (int flips = 0; flips < 4 && !bytes.isEmpty(); ++flips)
+                bytes[static_cast<int>(random() % bytes.size())] = static_cast<char>(random());
+        }
+        if (trial % 7 == 0) {
+            bytes.resize(static_cast<int>(random() % 64));
+            for (char& c : bytes)
+                c = static_cast<char>(random());
+        }
+        const auto table = XUnarchiveTableMouseData(bytes);
+        const auto mouse = XUnarchiveMouseData(bytes);
+        restored += table.has_value() + mouse.has_value();
+        if (table) {
+            for (const XMouseData& d : table->mouseDatas())
+                EXPECT_TRUE(std::isfinite(d.mousePoint().x()) && std::isfinite(d.mousePoint().y()));
+        }
+    }
+    EXPECT_GT(restored, 0);
+}
+
+TEST(XPreferenceStore, ArraysOfArchivesSurviveAReopen)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("prefs.conf"));
+    const std::vector<XMouseData> records{record(5, 1), record(0, 2)};
+    {
+        XPreferenceStore store(file);
+        store.setObject(QStringLiteral("kSomeArchivesKey"), XArchivesToVariant(archivedData(records, archiveMouseData)));
+        store.setObject(QStringLiteral("kNotAnArrayKey"), QStringLiteral("text"));
+        store.setInteger(QStringLiteral("kSomeIntegerKey"), 250);
+        EXPECT_TRUE(store.synchronize());
+    }
+    XPreferenceStore store(file);
+    EXPECT_EQ(store.objectForKey(QStringLiteral("kSomeIntegerKey")).toLongLong(), 250);
+    EXPECT_FALSE(XArchivesFromVariant(store.objectForKey(QStringLiteral("kNotAnArrayKey"))));
+    const auto archives = XArchivesFromVariant(store.objectForKey(QStringLiteral("kSomeArchivesKey")));
+    ASSERT_TRUE(archives);
+    const auto back = unArchivedData(*archives, unarchiveMouseData);
+    ASSERT_EQ(back.size(), 2u);
+    EXPECT_TRUE(back[1].isEqual(record(0, 2)));
+    store.removeObjectForKey(QStringLiteral("kSomeIntegerKey"));
+    EXPECT_FALSE(store.containsKey(QStringLiteral("kSomeIntegerKey")));
+}

@@ -1,0 +1,108 @@
+#include "bets/XBetList.h"
+#include "bets/XTableMouseData.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+XClickGroup group(std::initializer_list<std::pair<std::uint64_t, std::uint64_t>> cells)
+{
+    XClickGroup g;
+    for (auto [index, count] : cells)
+        g.push_back(XMouseData::mouseDataWithIndex(index, count));
+    return g;
+}
+
+std::vector<std::pair<std::uint64_t, std::uint64_t>> cellsOf(const std::vector<XMouseData>& merged)
+{
+    std::vector<std::pair<std::uint64_t, std::uint64_t>> cells;
+    for (const XMouseData& m : merged)
+        cells.emplace_back(m.index(), m.clickCount());
+    return cells;
+}
+
+using Cells = std::vector<std::pair<std::uint64_t, std::uint64_t>>;
+} // namespace
+
+TEST(XBetList, MergeSumsPerCellInAscendingOrderAndIgnoresCellsOffTheGrid)
+{
+    XBetList bet;
+    bet.addMouseDatas(group({{17, 1}}), true);
+    bet.addMouseDatas(group({{3, 1}}), true);
+    bet.addMouseDatas(group({{5, 1}, {5, 1}, {37, 4}, {1000, 1}}), true);
+    bet.addMouseDatas(group({{17, 2}, {0, 0}}), true);
+    EXPECT_EQ(cellsOf(bet.combineAllMouseDatas(37)), (Cells{{3, 1}, {5, 2}, {17, 3}}));
+    EXPECT_EQ(bet.groups().size(), 4u);
+    // The groups themselves are untouched by the merge.
+    EXPECT_EQ(bet.groups()[2][0].clickCount(), 1u);
+
+    bet.addMouseDatas(group({{9, 1}}), false);
+    EXPECT_EQ(cellsOf(bet.combineAllMouseDatas(37)), (Cells{{9, 1}}));
+}
+
+TEST(XBetList, MergeKeepsTheLastPointAndEventTypeForACell)
+{
+    XMouseData first = XMouseData::mouseDataWithIndex(4, 1);
+    first.setMousePoint({1, 2});
+    first.setEventType(1);
+    XMouseData last = XMouseData::mouseDataWithIndex(4, 2);
+    last.setMousePoint({7, 8});
+    last.setEventType(3);
+    XBetList bet;
+    bet.addMouseDatas({first}, true);
+    bet.addMouseDatas({last}, true);
+    const auto merged = bet.combineAllMouseDatas(37);
+    ASSERT_EQ(merged.size(), 1u);
+    EXPECT_EQ(merged[0].clickCount(), 3u);
+    EXPECT_EQ(merged[0].mousePoint(), QPointF(7, 8));
+    EXPECT_EQ(merged[0].eventType(), 3u);
+}
+
+TEST(XBetList, UndoTakesBackOnePressAndIsHarmlessOnAnEmptyBet)
+{
+    XBetList bet;
+    bet.removeLastMouseDatas();
+    EXPECT_TRUE(bet.isEmpty());
+    bet.addMouseDatas(group({{5, 1}}), true);
+    bet.addMouseDatas(group({{0, 1}, {3, 1}, {6, 1}}), true);
+    bet.removeLastMouseDatas();
+    EXPECT_EQ(cellsOf(bet.combineAllMouseDatas(37)), (Cells{{5, 1}}));
+}
+
+TEST(XBetList, ReverseIsEveryOtherCellOnce)
+{
+    EXPECT_EQ(XReverseMouseDatas({}, 37).size(), 37u);
+    std::vector<XMouseData> upTo35;
+    for (std::uint64_t i = 0; i <= 35; ++i)
+        upTo35.push_back(XMouseData::mouseDataWithIndex(i, 2));
+    EXPECT_EQ(cellsOf(XReverseMouseDatas(upTo35, 37)), (Cells{{36, 1}}));
+    // A record with no clicks does not take its cell.
+    EXPECT_EQ(XReverseMouseDatas({XMouseData::mouseDataWithIndex(7, 0)}, 37).size(), 37u);
+}
+
+TEST(XBetList, LabelsAndTexts)
+{
+    const std::vector<XMouseData> merged{XMouseData::mouseDataWithIndex(3, 1), XMouseData::mouseDataWithIndex(5, 12)};
+    const auto labels = XClickCountLabels(merged);
+    ASSERT_EQ(labels.size(), 2u);
+    EXPECT_EQ(labels[1].index, 5);
+    EXPECT_EQ(labels[1].string, QStringLiteral("12"));
+    EXPECT_EQ(XSumText(merged), QStringLiteral("SUM = 13"));
+    EXPECT_EQ(XSumText({}), QStringLiteral("SUM = 0"));
+    EXPECT_EQ(XTotalText(0), QStringLiteral("Total:0"));
+}
+
+TEST(XMouseData, DefaultsDescriptionEqualityAndNotes)
+{
+    EXPECT_EQ(XMouseData().clickCount(), 1u);
+    XMouseData d = XMouseData::mouseDataWithIndex(7, 2);
+    EXPECT_EQ(d.description(), QStringLiteral("No07: clickPoint(0.00,0.00)  clickCount:2"));
+    XMouseData copy = d.copyMouseData();
+    EXPECT_TRUE(copy.isEqual(d));
+    copy.setMousePoint({0, 1e-12});
+    EXPECT_FALSE(copy.isEqual(d));
+
+    XTableMouseData saved;
+    saved.setNote(QString());
+    EXPECT_FALSE(saved.note().isNull());
+    EXPECT_EQ(saved.note(), QStringLiteral(""));
+}
