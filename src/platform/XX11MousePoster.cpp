@@ -48,7 +48,12 @@ void XX11MousePoster::postMouseEvent(XMouseEventType type, QPointF devicePoint)
     // Device pixels arrive unrounded; round once, here.
     const int x = static_cast<int>(std::lround(devicePoint.x()));
     const int y = static_cast<int>(std::lround(devicePoint.y()));
-    moveTo(x, y);
+    // A release right after a drag stays where the drag went: moving back first would give
+    // the receiving program two motions at once, which it merges into none, and the drag
+    // would be lost.
+    if (!(type == XLeftMouseUp && m_dragged))
+        moveTo(x, y);
+    m_dragged = type == XLeftMouseDragged;
     switch (type) {
     case XLeftMouseDown:
         XTestFakeButtonEvent(m_display, Button1, True, CurrentTime);

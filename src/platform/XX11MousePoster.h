@@ -25,6 +25,7 @@ private:
     _XDisplay* m_display = nullptr;
     XDeadlineSleeper m_sleeper;
     bool m_pointerKnown = false;
+    bool m_dragged = false;
     int m_pointerX = 0;
     int m_pointerY = 0;
 };

@@ -3,8 +3,9 @@
 // release it receives.
 //   tableclick-target --area X,Y,W,H --log FILE
 // Log lines: "ready X Y W H" once the window is on the screen (its area in global
-// coordinates), then "<µs> press|release <global x> <global y> <button> <cell>", the
-// time from a monotonic clock and cell -1 off the table.
+// coordinates), then "<µs> press|drag|release <global x> <global y> <button> <cell>",
+// the time from a monotonic clock, "drag" a move with the left button held, cell -1 off
+// the table.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFile>
@@ -69,6 +70,11 @@ protected:
             }
     }
     void mousePressEvent(QMouseEvent* e) override { log("press", e); }
+    void mouseMoveEvent(QMouseEvent* e) override
+    {
+        if (e->buttons() & Qt::LeftButton)
+            log("drag", e);
+    }
     void mouseReleaseEvent(QMouseEvent* e) override { log("release", e); }
 
 private:
@@ -77,7 +83,8 @@ private:
         const auto micros = std::chrono::duration_cast<std::chrono::microseconds>(
                                 std::chrono::steady_clock::now().time_since_epoch())
                                 .count();
-        const int button = e->button() == Qt::LeftButton ? 1 : e->button() == Qt::MiddleButton ? 2 : 3;
+        const Qt::MouseButton which = e->button() == Qt::NoButton ? Qt::LeftButton : e->button();
+        const int button = which == Qt::LeftButton ? 1 : which == Qt::MiddleButton ? 2 : 3;
         std::fprintf(m_log, "%lld %s %.1f %.1f %d %d\n", static_cast<long long>(micros), what,
                      e->globalPosition().x(), e->globalPosition().y(), button, cellAt(e->position()));
         std::fflush(m_log);
@@ -89,6 +96,8 @@ private:
 
 int main(int argc, char** argv)
 {
+    // Every motion is logged, even two that come faster than the target reads them.
+    QCoreApplication::setAttribute(Qt::AA_CompressHighFrequencyEvents, false);
     QApplication app(argc, argv);
     QCommandLineParser parser;
     parser.addHelpOption();

@@ -1,0 +1,42 @@
+#include "ClickLog.h"
+
+#include <QFile>
+#include <QTextStream>
+
+ClickLog ClickLog::read(const QString& path)
+{
+    ClickLog log;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return log;
+    QTextStream in(&file);
+    for (QString line = in.readLine(); !line.isNull(); line = in.readLine()) {
+        const QStringList f = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (f.size() == 5 && f[0] == QLatin1String("ready"))
+            log.table = QRect(f[1].toInt(), f[2].toInt(), f[3].toInt(), f[4].toInt());
+        else if (f.size() == 6)
+            log.events.push_back({f[0].toLongLong(), f[1], QPointF(f[2].toDouble(), f[3].toDouble()), f[4].toInt(),
+                                  f[5].toInt()});
+    }
+    return log;
+}
+
+std::vector<int> ClickLog::pressedCells() const
+{
+    std::vector<int> cells;
+    for (const Event& e : events) {
+        if (e.kind == QLatin1String("press"))
+            cells.push_back(e.cell);
+    }
+    return cells;
+}
+
+std::vector<const ClickLog::Event*> ClickLog::ofKind(const QString& kind) const
+{
+    std::vector<const Event*> result;
+    for (const Event& e : events) {
+        if (e.kind == kind)
+            result.push_back(&e);
+    }
+    return result;
+}

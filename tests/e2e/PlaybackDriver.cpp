@@ -1,0 +1,97 @@
+// Plays a bet through Tableclick's own playback into whatever lies under a click-through
+// grid window, the way the application does, for the end-to-end tests and the benchmark.
+//   tableclick-playback-driver --table X,Y,W,H [--group CELLS]… --play all|last|reverse|direct
+//                              [--delay TEXT] [--drag]
+// The table area is in device pixels; CELLS are comma-separated, each "n" or "n*count".
+// Prints "played <µs>" (from the first start to the last run's end) when done.
+#include "bets/panel/XGridManagerViewController.h"
+#include "overlay/XGridWindowMainView.h"
+#include "platform/XQtPlatform.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QScreen>
+#include <QTimer>
+
+#include <chrono>
+#include <cstdio>
+
+namespace {
+XClickGroup parseGroup(const QString& text)
+{
+    XClickGroup group;
+    for (const QString& cell : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const QStringList parts = cell.split(QLatin1Char('*'));
+        group.push_back(XMouseData::mouseDataWithIndex(parts[0].toULongLong(), parts.size() > 1 ? parts[1].toULongLong() : 1));
+    }
+    return group;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    XQtPlatform::initializeThreads();
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.addOptions({{QStringLiteral("table"), QStringLiteral("Table area X,Y,W,H in device pixels."), QStringLiteral("rect")},
+                       {QStringLiteral("group"), QStringLiteral("One button press."), QStringLiteral("cells")},
+                       {QStringLiteral("play"), QStringLiteral("all, last, reverse or direct."), QStringLiteral("how"), QStringLiteral("all")},
+                       {QStringLiteral("delay"), QStringLiteral("The delay field's text."), QStringLiteral("ms"), QStringLiteral("0")},
+                       {QStringLiteral("drag"), QStringLiteral("Drag in every click.")}});
+    parser.process(app);
+    const QStringList t = parser.value(QStringLiteral("table")).split(QLatin1Char(','));
+    if (t.size() != 4) {
+        std::fprintf(stderr, "--table takes X,Y,W,H\n");
+        return 2;
+    }
+
+    XQtPlatform platform;
+    // Qt's logical coordinates: the device ones divided by the scale, about the screen's origin.
+    const double ratio = QGuiApplication::primaryScreen()->devicePixelRatio();
+    const QRect area(qRound(t[0].toDouble() / ratio), qRound(t[1].toDouble() / ratio), qRound(t[2].toDouble() / ratio),
+                     qRound(t[3].toDouble() / ratio));
+    XGridWindowMainView overlay(platform, area);
+    overlay.setWindowFlags(Qt::X11BypassWindowManagerHint | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                           Qt::WindowTransparentForInput);
+    overlay.setGeometry(area);
+    overlay.graphic().setGraphicRect(XMakeGraphicRect(QRectF(0, 0, area.width(), area.height())));
+    overlay.setShapedToPaint(true);
+    overlay.show();
+
+    XGridManagerViewController controller(platform);
+    controller.setCellLocator(XCellLocatorFor(overlay.screenMappingChannel()));
+    controller.playbackControls().setDelayText(parser.value(QStringLiteral("delay")));
+    controller.playbackControls().setNeedMouseDrag(parser.isSet(QStringLiteral("drag")));
+    const QString play = parser.value(QStringLiteral("play"));
+    const QStringList groups = parser.values(QStringLiteral("group"));
+
+    // Once the window is on the screen and the mapping published.
+    QTimer::singleShot(500, &app, [&] {
+        overlay.refreshScreenMapping();
+        const auto started = std::chrono::steady_clock::now();
+        if (play == QLatin1String("direct")) {
+            controller.clickDirectModeButton(true);
+            for (const QString& group : groups) {
+                controller.addMouseDatas(parseGroup(group), true);
+                controller.applyAction(false, false);
+                controller.playback().waitUntilIdle(60000);
+            }
+        } else {
+            for (const QString& group : groups)
+                controller.addMouseDatas(parseGroup(group), true);
+            if (play == QLatin1String("last"))
+                controller.applyAction(false, true);
+            else if (play == QLatin1String("reverse"))
+                controller.clickApplyAllReverseActionButton();
+            else
+                controller.clickApplyAllActionButton();
+        }
+        const bool finished = controller.playback().waitUntilIdle(60000);
+        const auto micros =
+            std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - started).count();
+        std::printf("played %lld\n", static_cast<long long>(micros));
+        std::fflush(stdout);
+        QApplication::exit(finished ? 0 : 1);
+    });
+    return QApplication::exec();
+}
