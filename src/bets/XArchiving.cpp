@@ -52,7 +52,8 @@ XArchiveKind XArchiveKindOf(const QByteArray& archive)
 
 double XLeadingNumber(const QString& text)
 {
-    static const QRegularExpression number(QStringLiteral("^\\s*([+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?)"));
+    static const QRegularExpression number(
+        QStringLiteral("^\\s*([+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?)"));
     const QRegularExpressionMatch match = number.match(text);
     if (!match.hasMatch())
         return 0;
@@ -94,7 +95,8 @@ std::optional<XMouseData> XDecodeMouseData(const QJsonObject& object)
     if (parts.size() == 2)
         data.setMousePoint({XLeadingNumber(parts[0]), XLeadingNumber(parts[1])});
     data.setIndex(XDecodeUnsigned(object, kIndexKey));
-    data.setEventType(static_cast<std::uint32_t>(std::min<std::uint64_t>(XDecodeUnsigned(object, kEventTypeKey), UINT32_MAX)));
+    data.setEventType(static_cast<std::uint32_t>(
+        std::min<std::uint64_t>(XDecodeUnsigned(object, kEventTypeKey), UINT32_MAX)));
     // No default here: a record stored without a click count clicks nothing.
     data.setClickCount(XDecodeUnsigned(object, kClickCountKey));
     return data;

@@ -16,7 +16,13 @@
 // as bytes. Decoding trusts nothing: a value of the wrong kind reads as empty, and bytes
 // that are no archive of the record restore to nothing.
 
-enum class XArchiveKind { None, MouseData, TableMouseData, Other };
+enum class XArchiveKind
+{
+    None,
+    MouseData,
+    TableMouseData,
+    Other
+};
 // What an archive holds, told by its keys; None for bytes that are no archive.
 XArchiveKind XArchiveKindOf(const QByteArray& archive);
 std::optional<QJsonObject> XArchiveObject(const QByteArray& archive);

@@ -52,41 +52,44 @@ void XClickPlayback::stopAll()
     m_runs.clear(); // jthread joins
 }
 
-void XClickPlayback::start(std::vector<XMouseData> list, bool reverse, std::size_t cellCount, XCellLocator locator)
+void XClickPlayback::start(std::vector<XMouseData> list, bool reverse, std::size_t cellCount,
+                           XCellLocator locator)
 {
     std::erase_if(m_runs, [](const Run& run) { return run.done->load(); });
     if (reverse)
         list = XReverseMouseDatas(list, cellCount);
     auto done = std::make_shared<std::atomic<bool>>(false);
-    std::jthread thread([&platform = m_platform, controls = m_controls, done, list = std::move(list),
-                         locator = std::move(locator)](std::stop_token stop) {
+    {
+        const std::lock_guard lock(m_activity->mutex);
+        ++m_activity->running;
+    }
+    std::jthread thread([&platform = m_platform, controls = m_controls, activity = m_activity, done,
+                         list = std::move(list), locator = std::move(locator)](std::stop_token stop) {
         theadForMouseClick(stop, platform, *controls, locator, list);
         *done = true;
+        const std::lock_guard lock(activity->mutex);
+        --activity->running;
+        activity->idle.notify_all();
     });
     m_runs.push_back({std::move(done), std::move(thread)});
 }
 
 int XClickPlayback::runningCount() const
 {
-    int count = 0;
-    for (const Run& run : m_runs)
-        count += !run.done->load();
-    return count;
+    const std::lock_guard lock(m_activity->mutex);
+    return m_activity->running;
 }
 
 bool XClickPlayback::waitUntilIdle(int timeoutMs) const
 {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (runningCount() > 0) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    return true;
+    std::unique_lock lock(m_activity->mutex);
+    return m_activity->idle.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                                     [this] { return m_activity->running == 0; });
 }
 
-void XClickPlayback::theadForMouseClick(std::stop_token stop, XPlatform& platform, const XPlaybackControls& controls,
-                                        const XCellLocator& locator, std::vector<XMouseData> list)
+void XClickPlayback::theadForMouseClick(std::stop_token stop, XPlatform& platform,
+                                        const XPlaybackControls& controls, const XCellLocator& locator,
+                                        std::vector<XMouseData> list)
 {
     const std::unique_ptr<XMousePoster> poster = platform.createMousePoster();
     bool firstClick = true;

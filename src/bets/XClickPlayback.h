@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <atomic>
+#include <condition_variable>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -65,11 +66,20 @@ private:
         std::shared_ptr<std::atomic<bool>> done;
         std::jthread thread;
     };
+    // Shared with the runs, which count themselves out when they end.
+    struct Activity
+    {
+        mutable std::mutex mutex;
+        mutable std::condition_variable idle;
+        int running = 0;
+    };
 
-    static void theadForMouseClick(std::stop_token stop, XPlatform& platform, const XPlaybackControls& controls,
-                                   const XCellLocator& locator, std::vector<XMouseData> list);
+    static void theadForMouseClick(std::stop_token stop, XPlatform& platform,
+                                   const XPlaybackControls& controls, const XCellLocator& locator,
+                                   std::vector<XMouseData> list);
 
     XPlatform& m_platform;
     std::shared_ptr<const XPlaybackControls> m_controls;
     std::vector<Run> m_runs;
+    std::shared_ptr<Activity> m_activity = std::make_shared<Activity>();
 };

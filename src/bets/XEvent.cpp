@@ -22,5 +22,6 @@ void XEvent::postMouseDownUpEventWithCursorPosition(XMousePoster& poster, QPoint
 
 bool XContainScreenPoint(const QRectF& f, QPointF p)
 {
-    return p.x() >= f.left() && p.x() < f.left() + f.width() && p.y() >= f.top() && p.y() < f.top() + f.height();
+    return p.x() >= f.left() && p.x() < f.left() + f.width() && p.y() >= f.top() &&
+           p.y() < f.top() + f.height();
 }

@@ -9,8 +9,8 @@ class XEvent
 public:
     // One left click at a global device-pixel point: down, an optional small drag to the
     // right, up, 100 µs after each.
-    static void postMouseDownUpEventWithCursorPosition(XMousePoster& poster, QPointF position, bool needMouseDrag,
-                                                       std::stop_token stop = {});
+    static void postMouseDownUpEventWithCursorPosition(XMousePoster& poster, QPointF position,
+                                                       bool needMouseDrag, std::stop_token stop = {});
 };
 
 // Whether a global point lies in a window's frame (top-left origin); the left and top

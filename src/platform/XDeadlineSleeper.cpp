@@ -12,8 +12,9 @@ void sleepUntilExactly(std::chrono::steady_clock::time_point deadline)
 {
     const auto since = deadline.time_since_epoch();
     const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(since);
-    timespec ts{static_cast<time_t>(seconds.count()),
-                static_cast<long>(std::chrono::duration_cast<std::chrono::nanoseconds>(since - seconds).count())};
+    timespec ts{
+        static_cast<time_t>(seconds.count()),
+        static_cast<long>(std::chrono::duration_cast<std::chrono::nanoseconds>(since - seconds).count())};
     // steady_clock is CLOCK_MONOTONIC on Linux.
     while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &ts, nullptr) != 0) {
     }

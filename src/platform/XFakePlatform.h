@@ -13,7 +13,11 @@
 // One thing a poster did: an event, or a pause.
 struct XPostedAction
 {
-    enum Kind { Event, Sleep };
+    enum Kind
+    {
+        Event,
+        Sleep
+    };
     Kind kind = Event;
     XMouseEventType type = XLeftMouseDown;
     QPointF point;

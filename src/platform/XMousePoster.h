@@ -6,7 +6,8 @@
 #include <stop_token>
 
 // Mouse event types, numbered as the stored records number them.
-enum XMouseEventType : std::uint32_t {
+enum XMouseEventType : std::uint32_t
+{
     XLeftMouseDown = 1,
     XLeftMouseUp = 2,
     XRightMouseDown = 3,

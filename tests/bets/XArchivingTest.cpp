@@ -26,9 +26,12 @@ TEST(XArchiving, MouseDataKeysAndPointText)
 {
     const QByteArray bytes = XArchiveMouseData(record(5, 2, {12.5, 30}, 3));
     const QJsonObject object = QJsonDocument::fromJson(bytes).object();
-    EXPECT_EQ(object.keys(), (QStringList{QStringLiteral("kXMouseDataClickCountKey"), QStringLiteral("kXMouseDataEventTypeKey"),
-                                          QStringLiteral("kXMouseDataIndexKey"), QStringLiteral("kXMouseDataPointKey")}));
-    EXPECT_EQ(object.value(QStringLiteral("kXMouseDataPointKey")).toString(), QStringLiteral("12.500000,30.000000"));
+    EXPECT_EQ(
+        object.keys(),
+        (QStringList{QStringLiteral("kXMouseDataClickCountKey"), QStringLiteral("kXMouseDataEventTypeKey"),
+                     QStringLiteral("kXMouseDataIndexKey"), QStringLiteral("kXMouseDataPointKey")}));
+    EXPECT_EQ(object.value(QStringLiteral("kXMouseDataPointKey")).toString(),
+              QStringLiteral("12.500000,30.000000"));
     const auto back = XUnarchiveMouseData(bytes);
     ASSERT_TRUE(back);
     EXPECT_TRUE(back->isEqual(record(5, 2, {12.5, 30}, 3)));
@@ -128,7 +131,8 @@ TEST(XPreferenceStore, ArraysOfArchivesSurviveAReopen)
     const std::vector<XMouseData> records{record(5, 1), record(0, 2)};
     {
         XPreferenceStore store(file);
-        store.setObject(QStringLiteral("kSomeArchivesKey"), XArchivesToVariant(archivedData(records, archiveMouseData)));
+        store.setObject(QStringLiteral("kSomeArchivesKey"),
+                        XArchivesToVariant(archivedData(records, archiveMouseData)));
         store.setObject(QStringLiteral("kNotAnArrayKey"), QStringLiteral("text"));
         store.setInteger(QStringLiteral("kSomeIntegerKey"), 250);
         EXPECT_TRUE(store.synchronize());

@@ -81,7 +81,8 @@ TEST(XBetList, ReverseIsEveryOtherCellOnce)
 
 TEST(XBetList, LabelsAndTexts)
 {
-    const std::vector<XMouseData> merged{XMouseData::mouseDataWithIndex(3, 1), XMouseData::mouseDataWithIndex(5, 12)};
+    const std::vector<XMouseData> merged{XMouseData::mouseDataWithIndex(3, 1),
+                                         XMouseData::mouseDataWithIndex(5, 12)};
     const auto labels = XClickCountLabels(merged);
     ASSERT_EQ(labels.size(), 2u);
     EXPECT_EQ(labels[1].index, 5);

@@ -15,8 +15,8 @@ ClickLog ClickLog::read(const QString& path)
         if (f.size() == 5 && f[0] == QLatin1String("ready"))
             log.table = QRect(f[1].toInt(), f[2].toInt(), f[3].toInt(), f[4].toInt());
         else if (f.size() == 6)
-            log.events.push_back({f[0].toLongLong(), f[1], QPointF(f[2].toDouble(), f[3].toDouble()), f[4].toInt(),
-                                  f[5].toInt()});
+            log.events.push_back({f[0].toLongLong(), f[1], QPointF(f[2].toDouble(), f[3].toDouble()),
+                                  f[4].toInt(), f[5].toInt()});
     }
     return log;
 }

@@ -22,7 +22,8 @@ XClickGroup parseGroup(const QString& text)
     XClickGroup group;
     for (const QString& cell : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         const QStringList parts = cell.split(QLatin1Char('*'));
-        group.push_back(XMouseData::mouseDataWithIndex(parts[0].toULongLong(), parts.size() > 1 ? parts[1].toULongLong() : 1));
+        group.push_back(XMouseData::mouseDataWithIndex(parts[0].toULongLong(),
+                                                       parts.size() > 1 ? parts[1].toULongLong() : 1));
     }
     return group;
 }
@@ -33,11 +34,15 @@ int main(int argc, char** argv)
     XQtPlatform::initializeThreads();
     QApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.addOptions({{QStringLiteral("table"), QStringLiteral("Table area X,Y,W,H in device pixels."), QStringLiteral("rect")},
-                       {QStringLiteral("group"), QStringLiteral("One button press."), QStringLiteral("cells")},
-                       {QStringLiteral("play"), QStringLiteral("all, last, reverse or direct."), QStringLiteral("how"), QStringLiteral("all")},
-                       {QStringLiteral("delay"), QStringLiteral("The delay field's text."), QStringLiteral("ms"), QStringLiteral("0")},
-                       {QStringLiteral("drag"), QStringLiteral("Drag in every click.")}});
+    parser.addOptions(
+        {{QStringLiteral("table"), QStringLiteral("Table area X,Y,W,H in device pixels."),
+          QStringLiteral("rect")},
+         {QStringLiteral("group"), QStringLiteral("One button press."), QStringLiteral("cells")},
+         {QStringLiteral("play"), QStringLiteral("all, last, reverse or direct."), QStringLiteral("how"),
+          QStringLiteral("all")},
+         {QStringLiteral("delay"), QStringLiteral("The delay field's text."), QStringLiteral("ms"),
+          QStringLiteral("0")},
+         {QStringLiteral("drag"), QStringLiteral("Drag in every click.")}});
     parser.process(app);
     const QStringList t = parser.value(QStringLiteral("table")).split(QLatin1Char(','));
     if (t.size() != 4) {
@@ -48,11 +53,11 @@ int main(int argc, char** argv)
     XQtPlatform platform;
     // Qt's logical coordinates: the device ones divided by the scale, about the screen's origin.
     const double ratio = QGuiApplication::primaryScreen()->devicePixelRatio();
-    const QRect area(qRound(t[0].toDouble() / ratio), qRound(t[1].toDouble() / ratio), qRound(t[2].toDouble() / ratio),
-                     qRound(t[3].toDouble() / ratio));
+    const QRect area(qRound(t[0].toDouble() / ratio), qRound(t[1].toDouble() / ratio),
+                     qRound(t[2].toDouble() / ratio), qRound(t[3].toDouble() / ratio));
     XGridWindowMainView overlay(platform, area);
-    overlay.setWindowFlags(Qt::X11BypassWindowManagerHint | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                           Qt::WindowTransparentForInput);
+    overlay.setWindowFlags(Qt::X11BypassWindowManagerHint | Qt::FramelessWindowHint |
+                           Qt::WindowStaysOnTopHint | Qt::WindowTransparentForInput);
     overlay.setGeometry(area);
     overlay.graphic().setGraphicRect(XMakeGraphicRect(QRectF(0, 0, area.width(), area.height())));
     overlay.setShapedToPaint(true);
@@ -88,7 +93,8 @@ int main(int argc, char** argv)
         }
         const bool finished = controller.playback().waitUntilIdle(60000);
         const auto micros =
-            std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - started).count();
+            std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - started)
+                .count();
         std::printf("played %lld\n", static_cast<long long>(micros));
         std::fflush(stdout);
         QApplication::exit(finished ? 0 : 1);

@@ -27,11 +27,14 @@ protected:
             GTEST_SKIP() << "needs an X display (scripts/test provides one)";
         m_logPath = m_dir.filePath(QStringLiteral("clicks.log"));
         m_session.start(QStringLiteral(CLICK_TARGET_BINARY),
-                        {QStringLiteral("--area"), QStringLiteral("100,200,1300,420"), QStringLiteral("--log"), m_logPath});
-        ASSERT_TRUE(DesktopSession::waitFor([&] { return ClickLog::read(m_logPath).table.has_value(); }, 10000));
+                        {QStringLiteral("--area"), QStringLiteral("100,200,1300,420"),
+                         QStringLiteral("--log"), m_logPath});
+        ASSERT_TRUE(
+            DesktopSession::waitFor([&] { return ClickLog::read(m_logPath).table.has_value(); }, 10000));
         m_table = *ClickLog::read(m_logPath).table;
         // Keep the pointer away from the table while nothing is played.
-        DesktopSession::xdotool({QStringLiteral("mousemove"), QStringLiteral("1900"), QStringLiteral("1060")});
+        DesktopSession::xdotool(
+            {QStringLiteral("mousemove"), QStringLiteral("1900"), QStringLiteral("1060")});
     }
 
     // Plays through the driver under the test's scale factor; the log's events since.
@@ -39,8 +42,15 @@ protected:
     {
         const std::size_t before = ClickLog::read(m_logPath).events.size();
         QStringList args{QStringLiteral("--table"),
-                         QStringLiteral("%1,%2,%3,%4").arg(m_table.x()).arg(m_table.y()).arg(m_table.width()).arg(m_table.height()),
-                         QStringLiteral("--play"), p.how, QStringLiteral("--delay"), p.delay};
+                         QStringLiteral("%1,%2,%3,%4")
+                             .arg(m_table.x())
+                             .arg(m_table.y())
+                             .arg(m_table.width())
+                             .arg(m_table.height()),
+                         QStringLiteral("--play"),
+                         p.how,
+                         QStringLiteral("--delay"),
+                         p.delay};
         for (const QString& g : p.groups)
             args << QStringLiteral("--group") << g;
         if (p.drag)
@@ -51,10 +61,12 @@ protected:
         EXPECT_EQ(driver.exitCode(), 0);
         // The target may still be reading its last events.
         ClickLog log;
-        DesktopSession::waitFor([&] {
-            log = ClickLog::read(m_logPath);
-            return !log.events.empty() && log.events.back().kind == QLatin1String("release");
-        }, 2000);
+        DesktopSession::waitFor(
+            [&] {
+                log = ClickLog::read(m_logPath);
+                return !log.events.empty() && log.events.back().kind == QLatin1String("release");
+            },
+            2000);
         log.events.erase(log.events.begin(), log.events.begin() + static_cast<std::ptrdiff_t>(before));
         return log;
     }
@@ -91,8 +103,10 @@ std::vector<int> range(int from, int to)
 
 TEST_P(PlaybackE2e, MergedBetClicksEachCellInAscendingOrderWithThePause)
 {
-    const ClickLog log = play({{QStringLiteral("17"), QStringLiteral("3"), QStringLiteral("5,5"), QStringLiteral("17*2,36")},
-                               QStringLiteral("all"), QStringLiteral("20")});
+    const ClickLog log =
+        play({{QStringLiteral("17"), QStringLiteral("3"), QStringLiteral("5,5"), QStringLiteral("17*2,36")},
+              QStringLiteral("all"),
+              QStringLiteral("20")});
     EXPECT_EQ(log.pressedCells(), (std::vector<int>{3, 5, 5, 17, 17, 17, 36}));
     expectWholeClicks(log);
     // After each click: 100 µs after the release, then the 20 ms pause.
@@ -117,7 +131,8 @@ TEST_P(PlaybackE2e, ReverseClicksEveryOtherCell)
     QStringList upTo35;
     for (int i = 0; i <= 35; ++i)
         upTo35 << QString::number(i);
-    EXPECT_EQ(play({{upTo35.join(QLatin1Char(','))}, QStringLiteral("reverse")}).pressedCells(), (std::vector<int>{36}));
+    EXPECT_EQ(play({{upTo35.join(QLatin1Char(','))}, QStringLiteral("reverse")}).pressedCells(),
+              (std::vector<int>{36}));
     const ClickLog all = play({{}, QStringLiteral("reverse")});
     EXPECT_EQ(all.pressedCells(), range(0, 36));
     expectWholeClicks(all);
@@ -125,7 +140,8 @@ TEST_P(PlaybackE2e, ReverseClicksEveryOtherCell)
 
 TEST_P(PlaybackE2e, LastGroupAndDragClicks)
 {
-    const ClickLog log = play({{QStringLiteral("1"), QStringLiteral("22,4")}, QStringLiteral("last"), QStringLiteral("0"), true});
+    const ClickLog log = play(
+        {{QStringLiteral("1"), QStringLiteral("22,4")}, QStringLiteral("last"), QStringLiteral("0"), true});
     EXPECT_EQ(log.pressedCells(), (std::vector<int>{22, 4}));
     expectWholeClicks(log);
     const auto presses = log.ofKind(QStringLiteral("press"));
@@ -142,4 +158,6 @@ TEST_P(PlaybackE2e, LastGroupAndDragClicks)
 }
 
 INSTANTIATE_TEST_SUITE_P(Scale, PlaybackE2e, testing::Values(QStringLiteral("1"), QStringLiteral("2")),
-                         [](const testing::TestParamInfo<QString>& info) { return "x" + info.param.toStdString(); });
+                         [](const testing::TestParamInfo<QString>& info) {
+                             return QStringLiteral("x%1").arg(info.param).toStdString();
+                         });

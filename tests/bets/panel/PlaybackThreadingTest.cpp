@@ -21,7 +21,8 @@ TEST(PlaybackThreading, ARunGoesOnWhileTheBetTheControlsAndTheGridChange)
     controller.clickApplyAllReverseActionButton();
 
     for (int i = 0; controller.playback().runningCount() > 0 && i < 2000; ++i) {
-        controller.addMouseDatas({XMouseData::mouseDataWithIndex(static_cast<std::uint64_t>(i % 37), 1)}, true);
+        controller.addMouseDatas({XMouseData::mouseDataWithIndex(static_cast<std::uint64_t>(i % 37), 1)},
+                                 true);
         controller.applyAction(false, false);
         if (i % 3 == 0)
             controller.clickUndoButton();

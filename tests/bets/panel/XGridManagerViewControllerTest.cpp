@@ -89,7 +89,8 @@ TEST_F(ControllerFixture, DelayTextsAndTheDragSwitch)
 
 TEST_F(ControllerFixture, AnActivePanelWindowGetsOneExtraFirstClickOutsideIt)
 {
-    controller.addMouseDatas({XMouseData::mouseDataWithIndex(1, 1), XMouseData::mouseDataWithIndex(2, 1)}, true);
+    controller.addMouseDatas({XMouseData::mouseDataWithIndex(1, 1), XMouseData::mouseDataWithIndex(2, 1)},
+                             true);
     // The panel's window is active and the cells lie outside it: the first one is clicked
     // twice, the extra click without drag and followed by 1 ms.
     controller.playbackControls().setPanelWindow(true, QRectF(0, 0, 300, 300));
