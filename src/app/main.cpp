@@ -1,9 +1,13 @@
-#include "overlay/XGridWindowMainView.h"
+#include "XAppDelegate.h"
+#include "XControlMap.h"
+#include "XMainWindowViewController.h"
+#include "bets/panel/XGridManagerViewController.h"
+#include "overlay/XGridWindowController.h"
 #include "platform/XQtPlatform.h"
+#include "platform/XTerminationWatcher.h"
 
 #include <QApplication>
-#include <QGuiApplication>
-#include <QScreen>
+#include <QCommandLineParser>
 
 int main(int argc, char* argv[])
 {
@@ -13,15 +17,33 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Tableclick"));
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
 
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Places roulette bets on a table another program shows."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.process(app);
+
     XQtPlatform platform;
-    // Until the main window exists, the grid opens in an ordinary window that the user
-    // moves over the betting table and fits there.
-    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-    const QSize size(std::min(1000, available.width() - 40), std::min(400, available.height() - 80));
-    XGridWindowMainView view(platform, QRect(available.topLeft() + QPoint(20, 60), size));
-    view.setWindowTitle(QStringLiteral("Tableclick grid"));
-    view.setWindowFlag(Qt::WindowStaysOnTopHint);
-    view.setShapedToPaint(true);
-    view.show();
+    XAppDelegate delegate(platform);
+    // Sign-in comes with the account service; until then the main view opens at launch.
+    delegate.goToMainView();
+    delegate.window()->show();
+
+    XTerminationWatcher termination;
+    QObject::connect(&termination, &XTerminationWatcher::terminationRequested, &delegate,
+                     [&delegate] { delegate.applicationWillTerminate(); });
+    // Logging out: write everything now, the session may end the program without a close.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &delegate, [&delegate] {
+        if (XMainWindowViewController* main = delegate.mainViewController())
+            main->saveState();
+    });
+
+    std::unique_ptr<XControlMap> controlMap;
+    if (const QString path = qEnvironmentVariable("TABLECLICK_CONTROL_MAP"); !path.isEmpty()) {
+        controlMap = std::make_unique<XControlMap>(path);
+        controlMap->watch(delegate.window());
+        if (XMainWindowViewController* main = delegate.mainViewController())
+            controlMap->watch(main->gridWindowController()->window());
+    }
     return QApplication::exec();
 }

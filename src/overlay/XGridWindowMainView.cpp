@@ -98,6 +98,11 @@ void XGridWindowMainView::updateShape()
         paintContent(painter, shape, acceptsMouse);
     }
     QRegion region(QBitmap::fromImage(image.createAlphaMask()));
+    // Controls laid over the view (the side panel while editing) stay whole.
+    for (const QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isVisible())
+            region += child->geometry();
+    }
     // An empty mask would mean no mask at all: the whole window.
     setMask(region.isEmpty() ? QRegion(0, 0, 1, 1) : region);
 }
@@ -144,6 +149,7 @@ void XGridWindowMainView::mouseReleaseEvent(QMouseEvent* event)
 
 void XGridWindowMainView::resizeEvent(QResizeEvent*)
 {
+    Q_EMIT resized();
     setNeedsDisplay();
     refreshScreenMapping();
 }

@@ -34,6 +34,10 @@ public:
     void refreshScreenMapping();
     std::shared_ptr<const XScreenMappingChannel> screenMappingChannel() const { return m_mappingChannel; }
 
+Q_SIGNALS:
+    void resized();
+
+public:
     // Shape the window to what the view paints, so that the table underneath stays
     // visible without a compositor. Only for a view that is its own window.
     void setShapedToPaint(bool shaped);

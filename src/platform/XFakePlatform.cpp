@@ -39,9 +39,33 @@ QRectF XFakePlatform::windowFrame(const QWidget& widget) const
     return m_frames.value(&widget, QRectF(widget.geometry()));
 }
 
-bool XFakePlatform::windowAcceptsMouse(const QWidget&) const
+bool XFakePlatform::windowAcceptsMouse(const QWidget& widget) const
 {
-    return m_acceptsMouse;
+    const auto it = m_clickThrough.constFind(widget.window());
+    return it == m_clickThrough.constEnd() ? m_acceptsMouse : !*it;
+}
+
+void XFakePlatform::setWindowClickThrough(QWidget& window, bool clickThrough)
+{
+    m_clickThrough.insert(&window, clickThrough);
+    m_levels.insert(&window, clickThrough ? XShieldingWindowLevel : XFloatingWindowLevel);
+}
+
+int XFakePlatform::runModalAlert(const XAlert& alert, QWidget* window)
+{
+    m_shownAlerts.push_back(alert);
+    m_alertWindowLevels.push_back(window ? windowLevel(*window->window()) : 0);
+    if (m_alertAnswers.empty())
+        return XAlertFirstButtonReturn;
+    const int answer = m_alertAnswers.front();
+    m_alertAnswers.erase(m_alertAnswers.begin());
+    return answer;
+}
+
+bool XFakePlatform::openUrl(const QUrl& url)
+{
+    m_openedUrls.push_back(url);
+    return true;
 }
 
 std::unique_ptr<XMousePoster> XFakePlatform::createMousePoster()

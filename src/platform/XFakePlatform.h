@@ -42,13 +42,25 @@ public:
     std::vector<XScreenInfo> screens() const override { return m_screens; }
     QRectF windowFrame(const QWidget& widget) const override;
     bool windowAcceptsMouse(const QWidget& widget) const override;
+    void setWindowClickThrough(QWidget& window, bool clickThrough) override;
+    void setWindowLevel(QWidget& window, int level) override { m_levels.insert(&window, level); }
+    int windowLevel(const QWidget& window) const override { return m_levels.value(&window, 0); }
+    // Answers the next alerts from the script, first button when it runs out; records them.
+    int runModalAlert(const XAlert& alert, QWidget* window) override;
+    bool openUrl(const QUrl& url) override;
     std::unique_ptr<XMousePoster> createMousePoster() override;
     XPreferenceStore& preferences() override { return *m_preferences; }
 
     void setScreens(std::vector<XScreenInfo> screens) { m_screens = std::move(screens); }
     // Without a frame set here, a widget is where it is placed, its origin being global.
     void setWindowFrame(const QWidget& widget, const QRectF& frame) { m_frames.insert(&widget, frame); }
+    // For every window whose click-through state was never set.
     void setWindowAcceptsMouse(bool accepts) { m_acceptsMouse = accepts; }
+    void scriptAlertAnswers(std::vector<int> answers) { m_alertAnswers = std::move(answers); }
+    const std::vector<XAlert>& shownAlerts() const { return m_shownAlerts; }
+    // The level each alert's window had while the alert was up.
+    const std::vector<int>& alertWindowLevels() const { return m_alertWindowLevels; }
+    const std::vector<QUrl>& openedUrls() const { return m_openedUrls; }
 
     // Pauses are recorded, and with this also waited out (a stop request ends them).
     void setSleepsForReal(bool real) { m_sleepsForReal = real; }
@@ -65,6 +77,12 @@ private:
     std::vector<XScreenInfo> m_screens;
     QHash<const QWidget*, QRectF> m_frames;
     bool m_acceptsMouse = true;
+    QHash<const QWidget*, bool> m_clickThrough;
+    QHash<const QWidget*, int> m_levels;
+    std::vector<int> m_alertAnswers;
+    std::vector<XAlert> m_shownAlerts;
+    std::vector<int> m_alertWindowLevels;
+    std::vector<QUrl> m_openedUrls;
     std::atomic<bool> m_sleepsForReal{false};
     mutable std::mutex m_postedMutex;
     std::vector<XPostedAction> m_posted;

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "XAlert.h"
 #include "XMousePoster.h"
 #include "XScreenInfo.h"
 
 #include <QRectF>
+#include <QUrl>
 
 #include <memory>
 #include <vector>
@@ -26,6 +28,17 @@ public:
     virtual QRectF windowFrame(const QWidget& widget) const = 0;
     // False while the widget's window lets mouse events pass through it.
     virtual bool windowAcceptsMouse(const QWidget& widget) const = 0;
+
+    // Click-through: borderless, above everything, every mouse event passing to the
+    // windows underneath. Otherwise an ordinary framed window that floats above others.
+    // The window's area stays where it is on the screen.
+    virtual void setWindowClickThrough(QWidget& window, bool clickThrough) = 0;
+    // Levels of managed windows: above 0 they float above ordinary windows.
+    virtual void setWindowLevel(QWidget& window, int level) = 0;
+    virtual int windowLevel(const QWidget& window) const = 0;
+    // Runs a modal alert over the window and answers which button was pressed.
+    virtual int runModalAlert(const XAlert& alert, QWidget* window) = 0;
+    virtual bool openUrl(const QUrl& url) = 0;
 
     // A poster for the calling thread; any thread may ask.
     virtual std::unique_ptr<XMousePoster> createMousePoster() = 0;

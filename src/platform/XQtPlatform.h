@@ -17,6 +17,11 @@ public:
     std::vector<XScreenInfo> screens() const override;
     QRectF windowFrame(const QWidget& widget) const override;
     bool windowAcceptsMouse(const QWidget& widget) const override;
+    void setWindowClickThrough(QWidget& window, bool clickThrough) override;
+    void setWindowLevel(QWidget& window, int level) override;
+    int windowLevel(const QWidget& window) const override;
+    int runModalAlert(const XAlert& alert, QWidget* window) override;
+    bool openUrl(const QUrl& url) override;
     std::unique_ptr<XMousePoster> createMousePoster() override;
     XPreferenceStore& preferences() override { return m_preferences; }
 

@@ -1,6 +1,66 @@
 #include "XGridManagerViewController.h"
 
+#include "XButton.h"
+#include "XGridManagerView.h"
+#include "XNumberButton.h"
+#include "XVirtualButtonGridView.h"
+#include "bets/XArchiving.h"
+#include "overlay/XGridWindowController.h"
 #include "platform/XLog.h"
+#include "platform/XPlatform.h"
+#include "platform/XPreferenceStore.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QShortcut>
+
+#include <cmath>
+
+const QString kXGridManagerViewControllerDirectOnKey = QStringLiteral("kXGridManagerViewControllerDirectOnKey");
+const QString kXGridManagerViewControllerClickSpeedKey = QStringLiteral("kXGridManagerViewControllerClickSpeedKey");
+const QString kXGridManagerViewControllerDataSourceKey = QStringLiteral("kXGridManagerViewControllerDataSourceKey");
+const QString kXGridManagerViewControllerTableMouseDatasKey =
+    QStringLiteral("kXGridManagerViewControllerTableMouseDatasKey");
+
+namespace {
+const std::function<QByteArray(const XMouseData&)> archiveMouseData = XArchiveMouseData;
+const std::function<QByteArray(const XTableMouseData&)> archiveTableMouseData = XArchiveTableMouseData;
+const std::function<std::optional<XTableMouseData>(const QByteArray&)> unarchiveTableMouseData =
+    XUnarchiveTableMouseData;
+
+// The integer value of a text, as the delay is stored: "0.5" is 0, "abc" is 0.
+qint64 integerValue(const QString& text)
+{
+    const double value = std::trunc(XLeadingNumber(text));
+    return std::abs(value) < 9.0e18 ? static_cast<qint64>(value) : 0;
+}
+
+// A stored group: its records, or nothing when it holds anything but click records.
+std::optional<XClickGroup> restoreGroup(const QList<QByteArray>& archives)
+{
+    XClickGroup group;
+    for (const QByteArray& archive : archives) {
+        switch (XArchiveKindOf(archive)) {
+        case XArchiveKind::MouseData:
+            group.push_back(*XUnarchiveMouseData(archive));
+            break;
+        case XArchiveKind::None:
+            break; // restores to nothing: left out
+        default:
+            return std::nullopt;
+        }
+    }
+    return group;
+}
+
+QString hoverText(const char* what, const QString& title)
+{
+    return QString::fromUtf8(what) + QLatin1Char('"') + QStringLiteral("按钮") + title + QLatin1Char('"') +
+           QStringLiteral("区域");
+}
+} // namespace
 
 XGridManagerViewController::XGridManagerViewController(XPlatform& platform, QObject* parent)
     : QObject(parent), m_platform(platform)
@@ -10,6 +70,81 @@ XGridManagerViewController::XGridManagerViewController(XPlatform& platform, QObj
 XGridManagerViewController::~XGridManagerViewController()
 {
     m_playback.stopAll();
+    if (m_view)
+        saveFileData();
+    m_gridWindowController.reset();
+}
+
+XGridManagerView* XGridManagerViewController::view()
+{
+    if (!m_view)
+        loadView();
+    return m_view.get();
+}
+
+void XGridManagerViewController::loadView()
+{
+    m_view = std::make_unique<XGridManagerView>();
+    XGridManagerView& v = *m_view;
+    styleView();
+    connect(v.betButton, &QPushButton::clicked, this, &XGridManagerViewController::clickApplyAllActionButton);
+    connect(v.reverseBetButton, &QPushButton::clicked, this, &XGridManagerViewController::clickApplyAllReverseActionButton);
+    connect(v.undoButton, &QPushButton::clicked, this, &XGridManagerViewController::clickUndoButton);
+    connect(v.clearButton, &QPushButton::clicked, this, &XGridManagerViewController::clickCancelAllActionButton);
+    connect(v.specialButton, &QPushButton::clicked, this, &XGridManagerViewController::clickSpecialButton);
+    connect(v.directModeButton, &QCheckBox::toggled, this, &XGridManagerViewController::clickDirectModeButton);
+    connect(v.gridLockButton, &QCheckBox::toggled, this, &XGridManagerViewController::clickEditGridWindowMode);
+    connect(v.needMouseDragButton, &QCheckBox::toggled, this,
+            [this](bool on) { m_playbackControls->setNeedMouseDrag(on); });
+    connect(v.delayClickTextField, &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_playbackControls->setDelayText(text); });
+    m_playbackControls->setNeedMouseDrag(v.needMouseDragButton->isChecked());
+    m_playbackControls->setDelayText(v.delayClickTextField->text());
+    auto* space = new QShortcut(QKeySequence(Qt::Key_Space), m_view.get());
+    connect(space, &QShortcut::activated, this, &XGridManagerViewController::clickApplyAllActionButton);
+
+    m_mouseDataArray.removeAllMouseDatas();
+    m_tableViewDataSource.clear();
+    clickDirectModeButton(v.directModeButton->isChecked());
+    v.virtualButtonGridView->loadNumberButtonWithTaget(this, [this](XNumberButton* b) { clickNumberButton(b); });
+    for (XNumberButton* button : v.virtualButtonGridView->numberButtons()) {
+        connect(button, &XNumberButton::mouseEntered, this, &XGridManagerViewController::mouseEntered);
+        connect(button, &XNumberButton::mouseExited, this, &XGridManagerViewController::mouseExited);
+    }
+    loadFileData();
+    displayVirtualGridAttributes();
+    m_view->installEventFilter(this);
+}
+
+void XGridManagerViewController::styleView()
+{
+    XGridManagerView& v = *m_view;
+    const auto style = [](XButton* button, double r, double g, double b, double radius) {
+        button->setBgColor(QColor::fromRgbF(static_cast<float>(r), static_cast<float>(g), static_cast<float>(b)));
+        button->setCornerRadius(radius);
+    };
+    style(v.reverseBetButton, 0.525, 0.737, 0.141, 6.0);
+    style(v.betButton, 0.99, 0.43, 0.0, 6.0);
+    style(v.undoButton, 1.0, 1.0, 1.0, 6.0);
+    style(v.clearButton, 1.0, 1.0, 1.0, 6.0);
+    style(v.specialButton, 1.0, 1.0, 1.0, 3.0);
+    v.betButton->setTitleColor(Qt::white);
+    v.reverseBetButton->setTitleColor(Qt::white);
+    v.betButton->setText(QStringLiteral("BET (space)"));
+}
+
+XGridWindowController* XGridManagerViewController::gridWindowController()
+{
+    if (!m_gridWindowController) {
+        m_gridWindowController = std::make_unique<XGridWindowController>(m_platform);
+        QWidget* window = m_gridWindowController->window();
+        window->show();
+        window->raise();
+        m_gridWindowController->mainView()->refreshScreenMapping();
+        if (!m_cellLocator)
+            m_cellLocator = XCellLocatorFor(m_gridWindowController->mainView()->screenMappingChannel());
+    }
+    return m_gridWindowController.get();
 }
 
 void XGridManagerViewController::addMouseDatas(XClickGroup group, bool isAppend)
@@ -17,15 +152,23 @@ void XGridManagerViewController::addMouseDatas(XClickGroup group, bool isAppend)
     m_mouseDataArray.addMouseDatas(std::move(group), isAppend);
 }
 
+std::size_t XGridManagerViewController::virtualGridCellCount()
+{
+    return m_view ? m_view->virtualGridView->graphic().graphicCount() : 37;
+}
+
 std::vector<XMouseData> XGridManagerViewController::combineAllMouseDatas() const
 {
-    return m_mouseDataArray.combineAllMouseDatas(m_virtualGridCellCount);
+    const std::size_t cells = m_view ? m_view->virtualGridView->graphic().graphicCount() : 37;
+    return m_mouseDataArray.combineAllMouseDatas(cells);
 }
 
 void XGridManagerViewController::displayVirtualGridAttributes()
 {
     const std::vector<XMouseData> merged = combineAllMouseDatas();
     m_graphicAttributes = XClickCountLabels(merged);
+    if (m_view)
+        m_view->virtualGridView->setGraphicAttributes(m_graphicAttributes);
     Q_EMIT graphicAttributesChanged();
     setTotalCountText(XSumText(merged));
 }
@@ -33,6 +176,8 @@ void XGridManagerViewController::displayVirtualGridAttributes()
 void XGridManagerViewController::setTotalCountText(const QString& text)
 {
     m_totalCountText = text;
+    if (m_view)
+        m_view->totalCountLabel->setText(text);
     Q_EMIT totalCountTextChanged(text);
 }
 
@@ -73,6 +218,39 @@ void XGridManagerViewController::clickDirectModeButton(bool on)
     m_directMode = on ? 1 : 0;
 }
 
+void XGridManagerViewController::clickNumberButton(XNumberButton* sender)
+{
+    addMouseDatas({XMouseData::mouseDataWithIndex(static_cast<std::uint64_t>(std::max(0L, sender->tag())), 1)}, true);
+    applyAction(false, false);
+}
+
+void XGridManagerViewController::clickSpecialButton()
+{
+    addMouseDatas({XMouseData::mouseDataWithIndex(1, 1), XMouseData::mouseDataWithIndex(2, 3),
+                   XMouseData::mouseDataWithIndex(13, 1), XMouseData::mouseDataWithIndex(24, 4),
+                   XMouseData::mouseDataWithIndex(25, 1), XMouseData::mouseDataWithIndex(6, 1)},
+                  true);
+    applyAction(false, false);
+}
+
+void XGridManagerViewController::clickEditGridWindowMode(bool locked)
+{
+    XGridWindowController* overlay = gridWindowController();
+    overlay->setEnableWindow(!locked);
+    QWidget* window = view()->window();
+    m_platform.setWindowLevel(*window, locked ? m_platform.windowLevel(*overlay->window()) - 1 : XNormalWindowLevel);
+}
+
+void XGridManagerViewController::mouseEntered(XNumberButton* sender)
+{
+    m_view->displayTextField->setText(hoverText("鼠标进入", sender->text()));
+}
+
+void XGridManagerViewController::mouseExited(XNumberButton* sender)
+{
+    m_view->displayTextField->setText(hoverText("鼠标离开", sender->text()));
+}
+
 void XGridManagerViewController::startPlayback(bool clickAll, bool reverse)
 {
     if (!m_cellLocator) {
@@ -81,11 +259,97 @@ void XGridManagerViewController::startPlayback(bool clickAll, bool reverse)
         XLog("ERROR! no grid to click on");
         return;
     }
+    publishPanelWindow();
     // The run gets its own copy, taken here on the main thread.
     std::vector<XMouseData> list;
     if (clickAll)
         list = combineAllMouseDatas();
     else if (!m_mouseDataArray.isEmpty())
         list = m_mouseDataArray.groups().back();
-    m_playback.start(std::move(list), reverse, m_virtualGridCellCount, m_cellLocator);
+    m_playback.start(std::move(list), reverse, virtualGridCellCount(), m_cellLocator);
+}
+
+bool XGridManagerViewController::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::ParentChange:
+    case QEvent::Show:
+        // Follow the window that holds the panel, whichever it is.
+        if (watched == m_view.get() && m_view->window() != m_watchedWindow) {
+            if (m_watchedWindow)
+                m_watchedWindow->removeEventFilter(this);
+            m_watchedWindow = m_view->window();
+            m_watchedWindow->installEventFilter(this);
+        }
+        publishPanelWindow();
+        break;
+    case QEvent::WindowActivate:
+    case QEvent::WindowDeactivate:
+    case QEvent::Move:
+    case QEvent::Resize:
+        publishPanelWindow();
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void XGridManagerViewController::publishPanelWindow()
+{
+    if (!m_view)
+        return;
+    const QWidget* window = m_view->window();
+    const QRectF frame(window->frameGeometry());
+    const auto screens = m_platform.screens();
+    m_playbackControls->setPanelWindow(window->isActiveWindow(),
+                                       QRectF(XLogicalToDevicePoint(frame.topLeft(), screens),
+                                              XLogicalToDevicePoint(frame.bottomRight() + QPointF(1, 1), screens)));
+}
+
+void XGridManagerViewController::saveFileData()
+{
+    XPreferenceStore& store = m_platform.preferences();
+    store.setInteger(kXGridManagerViewControllerDirectOnKey, static_cast<qint64>(m_directMode));
+    store.setInteger(kXGridManagerViewControllerClickSpeedKey, integerValue(m_view->delayClickTextField->text()));
+    QVariantList groups;
+    for (const XClickGroup& group : m_mouseDataArray.groups())
+        groups.append(XArchivesToVariant(archivedData(group, archiveMouseData)));
+    store.setObject(kXGridManagerViewControllerDataSourceKey, groups);
+    store.setObject(kXGridManagerViewControllerTableMouseDatasKey,
+                    XArchivesToVariant(archivedData(m_tableViewDataSource, archiveTableMouseData)));
+    store.synchronize();
+}
+
+void XGridManagerViewController::loadFileData()
+{
+    XPreferenceStore& store = m_platform.preferences();
+    bool ok = false;
+    if (store.containsKey(kXGridManagerViewControllerDirectOnKey)) {
+        const qint64 direct = store.objectForKey(kXGridManagerViewControllerDirectOnKey).toLongLong(&ok);
+        if (ok) {
+            m_directMode = static_cast<std::uint64_t>(direct);
+            const QSignalBlocker quiet(m_view->directModeButton);
+            m_view->directModeButton->setChecked(m_directMode == 1);
+        }
+    }
+    if (store.containsKey(kXGridManagerViewControllerClickSpeedKey)) {
+        const qint64 speed = store.objectForKey(kXGridManagerViewControllerClickSpeedKey).toLongLong(&ok);
+        if (ok)
+            m_view->delayClickTextField->setText(QString::asprintf("%ld", static_cast<long>(speed)));
+    }
+    const QVariant groups = store.objectForKey(kXGridManagerViewControllerDataSourceKey);
+    if (groups.typeId() == QMetaType::QVariantList) {
+        for (const QVariant& element : groups.toList()) {
+            const auto archives = XArchivesFromVariant(element);
+            if (!archives)
+                break; // not a group: the rest is not read
+            if (auto group = restoreGroup(*archives))
+                addMouseDatas(std::move(*group), true);
+        }
+    }
+    if (!store.containsKey(kXGridManagerViewControllerTableMouseDatasKey))
+        return;
+    if (const auto archives = XArchivesFromVariant(store.objectForKey(kXGridManagerViewControllerTableMouseDatasKey)))
+        m_tableViewDataSource = unArchivedData(*archives, unarchiveTableMouseData);
 }

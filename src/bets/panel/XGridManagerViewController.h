@@ -2,21 +2,35 @@
 
 #include "bets/XBetList.h"
 #include "bets/XClickPlayback.h"
+#include "bets/XTableMouseData.h"
 
 #include <QObject>
+#include <QPointer>
 
 #include <memory>
 
+class XGridManagerView;
+class XGridWindowController;
+class XNumberButton;
 class XPlatform;
 
 // The bet panel's controller: the bet being composed, what shows it (the preview's click
-// counts and the SUM label) and its playback as real clicks.
+// counts and the SUM label), its playback as real clicks, the overlay it clicks through,
+// and the panel's settings kept between runs.
 class XGridManagerViewController : public QObject
 {
     Q_OBJECT
 public:
     explicit XGridManagerViewController(XPlatform& platform, QObject* parent = nullptr);
+    // Stops running playbacks, saves the panel, then releases the overlay (which saves its
+    // layouts).
     ~XGridManagerViewController() override;
+
+    // The panel, prepared on first request.
+    XGridManagerView* view();
+    bool isViewLoaded() const { return m_view != nullptr; }
+    // The overlay, created and shown on first request.
+    XGridWindowController* gridWindowController();
 
     // The bet list.
     const XBetList& mouseDataArray() const { return m_mouseDataArray; }
@@ -25,19 +39,25 @@ public:
     void removeLastMouseDatas() { m_mouseDataArray.removeLastMouseDatas(); }
     std::vector<XMouseData> combineAllMouseDatas() const;
     void displayVirtualGridAttributes();
+    std::vector<XTableMouseData>& tableViewDataSource() { return m_tableViewDataSource; }
 
     // What shows the bet.
     const std::vector<XGraphicLabel>& graphicAttributes() const { return m_graphicAttributes; }
     QString totalCountText() const { return m_totalCountText; }
-    // Cells of the preview grid, 37 on its 3 × 13 layout.
-    std::size_t virtualGridCellCount() const { return m_virtualGridCellCount; }
+    // Cells of the preview grid: 37 on its 3 × 13 layout.
+    std::size_t virtualGridCellCount();
 
     // Playback.
     std::uint64_t directMode() const { return m_directMode; }
     void applyAction(bool clickAll, bool ignoreDirectMode);
+    // Where runs click; by default the overlay's cells.
     void setCellLocator(XCellLocator locator) { m_cellLocator = std::move(locator); }
     XPlaybackControls& playbackControls() { return *m_playbackControls; }
     XClickPlayback& playback() { return m_playback; }
+
+    // Persistence.
+    void saveFileData();
+    void loadFileData();
 
 public Q_SLOTS:
     void clickUndoButton();
@@ -45,23 +65,42 @@ public Q_SLOTS:
     void clickApplyAllActionButton();
     void clickApplyAllReverseActionButton();
     void clickDirectModeButton(bool on);
+    void clickNumberButton(XNumberButton* sender);
+    void clickSpecialButton();
+    void clickEditGridWindowMode(bool locked);
+    void mouseEntered(XNumberButton* sender);
+    void mouseExited(XNumberButton* sender);
 
 Q_SIGNALS:
     void graphicAttributesChanged();
     void totalCountTextChanged(const QString& text);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void loadView();
+    void styleView();
     void startPlayback(bool clickAll, bool reverse);
     void setTotalCountText(const QString& text);
+    void publishPanelWindow();
 
     XPlatform& m_platform;
     XBetList m_mouseDataArray;
+    std::vector<XTableMouseData> m_tableViewDataSource;
     std::vector<XGraphicLabel> m_graphicAttributes;
     QString m_totalCountText;
-    std::size_t m_virtualGridCellCount = 37;
     std::uint64_t m_directMode = 0;
     XCellLocator m_cellLocator;
+    std::unique_ptr<XGridWindowController> m_gridWindowController;
+    std::unique_ptr<XGridManagerView> m_view;
+    QPointer<QWidget> m_watchedWindow;
     std::shared_ptr<XPlaybackControls> m_playbackControls = std::make_shared<XPlaybackControls>();
     // Last: runs stop and are joined before anything they read goes away.
     XClickPlayback m_playback{m_platform, m_playbackControls};
 };
+
+extern const QString kXGridManagerViewControllerDirectOnKey;
+extern const QString kXGridManagerViewControllerClickSpeedKey;
+extern const QString kXGridManagerViewControllerDataSourceKey;
+extern const QString kXGridManagerViewControllerTableMouseDatasKey;

@@ -1,0 +1,86 @@
+#include "XAppDelegate.h"
+
+#include "XMainWindowViewController.h"
+#include "overlay/XGridWindowController.h"
+#include "platform/XPlatform.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QScreen>
+#include <QStackedWidget>
+
+void XMainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!shouldClose || shouldClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+XAppDelegate::XAppDelegate(XPlatform& platform, QObject* parent)
+    : QObject(parent), m_platform(platform), m_window(std::make_unique<XMainWindow>())
+{
+    m_window->setWindowTitle(QStringLiteral("Tableclick"));
+    m_window->setCentralWidget(new QStackedWidget);
+    m_window->shouldClose = [this] { return windowShouldClose(); };
+}
+
+XAppDelegate::~XAppDelegate()
+{
+    m_mainViewController.reset();
+}
+
+QWidget* XAppDelegate::accountScreen(AccountScreen screen) const
+{
+    const auto it = m_accountScreens.find(screen);
+    return it == m_accountScreens.end() ? nullptr : it->second.data();
+}
+
+void XAppDelegate::goToAccountView(AccountScreen screen)
+{
+    auto* stack = static_cast<QStackedWidget*>(m_window->centralWidget());
+    QPointer<QWidget>& shown = m_accountScreens[screen];
+    if (!shown && m_accountScreenFactory) {
+        std::unique_ptr<QWidget> made = m_accountScreenFactory(screen);
+        if (made) {
+            shown = made.release();
+            stack->addWidget(shown);
+        }
+    }
+    if (shown)
+        stack->setCurrentWidget(shown);
+}
+
+void XAppDelegate::goToMainView()
+{
+    m_mainViewController = std::make_unique<XMainWindowViewController>(m_platform);
+    QWidget* mainView = m_mainViewController->view();
+    auto* stack = static_cast<QStackedWidget*>(m_window->centralWidget());
+    stack->addWidget(mainView);
+    stack->setCurrentWidget(mainView);
+    m_window->setFixedSize(mainView->size());
+    XGridWindowController* overlay = m_mainViewController->gridWindowController();
+    m_platform.setWindowLevel(*m_window, m_platform.windowLevel(*overlay->window()) - 1);
+    if (const QScreen* screen = m_window->screen()) {
+        QRect frame = m_window->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        m_window->move(frame.topLeft());
+    }
+}
+
+bool XAppDelegate::windowShouldClose()
+{
+    if (m_mainViewController) {
+        // The main view goes first; the window itself belongs to the delegate.
+        if (QWidget* mainView = m_mainViewController->view())
+            mainView->setParent(nullptr);
+        m_mainViewController.reset();
+    }
+    return true;
+}
+
+void XAppDelegate::applicationWillTerminate()
+{
+    windowShouldClose();
+    QApplication::quit();
+}

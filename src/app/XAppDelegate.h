@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+#include <map>
+#include <memory>
+
+class XMainWindowViewController;
+class XPlatform;
+
+// The main window: closing it asks the delegate first.
+class XMainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    std::function<bool()> shouldClose;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+};
+
+// Starts the application, switches the main window between the account screens and the
+// main view, and ends it when the window closes.
+class XAppDelegate : public QObject
+{
+    Q_OBJECT
+public:
+    enum class AccountScreen { Signin, Signup, ConfirmEmail, ResetPassword };
+    using AccountScreenFactory = std::function<std::unique_ptr<QWidget>(AccountScreen)>;
+
+    explicit XAppDelegate(XPlatform& platform, QObject* parent = nullptr);
+    ~XAppDelegate() override;
+
+    XMainWindow* window() const { return m_window.get(); }
+    XMainWindowViewController* mainViewController() const { return m_mainViewController.get(); }
+    // Where account screens come from; each is made once and kept.
+    void setAccountScreenFactory(AccountScreenFactory factory) { m_accountScreenFactory = std::move(factory); }
+    QWidget* accountScreen(AccountScreen screen) const;
+
+    void goToSigninView() { goToAccountView(AccountScreen::Signin); }
+    void goToSignupView() { goToAccountView(AccountScreen::Signup); }
+    void goToConfirmEmailView() { goToAccountView(AccountScreen::ConfirmEmail); }
+    void goToResetPasswordView() { goToAccountView(AccountScreen::ResetPassword); }
+    void goToMainView();
+    // Drops the main view (its panels save) and lets the window close.
+    bool windowShouldClose();
+    // The end of the session or a termination signal: save, then quit.
+    void applicationWillTerminate();
+
+private:
+    void goToAccountView(AccountScreen screen);
+
+    XPlatform& m_platform;
+    std::unique_ptr<XMainWindow> m_window;
+    AccountScreenFactory m_accountScreenFactory;
+    std::map<AccountScreen, QPointer<QWidget>> m_accountScreens;
+    std::unique_ptr<XMainWindowViewController> m_mainViewController;
+};

@@ -1,0 +1,70 @@
+#include "XButton.h"
+
+#include <QFontDatabase>
+#include <QPainter>
+#include <QStyleOptionButton>
+
+XButton::XButton(QWidget* parent) : QPushButton(parent)
+{
+    setupButton();
+}
+
+XButton::XButton(const QString& title, QWidget* parent) : QPushButton(title, parent)
+{
+    setupButton();
+}
+
+QFont XButton::boldFont(int pixelSize)
+{
+    QFont font = QFontDatabase::hasFamily(QStringLiteral("Helvetica")) ? QFont(QStringLiteral("Helvetica"))
+                                                                        : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setBold(true);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+void XButton::setupButton()
+{
+    setFont(QFontDatabase::hasFamily(QStringLiteral("Helvetica")) ? boldFont(12) : boldFont(13));
+    setCursor(Qt::PointingHandCursor);
+}
+
+void XButton::setBgColor(const QColor& color)
+{
+    m_bgColor = color;
+    update();
+}
+
+void XButton::setCornerRadius(double radius)
+{
+    m_cornerRadius = radius;
+    update();
+}
+
+void XButton::setTitleColor(const QColor& color)
+{
+    m_titleColor = color;
+    update();
+}
+
+void XButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF area = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    QColor fill = m_bgColor;
+    if (isDown() && fill.alpha() > 0)
+        fill = fill.darker(120);
+    painter.setBrush(fill);
+    // A light rim keeps white buttons visible on a white panel.
+    painter.setPen(m_bgColor.alpha() > 0 && m_bgColor.lightness() > 220 ? QPen(QColor(0, 0, 0, 60)) : Qt::NoPen);
+    painter.drawRoundedRect(area, m_cornerRadius, m_cornerRadius);
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(area.adjusted(1, 1, -1, -1), m_cornerRadius, m_cornerRadius);
+    }
+    painter.setPen(isEnabled() ? m_titleColor : QColor(128, 128, 128));
+    painter.setFont(font());
+    painter.drawText(rect(), Qt::AlignCenter, text());
+}

@@ -1,0 +1,119 @@
+#include "XGridManagerView.h"
+
+#include "XButton.h"
+#include "XVirtualButtonGridView.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace {
+XButton* actionButton(const QString& title, const QString& tip, QWidget* parent)
+{
+    auto* button = new XButton(title, parent);
+    button->setMinimumSize(96, 34);
+    button->setToolTip(tip);
+    return button;
+}
+
+QLabel* caption(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+} // namespace
+
+XGridManagerView::XGridManagerView(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("gridManagerView"));
+    setFixedSize(kWidth, kHeight);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 10, 12, 10);
+    layout->setSpacing(8);
+
+    layout->addWidget(caption(tr("Numbers"), this));
+    virtualButtonGridView = new XVirtualButtonGridView(this);
+    virtualButtonGridView->setObjectName(QStringLiteral("virtualButtonGridView"));
+    virtualButtonGridView->setFixedSize(13 * 41, 3 * 44);
+    layout->addWidget(virtualButtonGridView, 0, Qt::AlignHCenter);
+
+    layout->addWidget(caption(tr("Bet"), this));
+    virtualGridView = new XVirtualGridView(this);
+    virtualGridView->setObjectName(QStringLiteral("virtualGridView"));
+    virtualGridView->setFixedSize(13 * 41, 3 * 28);
+    virtualGridView->setToolTip(tr("How many times each number will be clicked"));
+    layout->addWidget(virtualGridView, 0, Qt::AlignHCenter);
+
+    auto* buttons = new QHBoxLayout;
+    betButton = actionButton(tr("BET (space)"), tr("Click the whole bet on the table (Space)"), this);
+    betButton->setObjectName(QStringLiteral("betButton"));
+    reverseBetButton = actionButton(tr("Reverse"), tr("Click every number that is not in the bet, once"), this);
+    reverseBetButton->setObjectName(QStringLiteral("reverseBetButton"));
+    undoButton = actionButton(tr("Undo"), tr("Take back the last button press"), this);
+    undoButton->setObjectName(QStringLiteral("undoButton"));
+    clearButton = actionButton(tr("Clear"), tr("Empty the bet"), this);
+    clearButton->setObjectName(QStringLiteral("clearButton"));
+    specialButton = actionButton(tr("Special"), tr("Adds 1, 2 ×3, 13, 24 ×4, 25 and 6"), this);
+    specialButton->setObjectName(QStringLiteral("specialButton"));
+    for (XButton* b : {betButton, reverseBetButton, undoButton, clearButton, specialButton})
+        buttons->addWidget(b);
+    layout->addLayout(buttons);
+
+    auto* switches = new QGridLayout;
+    directModeButton = new QCheckBox(tr("Direct mode"), this);
+    directModeButton->setObjectName(QStringLiteral("directModeButton"));
+    directModeButton->setToolTip(tr("Click each button press on the table at once"));
+    needMouseDragButton = new QCheckBox(tr("Drag"), this);
+    needMouseDragButton->setObjectName(QStringLiteral("needMouseDragButton"));
+    needMouseDragButton->setToolTip(tr("Move the mouse slightly while each click is held"));
+    gridLockButton = new QCheckBox(tr("Lock grid"), this);
+    gridLockButton->setObjectName(QStringLiteral("gridLockButton"));
+    gridLockButton->setToolTip(tr("Locked: clicks pass through the grid to the table. Unlocked: fit the grid with the mouse"));
+    gridLockButton->setChecked(true);
+    auto* delayRow = new QHBoxLayout;
+    delayRow->addWidget(new QLabel(tr("Pause"), this));
+    delayClickTextField = new QLineEdit(QStringLiteral("100"), this);
+    delayClickTextField->setObjectName(QStringLiteral("delayClickTextField"));
+    delayClickTextField->setToolTip(tr("Pause after each click, in milliseconds (at least 1 ms)"));
+    delayClickTextField->setMaximumWidth(70);
+    delayRow->addWidget(delayClickTextField);
+    delayRow->addWidget(new QLabel(tr("ms"), this));
+    delayRow->addStretch(1);
+    switches->addWidget(directModeButton, 0, 0);
+    switches->addWidget(needMouseDragButton, 0, 1);
+    switches->addWidget(gridLockButton, 0, 2);
+    switches->addLayout(delayRow, 0, 3);
+    layout->addLayout(switches);
+
+    auto* status = new QHBoxLayout;
+    totalCountLabel = new QLabel(this);
+    totalCountLabel->setObjectName(QStringLiteral("totalCountLabel"));
+    QFont big = totalCountLabel->font();
+    big.setBold(true);
+    big.setPixelSize(16);
+    totalCountLabel->setFont(big);
+    totalCountLabel->setMinimumWidth(120);
+    displayTextField = new QLineEdit(this);
+    displayTextField->setObjectName(QStringLiteral("displayTextField"));
+    displayTextField->setReadOnly(true);
+    displayTextField->setFocusPolicy(Qt::NoFocus);
+    status->addWidget(totalCountLabel);
+    status->addWidget(displayTextField, 1);
+    layout->addLayout(status);
+    layout->addStretch(1);
+
+    setTabOrder(betButton, reverseBetButton);
+    setTabOrder(reverseBetButton, undoButton);
+    setTabOrder(undoButton, clearButton);
+    setTabOrder(directModeButton, needMouseDragButton);
+    setTabOrder(clearButton, specialButton);
+    setTabOrder(specialButton, directModeButton);
+    setTabOrder(needMouseDragButton, gridLockButton);
+    setTabOrder(gridLockButton, delayClickTextField);
+}

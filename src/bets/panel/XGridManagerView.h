@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QWidget>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class XButton;
+class XVirtualButtonGridView;
+class XVirtualGridView;
+
+// The bet panel's layout: the number grid, the preview and the controls around them.
+// The controller styles and wires them.
+class XGridManagerView : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit XGridManagerView(QWidget* parent = nullptr);
+
+    static constexpr int kWidth = 560;
+    static constexpr int kHeight = 470;
+
+    XVirtualButtonGridView* virtualButtonGridView = nullptr;
+    XVirtualGridView* virtualGridView = nullptr;
+    XButton* betButton = nullptr;
+    XButton* reverseBetButton = nullptr;
+    XButton* undoButton = nullptr;
+    XButton* clearButton = nullptr;
+    XButton* specialButton = nullptr;
+    QCheckBox* directModeButton = nullptr;
+    QCheckBox* needMouseDragButton = nullptr;
+    QLineEdit* delayClickTextField = nullptr;
+    QCheckBox* gridLockButton = nullptr;
+    QLabel* totalCountLabel = nullptr;
+    QLineEdit* displayTextField = nullptr;
+};

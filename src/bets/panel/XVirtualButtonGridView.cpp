@@ -1,0 +1,63 @@
+#include "XVirtualButtonGridView.h"
+
+#include "XNumberButton.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+bool isRed(std::size_t number)
+{
+    static const std::vector<std::size_t> reds{1, 3, 5, 7, 9, 12, 14, 16, 18, 19, 21, 23, 25, 27, 30, 32, 34, 36};
+    return std::find(reds.begin(), reds.end(), number) != reds.end();
+}
+} // namespace
+
+XVirtualButtonGridView::XVirtualButtonGridView(QWidget* parent) : XVirtualGridView(parent)
+{
+    resetView();
+}
+
+void XVirtualButtonGridView::resetView()
+{
+    XVirtualGridView::resetView();
+    setNeedDrawGrid(false);
+}
+
+void XVirtualButtonGridView::loadNumberButtonWithTaget(QObject* target,
+                                                       const std::function<void(XNumberButton*)>& action)
+{
+    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+    // A view sized but not yet shown has had no resize event.
+    fitGraphicToBounds();
+    XGraphic& g = graphic();
+    for (std::size_t i = 0; i < g.graphicCount(); ++i) {
+        const QRectF cell = g.maxRectForIndex(i).adjusted(2.0, 4.0, -2.0, -4.0);
+        auto* button = new XNumberButton(cell.toRect(), this);
+        button->setButtonStyle(XNumberButton::LargeNumberStyle);
+        button->setTitleNumber(static_cast<long>(i));
+        button->setToolTip(tr("Add one click on %1").arg(i));
+        QObject::connect(button, &XNumberButton::clicked, target, [action, button] { action(button); });
+        button->show();
+    }
+}
+
+std::vector<XNumberButton*> XVirtualButtonGridView::numberButtons() const
+{
+    const auto found = findChildren<XNumberButton*>(Qt::FindDirectChildrenOnly);
+    return {found.begin(), found.end()};
+}
+
+void XVirtualButtonGridView::paintBackground(QPainter& painter)
+{
+    // The table's own colours behind the white numbers.
+    painter.fillRect(rect(), QColor(0, 95, 50));
+    XGraphic& g = graphic();
+    for (std::size_t i = 0; i < g.graphicCount(); ++i) {
+        const QRectF cell = g.maxRectForIndex(i).adjusted(2.0, 4.0, -2.0, -4.0);
+        const QColor fill = i == 0 ? QColor(0, 140, 70) : isRed(i) ? QColor(190, 25, 30) : QColor(30, 30, 30);
+        QPainterPath path;
+        path.addRoundedRect(cell, 4, 4);
+        painter.fillPath(path, fill);
+    }
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+// The grid line colours the overlay offers, in the order of its colour pop-up.
+struct XNamedColor
+{
+    QString name;
+    QColor color;
+};
+const std::vector<XNamedColor>& XGridColorPalette();
+
+// Colours are stored by name: a palette name, or "#rrggbb" for any other colour.
+QString XColorName(const QColor& color);
+std::optional<QColor> XColorFromName(const QString& name);

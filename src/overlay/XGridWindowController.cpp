@@ -1,0 +1,258 @@
+#include "XGridWindowController.h"
+
+#include "XGridColors.h"
+#include "bets/XArchiving.h"
+#include "platform/XPlatform.h"
+#include "platform/XPreferenceStore.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+const QString kXGridWindowDataKey = QStringLiteral("kXGridWindowDataKey");
+const QString kXGridWindowTableDataKey = QStringLiteral("kXGridWindowTableDataKey");
+
+namespace {
+constexpr int kRightViewWidth = 190;
+
+QRect defaultWindowArea()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 800);
+    const QSize size(std::min(1000, available.width() - 40), std::min(340, available.height() - 80));
+    // Across the top of the screen, where the main window (centred) leaves it visible.
+    return QRect(QPoint(available.center().x() - size.width() / 2, available.top() + 40), size);
+}
+
+bool isOnSomeScreen(const QRectF& area, const std::vector<XScreenInfo>& screens)
+{
+    for (const XScreenInfo& screen : screens) {
+        if (screen.geometry.intersects(area))
+            return true;
+    }
+    return screens.empty();
+}
+
+const std::function<QByteArray(const XGridWindowData&)> archiveLayout = XArchiveGridWindowData;
+const std::function<std::optional<XGridWindowData>(const QByteArray&)> unarchiveLayout = XUnarchiveGridWindowData;
+} // namespace
+
+XGridWindowController::XGridWindowController(XPlatform& platform, QObject* parent)
+    : QObject(parent), m_platform(platform),
+      m_view(std::make_unique<XGridWindowMainView>(platform, defaultWindowArea()))
+{
+    m_view->setWindowTitle(QStringLiteral("Tableclick grid"));
+    m_view->setShapedToPaint(true);
+    buildRightView();
+    windowDidLoad();
+    setEnableWindow(false);
+}
+
+XGridWindowController::~XGridWindowController()
+{
+    saveLayouts();
+}
+
+QString XGridWindowController::recordTitle(int row)
+{
+    return QString::asprintf("record%ld", static_cast<long>(row));
+}
+
+void XGridWindowController::buildRightView()
+{
+    m_rightView = new QWidget(m_view.get());
+    m_rightView->setObjectName(QStringLiteral("gridWindowRightView"));
+    m_rightView->setAutoFillBackground(true);
+    m_rightView->setPalette(QGuiApplication::palette());
+    auto* layout = new QVBoxLayout(m_rightView);
+    layout->setContentsMargins(8, 8, 8, 8);
+
+    layout->addWidget(new QLabel(tr("Line colour"), m_rightView));
+    m_colorButton = new QComboBox(m_rightView);
+    m_colorButton->setObjectName(QStringLiteral("gridColorPopUp"));
+    for (const XNamedColor& named : XGridColorPalette()) {
+        QPixmap swatch(12, 12);
+        swatch.fill(named.color);
+        m_colorButton->addItem(QIcon(swatch), named.name.at(0).toUpper() + named.name.mid(1));
+    }
+    m_colorButton->setToolTip(tr("Colour of the grid lines"));
+    layout->addWidget(m_colorButton);
+
+    m_resetButton = new QPushButton(tr("Reset grid"), m_rightView);
+    m_resetButton->setToolTip(tr("Put the grid back to its first place and size, without gaps"));
+    layout->addWidget(m_resetButton);
+
+    layout->addWidget(new QLabel(tr("Saved layouts"), m_rightView));
+    m_tableView = new QListWidget(m_rightView);
+    m_tableView->setObjectName(QStringLiteral("gridLayoutTable"));
+    m_tableView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_tableView->setToolTip(tr("Select a layout to put the window and grid where it was saved"));
+    layout->addWidget(m_tableView, 1);
+
+    auto* buttons = new QHBoxLayout;
+    m_addButton = new QPushButton(QStringLiteral("+"), m_rightView);
+    m_addButton->setToolTip(tr("Save the current window and grid as a layout"));
+    m_removeButton = new QPushButton(QStringLiteral("−"), m_rightView);
+    m_removeButton->setToolTip(tr("Remove the selected layouts"));
+    buttons->addWidget(m_addButton);
+    buttons->addWidget(m_removeButton);
+    layout->addLayout(buttons);
+
+    const auto place = [this] {
+        m_rightView->setGeometry(m_view->width() - kRightViewWidth, 0, kRightViewWidth, m_view->height());
+    };
+    place();
+    connect(m_view.get(), &XGridWindowMainView::resized, m_rightView, place);
+    connect(m_colorButton, &QComboBox::currentIndexChanged, this, &XGridWindowController::clickSelectedGraphicColorButton);
+    connect(m_resetButton, &QPushButton::clicked, this, &XGridWindowController::clickResetGraphicButton);
+    connect(m_addButton, &QPushButton::clicked, this, &XGridWindowController::clickAddGraphicDataButton);
+    connect(m_removeButton, &QPushButton::clicked, this, &XGridWindowController::clickRemoveGraphicDataButton);
+    connect(m_tableView, &QListWidget::itemSelectionChanged, this, &XGridWindowController::tableViewSelectionDidChange);
+}
+
+void XGridWindowController::windowDidLoad()
+{
+    XPreferenceStore& store = m_platform.preferences();
+    std::optional<XGridWindowData> current;
+    if (store.containsKey(kXGridWindowDataKey))
+        current = XUnarchiveGridWindowData(store.objectForKey(kXGridWindowDataKey).toByteArray());
+    if (store.containsKey(kXGridWindowTableDataKey)) {
+        if (const auto archives = XArchivesFromVariant(store.objectForKey(kXGridWindowTableDataKey)))
+            m_gridWindowDatas = unArchivedData(*archives, unarchiveLayout);
+    }
+    // The pop-up starts at the colour last used, so the lines keep it across runs.
+    if (current && current->graphicColor) {
+        const auto& palette = XGridColorPalette();
+        for (std::size_t i = 0; i < palette.size(); ++i) {
+            if (palette[i].color.rgb() == current->graphicColor->rgb()) {
+                const QSignalBlocker quiet(m_colorButton);
+                m_colorButton->setCurrentIndex(static_cast<int>(i));
+            }
+        }
+    }
+    reloadTable();
+    loadWithGridWindowData(current);
+}
+
+XGridWindowData XGridWindowController::gridWindowData() const
+{
+    const XGraphic& g = m_view->graphic();
+    XGridWindowData d;
+    d.windowFrame = m_platform.windowFrame(*m_view);
+    d.graphicColor = g.borderColor();
+    d.graphicRect = g.graphicRect();
+    d.graphicZeroZoneWidth = g.zeroZoneWidth();
+    d.topGaps = g.topGaps();
+    d.leftGaps = g.leftGaps();
+    d.bottomGaps = g.bottomGaps();
+    d.rightGaps = g.rightGaps();
+    return d;
+}
+
+void XGridWindowController::loadWithGridWindowData(const std::optional<XGridWindowData>& data)
+{
+    if (!data)
+        return;
+    const XGridWindowData& d = *data;
+    // A damaged record (no size, or off every monitor) must not take the window away.
+    if (d.windowFrame.width() >= 1 && d.windowFrame.height() >= 1 && isOnSomeScreen(d.windowFrame, m_platform.screens()))
+        m_view->setGeometry(d.windowFrame.toAlignedRect());
+    XGraphic& g = m_view->graphic();
+    // All-zero corners come only from a damaged record; the grid keeps its place then.
+    if (!XIsZeroGraphicRect(d.graphicRect))
+        g.setGraphicRect(d.graphicRect);
+    g.setZeroZoneWidth(d.graphicZeroZoneWidth);
+    if (d.topGaps.size() == g.topGaps().size())
+        g.setTopGaps(d.topGaps);
+    if (d.leftGaps.size() == g.leftGaps().size())
+        g.setLeftGaps(d.leftGaps);
+    if (d.bottomGaps.size() == g.bottomGaps().size())
+        g.setBottomGaps(d.bottomGaps);
+    if (d.rightGaps.size() == g.rightGaps().size())
+        g.setRightGaps(d.rightGaps);
+    clickSelectedGraphicColorButton();
+}
+
+void XGridWindowController::setEnableWindow(bool enable)
+{
+    m_enabled = enable;
+    m_rightView->setVisible(enable);
+    m_platform.setWindowClickThrough(*m_view, !enable);
+    m_view->setNeedsDisplay();
+}
+
+void XGridWindowController::clickSelectedGraphicColorButton()
+{
+    const int i = m_colorButton->currentIndex();
+    const auto& palette = XGridColorPalette();
+    if (i >= 0 && i < static_cast<int>(palette.size()))
+        m_view->graphic().setBorderColor(palette[static_cast<std::size_t>(i)].color);
+    m_view->setNeedsDisplay();
+}
+
+void XGridWindowController::clickResetGraphicButton()
+{
+    m_view->resetGraphic();
+}
+
+void XGridWindowController::clickAddGraphicDataButton()
+{
+    m_gridWindowDatas.push_back(gridWindowData());
+    reloadTable();
+    selectRow(static_cast<int>(m_gridWindowDatas.size()) - 1);
+}
+
+void XGridWindowController::clickRemoveGraphicDataButton()
+{
+    const QModelIndexList selected = m_tableView->selectionModel()->selectedRows();
+    const int count = static_cast<int>(m_gridWindowDatas.size());
+    int r = m_tableView->currentRow();
+    if (!m_tableView->selectionModel()->isRowSelected(r, {}))
+        r = selected.isEmpty() ? -1 : selected.last().row();
+    if (r < 0 || r >= count)
+        return;
+    std::vector<XGridWindowData> kept;
+    for (int row = 0; row < count; ++row) {
+        if (!m_tableView->selectionModel()->isRowSelected(row, {}))
+            kept.push_back(m_gridWindowDatas[static_cast<std::size_t>(row)]);
+    }
+    m_gridWindowDatas = std::move(kept);
+    reloadTable();
+    if (!m_gridWindowDatas.empty())
+        selectRow(std::min(r, static_cast<int>(m_gridWindowDatas.size()) - 1));
+}
+
+void XGridWindowController::reloadTable()
+{
+    const QSignalBlocker quiet(m_tableView);
+    m_tableView->clear();
+    for (int row = 0; row < static_cast<int>(m_gridWindowDatas.size()); ++row)
+        m_tableView->addItem(recordTitle(row));
+}
+
+void XGridWindowController::selectRow(int row)
+{
+    m_tableView->clearSelection();
+    m_tableView->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    m_tableView->scrollToItem(m_tableView->item(row));
+}
+
+void XGridWindowController::tableViewSelectionDidChange()
+{
+    const int r = m_tableView->currentRow();
+    if (r >= 0 && r < static_cast<int>(m_gridWindowDatas.size()) && m_tableView->item(r)->isSelected())
+        loadWithGridWindowData(m_gridWindowDatas[static_cast<std::size_t>(r)]);
+}
+
+void XGridWindowController::saveLayouts()
+{
+    XPreferenceStore& store = m_platform.preferences();
+    store.setObject(kXGridWindowDataKey, XArchiveGridWindowData(gridWindowData()));
+    store.setObject(kXGridWindowTableDataKey, XArchivesToVariant(archivedData(m_gridWindowDatas, archiveLayout)));
+    store.synchronize();
+}

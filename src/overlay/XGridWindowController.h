@@ -1,0 +1,72 @@
+#pragma once
+
+#include "XGridWindowData.h"
+#include "XGridWindowMainView.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+#include <vector>
+
+class QComboBox;
+class QListWidget;
+class QPushButton;
+class XPlatform;
+
+// Owns the overlay window laid over the betting table. Click-through: borderless, above
+// everything, only the grid lines showing, every click passing to the table. Editing: a
+// framed window with handles and a side panel (line colour, reset, saved layouts). Keeps
+// the current layout and the saved ones in the preference store.
+class XGridWindowController : public QObject
+{
+    Q_OBJECT
+public:
+    explicit XGridWindowController(XPlatform& platform, QObject* parent = nullptr);
+    // Stores the current layout and the saved ones.
+    ~XGridWindowController() override;
+
+    XGridWindowMainView* mainView() const { return m_view.get(); }
+    QWidget* window() const { return m_view.get(); }
+    QComboBox* selectedColorButton() const { return m_colorButton; }
+    QWidget* rightView() const { return m_rightView; }
+    QListWidget* tableView() const { return m_tableView; }
+
+    XGridWindowData gridWindowData() const;
+    void loadWithGridWindowData(const std::optional<XGridWindowData>& data);
+    const std::vector<XGridWindowData>& gridWindowDatas() const { return m_gridWindowDatas; }
+    // True: editing; false: click-through.
+    void setEnableWindow(bool enable);
+    bool isWindowEnabled() const { return m_enabled; }
+
+    static QString recordTitle(int row);
+    // Writes the current layout and the saved ones to the preference store.
+    void saveLayouts();
+
+public Q_SLOTS:
+    void clickSelectedGraphicColorButton();
+    void clickResetGraphicButton();
+    void clickAddGraphicDataButton();
+    void clickRemoveGraphicDataButton();
+
+private:
+    void buildRightView();
+    void windowDidLoad();
+    void reloadTable();
+    void selectRow(int row);
+    void tableViewSelectionDidChange();
+
+    XPlatform& m_platform;
+    std::unique_ptr<XGridWindowMainView> m_view;
+    QWidget* m_rightView = nullptr;
+    QComboBox* m_colorButton = nullptr;
+    QListWidget* m_tableView = nullptr;
+    QPushButton* m_resetButton = nullptr;
+    QPushButton* m_addButton = nullptr;
+    QPushButton* m_removeButton = nullptr;
+    std::vector<XGridWindowData> m_gridWindowDatas;
+    bool m_enabled = false;
+};
+
+extern const QString kXGridWindowDataKey;
+extern const QString kXGridWindowTableDataKey;
