@@ -26,11 +26,13 @@ QVariant XPreferenceStore::objectForKey(const QString& key) const
 void XPreferenceStore::setObject(const QString& key, const QVariant& value)
 {
     m_settings->setValue(key, value);
+    if (m_writeObserver)
+        m_writeObserver(key);
 }
 
 void XPreferenceStore::setInteger(const QString& key, qint64 value)
 {
-    m_settings->setValue(key, value);
+    setObject(key, value);
 }
 
 void XPreferenceStore::removeObjectForKey(const QString& key)

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
 #include <memory>
 
 // The per-user key-value store that keeps everything between runs. Writes are atomic
@@ -24,7 +25,10 @@ public:
     // Writes to disk; false when the file could not be written.
     bool synchronize();
     QString fileName() const;
+    // Told the key of every write, in order (tests check what is saved when).
+    void setWriteObserver(std::function<void(const QString& key)> observer) { m_writeObserver = std::move(observer); }
 
 private:
     std::unique_ptr<QSettings> m_settings;
+    std::function<void(const QString&)> m_writeObserver;
 };

@@ -1,0 +1,65 @@
+#include "app/XAppDelegate.h"
+#include "app/XMainWindowViewController.h"
+#include "bets/panel/XGridManagerView.h"
+#include "bets/panel/XGridManagerViewController.h"
+#include "overlay/XGridWindowController.h"
+#include "platform/XFakePlatform.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+TEST(XAppDelegate, MainViewSizesTheWindowAndSitsOneLevelBelowTheOverlay)
+{
+    XFakePlatform platform;
+    XAppDelegate delegate(platform);
+    delegate.goToMainView();
+    XMainWindowViewController* main = delegate.mainViewController();
+    ASSERT_NE(main, nullptr);
+    QWidget* mainView = main->view();
+    EXPECT_EQ(delegate.window()->size(), mainView->size());
+    EXPECT_EQ(platform.windowLevel(*delegate.window()),
+              platform.windowLevel(*main->gridWindowController()->window()) - 1);
+    QWidget* panel = main->gridManagerViewController()->view();
+    EXPECT_EQ(panel->x(), main->addActionView()->width() - 5);
+    EXPECT_EQ(main->tutorialButton()->text(), QStringLiteral("Tutorial"));
+    main->tutorialButton()->click();
+    ASSERT_EQ(platform.openedUrls().size(), 1u);
+    EXPECT_TRUE(platform.openedUrls()[0].toLocalFile().endsWith(QStringLiteral("tutorial.html")));
+}
+
+TEST(XAppDelegate, AccountScreensAreMadeOnceAndKept)
+{
+    XFakePlatform platform;
+    XAppDelegate delegate(platform);
+    int made = 0;
+    delegate.setAccountScreenFactory([&made](XAppDelegate::AccountScreen screen) {
+        ++made;
+        return std::make_unique<QLabel>(QString::number(static_cast<int>(screen)));
+    });
+    delegate.goToSigninView();
+    QWidget* signin = delegate.accountScreen(XAppDelegate::AccountScreen::Signin);
+    delegate.goToSignupView();
+    delegate.goToSigninView();
+    EXPECT_EQ(made, 2);
+    EXPECT_EQ(delegate.accountScreen(XAppDelegate::AccountScreen::Signin), signin);
+}
+
+TEST(XAppDelegate, ClosingTheWindowSavesEveryPanelAndDropsTheMainView)
+{
+    XFakePlatform platform;
+    std::vector<QString> written;
+    platform.preferences().setWriteObserver([&written](const QString& key) { written.push_back(key); });
+    XAppDelegate delegate(platform);
+    delegate.goToMainView();
+    delegate.mainViewController()->gridManagerViewController()->addMouseDatas(
+        {XMouseData::mouseDataWithIndex(8, 1)}, true);
+    delegate.window()->show();
+    EXPECT_TRUE(delegate.window()->close());
+    EXPECT_EQ(delegate.mainViewController(), nullptr);
+    ASSERT_EQ(written.size(), 6u);
+    EXPECT_EQ(written.front(), kXGridManagerViewControllerDirectOnKey);
+    EXPECT_EQ(written.back(), kXGridWindowTableDataKey);
+    EXPECT_TRUE(platform.preferences().containsKey(kXGridManagerViewControllerDataSourceKey));
+}

@@ -1,0 +1,207 @@
+// The bet panel as the user sees it: its buttons, preview, labels, switches and what it
+// keeps between runs.
+#include "PlaybackExpectations.h"
+
+#include "bets/XArchiving.h"
+#include "bets/panel/XGridManagerView.h"
+#include "bets/panel/XNumberButton.h"
+#include "bets/panel/XVirtualButtonGridView.h"
+#include "overlay/XGridWindowController.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QEnterEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+struct PanelFixture : ControllerFixture
+{
+    XGridManagerView* view = controller.view();
+
+    XNumberButton* numberButton(long title)
+    {
+        for (XNumberButton* b : view->virtualButtonGridView->numberButtons()) {
+            if (b->text() == QString::number(title))
+                return b;
+        }
+        return nullptr;
+    }
+    int yellowPixelsInCell(std::size_t cell)
+    {
+        const QImage image = view->virtualGridView->grab().toImage();
+        const QRect box = view->virtualGridView->graphic().maxRectForIndex(cell).toRect();
+        int count = 0;
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                count += c.red() > 200 && c.green() > 200 && c.blue() < 80;
+            }
+        return count;
+    }
+};
+} // namespace
+
+TEST_F(PanelFixture, ThirtySevenNumberButtonsInsetInTheirCellsBuiltOnce)
+{
+    auto buttons = view->virtualButtonGridView->numberButtons();
+    ASSERT_EQ(buttons.size(), 37u);
+    XGraphic& g = view->virtualButtonGridView->graphic();
+    for (std::size_t i = 0; i < 37; ++i) {
+        XNumberButton* b = numberButton(static_cast<long>(i));
+        ASSERT_NE(b, nullptr) << i;
+        EXPECT_EQ(b->tag(), static_cast<long>(i));
+        EXPECT_EQ(QRectF(b->geometry()), g.maxRectForIndex(i).adjusted(2, 4, -2, -4)) << i;
+    }
+    view->virtualButtonGridView->loadNumberButtonWithTaget(&controller, [](XNumberButton*) {});
+    EXPECT_EQ(view->virtualButtonGridView->numberButtons().size(), 37u);
+}
+
+TEST_F(PanelFixture, NumberButtonsComposeOrClickAndThePreviewShowsTheCounts)
+{
+    numberButton(17)->click();
+    EXPECT_EQ(view->totalCountLabel->text(), QStringLiteral("SUM = 1"));
+    EXPECT_GT(yellowPixelsInCell(17), 5);
+    EXPECT_EQ(yellowPixelsInCell(16), 0);
+    EXPECT_TRUE(played().empty());
+
+    view->directModeButton->setChecked(true);
+    numberButton(17)->click();
+    EXPECT_EQ(clickedCells(played()), (std::vector<std::size_t>{17}));
+    EXPECT_EQ(controller.mouseDataArray().groups().size(), 2u);
+}
+
+TEST_F(PanelFixture, SpecialButtonAddsItsSixRecords)
+{
+    view->specialButton->click();
+    ASSERT_EQ(controller.mouseDataArray().groups().size(), 1u);
+    EXPECT_EQ(controller.mouseDataArray().groups()[0].size(), 6u);
+    EXPECT_EQ(view->totalCountLabel->text(), QStringLiteral("SUM = 11"));
+    std::map<long, QString> counts;
+    for (const XGraphicLabel& label : view->virtualGridView->graphicAttributes())
+        counts[label.index] = *label.string;
+    EXPECT_EQ(counts, (std::map<long, QString>{{1, QStringLiteral("1")},
+                                               {2, QStringLiteral("3")},
+                                               {6, QStringLiteral("1")},
+                                               {13, QStringLiteral("1")},
+                                               {24, QStringLiteral("4")},
+                                               {25, QStringLiteral("1")}}));
+}
+
+TEST_F(PanelFixture, HoverTextUndoAndClear)
+{
+    XNumberButton* five = numberButton(5);
+    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+    QCoreApplication::sendEvent(five, &enter);
+    EXPECT_EQ(view->displayTextField->text(), QStringLiteral("鼠标进入\"按钮5\"区域"));
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(five, &leave);
+    EXPECT_EQ(view->displayTextField->text(), QStringLiteral("鼠标离开\"按钮5\"区域"));
+
+    five->click();
+    five->click();
+    view->undoButton->click();
+    EXPECT_EQ(view->totalCountLabel->text(), QStringLiteral("SUM = 1"));
+    view->clearButton->click();
+    EXPECT_EQ(view->totalCountLabel->text(), QStringLiteral("Total:0"));
+    EXPECT_EQ(yellowPixelsInCell(5), 0);
+}
+
+TEST_F(PanelFixture, GridLockSetsTheOverlayStateAndTheWindowLevel)
+{
+    QWidget* window = view->window();
+    XGridWindowController* overlay = controller.gridWindowController();
+    view->gridLockButton->setChecked(false);
+    EXPECT_TRUE(overlay->isWindowEnabled());
+    EXPECT_EQ(platform.windowLevel(*window), XNormalWindowLevel);
+    view->gridLockButton->setChecked(true);
+    EXPECT_FALSE(overlay->isWindowEnabled());
+    EXPECT_EQ(platform.windowLevel(*window), platform.windowLevel(*overlay->window()) - 1);
+}
+
+TEST_F(PanelFixture, DragAndDelayControlsReachPlayback)
+{
+    view->needMouseDragButton->setChecked(true);
+    view->delayClickTextField->setText(QStringLiteral("2"));
+    numberButton(3)->click();
+    view->betButton->click();
+    const auto actions = played();
+    ASSERT_EQ(actions.size(), 7u);
+    EXPECT_EQ(actions[2].type, XLeftMouseDragged);
+    EXPECT_TRUE(actions.back().isSleep(2000));
+}
+
+TEST(PanelPersistence, SettingsBetAndSavedBetsComeBackInOrder)
+{
+    XFakePlatform platform;
+    {
+        XGridManagerViewController controller(platform);
+        XGridManagerView* view = controller.view();
+        view->directModeButton->setChecked(true);
+        view->delayClickTextField->setText(QStringLiteral("250"));
+        controller.addMouseDatas({XMouseData::mouseDataWithIndex(5, 1)}, true);
+        controller.addMouseDatas({XMouseData::mouseDataWithIndex(0, 1), XMouseData::mouseDataWithIndex(3, 1)}, true);
+        XTableMouseData saved;
+        saved.setMouseDatas({XMouseData::mouseDataWithIndex(9, 2)});
+        saved.setNote(QStringLiteral("evening"));
+        controller.tableViewDataSource().push_back(saved);
+    }
+    platform.reopenPreferences();
+    XGridManagerViewController controller(platform);
+    XGridManagerView* view = controller.view();
+    EXPECT_EQ(controller.directMode(), 1u);
+    EXPECT_TRUE(view->directModeButton->isChecked());
+    EXPECT_EQ(view->delayClickTextField->text(), QStringLiteral("250"));
+    ASSERT_EQ(controller.mouseDataArray().groups().size(), 2u);
+    EXPECT_EQ(view->totalCountLabel->text(), QStringLiteral("SUM = 3"));
+    controller.clickUndoButton();
+    EXPECT_EQ(view->totalCountLabel->text(), QStringLiteral("SUM = 1"));
+    ASSERT_EQ(controller.tableViewDataSource().size(), 1u);
+    EXPECT_EQ(controller.tableViewDataSource()[0].note(), QStringLiteral("evening"));
+
+    view->delayClickTextField->setText(QStringLiteral("0.5"));
+    controller.saveFileData();
+    platform.reopenPreferences();
+    XGridManagerViewController again(platform);
+    EXPECT_EQ(again.view()->delayClickTextField->text(), QStringLiteral("0"));
+}
+
+TEST(PanelPersistence, DamagedStoredValuesAreSkippedWithoutLosingTheOthers)
+{
+    XFakePlatform platform;
+    XPreferenceStore& store = platform.preferences();
+    const QByteArray five = XArchiveMouseData(XMouseData::mouseDataWithIndex(5, 1));
+    const QByteArray saved = XArchiveTableMouseData(XTableMouseData());
+    store.setObject(kXGridManagerViewControllerDirectOnKey, QStringLiteral("yes"));
+    store.setInteger(kXGridManagerViewControllerClickSpeedKey, 40);
+    store.setObject(kXGridManagerViewControllerDataSourceKey,
+                    QVariantList{XArchivesToVariant({five}), XArchivesToVariant({five, saved}), XArchivesToVariant({five, "{"}),
+                                 QStringLiteral("not a group"), XArchivesToVariant({five})});
+    store.setObject(kXGridManagerViewControllerTableMouseDatasKey, QByteArray("\x01\x02"));
+    XGridManagerViewController controller(platform);
+    XGridManagerView* view = controller.view();
+    EXPECT_EQ(controller.directMode(), 0u);
+    EXPECT_EQ(view->delayClickTextField->text(), QStringLiteral("40"));
+    // The group holding a saved bet is dropped whole, the broken archive is left out of
+    // its group, and reading ends at the element that is no group.
+    ASSERT_EQ(controller.mouseDataArray().groups().size(), 2u);
+    EXPECT_EQ(controller.mouseDataArray().groups()[1].size(), 1u);
+    EXPECT_TRUE(controller.tableViewDataSource().empty());
+}
+
+TEST(PanelPersistence, ClosingSavesTheBetPanelBeforeTheOverlay)
+{
+    XFakePlatform platform;
+    std::vector<QString> written;
+    platform.preferences().setWriteObserver([&written](const QString& key) { written.push_back(key); });
+    {
+        XGridManagerViewController controller(platform);
+        controller.view();
+        controller.gridWindowController();
+    }
+    ASSERT_EQ(written.size(), 6u);
+    EXPECT_EQ(written[0], kXGridManagerViewControllerDirectOnKey);
+    EXPECT_EQ(written[3], kXGridManagerViewControllerTableMouseDatasKey);
+    EXPECT_EQ(written[4], kXGridWindowDataKey);
+    EXPECT_EQ(written[5], kXGridWindowTableDataKey);
+}

@@ -1,0 +1,185 @@
+#include "bets/XArchiving.h"
+#include "overlay/XGridColors.h"
+#include "overlay/XGridWindowController.h"
+#include "platform/XFakePlatform.h"
+
+#include <QComboBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QListWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+XGridWindowData layout(double x, const QColor& color = Qt::green)
+{
+    XGridWindowData d;
+    d.windowFrame = QRectF(x, 50, 900, 300);
+    d.graphicColor = color;
+    d.graphicRect = {{20, 20}, {15, 280}, {700, 285}, {705, 25}};
+    d.graphicZeroZoneWidth = 7.5;
+    d.topGaps = XGapArray(14, 0.0);
+    d.topGaps[3] = 2.25;
+    d.leftGaps = {0, 1, -1, 0};
+    d.bottomGaps = XGapArray(14, 0.0);
+    d.rightGaps = {0, 0.5, 0, 0};
+    return d;
+}
+
+void expectSameLayout(const XGridWindowData& a, const XGridWindowData& b)
+{
+    EXPECT_EQ(a.windowFrame, b.windowFrame);
+    EXPECT_TRUE(XEqualGraphicRects(a.graphicRect, b.graphicRect));
+    EXPECT_EQ(a.graphicZeroZoneWidth, b.graphicZeroZoneWidth);
+    EXPECT_EQ(a.topGaps, b.topGaps);
+    EXPECT_EQ(a.leftGaps, b.leftGaps);
+    EXPECT_EQ(a.bottomGaps, b.bottomGaps);
+    EXPECT_EQ(a.rightGaps, b.rightGaps);
+}
+
+struct GridWindowControllerFixture : testing::Test
+{
+    XFakePlatform platform;
+    std::unique_ptr<XGridWindowController> controller = std::make_unique<XGridWindowController>(platform);
+
+    void restart()
+    {
+        controller.reset();
+        platform.reopenPreferences();
+        controller = std::make_unique<XGridWindowController>(platform);
+    }
+    double cornerX() const { return controller->mainView()->graphic().graphicRect().topPoint.x(); }
+};
+} // namespace
+
+TEST(XGridWindowData, RoundTripAndDamagedArchives)
+{
+    const XGridWindowData d = layout(100);
+    const auto back = XUnarchiveGridWindowData(XArchiveGridWindowData(d));
+    ASSERT_TRUE(back);
+    expectSameLayout(*back, d);
+    EXPECT_EQ(back->graphicColor, QColor(Qt::green));
+
+    XGridWindowData plain;
+    const QJsonObject stored = QJsonDocument::fromJson(XArchiveGridWindowData(plain)).object();
+    EXPECT_FALSE(stored.contains(QStringLiteral("kXGridWindowGraphicColorKey")));
+    EXPECT_FALSE(XUnarchiveGridWindowData(XArchiveGridWindowData(plain))->graphicColor);
+
+    QJsonObject threeCorners = XEncodeGridWindowData(d);
+    QJsonArray corners = threeCorners.value(QStringLiteral("kXGridWindowGraphicRectKey")).toArray();
+    corners.removeLast();
+    threeCorners.insert(QStringLiteral("kXGridWindowGraphicRectKey"), corners);
+    const auto cornerless = XDecodeGridWindowData(threeCorners);
+    ASSERT_TRUE(cornerless);
+    EXPECT_TRUE(XIsZeroGraphicRect(cornerless->graphicRect));
+    EXPECT_EQ(cornerless->windowFrame, d.windowFrame);
+
+    EXPECT_FALSE(XUnarchiveGridWindowData("{\"kXMouseDataIndexKey\":3}"));
+    const auto junk = XUnarchiveGridWindowData(
+        R"({"kXGridWindowFrameKey":"wide","kXGridWindowGraphicTopGapsKey":[1,"x"],"kXGridWindowGraphicColorKey":"plaid"})");
+    ASSERT_TRUE(junk);
+    EXPECT_TRUE(junk->windowFrame.isNull());
+    EXPECT_TRUE(junk->topGaps.empty());
+    EXPECT_FALSE(junk->graphicColor);
+}
+
+TEST_F(GridWindowControllerFixture, AddingSelectingAndRemovingRecords)
+{
+    QListWidget* table = controller->tableView();
+    controller->clickAddGraphicDataButton();
+    ASSERT_EQ(table->count(), 1);
+    EXPECT_EQ(table->item(0)->text(), QStringLiteral("record0"));
+    EXPECT_TRUE(table->item(0)->isSelected());
+
+    for (double x : {200.0, 300.0}) {
+        controller->loadWithGridWindowData(layout(x));
+        controller->clickAddGraphicDataButton();
+    }
+    EXPECT_EQ(table->item(2)->text(), QStringLiteral("record2"));
+    // Removing the selected last row selects and applies the one before it.
+    controller->mainView()->graphic().moveXBy(40, 0);
+    controller->clickRemoveGraphicDataButton();
+    ASSERT_EQ(controller->gridWindowDatas().size(), 2u);
+    EXPECT_TRUE(table->item(1)->isSelected());
+    EXPECT_EQ(controller->gridWindowData().windowFrame, layout(200).windowFrame);
+    EXPECT_EQ(cornerX(), 20);
+
+    // Removing with nothing selected changes nothing.
+    table->clearSelection();
+    controller->clickRemoveGraphicDataButton();
+    EXPECT_EQ(controller->gridWindowDatas().size(), 2u);
+
+    table->item(0)->setSelected(true);
+    table->item(1)->setSelected(true);
+    controller->mainView()->graphic().moveXBy(5, 0);
+    const double before = cornerX();
+    controller->clickRemoveGraphicDataButton();
+    EXPECT_EQ(table->count(), 0);
+    EXPECT_EQ(cornerX(), before);
+}
+
+TEST_F(GridWindowControllerFixture, LinesFollowThePopUpAndItStartsAtTheLastColour)
+{
+    controller->selectedColorButton()->setCurrentIndex(0);
+    controller->loadWithGridWindowData(layout(100, Qt::green));
+    EXPECT_EQ(controller->mainView()->graphic().borderColor(), QColor(Qt::red));
+    controller->selectedColorButton()->setCurrentIndex(4);
+    EXPECT_EQ(controller->mainView()->graphic().borderColor(), XGridColorPalette()[4].color);
+    restart();
+    EXPECT_EQ(controller->selectedColorButton()->currentIndex(), 4);
+    EXPECT_EQ(controller->mainView()->graphic().borderColor(), XGridColorPalette()[4].color);
+}
+
+TEST_F(GridWindowControllerFixture, LayoutsSurviveARestart)
+{
+    controller->loadWithGridWindowData(layout(120));
+    controller->clickAddGraphicDataButton();
+    controller->loadWithGridWindowData(layout(240));
+    controller->mainView()->graphic().setZeroZoneWidth(3);
+    restart();
+    ASSERT_EQ(controller->gridWindowDatas().size(), 1u);
+    expectSameLayout(controller->gridWindowDatas()[0], layout(120));
+    EXPECT_EQ(controller->tableView()->item(0)->text(), QStringLiteral("record0"));
+    EXPECT_EQ(controller->gridWindowData().windowFrame, layout(240).windowFrame);
+    EXPECT_EQ(controller->mainView()->graphic().zeroZoneWidth(), 3);
+}
+
+TEST_F(GridWindowControllerFixture, DamagedRecordsDoNotBreakTheGrid)
+{
+    const XGraphicRectStruct placed = controller->mainView()->graphic().graphicRect();
+    XGridWindowData damaged = layout(100);
+    damaged.graphicRect = XZeroGraphicRect();
+    damaged.leftGaps = {1, 2, 3}; // not the grid's length
+    damaged.windowFrame = QRectF();
+    const QRect window = controller->window()->geometry();
+    controller->loadWithGridWindowData(damaged);
+    EXPECT_TRUE(XEqualGraphicRects(controller->mainView()->graphic().graphicRect(), placed));
+    EXPECT_EQ(controller->mainView()->graphic().zeroZoneWidth(), 7.5);
+    EXPECT_EQ(controller->mainView()->graphic().leftGaps(), XGapArray(4, 0.0));
+    EXPECT_EQ(controller->mainView()->graphic().topGaps(), damaged.topGaps);
+    EXPECT_EQ(controller->window()->geometry(), window);
+
+    // A stored list with a broken element keeps the others.
+    platform.preferences().setObject(kXGridWindowTableDataKey,
+                                     XArchivesToVariant({XArchiveGridWindowData(layout(1)), QByteArray("{{{"),
+                                                         XArchiveGridWindowData(layout(2))}));
+    platform.preferences().setObject(kXGridWindowDataKey, QStringLiteral("not an archive"));
+    controller = std::make_unique<XGridWindowController>(platform);
+    EXPECT_EQ(controller->gridWindowDatas().size(), 2u);
+}
+
+TEST_F(GridWindowControllerFixture, EditAndClickThroughStates)
+{
+    EXPECT_FALSE(controller->isWindowEnabled());
+    EXPECT_FALSE(platform.windowAcceptsMouse(*controller->mainView()));
+    EXPECT_FALSE(controller->rightView()->isVisibleTo(controller->window()));
+    EXPECT_EQ(platform.windowLevel(*controller->window()), XShieldingWindowLevel);
+    controller->setEnableWindow(true);
+    EXPECT_TRUE(platform.windowAcceptsMouse(*controller->mainView()));
+    EXPECT_TRUE(controller->rightView()->isVisibleTo(controller->window()));
+    EXPECT_EQ(platform.windowLevel(*controller->window()), XFloatingWindowLevel);
+    // The side panel is part of the window's shape while editing.
+    controller->window()->show();
+    controller->mainView()->setNeedsDisplay();
+    EXPECT_TRUE(controller->window()->mask().contains(controller->rightView()->geometry().center()));
+}
