@@ -47,6 +47,7 @@ XGridWindowController::XGridWindowController(XPlatform& platform, QObject* paren
       m_view(std::make_unique<XGridWindowMainView>(platform, defaultWindowArea()))
 {
     m_view->setWindowTitle(QStringLiteral("Tableclick grid"));
+    m_view->setObjectName(QStringLiteral("gridWindowMainView"));
     m_view->setShapedToPaint(true);
     buildRightView();
     windowDidLoad();

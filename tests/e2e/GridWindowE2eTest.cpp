@@ -1,9 +1,12 @@
-// The grid window on a real X server with a real window manager: it lies over another
-// program's table, lets that table show through, and follows a corner drag of the mouse.
+// The overlay on a real X server with a real window manager: the table underneath shows
+// through it, and once unlocked its corner follows a drag of the mouse.
 #include "DesktopSession.h"
 
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -12,40 +15,56 @@ bool isHandleGrey(QRgb c)
 {
     return qRed(c) > 150 && qRed(c) < 190 && qRed(c) == qGreen(c) && qRed(c) == qBlue(c);
 }
+
+std::optional<QRect> control(const QString& map, const QString& name)
+{
+    QFile file(map);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QJsonObject c = QJsonDocument::fromJson(file.readAll()).object().value(name).toObject();
+    if (c.isEmpty())
+        return std::nullopt;
+    return QRect(qRound(c.value(QStringLiteral("x")).toDouble()), qRound(c.value(QStringLiteral("y")).toDouble()),
+                 qRound(c.value(QStringLiteral("width")).toDouble()), qRound(c.value(QStringLiteral("height")).toDouble()));
+}
 } // namespace
 
-TEST(GridWindowE2e, TableShowsThroughAndACornerFollowsTheMouse)
+TEST(GridWindowE2e, TableShowsThroughAndAnUnlockedCornerFollowsTheMouse)
 {
     if (!DesktopSession::hasDisplay())
         GTEST_SKIP() << "needs an X display (scripts/test provides one)";
     QTemporaryDir dir;
     DesktopSession session;
     session.start(QStringLiteral(CLICK_TARGET_BINARY),
-                  {QStringLiteral("--area"), QStringLiteral("60,120,1300,420"), QStringLiteral("--log"),
+                  {QStringLiteral("--area"), QStringLiteral("0,0,1900,420"), QStringLiteral("--log"),
                    dir.filePath(QStringLiteral("clicks.log"))});
-    const auto table = DesktopSession::windowArea(QStringLiteral("^Roulette table$"));
-    ASSERT_TRUE(table) << "the click target never showed its window";
-    ASSERT_TRUE(DesktopSession::waitFor([&] { return !DesktopSession::screenshot().isNull(); }));
+    ASSERT_TRUE(DesktopSession::windowArea(QStringLiteral("^Roulette table$"))) << "the click target never showed";
+    QThread::msleep(500);
     const QImage before = DesktopSession::screenshot();
 
-    session.start(QStringLiteral(TABLECLICK_BINARY), {}, {QStringLiteral("XDG_CONFIG_HOME=") + dir.path()});
-    const auto grid = DesktopSession::windowArea(QStringLiteral("^Tableclick grid$"));
-    ASSERT_TRUE(grid) << "Tableclick's grid window never showed";
-    const QPoint origin = grid->topLeft();
+    const QString map = dir.filePath(QStringLiteral("controls.json"));
+    session.start(QStringLiteral(TABLECLICK_BINARY), {},
+                  {QStringLiteral("XDG_CONFIG_HOME=") + dir.path(), QStringLiteral("TABLECLICK_CONTROL_MAP=") + map});
+    ASSERT_TRUE(DesktopSession::waitFor([&] { return control(map, QStringLiteral("gridLockButton")).has_value(); }, 10000));
+    const QRect overlay = *control(map, QStringLiteral("gridWindowMainView"));
+    QThread::msleep(500);
+    // Locked, the overlay shows only its lines: inside a cell the table shows through.
+    const QPoint insideCell = overlay.topLeft() + QPoint(overlay.width() * 4 / 10, overlay.height() / 5);
+    EXPECT_EQ(DesktopSession::screenshot().pixel(insideCell), before.pixel(insideCell));
+    EXPECT_FALSE(isHandleGrey(DesktopSession::screenshot().pixel(overlay.topLeft() + QPoint(10, 10))));
 
-    // The grid's top-left corner handle is drawn at (10, 10) of the window's area.
+    const QRect lock = *control(map, QStringLiteral("gridLockButton"));
+    DesktopSession::xdotool({QStringLiteral("mousemove"), QString::number(lock.center().x()),
+                             QString::number(lock.center().y()), QStringLiteral("click"), QStringLiteral("1")});
     ASSERT_TRUE(DesktopSession::waitFor([&] {
-        return isHandleGrey(DesktopSession::screenshot().pixel(origin + QPoint(10, 10)));
-    })) << "no handle at the grid's corner";
-    // Inside a cell the window is cut away: what was on the screen before still shows.
-    const QPoint insideCell = origin + QPoint(grid->width() * 4 / 10, grid->height() / 5);
-    const QImage over = DesktopSession::screenshot();
-    EXPECT_EQ(over.pixel(insideCell), before.pixel(insideCell));
+        return isHandleGrey(DesktopSession::screenshot().pixel(overlay.topLeft() + QPoint(10, 10)));
+    })) << "no handle at the unlocked grid's corner";
+    EXPECT_EQ(DesktopSession::screenshot().pixel(insideCell), before.pixel(insideCell));
 
-    DesktopSession::drag(origin + QPoint(10, 10), origin + QPoint(60, 40));
+    DesktopSession::drag(overlay.topLeft() + QPoint(10, 10), overlay.topLeft() + QPoint(60, 40));
     EXPECT_TRUE(DesktopSession::waitFor([&] {
         const QImage now = DesktopSession::screenshot();
-        return isHandleGrey(now.pixel(origin + QPoint(60, 40))) &&
-               !isHandleGrey(now.pixel(origin + QPoint(10, 10)));
+        return isHandleGrey(now.pixel(overlay.topLeft() + QPoint(60, 40))) &&
+               !isHandleGrey(now.pixel(overlay.topLeft() + QPoint(10, 10)));
     })) << "the corner handle did not follow the drag";
 }

@@ -36,6 +36,7 @@ void XVirtualButtonGridView::loadNumberButtonWithTaget(QObject* target,
         auto* button = new XNumberButton(cell.toRect(), this);
         button->setButtonStyle(XNumberButton::LargeNumberStyle);
         button->setTitleNumber(static_cast<long>(i));
+        button->setObjectName(QStringLiteral("numberButton%1").arg(i));
         button->setToolTip(tr("Add one click on %1").arg(i));
         QObject::connect(button, &XNumberButton::clicked, target, [action, button] { action(button); });
         button->show();

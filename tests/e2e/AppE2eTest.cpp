@@ -1,0 +1,176 @@
+// Tableclick itself on a real X server with a window manager: its overlay stored over the
+// click target's table, bets composed and placed with the real pointer on its own controls.
+#include "ClickLog.h"
+#include "DesktopSession.h"
+
+#include "bets/XArchiving.h"
+#include "overlay/XGridWindowController.h"
+#include "overlay/XGridWindowData.h"
+#include "platform/XPreferenceStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+namespace {
+class AppE2e : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!DesktopSession::hasDisplay())
+            GTEST_SKIP() << "needs an X display (scripts/test provides one)";
+        m_log = m_dir.filePath(QStringLiteral("clicks.log"));
+        m_controls = m_dir.filePath(QStringLiteral("controls.json"));
+        // High on the screen, clear of the main window, which opens centred.
+        m_session.start(QStringLiteral(CLICK_TARGET_BINARY),
+                        {QStringLiteral("--area"), QStringLiteral("40,20,1300,260"), QStringLiteral("--log"), m_log});
+        ASSERT_TRUE(DesktopSession::waitFor([&] { return ClickLog::read(m_log).table.has_value(); }, 10000));
+        m_table = *ClickLog::read(m_log).table;
+
+        // A stored layout that lays the grid exactly over the table.
+        QDir(m_dir.path()).mkpath(QStringLiteral("Tableclick"));
+        XPreferenceStore store(m_dir.filePath(QStringLiteral("Tableclick/Tableclick.conf")));
+        XGridWindowData fitted;
+        fitted.windowFrame = QRectF(m_table);
+        fitted.graphicRect = XMakeGraphicRect(QRectF(0, 0, m_table.width(), m_table.height()));
+        store.setObject(kXGridWindowDataKey, XArchiveGridWindowData(fitted));
+        store.setInteger(QStringLiteral("kXGridManagerViewControllerClickSpeedKey"), 5);
+        ASSERT_TRUE(store.synchronize());
+
+        m_app = &m_session.start(QStringLiteral(TABLECLICK_BINARY), {},
+                                 {QStringLiteral("XDG_CONFIG_HOME=") + m_dir.path(),
+                                  QStringLiteral("TABLECLICK_CONTROL_MAP=") + m_controls});
+        ASSERT_TRUE(DesktopSession::waitFor([&] { return control(QStringLiteral("numberButton36")).has_value(); }, 10000))
+            << "Tableclick's main window never showed";
+        ASSERT_TRUE(DesktopSession::windowArea(QStringLiteral("^Tableclick$")));
+        // The window manager has mapped and placed it; let it settle before clicking.
+        QThread::msleep(500);
+    }
+
+    std::optional<QRect> control(const QString& name) const
+    {
+        QFile file(m_controls);
+        if (!file.open(QIODevice::ReadOnly))
+            return std::nullopt;
+        const QJsonObject c = QJsonDocument::fromJson(file.readAll()).object().value(name).toObject();
+        if (c.isEmpty())
+            return std::nullopt;
+        return QRect(qRound(c.value(QStringLiteral("x")).toDouble()), qRound(c.value(QStringLiteral("y")).toDouble()),
+                     qRound(c.value(QStringLiteral("width")).toDouble()), qRound(c.value(QStringLiteral("height")).toDouble()));
+    }
+
+    void click(QPoint at)
+    {
+        DesktopSession::xdotool({QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
+                                 QStringLiteral("click"), QStringLiteral("1")});
+    }
+    void clickControl(const QString& name)
+    {
+        const auto area = control(name);
+        ASSERT_TRUE(area) << name.toStdString();
+        click(area->center());
+    }
+
+    std::vector<int> pressesSince(std::size_t before, std::size_t expected)
+    {
+        ClickLog log;
+        DesktopSession::waitFor([&] {
+            log = ClickLog::read(m_log);
+            return log.ofKind(QStringLiteral("release")).size() >= before + expected;
+        }, 5000);
+        // Clicks beyond those expected would show up now.
+        QThread::msleep(300);
+        log = ClickLog::read(m_log);
+        std::vector<int> cells = log.pressedCells();
+        cells.erase(cells.begin(), cells.begin() + static_cast<std::ptrdiff_t>(std::min(before, cells.size())));
+        return cells;
+    }
+    std::size_t pressCount() const { return ClickLog::read(m_log).pressedCells().size(); }
+
+    QTemporaryDir m_dir;
+    QString m_log;
+    QString m_controls;
+    DesktopSession m_session;
+    QRect m_table;
+    QProcess* m_app = nullptr;
+};
+} // namespace
+
+TEST_F(AppE2e, NumberButtonsAndBetClickTheTableThroughTheLockedOverlay)
+{
+    const auto overlay = control(QStringLiteral("gridWindowMainView"));
+    ASSERT_TRUE(overlay);
+    EXPECT_EQ(overlay->topLeft(), m_table.topLeft());
+
+    clickControl(QStringLiteral("numberButton17"));
+    clickControl(QStringLiteral("numberButton5"));
+    clickControl(QStringLiteral("numberButton17"));
+    std::size_t before = pressCount();
+    EXPECT_EQ(before, 0u) << "composing a bet clicks nothing";
+    clickControl(QStringLiteral("betButton"));
+    // The panel's window is active and the table lies outside it: the first cell is
+    // clicked once more, to activate the table's window.
+    EXPECT_EQ(pressesSince(before, 4), (std::vector<int>{5, 5, 17, 17}));
+
+    // Space is BET too, once the panel has the keyboard again (the extra click gave it to
+    // the table's window); direct mode plays each press at once.
+    clickControl(QStringLiteral("totalCountLabel"));
+    before = pressCount();
+    DesktopSession::xdotool({QStringLiteral("key"), QStringLiteral("space")});
+    EXPECT_EQ(pressesSince(before, 4), (std::vector<int>{5, 5, 17, 17}));
+    clickControl(QStringLiteral("directModeButton"));
+    before = pressCount();
+    clickControl(QStringLiteral("numberButton36"));
+    EXPECT_EQ(pressesSince(before, 2), (std::vector<int>{36, 36}));
+}
+
+TEST_F(AppE2e, LockedOverlayLetsClicksThroughUnlockedItTakesThemAndTheGridStays)
+{
+    const QRect overlay = *control(QStringLiteral("gridWindowMainView"));
+    // On column line 4 of the grid, where the overlay draws.
+    const QPoint onLine(m_table.x() + m_table.width() * 4 / 13, m_table.y() + m_table.height() / 2);
+    std::size_t before = pressCount();
+    click(onLine);
+    EXPECT_EQ(pressesSince(before, 1).size(), 1u) << "the locked overlay kept a click";
+
+    clickControl(QStringLiteral("gridLockButton"));
+    ASSERT_TRUE(DesktopSession::waitFor([&] { return control(QStringLiteral("gridWindowRightView")).has_value(); }));
+    EXPECT_EQ(control(QStringLiteral("gridWindowMainView"))->topLeft(), overlay.topLeft());
+    before = pressCount();
+    click(onLine);
+    QThread::msleep(300);
+    EXPECT_EQ(pressCount(), before) << "the overlay being edited let a click through";
+
+    clickControl(QStringLiteral("gridLockButton"));
+    ASSERT_TRUE(DesktopSession::waitFor([&] { return !control(QStringLiteral("gridWindowRightView")).has_value(); }));
+    EXPECT_EQ(control(QStringLiteral("gridWindowMainView"))->topLeft(), overlay.topLeft());
+    clickControl(QStringLiteral("numberButton0"));
+    clickControl(QStringLiteral("numberButton34"));
+    before = pressCount();
+    clickControl(QStringLiteral("betButton"));
+    // Whether the first cell gets an activating click depends on which window the
+    // window manager made active while the overlay changed state.
+    std::vector<int> cells = pressesSince(before, 2);
+    if (cells.size() == 3 && cells[0] == 0)
+        cells.erase(cells.begin());
+    EXPECT_EQ(cells, (std::vector<int>{0, 34}));
+}
+
+TEST_F(AppE2e, TerminationSavesTheLayouts)
+{
+    m_app->terminate();
+    ASSERT_TRUE(m_app->waitForFinished(10000));
+    EXPECT_EQ(m_app->exitStatus(), QProcess::NormalExit);
+    XPreferenceStore store(m_dir.filePath(QStringLiteral("Tableclick/Tableclick.conf")));
+    EXPECT_TRUE(store.containsKey(kXGridWindowTableDataKey));
+    EXPECT_TRUE(store.containsKey(QStringLiteral("kXGridManagerViewControllerDataSourceKey")));
+    const auto current = XUnarchiveGridWindowData(store.objectForKey(kXGridWindowDataKey).toByteArray());
+    ASSERT_TRUE(current);
+    EXPECT_EQ(current->windowFrame.topLeft(), QPointF(m_table.topLeft()));
+}
