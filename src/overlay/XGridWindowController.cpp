@@ -69,7 +69,6 @@ void XGridWindowController::buildRightView()
     m_rightView = new QWidget(m_view.get());
     m_rightView->setObjectName(QStringLiteral("gridWindowRightView"));
     m_rightView->setAutoFillBackground(true);
-    m_rightView->setPalette(QGuiApplication::palette());
     auto* layout = new QVBoxLayout(m_rightView);
     layout->setContentsMargins(8, 8, 8, 8);
 
@@ -104,16 +103,18 @@ void XGridWindowController::buildRightView()
     buttons->addWidget(m_removeButton);
     layout->addLayout(buttons);
 
-    const auto place = [this] {
-        m_rightView->setGeometry(m_view->width() - kRightViewWidth, 0, kRightViewWidth, m_view->height());
-    };
-    place();
-    connect(m_view.get(), &XGridWindowMainView::resized, m_rightView, place);
+    placeRightView();
+    connect(m_view.get(), &XGridWindowMainView::resized, this, &XGridWindowController::placeRightView);
     connect(m_colorButton, &QComboBox::currentIndexChanged, this, &XGridWindowController::clickSelectedGraphicColorButton);
     connect(m_resetButton, &QPushButton::clicked, this, &XGridWindowController::clickResetGraphicButton);
     connect(m_addButton, &QPushButton::clicked, this, &XGridWindowController::clickAddGraphicDataButton);
     connect(m_removeButton, &QPushButton::clicked, this, &XGridWindowController::clickRemoveGraphicDataButton);
     connect(m_tableView, &QListWidget::itemSelectionChanged, this, &XGridWindowController::tableViewSelectionDidChange);
+}
+
+void XGridWindowController::placeRightView()
+{
+    m_rightView->setGeometry(m_view->width() - kRightViewWidth, 0, kRightViewWidth, m_view->height());
 }
 
 void XGridWindowController::windowDidLoad()
@@ -145,6 +146,9 @@ XGridWindowData XGridWindowController::gridWindowData() const
     const XGraphic& g = m_view->graphic();
     XGridWindowData d;
     d.windowFrame = m_platform.windowFrame(*m_view);
+    // The side panel widens the window only while editing; the layout is the grid's area.
+    if (m_enabled)
+        d.windowFrame.setWidth(d.windowFrame.width() - kRightViewWidth);
     d.graphicColor = g.borderColor();
     d.graphicRect = g.graphicRect();
     d.graphicZeroZoneWidth = g.zeroZoneWidth();
@@ -161,8 +165,12 @@ void XGridWindowController::loadWithGridWindowData(const std::optional<XGridWind
         return;
     const XGridWindowData& d = *data;
     // A damaged record (no size, or off every monitor) must not take the window away.
-    if (d.windowFrame.width() >= 1 && d.windowFrame.height() >= 1 && isOnSomeScreen(d.windowFrame, m_platform.screens()))
-        m_view->setGeometry(d.windowFrame.toAlignedRect());
+    if (d.windowFrame.width() >= 1 && d.windowFrame.height() >= 1 && isOnSomeScreen(d.windowFrame, m_platform.screens())) {
+        QRect area = d.windowFrame.toAlignedRect();
+        if (m_enabled)
+            area.setWidth(area.width() + kRightViewWidth);
+        m_view->setGeometry(area);
+    }
     XGraphic& g = m_view->graphic();
     // All-zero corners come only from a damaged record; the grid keeps its place then.
     if (!XIsZeroGraphicRect(d.graphicRect))
@@ -181,6 +189,13 @@ void XGridWindowController::loadWithGridWindowData(const std::optional<XGridWind
 
 void XGridWindowController::setEnableWindow(bool enable)
 {
+    // The side panel goes beside the grid, not over the table.
+    if (enable != m_enabled) {
+        QRect area = m_view->geometry();
+        area.setWidth(area.width() + (enable ? kRightViewWidth : -kRightViewWidth));
+        m_view->setGeometry(area);
+        placeRightView();
+    }
     m_enabled = enable;
     m_rightView->setVisible(enable);
     m_platform.setWindowClickThrough(*m_view, !enable);

@@ -16,7 +16,8 @@ class XPlatform;
 
 // Owns the overlay window laid over the betting table. Click-through: borderless, above
 // everything, only the grid lines showing, every click passing to the table. Editing: a
-// framed window with handles and a side panel (line colour, reset, saved layouts). Keeps
+// framed window with handles and, beside the grid, a side panel (line colour, reset, saved
+// layouts). Keeps
 // the current layout and the saved ones in the preference store.
 class XGridWindowController : public QObject
 {
@@ -51,6 +52,7 @@ public Q_SLOTS:
 
 private:
     void buildRightView();
+    void placeRightView();
     void windowDidLoad();
     void reloadTable();
     void selectRow(int row);

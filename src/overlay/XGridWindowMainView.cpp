@@ -11,7 +11,7 @@
 
 namespace {
 // A grid being edited is masked with wider lines than it draws, so that a line can be
-// grabbed to move the grid; the rim shows in the window's dark background.
+// grabbed to move the grid.
 constexpr double kGrabbableLineWidth = 6.0;
 } // namespace
 
@@ -19,9 +19,6 @@ XGridWindowMainView::XGridWindowMainView(XPlatform& platform, const QRect& frame
     : XFlippedView(parent), m_platform(platform)
 {
     setGeometry(frame);
-    QPalette dark = palette();
-    dark.setColor(QPalette::Window, Qt::black);
-    setPalette(dark);
     setupView();
     refreshScreenMapping();
 }
@@ -68,6 +65,10 @@ void XGridWindowMainView::setShapedToPaint(bool shaped)
 void XGridWindowMainView::paintContent(QPainter& painter, XGraphic& graphic, bool acceptsMouse) const
 {
     painter.setRenderHint(QPainter::Antialiasing);
+    // Only what the window's shape keeps shows: a dark rim around the lines where the
+    // shape is wider than they are.
+    if (painter.device() == this)
+        painter.fillRect(rect(), Qt::black);
     graphic.drawGraphic(painter);
     if (acceptsMouse) {
         graphic.drawHandles(painter);

@@ -174,7 +174,14 @@ TEST_F(GridWindowControllerFixture, EditAndClickThroughStates)
     EXPECT_FALSE(platform.windowAcceptsMouse(*controller->mainView()));
     EXPECT_FALSE(controller->rightView()->isVisibleTo(controller->window()));
     EXPECT_EQ(platform.windowLevel(*controller->window()), XShieldingWindowLevel);
+    const QRect clickThrough = controller->window()->geometry();
+    const QRectF layoutFrame = controller->gridWindowData().windowFrame;
     controller->setEnableWindow(true);
+    // The side panel goes beside the grid: the window widens, the grid's area stays.
+    EXPECT_EQ(controller->window()->geometry().topLeft(), clickThrough.topLeft());
+    EXPECT_GT(controller->window()->width(), clickThrough.width());
+    EXPECT_GE(controller->rightView()->x(), clickThrough.width());
+    EXPECT_EQ(controller->gridWindowData().windowFrame, layoutFrame);
     EXPECT_TRUE(platform.windowAcceptsMouse(*controller->mainView()));
     EXPECT_TRUE(controller->rightView()->isVisibleTo(controller->window()));
     EXPECT_EQ(platform.windowLevel(*controller->window()), XFloatingWindowLevel);
@@ -182,4 +189,6 @@ TEST_F(GridWindowControllerFixture, EditAndClickThroughStates)
     controller->window()->show();
     controller->mainView()->setNeedsDisplay();
     EXPECT_TRUE(controller->window()->mask().contains(controller->rightView()->geometry().center()));
+    controller->setEnableWindow(false);
+    EXPECT_EQ(controller->window()->geometry(), clickThrough);
 }
