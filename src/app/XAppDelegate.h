@@ -28,7 +28,13 @@ class XAppDelegate : public QObject
 {
     Q_OBJECT
 public:
-    enum class AccountScreen { Signin, Signup, ConfirmEmail, ResetPassword };
+    enum class AccountScreen
+    {
+        Signin,
+        Signup,
+        ConfirmEmail,
+        ResetPassword
+    };
     using AccountScreenFactory = std::function<std::unique_ptr<QWidget>(AccountScreen)>;
 
     explicit XAppDelegate(XPlatform& platform, QObject* parent = nullptr);
@@ -37,7 +43,10 @@ public:
     XMainWindow* window() const { return m_window.get(); }
     XMainWindowViewController* mainViewController() const { return m_mainViewController.get(); }
     // Where account screens come from; each is made once and kept.
-    void setAccountScreenFactory(AccountScreenFactory factory) { m_accountScreenFactory = std::move(factory); }
+    void setAccountScreenFactory(AccountScreenFactory factory)
+    {
+        m_accountScreenFactory = std::move(factory);
+    }
     QWidget* accountScreen(AccountScreen screen) const;
 
     void goToSigninView() { goToAccountView(AccountScreen::Signin); }

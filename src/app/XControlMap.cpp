@@ -5,14 +5,12 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
+#include <QScreen>
 #include <QTimer>
 #include <QWidget>
-#include <QScreen>
 #include <QWindow>
 
-XControlMap::XControlMap(const QString& path, QObject* parent) : QObject(parent), m_path(path)
-{
-}
+XControlMap::XControlMap(const QString& path, QObject* parent) : QObject(parent), m_path(path) {}
 
 void XControlMap::watch(QWidget* window)
 {

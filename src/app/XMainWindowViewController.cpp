@@ -17,7 +17,8 @@ namespace {
 // source tree it was built from.
 QUrl tutorialUrl()
 {
-    const QString installed = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/tableclick/tutorial.html");
+    const QString installed =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/tableclick/tutorial.html");
     if (QFileInfo::exists(installed))
         return QUrl::fromLocalFile(QFileInfo(installed).canonicalFilePath());
     return QUrl::fromLocalFile(QStringLiteral(TABLECLICK_SOURCE_DIR "/docs/tutorial.html"));
@@ -50,9 +51,10 @@ void XMainWindowViewController::loadView()
     m_tutorialButton = new QPushButton(tr("Tutorial"), m_view.get());
     m_tutorialButton->setObjectName(QStringLiteral("tutorialButton"));
     m_tutorialButton->setToolTip(tr("How to fit the grid and place bets"));
-    m_tutorialButton->setStyleSheet(QStringLiteral(
-        "QPushButton { color: white; background: #3a6fb0; border-radius: 5px; padding: 5px 14px; font-weight: bold; }"
-        "QPushButton:pressed { background: #2c5890; }"));
+    m_tutorialButton->setStyleSheet(
+        QStringLiteral("QPushButton { color: white; background: #3a6fb0; border-radius: 5px; padding: 5px "
+                       "14px; font-weight: bold; }"
+                       "QPushButton:pressed { background: #2c5890; }"));
     m_tutorialButton->adjustSize();
     m_tutorialButton->move(12, m_view->height() - m_tutorialButton->height() - 12);
     connect(m_tutorialButton, &QPushButton::clicked, this, &XMainWindowViewController::tutorialClicked);

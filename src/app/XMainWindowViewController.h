@@ -23,7 +23,10 @@ public:
 
     QWidget* view();
     QWidget* addActionView() const { return m_addActionView.get(); }
-    XGridManagerViewController* gridManagerViewController() const { return m_gridManagerViewController.get(); }
+    XGridManagerViewController* gridManagerViewController() const
+    {
+        return m_gridManagerViewController.get();
+    }
     XGridWindowController* gridWindowController();
     QPushButton* tutorialButton() const { return m_tutorialButton; }
     // Writes what the panels keep, in the order of a close, without closing.

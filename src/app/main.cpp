@@ -18,7 +18,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Places roulette bets on a table another program shows."));
+    parser.setApplicationDescription(
+        QStringLiteral("Places roulette bets on a table another program shows."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.process(app);

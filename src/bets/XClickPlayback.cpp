@@ -100,8 +100,11 @@ void XClickPlayback::theadForMouseClick(std::stop_token stop, XPlatform& platfor
         for (std::uint64_t n = 0; n < record.clickCount(); ++n) {
             if (stop.stop_requested())
                 return;
+            // The panel's window is active and the cell lies in another one. A click would
+            // only activate that window on some systems, and bet on others (X window
+            // managers pass it on), so the window is activated without a click.
             if (firstClick && controls.panelWindowIsKeyAndMisses(point)) {
-                XEvent::postMouseDownUpEventWithCursorPosition(*poster, point, false, stop);
+                poster->activateWindowAt(point);
                 poster->sleepMicroseconds(kActivationPause, stop);
             }
             firstClick = false;

@@ -27,8 +27,8 @@ public:
     // The window holding the panel: whether it is the active one, and its frame in
     // global device pixels.
     void setPanelWindow(bool isKey, const QRectF& deviceFrame);
-    // True when the panel's window is active and the point lies outside it: the first
-    // click of a run then goes twice, the first one only activating the other window.
+    // True when the panel's window is active and the point lies outside it: the window
+    // under the point is then activated before the first click of a run.
     bool panelWindowIsKeyAndMisses(QPointF devicePoint) const;
 
 private:

@@ -3,9 +3,12 @@
 const std::vector<XNamedColor>& XGridColorPalette()
 {
     static const std::vector<XNamedColor> palette{
-        {QStringLiteral("red"), QColor::fromRgbF(1, 0, 0)},      {QStringLiteral("yellow"), QColor::fromRgbF(1, 1, 0)},
-        {QStringLiteral("blue"), QColor::fromRgbF(0, 0, 1)},     {QStringLiteral("green"), QColor::fromRgbF(0, 1, 0)},
-        {QStringLiteral("orange"), QColor::fromRgbF(1, 0.5, 0)}, {QStringLiteral("black"), QColor::fromRgbF(0, 0, 0)},
+        {QStringLiteral("red"), QColor::fromRgbF(1, 0, 0)},
+        {QStringLiteral("yellow"), QColor::fromRgbF(1, 1, 0)},
+        {QStringLiteral("blue"), QColor::fromRgbF(0, 0, 1)},
+        {QStringLiteral("green"), QColor::fromRgbF(0, 1, 0)},
+        {QStringLiteral("orange"), QColor::fromRgbF(1, 0.5, 0)},
+        {QStringLiteral("black"), QColor::fromRgbF(0, 0, 0)},
         {QStringLiteral("white"), QColor::fromRgbF(1, 1, 1)},
     };
     return palette;

@@ -39,7 +39,8 @@ bool isOnSomeScreen(const QRectF& area, const std::vector<XScreenInfo>& screens)
 }
 
 const std::function<QByteArray(const XGridWindowData&)> archiveLayout = XArchiveGridWindowData;
-const std::function<std::optional<XGridWindowData>(const QByteArray&)> unarchiveLayout = XUnarchiveGridWindowData;
+const std::function<std::optional<XGridWindowData>(const QByteArray&)> unarchiveLayout =
+    XUnarchiveGridWindowData;
 } // namespace
 
 XGridWindowController::XGridWindowController(XPlatform& platform, QObject* parent)
@@ -105,11 +106,14 @@ void XGridWindowController::buildRightView()
 
     placeRightView();
     connect(m_view.get(), &XGridWindowMainView::resized, this, &XGridWindowController::placeRightView);
-    connect(m_colorButton, &QComboBox::currentIndexChanged, this, &XGridWindowController::clickSelectedGraphicColorButton);
+    connect(m_colorButton, &QComboBox::currentIndexChanged, this,
+            &XGridWindowController::clickSelectedGraphicColorButton);
     connect(m_resetButton, &QPushButton::clicked, this, &XGridWindowController::clickResetGraphicButton);
     connect(m_addButton, &QPushButton::clicked, this, &XGridWindowController::clickAddGraphicDataButton);
-    connect(m_removeButton, &QPushButton::clicked, this, &XGridWindowController::clickRemoveGraphicDataButton);
-    connect(m_tableView, &QListWidget::itemSelectionChanged, this, &XGridWindowController::tableViewSelectionDidChange);
+    connect(m_removeButton, &QPushButton::clicked, this,
+            &XGridWindowController::clickRemoveGraphicDataButton);
+    connect(m_tableView, &QListWidget::itemSelectionChanged, this,
+            &XGridWindowController::tableViewSelectionDidChange);
 }
 
 void XGridWindowController::placeRightView()
@@ -165,7 +169,8 @@ void XGridWindowController::loadWithGridWindowData(const std::optional<XGridWind
         return;
     const XGridWindowData& d = *data;
     // A damaged record (no size, or off every monitor) must not take the window away.
-    if (d.windowFrame.width() >= 1 && d.windowFrame.height() >= 1 && isOnSomeScreen(d.windowFrame, m_platform.screens())) {
+    if (d.windowFrame.width() >= 1 && d.windowFrame.height() >= 1 &&
+        isOnSomeScreen(d.windowFrame, m_platform.screens())) {
         QRect area = d.windowFrame.toAlignedRect();
         if (m_enabled)
             area.setWidth(area.width() + kRightViewWidth);
@@ -269,6 +274,7 @@ void XGridWindowController::saveLayouts()
 {
     XPreferenceStore& store = m_platform.preferences();
     store.setObject(kXGridWindowDataKey, XArchiveGridWindowData(gridWindowData()));
-    store.setObject(kXGridWindowTableDataKey, XArchivesToVariant(archivedData(m_gridWindowDatas, archiveLayout)));
+    store.setObject(kXGridWindowTableDataKey,
+                    XArchivesToVariant(archivedData(m_gridWindowDatas, archiveLayout)));
     store.synchronize();
 }

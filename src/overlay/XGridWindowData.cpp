@@ -63,7 +63,8 @@ QJsonObject XEncodeGridWindowData(const XGridWindowData& d)
     if (d.graphicColor)
         object.insert(kColorKey, XColorName(*d.graphicColor));
     QJsonArray corners;
-    for (QPointF p : {d.graphicRect.topPoint, d.graphicRect.leftPoint, d.graphicRect.bottomPoint, d.graphicRect.rightPoint})
+    for (QPointF p : {d.graphicRect.topPoint, d.graphicRect.leftPoint, d.graphicRect.bottomPoint,
+                      d.graphicRect.rightPoint})
         corners.append(numbers({p.x(), p.y()}));
     object.insert(kRectKey, corners);
     object.insert(kZeroZoneWidthKey, d.graphicZeroZoneWidth);

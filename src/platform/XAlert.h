@@ -7,12 +7,13 @@ struct XAlert
 {
     QString messageText;
     QString informativeText;
-    QString defaultButton; // answered with XAlertFirstButtonReturn
+    QString defaultButton;   // answered with XAlertFirstButtonReturn
     QString alternateButton; // XAlertSecondButtonReturn; none when empty
-    QString otherButton; // XAlertThirdButtonReturn; none when empty
+    QString otherButton;     // XAlertThirdButtonReturn; none when empty
 };
 
-enum XAlertAnswer : int {
+enum XAlertAnswer : int
+{
     XAlertFirstButtonReturn = 1000,
     XAlertSecondButtonReturn = 1001,
     XAlertThirdButtonReturn = 1002,
@@ -20,7 +21,8 @@ enum XAlertAnswer : int {
 
 // Window levels: ordinary windows, floating ones just above them, and the click-through
 // overlay above everything.
-enum XWindowLevel : int {
+enum XWindowLevel : int
+{
     XNormalWindowLevel = 0,
     XFloatingWindowLevel = 1,
     XShieldingWindowLevel = 1000,

@@ -13,6 +13,10 @@ public:
     {
         m_platform.record({XPostedAction::Event, type, point, 0, std::this_thread::get_id()});
     }
+    void activateWindowAt(QPointF point) override
+    {
+        m_platform.record({XPostedAction::Activate, XLeftMouseDown, point, 0, std::this_thread::get_id()});
+    }
     void sleepMicroseconds(std::int64_t micros, std::stop_token stop) override
     {
         m_platform.record({XPostedAction::Sleep, XLeftMouseDown, {}, micros, std::this_thread::get_id()});

@@ -16,7 +16,8 @@ struct XPostedAction
     enum Kind
     {
         Event,
-        Sleep
+        Sleep,
+        Activate
     };
     Kind kind = Event;
     XMouseEventType type = XLeftMouseDown;
@@ -29,6 +30,7 @@ struct XPostedAction
         return kind == Event && type == t && point.x() == p.x() && point.y() == p.y();
     }
     bool isSleep(std::int64_t us) const { return kind == Sleep && micros == us; }
+    bool isActivation(QPointF p) const { return kind == Activate && point.x() == p.x() && point.y() == p.y(); }
 };
 
 // A platform for tests: the screens, window frames and window states are what the test

@@ -23,6 +23,9 @@ public:
     virtual ~XMousePoster() = default;
     // At a global point in device pixels.
     virtual void postMouseEvent(XMouseEventType type, QPointF devicePoint) = 0;
+    // Makes the window under the point the active one, the way the window manager does
+    // when it is clicked, and waits (briefly) until it is.
+    virtual void activateWindowAt(QPointF devicePoint) = 0;
     // Pauses, counted from the end of the previous pause (or the first event), so that
     // the time spent posting is part of the pause. Returns at once when stop is requested.
     virtual void sleepMicroseconds(std::int64_t micros, std::stop_token stop) = 0;

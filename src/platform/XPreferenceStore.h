@@ -26,7 +26,10 @@ public:
     bool synchronize();
     QString fileName() const;
     // Told the key of every write, in order (tests check what is saved when).
-    void setWriteObserver(std::function<void(const QString& key)> observer) { m_writeObserver = std::move(observer); }
+    void setWriteObserver(std::function<void(const QString& key)> observer)
+    {
+        m_writeObserver = std::move(observer);
+    }
 
 private:
     std::unique_ptr<QSettings> m_settings;

@@ -44,9 +44,10 @@ void XQtPlatform::setWindowClickThrough(QWidget& window, bool clickThrough)
     window.setProperty(kLevelProperty, level);
     // A window manager frames a window and takes clicks on the frame; only a window it
     // does not manage lets XTest clicks through to what lies below.
-    setFlagsInPlace(window, clickThrough ? Qt::Window | Qt::X11BypassWindowManagerHint | Qt::FramelessWindowHint |
-                                               Qt::WindowStaysOnTopHint | Qt::WindowTransparentForInput
-                                         : Qt::Window | Qt::WindowStaysOnTopHint);
+    setFlagsInPlace(window, clickThrough
+                                ? Qt::Window | Qt::X11BypassWindowManagerHint | Qt::FramelessWindowHint |
+                                      Qt::WindowStaysOnTopHint | Qt::WindowTransparentForInput
+                                : Qt::Window | Qt::WindowStaysOnTopHint);
 }
 
 void XQtPlatform::setWindowLevel(QWidget& window, int level)
@@ -69,9 +70,11 @@ int XQtPlatform::runModalAlert(const XAlert& alert, QWidget* window)
     box.setText(alert.messageText);
     box.setInformativeText(alert.informativeText);
     QPushButton* first = box.addButton(alert.defaultButton, QMessageBox::AcceptRole);
-    QPushButton* second = alert.alternateButton.isEmpty() ? nullptr
-                                                           : box.addButton(alert.alternateButton, QMessageBox::RejectRole);
-    QPushButton* third = alert.otherButton.isEmpty() ? nullptr : box.addButton(alert.otherButton, QMessageBox::ActionRole);
+    QPushButton* second = alert.alternateButton.isEmpty()
+                              ? nullptr
+                              : box.addButton(alert.alternateButton, QMessageBox::RejectRole);
+    QPushButton* third =
+        alert.otherButton.isEmpty() ? nullptr : box.addButton(alert.otherButton, QMessageBox::ActionRole);
     box.setDefaultButton(first);
     box.exec();
     if (box.clickedButton() == second && second)

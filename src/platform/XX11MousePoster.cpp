@@ -2,11 +2,51 @@
 
 #include "XLog.h"
 
+#include <chrono>
 #include <cmath>
+#include <thread>
 
 // X11 headers last: they define macros such as None and Bool.
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
+
+namespace {
+bool hasProperty(Display* display, Window window, Atom property)
+{
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    const bool found = XGetWindowProperty(display, window, property, 0, 0, False, AnyPropertyType, &type, &format,
+                                          &count, &after, &data) == Success &&
+                       type != 0;
+    if (data)
+        XFree(data);
+    return found;
+}
+
+// The application window inside a window manager's frame: the one with WM_STATE.
+Window findClient(Display* display, Window window, Atom wmState, int depth = 0)
+{
+    if (hasProperty(display, window, wmState))
+        return window;
+    if (depth > 3)
+        return 0;
+    Window root = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    Window client = 0;
+    if (XQueryTree(display, window, &root, &parent, &children, &count)) {
+        for (unsigned int i = count; i-- > 0 && !client;)
+            client = findClient(display, children[i], wmState, depth + 1);
+        if (children)
+            XFree(children);
+    }
+    return client;
+}
+} // namespace
 
 XX11MousePoster::XX11MousePoster(const QByteArray& displayName)
 {
@@ -71,6 +111,71 @@ void XX11MousePoster::postMouseEvent(XMouseEventType type, QPointF devicePoint)
         break; // the motion above is the drag
     }
     XFlush(m_display);
+}
+
+unsigned long XX11MousePoster::clientWindowAt(int x, int y) const
+{
+    const Window rootWindow = DefaultRootWindow(m_display);
+    Window root = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (!XQueryTree(m_display, rootWindow, &root, &parent, &children, &count))
+        return 0;
+    const Atom wmState = XInternAtom(m_display, "WM_STATE", False);
+    Window client = 0;
+    // Top of the stack first; windows the manager does not manage (such as the
+    // click-through overlay) are passed over.
+    for (unsigned int i = count; i-- > 0 && !client;) {
+        XWindowAttributes a;
+        if (!XGetWindowAttributes(m_display, children[i], &a) || a.map_state != IsViewable || a.override_redirect)
+            continue;
+        if (x >= a.x && x < a.x + a.width + 2 * a.border_width && y >= a.y && y < a.y + a.height + 2 * a.border_width)
+            client = findClient(m_display, children[i], wmState);
+    }
+    if (children)
+        XFree(children);
+    return client;
+}
+
+unsigned long XX11MousePoster::activeWindow() const
+{
+    const Atom netActive = XInternAtom(m_display, "_NET_ACTIVE_WINDOW", False);
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    Window active = 0;
+    if (XGetWindowProperty(m_display, DefaultRootWindow(m_display), netActive, 0, 1, False, XA_WINDOW, &type, &format,
+                           &count, &after, &data) == Success &&
+        data && count == 1)
+        active = *reinterpret_cast<Window*>(data);
+    if (data)
+        XFree(data);
+    return active;
+}
+
+void XX11MousePoster::activateWindowAt(QPointF devicePoint)
+{
+    if (!m_display)
+        return;
+    const Window client =
+        clientWindowAt(static_cast<int>(std::lround(devicePoint.x())), static_cast<int>(std::lround(devicePoint.y())));
+    if (!client || activeWindow() == client)
+        return;
+    XEvent event = {};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = client;
+    event.xclient.message_type = XInternAtom(m_display, "_NET_ACTIVE_WINDOW", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = 2; // asked for on the user's behalf, as a pager would
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(m_display, DefaultRootWindow(m_display), False, SubstructureRedirectMask | SubstructureNotifyMask,
+               &event);
+    XFlush(m_display);
+    // The manager answers within a few milliseconds; never wait long for one that does not.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(100);
+    while (activeWindow() != client && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
 void XX11MousePoster::sleepMicroseconds(std::int64_t micros, std::stop_token stop)

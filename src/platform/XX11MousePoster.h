@@ -18,9 +18,12 @@ public:
     bool isUsable() const { return m_display != nullptr; }
     void postMouseEvent(XMouseEventType type, QPointF devicePoint) override;
     void sleepMicroseconds(std::int64_t micros, std::stop_token stop) override;
+    void activateWindowAt(QPointF devicePoint) override;
 
 private:
     void moveTo(int x, int y);
+    unsigned long clientWindowAt(int x, int y) const;
+    unsigned long activeWindow() const;
 
     _XDisplay* m_display = nullptr;
     XDeadlineSleeper m_sleeper;

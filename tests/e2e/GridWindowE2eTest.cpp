@@ -24,8 +24,10 @@ std::optional<QRect> control(const QString& map, const QString& name)
     const QJsonObject c = QJsonDocument::fromJson(file.readAll()).object().value(name).toObject();
     if (c.isEmpty())
         return std::nullopt;
-    return QRect(qRound(c.value(QStringLiteral("x")).toDouble()), qRound(c.value(QStringLiteral("y")).toDouble()),
-                 qRound(c.value(QStringLiteral("width")).toDouble()), qRound(c.value(QStringLiteral("height")).toDouble()));
+    return QRect(qRound(c.value(QStringLiteral("x")).toDouble()),
+                 qRound(c.value(QStringLiteral("y")).toDouble()),
+                 qRound(c.value(QStringLiteral("width")).toDouble()),
+                 qRound(c.value(QStringLiteral("height")).toDouble()));
 }
 } // namespace
 
@@ -38,15 +40,19 @@ TEST(GridWindowE2e, TableShowsThroughAndAnUnlockedCornerFollowsTheMouse)
     session.start(QStringLiteral(CLICK_TARGET_BINARY),
                   {QStringLiteral("--area"), QStringLiteral("0,0,1900,420"), QStringLiteral("--log"),
                    dir.filePath(QStringLiteral("clicks.log"))});
-    ASSERT_TRUE(DesktopSession::windowArea(QStringLiteral("^Roulette table$"))) << "the click target never showed";
+    ASSERT_TRUE(DesktopSession::windowArea(QStringLiteral("^Roulette table$")))
+        << "the click target never showed";
     QThread::msleep(500);
     const QImage before = DesktopSession::screenshot();
 
     const QString map = dir.filePath(QStringLiteral("controls.json"));
-    session.start(QStringLiteral(TABLECLICK_BINARY), {},
-                  {QStringLiteral("XDG_CONFIG_HOME=") + dir.path(), QStringLiteral("TABLECLICK_CONTROL_MAP=") + map});
-    ASSERT_TRUE(DesktopSession::waitFor([&] { return control(map, QStringLiteral("gridLockButton")).has_value(); }, 10000));
+    session.start(
+        QStringLiteral(TABLECLICK_BINARY), {},
+        {QStringLiteral("XDG_CONFIG_HOME=") + dir.path(), QStringLiteral("TABLECLICK_CONTROL_MAP=") + map});
+    ASSERT_TRUE(DesktopSession::waitFor(
+        [&] { return control(map, QStringLiteral("gridLockButton")).has_value(); }, 10000));
     const QRect overlay = *control(map, QStringLiteral("gridWindowMainView"));
+    ASSERT_TRUE(DesktopSession::windowArea(QStringLiteral("^Tableclick$")));
     QThread::msleep(500);
     // Locked, the overlay shows only its lines: inside a cell the table shows through.
     const QPoint insideCell = overlay.topLeft() + QPoint(overlay.width() * 4 / 10, overlay.height() / 5);
@@ -55,7 +61,10 @@ TEST(GridWindowE2e, TableShowsThroughAndAnUnlockedCornerFollowsTheMouse)
 
     const QRect lock = *control(map, QStringLiteral("gridLockButton"));
     DesktopSession::xdotool({QStringLiteral("mousemove"), QString::number(lock.center().x()),
-                             QString::number(lock.center().y()), QStringLiteral("click"), QStringLiteral("1")});
+                             QString::number(lock.center().y()), QStringLiteral("click"),
+                             QStringLiteral("1")});
+    ASSERT_TRUE(DesktopSession::waitFor([&] { return control(map, QStringLiteral("gridWindowRightView")).has_value(); }))
+        << "the grid did not unlock";
     ASSERT_TRUE(DesktopSession::waitFor([&] {
         return isHandleGrey(DesktopSession::screenshot().pixel(overlay.topLeft() + QPoint(10, 10)));
     })) << "no handle at the unlocked grid's corner";

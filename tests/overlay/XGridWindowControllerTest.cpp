@@ -1,6 +1,6 @@
+#include "overlay/XGridWindowController.h"
 #include "bets/XArchiving.h"
 #include "overlay/XGridColors.h"
-#include "overlay/XGridWindowController.h"
 #include "platform/XFakePlatform.h"
 
 #include <QComboBox>

@@ -16,8 +16,9 @@ XButton::XButton(const QString& title, QWidget* parent) : QPushButton(title, par
 
 QFont XButton::boldFont(int pixelSize)
 {
-    QFont font = QFontDatabase::hasFamily(QStringLiteral("Helvetica")) ? QFont(QStringLiteral("Helvetica"))
-                                                                        : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    QFont font = QFontDatabase::hasFamily(QStringLiteral("Helvetica"))
+                     ? QFont(QStringLiteral("Helvetica"))
+                     : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     font.setBold(true);
     font.setPixelSize(pixelSize);
     return font;
@@ -57,7 +58,8 @@ void XButton::paintEvent(QPaintEvent*)
         fill = fill.darker(120);
     painter.setBrush(fill);
     // A light rim keeps white buttons visible on a white panel.
-    painter.setPen(m_bgColor.alpha() > 0 && m_bgColor.lightness() > 220 ? QPen(QColor(0, 0, 0, 60)) : Qt::NoPen);
+    painter.setPen(m_bgColor.alpha() > 0 && m_bgColor.lightness() > 220 ? QPen(QColor(0, 0, 0, 60))
+                                                                        : Qt::NoPen);
     painter.drawRoundedRect(area, m_cornerRadius, m_cornerRadius);
     if (hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2));

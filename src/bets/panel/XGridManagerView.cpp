@@ -53,7 +53,8 @@ XGridManagerView::XGridManagerView(QWidget* parent) : QWidget(parent)
     auto* buttons = new QHBoxLayout;
     betButton = actionButton(tr("BET (space)"), tr("Click the whole bet on the table (Space)"), this);
     betButton->setObjectName(QStringLiteral("betButton"));
-    reverseBetButton = actionButton(tr("Reverse"), tr("Click every number that is not in the bet, once"), this);
+    reverseBetButton =
+        actionButton(tr("Reverse"), tr("Click every number that is not in the bet, once"), this);
     reverseBetButton->setObjectName(QStringLiteral("reverseBetButton"));
     undoButton = actionButton(tr("Undo"), tr("Take back the last button press"), this);
     undoButton->setObjectName(QStringLiteral("undoButton"));
@@ -74,7 +75,8 @@ XGridManagerView::XGridManagerView(QWidget* parent) : QWidget(parent)
     needMouseDragButton->setToolTip(tr("Move the mouse slightly while each click is held"));
     gridLockButton = new QCheckBox(tr("Lock grid"), this);
     gridLockButton->setObjectName(QStringLiteral("gridLockButton"));
-    gridLockButton->setToolTip(tr("Locked: clicks pass through the grid to the table. Unlocked: fit the grid with the mouse"));
+    gridLockButton->setToolTip(
+        tr("Locked: clicks pass through the grid to the table. Unlocked: fit the grid with the mouse"));
     gridLockButton->setChecked(true);
     auto* delayRow = new QHBoxLayout;
     delayRow->addWidget(new QLabel(tr("Pause"), this));

@@ -18,9 +18,12 @@
 
 #include <cmath>
 
-const QString kXGridManagerViewControllerDirectOnKey = QStringLiteral("kXGridManagerViewControllerDirectOnKey");
-const QString kXGridManagerViewControllerClickSpeedKey = QStringLiteral("kXGridManagerViewControllerClickSpeedKey");
-const QString kXGridManagerViewControllerDataSourceKey = QStringLiteral("kXGridManagerViewControllerDataSourceKey");
+const QString kXGridManagerViewControllerDirectOnKey =
+    QStringLiteral("kXGridManagerViewControllerDirectOnKey");
+const QString kXGridManagerViewControllerClickSpeedKey =
+    QStringLiteral("kXGridManagerViewControllerClickSpeedKey");
+const QString kXGridManagerViewControllerDataSourceKey =
+    QStringLiteral("kXGridManagerViewControllerDataSourceKey");
 const QString kXGridManagerViewControllerTableMouseDatasKey =
     QStringLiteral("kXGridManagerViewControllerTableMouseDatasKey");
 
@@ -88,12 +91,16 @@ void XGridManagerViewController::loadView()
     XGridManagerView& v = *m_view;
     styleView();
     connect(v.betButton, &QPushButton::clicked, this, &XGridManagerViewController::clickApplyAllActionButton);
-    connect(v.reverseBetButton, &QPushButton::clicked, this, &XGridManagerViewController::clickApplyAllReverseActionButton);
+    connect(v.reverseBetButton, &QPushButton::clicked, this,
+            &XGridManagerViewController::clickApplyAllReverseActionButton);
     connect(v.undoButton, &QPushButton::clicked, this, &XGridManagerViewController::clickUndoButton);
-    connect(v.clearButton, &QPushButton::clicked, this, &XGridManagerViewController::clickCancelAllActionButton);
+    connect(v.clearButton, &QPushButton::clicked, this,
+            &XGridManagerViewController::clickCancelAllActionButton);
     connect(v.specialButton, &QPushButton::clicked, this, &XGridManagerViewController::clickSpecialButton);
-    connect(v.directModeButton, &QCheckBox::toggled, this, &XGridManagerViewController::clickDirectModeButton);
-    connect(v.gridLockButton, &QCheckBox::toggled, this, &XGridManagerViewController::clickEditGridWindowMode);
+    connect(v.directModeButton, &QCheckBox::toggled, this,
+            &XGridManagerViewController::clickDirectModeButton);
+    connect(v.gridLockButton, &QCheckBox::toggled, this,
+            &XGridManagerViewController::clickEditGridWindowMode);
     connect(v.needMouseDragButton, &QCheckBox::toggled, this,
             [this](bool on) { m_playbackControls->setNeedMouseDrag(on); });
     connect(v.delayClickTextField, &QLineEdit::textChanged, this,
@@ -106,7 +113,8 @@ void XGridManagerViewController::loadView()
     m_mouseDataArray.removeAllMouseDatas();
     m_tableViewDataSource.clear();
     clickDirectModeButton(v.directModeButton->isChecked());
-    v.virtualButtonGridView->loadNumberButtonWithTaget(this, [this](XNumberButton* b) { clickNumberButton(b); });
+    v.virtualButtonGridView->loadNumberButtonWithTaget(this,
+                                                       [this](XNumberButton* b) { clickNumberButton(b); });
     for (XNumberButton* button : v.virtualButtonGridView->numberButtons()) {
         connect(button, &XNumberButton::mouseEntered, this, &XGridManagerViewController::mouseEntered);
         connect(button, &XNumberButton::mouseExited, this, &XGridManagerViewController::mouseExited);
@@ -120,7 +128,8 @@ void XGridManagerViewController::styleView()
 {
     XGridManagerView& v = *m_view;
     const auto style = [](XButton* button, double r, double g, double b, double radius) {
-        button->setBgColor(QColor::fromRgbF(static_cast<float>(r), static_cast<float>(g), static_cast<float>(b)));
+        button->setBgColor(
+            QColor::fromRgbF(static_cast<float>(r), static_cast<float>(g), static_cast<float>(b)));
         button->setCornerRadius(radius);
     };
     style(v.reverseBetButton, 0.525, 0.737, 0.141, 6.0);
@@ -220,7 +229,8 @@ void XGridManagerViewController::clickDirectModeButton(bool on)
 
 void XGridManagerViewController::clickNumberButton(XNumberButton* sender)
 {
-    addMouseDatas({XMouseData::mouseDataWithIndex(static_cast<std::uint64_t>(std::max(0L, sender->tag())), 1)}, true);
+    addMouseDatas(
+        {XMouseData::mouseDataWithIndex(static_cast<std::uint64_t>(std::max(0L, sender->tag())), 1)}, true);
     applyAction(false, false);
 }
 
@@ -238,7 +248,8 @@ void XGridManagerViewController::clickEditGridWindowMode(bool locked)
     XGridWindowController* overlay = gridWindowController();
     overlay->setEnableWindow(!locked);
     QWidget* window = view()->window();
-    m_platform.setWindowLevel(*window, locked ? m_platform.windowLevel(*overlay->window()) - 1 : XNormalWindowLevel);
+    m_platform.setWindowLevel(*window,
+                              locked ? m_platform.windowLevel(*overlay->window()) - 1 : XNormalWindowLevel);
 }
 
 void XGridManagerViewController::mouseEntered(XNumberButton* sender)
@@ -302,16 +313,18 @@ void XGridManagerViewController::publishPanelWindow()
     const QWidget* window = m_view->window();
     const QRectF frame(window->frameGeometry());
     const auto screens = m_platform.screens();
-    m_playbackControls->setPanelWindow(window->isActiveWindow(),
-                                       QRectF(XLogicalToDevicePoint(frame.topLeft(), screens),
-                                              XLogicalToDevicePoint(frame.bottomRight() + QPointF(1, 1), screens)));
+    m_playbackControls->setPanelWindow(
+        window->isActiveWindow(),
+        QRectF(XLogicalToDevicePoint(frame.topLeft(), screens),
+               XLogicalToDevicePoint(frame.bottomRight() + QPointF(1, 1), screens)));
 }
 
 void XGridManagerViewController::saveFileData()
 {
     XPreferenceStore& store = m_platform.preferences();
     store.setInteger(kXGridManagerViewControllerDirectOnKey, static_cast<qint64>(m_directMode));
-    store.setInteger(kXGridManagerViewControllerClickSpeedKey, integerValue(m_view->delayClickTextField->text()));
+    store.setInteger(kXGridManagerViewControllerClickSpeedKey,
+                     integerValue(m_view->delayClickTextField->text()));
     QVariantList groups;
     for (const XClickGroup& group : m_mouseDataArray.groups())
         groups.append(XArchivesToVariant(archivedData(group, archiveMouseData)));
@@ -350,6 +363,7 @@ void XGridManagerViewController::loadFileData()
     }
     if (!store.containsKey(kXGridManagerViewControllerTableMouseDatasKey))
         return;
-    if (const auto archives = XArchivesFromVariant(store.objectForKey(kXGridManagerViewControllerTableMouseDatasKey)))
+    if (const auto archives =
+            XArchivesFromVariant(store.objectForKey(kXGridManagerViewControllerTableMouseDatasKey)))
         m_tableViewDataSource = unArchivedData(*archives, unarchiveTableMouseData);
 }

@@ -8,7 +8,11 @@ class XNumberButton : public XButton
 {
     Q_OBJECT
 public:
-    enum Style : std::uint64_t { SmallNumberStyle = 0, LargeNumberStyle = 1 };
+    enum Style : std::uint64_t
+    {
+        SmallNumberStyle = 0,
+        LargeNumberStyle = 1
+    };
 
     explicit XNumberButton(const QRect& frame, QWidget* parent = nullptr);
 

@@ -8,7 +8,8 @@
 namespace {
 bool isRed(std::size_t number)
 {
-    static const std::vector<std::size_t> reds{1, 3, 5, 7, 9, 12, 14, 16, 18, 19, 21, 23, 25, 27, 30, 32, 34, 36};
+    static const std::vector<std::size_t> reds{1,  3,  5,  7,  9,  12, 14, 16, 18,
+                                               19, 21, 23, 25, 27, 30, 32, 34, 36};
     return std::find(reds.begin(), reds.end(), number) != reds.end();
 }
 } // namespace

@@ -3,9 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-XVirtualGridView::XVirtualGridView(QWidget* parent) : XFlippedView(parent)
-{
-}
+XVirtualGridView::XVirtualGridView(QWidget* parent) : XFlippedView(parent) {}
 
 XGraphic& XVirtualGridView::graphic()
 {

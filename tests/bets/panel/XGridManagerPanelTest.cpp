@@ -140,7 +140,8 @@ TEST(PanelPersistence, SettingsBetAndSavedBetsComeBackInOrder)
         view->directModeButton->setChecked(true);
         view->delayClickTextField->setText(QStringLiteral("250"));
         controller.addMouseDatas({XMouseData::mouseDataWithIndex(5, 1)}, true);
-        controller.addMouseDatas({XMouseData::mouseDataWithIndex(0, 1), XMouseData::mouseDataWithIndex(3, 1)}, true);
+        controller.addMouseDatas({XMouseData::mouseDataWithIndex(0, 1), XMouseData::mouseDataWithIndex(3, 1)},
+                                 true);
         XTableMouseData saved;
         saved.setMouseDatas({XMouseData::mouseDataWithIndex(9, 2)});
         saved.setNote(QStringLiteral("evening"));
@@ -175,8 +176,9 @@ TEST(PanelPersistence, DamagedStoredValuesAreSkippedWithoutLosingTheOthers)
     store.setObject(kXGridManagerViewControllerDirectOnKey, QStringLiteral("yes"));
     store.setInteger(kXGridManagerViewControllerClickSpeedKey, 40);
     store.setObject(kXGridManagerViewControllerDataSourceKey,
-                    QVariantList{XArchivesToVariant({five}), XArchivesToVariant({five, saved}), XArchivesToVariant({five, "{"}),
-                                 QStringLiteral("not a group"), XArchivesToVariant({five})});
+                    QVariantList{XArchivesToVariant({five}), XArchivesToVariant({five, saved}),
+                                 XArchivesToVariant({five, "{"}), QStringLiteral("not a group"),
+                                 XArchivesToVariant({five})});
     store.setObject(kXGridManagerViewControllerTableMouseDatasKey, QByteArray("\x01\x02"));
     XGridManagerViewController controller(platform);
     XGridManagerView* view = controller.view();
