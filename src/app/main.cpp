@@ -1,4 +1,5 @@
 #include "XAppDelegate.h"
+#include "XCommandLine.h"
 #include "XControlMap.h"
 #include "XMainWindowViewController.h"
 #include "bets/panel/XGridManagerViewController.h"
@@ -7,22 +8,16 @@
 #include "platform/XTerminationWatcher.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 
 int main(int argc, char* argv[])
 {
+    if (const std::optional<int> status = XRunCommandLine(argc, argv))
+        return *status;
     XQtPlatform::initializeThreads();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tableclick"));
     QApplication::setOrganizationName(QStringLiteral("Tableclick"));
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
-
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Places roulette bets on a table another program shows."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.process(app);
 
     XQtPlatform platform;
     XAppDelegate delegate(platform);
