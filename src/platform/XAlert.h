@@ -27,3 +27,14 @@ enum XWindowLevel : int
     XFloatingWindowLevel = 1,
     XShieldingWindowLevel = 1000,
 };
+
+class XPlatform;
+class QWidget;
+
+// Runs an alert over the window with the window at the normal level meanwhile, so that the
+// alert is not hidden behind it, then gives the window its level back. Answers 1 for the
+// default button, 0 for the alternate one, −1 for the other one. The informative text is
+// shown as it is (percent signs included).
+int runModalWithhMessageText(XPlatform& platform, const QString& messageText, const QString& informativeText,
+                             const QString& defaultButton, const QString& alternateButton, const QString& otherButton,
+                             QWidget* window);

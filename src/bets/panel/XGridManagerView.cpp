@@ -1,11 +1,14 @@
 #include "XGridManagerView.h"
 
+#include "XBetButtonsView.h"
 #include "XButton.h"
 #include "XVirtualButtonGridView.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
+#include <QTableWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -33,9 +36,12 @@ XGridManagerView::XGridManagerView(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("gridManagerView"));
     setFixedSize(kWidth, kHeight);
-    auto* layout = new QVBoxLayout(this);
+    auto* columns = new QHBoxLayout(this);
+    columns->setContentsMargins(0, 0, 0, 0);
+    auto* layout = new QVBoxLayout;
     layout->setContentsMargins(12, 10, 12, 10);
     layout->setSpacing(8);
+    columns->addLayout(layout);
 
     layout->addWidget(caption(tr("Numbers"), this));
     virtualButtonGridView = new XVirtualButtonGridView(this);
@@ -110,6 +116,32 @@ XGridManagerView::XGridManagerView(QWidget* parent) : QWidget(parent)
     layout->addLayout(status);
     layout->addStretch(1);
 
+    auto* bets = new QVBoxLayout;
+    bets->setContentsMargins(4, 10, 12, 10);
+    bets->addWidget(caption(tr("Bets"), this));
+    betButtonsView = new XBetButtonsView(this);
+    betButtonsView->setMinimumWidth(620);
+    bets->addWidget(betButtonsView, 3);
+    auto* savedHeader = new QHBoxLayout;
+    savedHeader->addWidget(caption(tr("Saved bets"), this));
+    savedHeader->addStretch(1);
+    addToTableViewButton = actionButton(tr("Save bet"), tr("Keep the current bet in the table below, with a note"), this);
+    addToTableViewButton->setObjectName(QStringLiteral("addToTableViewButton"));
+    addToTableViewButton->setMinimumSize(90, 26);
+    savedHeader->addWidget(addToTableViewButton);
+    bets->addLayout(savedHeader);
+    tableView = new QTableWidget(0, 2, this);
+    tableView->setObjectName(QStringLiteral("savedBetsTable"));
+    tableView->setHorizontalHeaderLabels({tr("Bet"), tr("Note")});
+    tableView->horizontalHeader()->setStretchLastSection(true);
+    tableView->verticalHeader()->hide();
+    tableView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tableView->setSelectionMode(QAbstractItemView::SingleSelection);
+    tableView->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+    tableView->setToolTip(tr("Select a saved bet to add it to the bet or delete it; double-click a note to edit it"));
+    bets->addWidget(tableView, 2);
+    columns->addLayout(bets, 1);
+
     setTabOrder(betButton, reverseBetButton);
     setTabOrder(reverseBetButton, undoButton);
     setTabOrder(undoButton, clearButton);
@@ -118,4 +150,7 @@ XGridManagerView::XGridManagerView(QWidget* parent) : QWidget(parent)
     setTabOrder(specialButton, directModeButton);
     setTabOrder(needMouseDragButton, gridLockButton);
     setTabOrder(gridLockButton, delayClickTextField);
+    setTabOrder(delayClickTextField, betButtonsView);
+    setTabOrder(betButtonsView, addToTableViewButton);
+    setTabOrder(addToTableViewButton, tableView);
 }

@@ -5,6 +5,8 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QTableWidget;
+class XBetButtonsView;
 class XButton;
 class XVirtualButtonGridView;
 class XVirtualGridView;
@@ -17,8 +19,8 @@ class XGridManagerView : public QWidget
 public:
     explicit XGridManagerView(QWidget* parent = nullptr);
 
-    static constexpr int kWidth = 560;
-    static constexpr int kHeight = 470;
+    static constexpr int kWidth = 1220;
+    static constexpr int kHeight = 520;
 
     XVirtualButtonGridView* virtualButtonGridView = nullptr;
     XVirtualGridView* virtualGridView = nullptr;
@@ -33,4 +35,7 @@ public:
     QCheckBox* gridLockButton = nullptr;
     QLabel* totalCountLabel = nullptr;
     QLineEdit* displayTextField = nullptr;
+    XBetButtonsView* betButtonsView = nullptr;
+    QTableWidget* tableView = nullptr;
+    XButton* addToTableViewButton = nullptr;
 };

@@ -1,11 +1,14 @@
 #include "XGridManagerViewController.h"
 
+#include "XBetButtonsView.h"
 #include "XButton.h"
 #include "XGridManagerView.h"
 #include "XNumberButton.h"
 #include "XVirtualButtonGridView.h"
 #include "bets/XArchiving.h"
+#include "catalogue/BetCatalogue.h"
 #include "overlay/XGridWindowController.h"
+#include "platform/XAlert.h"
 #include "platform/XLog.h"
 #include "platform/XPlatform.h"
 #include "platform/XPreferenceStore.h"
@@ -15,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QShortcut>
+#include <QTableWidget>
 
 #include <cmath>
 
@@ -119,7 +123,26 @@ void XGridManagerViewController::loadView()
         connect(button, &XNumberButton::mouseEntered, this, &XGridManagerViewController::mouseEntered);
         connect(button, &XNumberButton::mouseExited, this, &XGridManagerViewController::mouseExited);
     }
+    connect(v.betButtonsView, &XBetButtonsView::betPressed, this, &XGridManagerViewController::placeCatalogueBet);
+    connect(v.betButtonsView, &XBetButtonsView::betHovered, this, [this](const BetEntry& entry) {
+        std::vector<std::size_t> cells;
+        for (const BetClick& click : entry.clicks)
+            cells.push_back(static_cast<std::size_t>(click.index));
+        m_view->virtualGridView->setHighlightedCells(std::move(cells));
+    });
+    connect(v.betButtonsView, &XBetButtonsView::betUnhovered, this,
+            [this] { m_view->virtualGridView->setHighlightedCells({}); });
+    connect(v.addToTableViewButton, &QPushButton::clicked, this, &XGridManagerViewController::clickAddToTableViewButton);
+    connect(v.tableView, &QTableWidget::itemSelectionChanged, this,
+            &XGridManagerViewController::tableViewSelectionDidChange);
+    connect(v.tableView, &QTableWidget::currentCellChanged, this,
+            [](int row) { XLog("%li", static_cast<long>(row)); });
+    connect(v.tableView, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+        if (item->column() == 1)
+            endEditing(item->row(), item->text());
+    });
     loadFileData();
+    reloadTable();
     displayVirtualGridAttributes();
     m_view->installEventFilter(this);
 }
@@ -260,6 +283,78 @@ void XGridManagerViewController::mouseEntered(XNumberButton* sender)
 void XGridManagerViewController::mouseExited(XNumberButton* sender)
 {
     m_view->displayTextField->setText(hoverText("鼠标离开", sender->text()));
+}
+
+void XGridManagerViewController::placeCatalogueBet(const BetEntry& entry)
+{
+    XClickGroup group;
+    for (const BetClick& click : entry.clicks)
+        group.push_back(XMouseData::mouseDataWithIndex(click.index, click.clickCount));
+    addMouseDatas(std::move(group), true);
+    applyAction(false, false);
+}
+
+void XGridManagerViewController::clickAddToTableViewButton()
+{
+    if (m_mouseDataArray.isEmpty()) {
+        runModalWithhMessageText(m_platform, QStringLiteral("No Data in Grid"), QStringLiteral("No Data in Grid"),
+                                 QStringLiteral("OK"), {}, {}, view());
+        return;
+    }
+    XTableMouseData saved;
+    saved.setMouseDatas(combineAllMouseDatas());
+    saved.setNote(QStringLiteral("Note"));
+    m_tableViewDataSource.push_back(std::move(saved));
+    reloadTable();
+    m_view->tableView->scrollToBottom();
+}
+
+void XGridManagerViewController::reloadTable()
+{
+    if (!m_view)
+        return;
+    QTableWidget* table = m_view->tableView;
+    const QSignalBlocker quiet(table);
+    table->setRowCount(static_cast<int>(m_tableViewDataSource.size()));
+    for (int row = 0; row < table->rowCount(); ++row) {
+        auto* label = new QTableWidgetItem(QString::asprintf("record%ld", static_cast<long>(row)));
+        label->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+        table->setItem(row, 0, label);
+        table->setItem(row, 1, new QTableWidgetItem(m_tableViewDataSource[static_cast<std::size_t>(row)].note()));
+    }
+}
+
+void XGridManagerViewController::tableViewSelectionDidChange()
+{
+    const QList<QTableWidgetItem*> selected = m_view->tableView->selectedItems();
+    const int row = selected.isEmpty() ? -1 : selected.first()->row();
+    if (row < 0 || row >= static_cast<int>(m_tableViewDataSource.size()))
+        return;
+    const XTableMouseData& saved = m_tableViewDataSource[static_cast<std::size_t>(row)];
+    QString text = QStringLiteral("按钮存在以下数据:\n");
+    for (const XMouseData& record : saved.mouseDatas())
+        text += QString::asprintf("(index:%ld,clickCount:%ld)  ", static_cast<long>(record.index()),
+                                  static_cast<long>(record.clickCount()));
+    const int answer = runModalWithhMessageText(m_platform, QStringLiteral("请选择操作"), text, QStringLiteral("Append"),
+                                                QStringLiteral("Cancel"), QStringLiteral("Delete"), view());
+    if (answer == 1) {
+        XClickGroup group;
+        for (const XMouseData& record : m_tableViewDataSource[static_cast<std::size_t>(row)].mouseDatas())
+            group.push_back(record.copyMouseData());
+        addMouseDatas(std::move(group), true);
+        applyAction(false, false);
+    } else if (answer == -1) {
+        m_tableViewDataSource.erase(m_tableViewDataSource.begin() + row);
+        reloadTable();
+    }
+}
+
+void XGridManagerViewController::endEditing(int row, const QString& text)
+{
+    if (row < 0 || row >= static_cast<int>(m_tableViewDataSource.size()))
+        return;
+    m_tableViewDataSource[static_cast<std::size_t>(row)].setNote(text);
+    reloadTable();
 }
 
 void XGridManagerViewController::startPlayback(bool clickAll, bool reverse)

@@ -9,6 +9,7 @@
 
 #include <memory>
 
+struct BetEntry;
 class XGridManagerView;
 class XGridWindowController;
 class XNumberButton;
@@ -55,6 +56,13 @@ public:
     XPlaybackControls& playbackControls() { return *m_playbackControls; }
     XClickPlayback& playback() { return m_playback; }
 
+    // What every named bet button does: its entry becomes one click group.
+    void placeCatalogueBet(const BetEntry& entry);
+
+    // The saved-bet table.
+    void reloadTable();
+    void endEditing(int row, const QString& text);
+
     // Persistence.
     void saveFileData();
     void loadFileData();
@@ -70,6 +78,8 @@ public Q_SLOTS:
     void clickEditGridWindowMode(bool locked);
     void mouseEntered(XNumberButton* sender);
     void mouseExited(XNumberButton* sender);
+    void clickAddToTableViewButton();
+    void tableViewSelectionDidChange();
 
 Q_SIGNALS:
     void graphicAttributesChanged();
