@@ -1,0 +1,160 @@
+// Named bet buttons and the saved-bet table, as the user meets them on the panel.
+#include "PlaybackExpectations.h"
+
+#include "bets/panel/XBetButtonsView.h"
+#include "bets/panel/XButton.h"
+#include "bets/panel/XGridManagerView.h"
+#include "bets/panel/XNumberButton.h"
+#include "bets/panel/XVirtualButtonGridView.h"
+#include "bets/panel/XVirtualGridView.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QEnterEvent>
+#include <QLabel>
+#include <QTableWidget>
+
+namespace {
+struct BetsFixture : ControllerFixture
+{
+    XGridManagerView* view = controller.view();
+
+    XButton* bet(const char* name) { return view->betButtonsView->buttonForEntry(QString::fromLatin1(name)); }
+    std::vector<std::pair<std::uint64_t, std::uint64_t>> lastGroup() const
+    {
+        std::vector<std::pair<std::uint64_t, std::uint64_t>> cells;
+        for (const XMouseData& d : controller.mouseDataArray().groups().back())
+            cells.emplace_back(d.index(), d.clickCount());
+        return cells;
+    }
+    void pressNumber(long n)
+    {
+        for (XNumberButton* b : view->virtualButtonGridView->numberButtons())
+            if (b->tag() == n)
+                b->click();
+    }
+    void selectRow(int row) { view->tableView->selectRow(row); }
+};
+using Cells = std::vector<std::size_t>;
+using Pairs = std::vector<std::pair<std::uint64_t, std::uint64_t>>;
+} // namespace
+
+TEST_F(BetsFixture, EveryEntryHasAButtonAndEachPressAddsItsGroupInEntryOrder)
+{
+    for (const char* name : {"REDTOP", "number5", "NumL0P", "CKO_O_35", "special10238", "zoneCrossXdown", "Alt9",
+                             "NUMBER36PQR", "NumRound3036", "zone5"})
+        ASSERT_NE(bet(name), nullptr) << name;
+    EXPECT_EQ(view->betButtonsView->namedButtons().size(), 44u);
+    EXPECT_EQ(view->betButtonsView->namedButtons().at(QStringLiteral("topRedButton")), bet("REDTOP"));
+    EXPECT_EQ(bet("REDTOP")->text(), QStringLiteral("T-RED"));
+    EXPECT_TRUE(bet("number5")->toolTip().contains(QStringLiteral("5, 10, 24")));
+
+    bet("number5")->click();
+    EXPECT_EQ(lastGroup(), (Pairs{{5, 1}, {10, 1}, {24, 1}}));
+    bet("number5")->click();
+    EXPECT_EQ(view->totalCountLabel->text(), QStringLiteral("SUM = 6"));
+    view->undoButton->click();
+    EXPECT_EQ(controller.mouseDataArray().groups().size(), 1u);
+    bet("special10238")->click();
+    EXPECT_EQ(view->totalCountLabel->text(), QStringLiteral("SUM = 18"));
+    EXPECT_TRUE(played().empty());
+}
+
+TEST_F(BetsFixture, DirectModePlaysANamedBetAloneInItsOwnOrder)
+{
+    pressNumber(1);
+    view->directModeButton->setChecked(true);
+    bet("special10238")->click();
+    EXPECT_EQ(clickedCells(played()), (Cells{5, 8, 8, 10, 10, 10, 23, 23, 23, 23, 23, 24, 16, 30, 30}));
+    bet("zoneCrossXdown")->click();
+    const Cells down = clickedCells(played());
+    ASSERT_EQ(down.size(), 12u);
+    EXPECT_EQ(down[3], 30u);
+    EXPECT_EQ(down[11], 30u);
+}
+
+TEST_F(BetsFixture, HoveringABetShowsItsCellsWithoutChangingTheBet)
+{
+    pressNumber(7);
+    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+    QCoreApplication::sendEvent(bet("number5"), &enter);
+    const QImage image = view->virtualGridView->grab().toImage();
+    const QPoint cell5 = view->virtualGridView->graphic().maxRectForIndex(5).center().toPoint() + QPoint(8, 6);
+    const QColor shown = image.pixelColor(cell5);
+    EXPECT_GT(shown.blue(), shown.red() + 40) << "cell 5 is not highlighted";
+    EXPECT_EQ(controller.mouseDataArray().groups().size(), 1u);
+    EXPECT_EQ(view->totalCountLabel->text(), QStringLiteral("SUM = 1"));
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(bet("number5"), &leave);
+    const QColor after = view->virtualGridView->grab().toImage().pixelColor(cell5);
+    EXPECT_LT(after.blue(), after.red() + 40);
+}
+
+TEST_F(BetsFixture, SavingAnEmptyBetExplainsWhy)
+{
+    view->addToTableViewButton->click();
+    ASSERT_EQ(platform.shownAlerts().size(), 1u);
+    EXPECT_EQ(platform.shownAlerts()[0].messageText, QStringLiteral("No Data in Grid"));
+    EXPECT_EQ(platform.shownAlerts()[0].informativeText, QStringLiteral("No Data in Grid"));
+    EXPECT_EQ(platform.shownAlerts()[0].defaultButton, QStringLiteral("OK"));
+    EXPECT_EQ(view->tableView->rowCount(), 0);
+}
+
+TEST_F(BetsFixture, SavedBetsRowMenuAppendsDeletesOrCancels)
+{
+    QWidget* window = view->window();
+    platform.setWindowLevel(*window, 999);
+    pressNumber(9);
+    pressNumber(5);
+    view->addToTableViewButton->click();
+    ASSERT_EQ(view->tableView->rowCount(), 1);
+    EXPECT_EQ(view->tableView->item(0, 0)->text(), QStringLiteral("record0"));
+    EXPECT_EQ(view->tableView->item(0, 1)->text(), QStringLiteral("Note"));
+    EXPECT_EQ(controller.mouseDataArray().groups().size(), 2u); // saving leaves the bet as it is
+
+    view->directModeButton->setChecked(true);
+    platform.scriptAlertAnswers({XAlertFirstButtonReturn});
+    selectRow(0);
+    ASSERT_EQ(platform.shownAlerts().size(), 1u);
+    const XAlert& menu = platform.shownAlerts()[0];
+    EXPECT_EQ(menu.messageText, QStringLiteral("请选择操作"));
+    EXPECT_EQ(menu.informativeText,
+              QStringLiteral("按钮存在以下数据:\n(index:5,clickCount:1)  (index:9,clickCount:1)  "));
+    EXPECT_EQ(menu.defaultButton, QStringLiteral("Append"));
+    EXPECT_EQ(menu.alternateButton, QStringLiteral("Cancel"));
+    EXPECT_EQ(menu.otherButton, QStringLiteral("Delete"));
+    // While the alert was up the window was at the normal level; it has its level back.
+    EXPECT_EQ(platform.alertWindowLevels()[0], XNormalWindowLevel);
+    EXPECT_EQ(platform.windowLevel(*window), 999);
+    EXPECT_EQ(lastGroup(), (Pairs{{5, 1}, {9, 1}}));
+    EXPECT_EQ(clickedCells(played()), (Cells{5, 9}));
+
+    view->directModeButton->setChecked(false);
+    pressNumber(1);
+    view->addToTableViewButton->click();
+    pressNumber(2);
+    view->addToTableViewButton->click();
+    ASSERT_EQ(view->tableView->rowCount(), 3);
+    platform.scriptAlertAnswers({XAlertSecondButtonReturn, XAlertThirdButtonReturn});
+    const std::size_t groups = controller.mouseDataArray().groups().size();
+    selectRow(2); // Cancel
+    EXPECT_EQ(controller.mouseDataArray().groups().size(), groups);
+    EXPECT_EQ(view->tableView->rowCount(), 3);
+    selectRow(1); // Delete
+    ASSERT_EQ(view->tableView->rowCount(), 2);
+    EXPECT_EQ(view->tableView->item(1, 0)->text(), QStringLiteral("record1"));
+    // The third bet, now second: 1, 2, and 5 and 9 twice (the appended saved bet).
+    EXPECT_EQ(controller.tableViewDataSource()[1].mouseDatas().size(), 4u);
+    EXPECT_EQ(controller.tableViewDataSource()[1].mouseDatas()[2].clickCount(), 2u);
+}
+
+TEST_F(BetsFixture, EditingANoteKeepsIt)
+{
+    pressNumber(3);
+    view->addToTableViewButton->click();
+    view->tableView->item(0, 1)->setText(QStringLiteral("after the break"));
+    EXPECT_EQ(controller.tableViewDataSource()[0].note(), QStringLiteral("after the break"));
+    view->tableView->item(0, 1)->setText(QString());
+    EXPECT_EQ(controller.tableViewDataSource()[0].note(), QStringLiteral(""));
+    EXPECT_TRUE(platform.shownAlerts().empty());
+}
