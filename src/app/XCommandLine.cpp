@@ -13,8 +13,8 @@ bool wantsNoWindow(int argc, char** argv)
 {
     for (int i = 1; i < argc; ++i) {
         const QByteArray arg(argv[i]);
-        if (arg == "--list-bets" || arg == "--help" || arg == "-h" || arg == "--help-all" || arg == "--version" ||
-            arg == "-v")
+        if (arg == "--list-bets" || arg == "--help" || arg == "-h" || arg == "--help-all" ||
+            arg == "--version" || arg == "-v")
             return true;
     }
     return false;
@@ -59,11 +59,13 @@ std::optional<int> XRunCommandLine(int argc, char** argv)
     QCoreApplication::setApplicationName(QStringLiteral("tableclick"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Places roulette bets on a table another program shows."));
+    parser.setApplicationDescription(
+        QStringLiteral("Places roulette bets on a table another program shows."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOption({QStringLiteral("list-bets"),
-                      QStringLiteral("Print the named bets (all, or those named) and the cells each one clicks.")});
+    parser.addOption(
+        {QStringLiteral("list-bets"),
+         QStringLiteral("Print the named bets (all, or those named) and the cells each one clicks.")});
     parser.addPositionalArgument(QStringLiteral("names"), QStringLiteral("Bet names for --list-bets."),
                                  QStringLiteral("[NAME…]"));
     parser.process(app);

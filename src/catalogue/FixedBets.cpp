@@ -46,7 +46,8 @@ void XAppendFixedBets(std::vector<BetEntry>& entries)
     for (const auto& [name, numbers] : lists)
         entries.push_back(XBetOnNumbers(QString::fromLatin1(name), numbers));
 
-    entries.push_back({QStringLiteral("special10238"), {{5, 1}, {8, 2}, {10, 3}, {23, 5}, {24, 1}, {16, 1}, {30, 2}}});
+    entries.push_back(
+        {QStringLiteral("special10238"), {{5, 1}, {8, 2}, {10, 3}, {23, 5}, {24, 1}, {16, 1}, {30, 2}}});
     const std::pair<const char*, std::vector<int>> specialsAndRounds[] = {
         {"special151935", {0, 3, 12, 15, 19, 26, 32, 35}},
         {"special221133", {29, 7, 28, 9, 18, 2, 21, 4, 35}},

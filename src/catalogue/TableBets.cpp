@@ -30,7 +30,9 @@ int rowOf(int n)
 std::vector<int> rowNeighbours(int row, const std::function<bool(int)>& kind, const std::vector<int>& twice)
 {
     std::vector<int> numbers;
-    const auto listed = [&numbers](int n) { return std::find(numbers.begin(), numbers.end(), n) != numbers.end(); };
+    const auto listed = [&numbers](int n) {
+        return std::find(numbers.begin(), numbers.end(), n) != numbers.end();
+    };
     for (int base : numbersWhere(1, 36, [&](int n) { return rowOf(n) == row && kind(n); })) {
         for (int n : {XWheel::after(base, -1), base, XWheel::after(base, 1)}) {
             if (!listed(n) || std::find(twice.begin(), twice.end(), n) != twice.end())
@@ -81,10 +83,10 @@ void XAppendTableBets(std::vector<BetEntry>& entries)
         std::vector<int> twice;
     };
     const RowBet rowBets[] = {
-        {"EVENTOP", 0, even, {}},   {"EVENMID", 1, even, {}},       {"EVENBOTM", 2, even, {}},
-        {"ODDTOP", 0, odd, {}},     {"ODDMID", 1, odd, {10}},       {"ODDBOTM", 2, odd, {}},
-        {"REDTOP", 0, red, {35, 13}}, {"REDMID", 1, red, {10}},      {"REDBOTM", 2, red, {33}},
-        {"BLACKTOP", 0, black, {}}, {"BLACKMID", 1, black, {25, 3}}, {"BLACKBOTM", 2, black, {}},
+        {"EVENTOP", 0, even, {}},     {"EVENMID", 1, even, {}},        {"EVENBOTM", 2, even, {}},
+        {"ODDTOP", 0, odd, {}},       {"ODDMID", 1, odd, {10}},        {"ODDBOTM", 2, odd, {}},
+        {"REDTOP", 0, red, {35, 13}}, {"REDMID", 1, red, {10}},        {"REDBOTM", 2, red, {33}},
+        {"BLACKTOP", 0, black, {}},   {"BLACKMID", 1, black, {25, 3}}, {"BLACKBOTM", 2, black, {}},
     };
     static const QHash<QString, std::vector<int>> inFull{
         {QStringLiteral("EVENTOP"), {27, 6, 34, 28, 12, 35, 22, 18, 29, 5, 24, 16, 11, 30, 8, 13, 36}},
@@ -92,7 +94,8 @@ void XAppendTableBets(std::vector<BetEntry>& entries)
     };
     for (const RowBet& bet : rowBets) {
         const QString name = QString::fromLatin1(bet.name);
-        entries.push_back(XBetOnNumbers(name, inFull.value(name, rowNeighbours(bet.row, bet.kind, bet.twice))));
+        entries.push_back(
+            XBetOnNumbers(name, inFull.value(name, rowNeighbours(bet.row, bet.kind, bet.twice))));
     }
 
     add("Num111", {10, 11, 12, 13, 14, 15, 16, 17, 18, 19});

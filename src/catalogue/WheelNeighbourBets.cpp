@@ -71,7 +71,8 @@ void XAppendWheelNeighbourBets(std::vector<BetEntry>& entries)
                 sector.insert(after(n, d));
                 sector.insert(after(n, -d));
             }
-            append(entries, QStringLiteral("Num%1%2").arg(n).arg(QLatin1Char(band.letter)), ascending(sector));
+            append(entries, QStringLiteral("Num%1%2").arg(n).arg(QLatin1Char(band.letter)),
+                   ascending(sector));
         }
     }
     for (int direction : {1, -1}) {

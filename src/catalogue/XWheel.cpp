@@ -16,7 +16,8 @@ int after(int number, int places)
 
 bool isRed(int number)
 {
-    static constexpr std::array<int, 18> reds{1, 3, 5, 7, 9, 12, 14, 16, 18, 19, 21, 23, 25, 27, 30, 32, 34, 36};
+    static constexpr std::array<int, 18> reds{1,  3,  5,  7,  9,  12, 14, 16, 18,
+                                              19, 21, 23, 25, 27, 30, 32, 34, 36};
     return std::find(reds.begin(), reds.end(), number) != reds.end();
 }
 } // namespace XWheel

@@ -5,15 +5,15 @@
 #include <QWidget>
 
 int runModalWithhMessageText(XPlatform& platform, const QString& messageText, const QString& informativeText,
-                             const QString& defaultButton, const QString& alternateButton, const QString& otherButton,
-                             QWidget* window)
+                             const QString& defaultButton, const QString& alternateButton,
+                             const QString& otherButton, QWidget* window)
 {
     QWidget* top = window ? window->window() : nullptr;
     const int level = top ? platform.windowLevel(*top) : XNormalWindowLevel;
     if (top)
         platform.setWindowLevel(*top, XNormalWindowLevel);
-    const int answer =
-        platform.runModalAlert({messageText, informativeText, defaultButton, alternateButton, otherButton}, top);
+    const int answer = platform.runModalAlert(
+        {messageText, informativeText, defaultButton, alternateButton, otherButton}, top);
     if (top)
         platform.setWindowLevel(*top, level);
     switch (answer) {

@@ -36,5 +36,5 @@ class QWidget;
 // default button, 0 for the alternate one, −1 for the other one. The informative text is
 // shown as it is (percent signs included).
 int runModalWithhMessageText(XPlatform& platform, const QString& messageText, const QString& informativeText,
-                             const QString& defaultButton, const QString& alternateButton, const QString& otherButton,
-                             QWidget* window);
+                             const QString& defaultButton, const QString& alternateButton,
+                             const QString& otherButton, QWidget* window);

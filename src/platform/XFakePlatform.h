@@ -30,7 +30,10 @@ struct XPostedAction
         return kind == Event && type == t && point.x() == p.x() && point.y() == p.y();
     }
     bool isSleep(std::int64_t us) const { return kind == Sleep && micros == us; }
-    bool isActivation(QPointF p) const { return kind == Activate && point.x() == p.x() && point.y() == p.y(); }
+    bool isActivation(QPointF p) const
+    {
+        return kind == Activate && point.x() == p.x() && point.y() == p.y();
+    }
 };
 
 // A platform for tests: the screens, window frames and window states are what the test

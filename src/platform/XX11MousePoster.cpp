@@ -19,8 +19,8 @@ bool hasProperty(Display* display, Window window, Atom property)
     int format = 0;
     unsigned long count = 0, after = 0;
     unsigned char* data = nullptr;
-    const bool found = XGetWindowProperty(display, window, property, 0, 0, False, AnyPropertyType, &type, &format,
-                                          &count, &after, &data) == Success &&
+    const bool found = XGetWindowProperty(display, window, property, 0, 0, False, AnyPropertyType, &type,
+                                          &format, &count, &after, &data) == Success &&
                        type != 0;
     if (data)
         XFree(data);
@@ -127,9 +127,11 @@ unsigned long XX11MousePoster::clientWindowAt(int x, int y) const
     // click-through overlay) are passed over.
     for (unsigned int i = count; i-- > 0 && !client;) {
         XWindowAttributes a;
-        if (!XGetWindowAttributes(m_display, children[i], &a) || a.map_state != IsViewable || a.override_redirect)
+        if (!XGetWindowAttributes(m_display, children[i], &a) || a.map_state != IsViewable ||
+            a.override_redirect)
             continue;
-        if (x >= a.x && x < a.x + a.width + 2 * a.border_width && y >= a.y && y < a.y + a.height + 2 * a.border_width)
+        if (x >= a.x && x < a.x + a.width + 2 * a.border_width && y >= a.y &&
+            y < a.y + a.height + 2 * a.border_width)
             client = findClient(m_display, children[i], wmState);
     }
     if (children)
@@ -145,8 +147,8 @@ unsigned long XX11MousePoster::activeWindow() const
     unsigned long count = 0, after = 0;
     unsigned char* data = nullptr;
     Window active = 0;
-    if (XGetWindowProperty(m_display, DefaultRootWindow(m_display), netActive, 0, 1, False, XA_WINDOW, &type, &format,
-                           &count, &after, &data) == Success &&
+    if (XGetWindowProperty(m_display, DefaultRootWindow(m_display), netActive, 0, 1, False, XA_WINDOW, &type,
+                           &format, &count, &after, &data) == Success &&
         data && count == 1)
         active = *reinterpret_cast<Window*>(data);
     if (data)
@@ -158,8 +160,8 @@ void XX11MousePoster::activateWindowAt(QPointF devicePoint)
 {
     if (!m_display)
         return;
-    const Window client =
-        clientWindowAt(static_cast<int>(std::lround(devicePoint.x())), static_cast<int>(std::lround(devicePoint.y())));
+    const Window client = clientWindowAt(static_cast<int>(std::lround(devicePoint.x())),
+                                         static_cast<int>(std::lround(devicePoint.y())));
     if (!client || activeWindow() == client)
         return;
     XEvent event = {};
@@ -169,8 +171,8 @@ void XX11MousePoster::activateWindowAt(QPointF devicePoint)
     event.xclient.format = 32;
     event.xclient.data.l[0] = 2; // asked for on the user's behalf, as a pager would
     event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(m_display, DefaultRootWindow(m_display), False, SubstructureRedirectMask | SubstructureNotifyMask,
-               &event);
+    XSendEvent(m_display, DefaultRootWindow(m_display), False,
+               SubstructureRedirectMask | SubstructureNotifyMask, &event);
     XFlush(m_display);
     // The manager answers within a few milliseconds; never wait long for one that does not.
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(100);

@@ -59,14 +59,21 @@ TEST(BetCatalogue, SizeNamesFamiliesAndInvariants)
     for (const BetEntry& e : entries)
         names.insert(e.name);
     EXPECT_EQ(names.size(), 903);
-    const std::vector<std::pair<const char*, int>> families{
-        {"^number\\d+$", 37},           {"^Num\\d+[CHMP]$", 148},      {"^NumL\\d+[CHMP]$", 148},
-        {"^NumR\\d+[CHMP]$", 148},      {"^NUMBER\\d+(ABC|DEF|GHI|JKL|MNO|PQR)$", 222},
-        {"^CKO_[CKO]_\\d+$", 111},      {"^zone\\d$", 5},              {"^Alt\\d$", 10},
-        {"^special", 5},                {"^NumRound", 7},              {"^Diag", 8}};
+    const std::vector<std::pair<const char*, int>> families{{"^number\\d+$", 37},
+                                                            {"^Num\\d+[CHMP]$", 148},
+                                                            {"^NumL\\d+[CHMP]$", 148},
+                                                            {"^NumR\\d+[CHMP]$", 148},
+                                                            {"^NUMBER\\d+(ABC|DEF|GHI|JKL|MNO|PQR)$", 222},
+                                                            {"^CKO_[CKO]_\\d+$", 111},
+                                                            {"^zone\\d$", 5},
+                                                            {"^Alt\\d$", 10},
+                                                            {"^special", 5},
+                                                            {"^NumRound", 7},
+                                                            {"^Diag", 8}};
     for (const auto& [pattern, count] : families) {
         const QRegularExpression re(QString::fromLatin1(pattern));
-        EXPECT_EQ(std::count_if(entries.begin(), entries.end(), [&](const BetEntry& e) { return re.match(e.name).hasMatch(); }),
+        EXPECT_EQ(std::count_if(entries.begin(), entries.end(),
+                                [&](const BetEntry& e) { return re.match(e.name).hasMatch(); }),
                   count)
             << pattern;
     }
@@ -91,10 +98,12 @@ TEST(BetCatalogue, WheelNeighboursWrapAndTheirExceptionsHold)
     EXPECT_EQ(numbersOf(QStringLiteral("number32")), (std::vector<int>{0, 15, 32}));
     EXPECT_EQ(numbersOf(QStringLiteral("number0")), (std::vector<int>{0, 26, 15, 19, 32}));
     EXPECT_EQ(numbersOf(QStringLiteral("number31")), (std::vector<int>{9, 27, 33, 31}));
-    EXPECT_EQ(numbersOf(QStringLiteral("Num0C")), (std::vector<int>{0, 2, 3, 4, 7, 12, 15, 19, 21, 26, 28, 32, 35}));
+    EXPECT_EQ(numbersOf(QStringLiteral("Num0C")),
+              (std::vector<int>{0, 2, 3, 4, 7, 12, 15, 19, 21, 26, 28, 32, 35}));
     EXPECT_EQ(numbersOf(QStringLiteral("Num17H")),
               (std::vector<int>{0, 3, 5, 8, 10, 11, 15, 17, 19, 23, 26, 30, 32, 35, 36}));
-    EXPECT_EQ(numbersOf(QStringLiteral("Num36P")), (std::vector<int>{0, 3, 7, 9, 12, 18, 22, 26, 28, 29, 31, 35, 36}));
+    EXPECT_EQ(numbersOf(QStringLiteral("Num36P")),
+              (std::vector<int>{0, 3, 7, 9, 12, 18, 22, 26, 28, 29, 31, 35, 36}));
     EXPECT_EQ(numbersOf(QStringLiteral("Num0H")).size(), 15u);
     EXPECT_EQ(numbersOf(QStringLiteral("Num1H")).size(), 15u);
     EXPECT_EQ(setOf(QStringLiteral("Num1H")).count(28), 0u);
@@ -115,7 +124,8 @@ TEST(BetCatalogue, SectorsFollowTheirBandsExceptTheListedOnes)
     const QSet<QString> listed{QStringLiteral("Num1H"),  QStringLiteral("Num1M"),  QStringLiteral("Num1P"),
                                QStringLiteral("Num7C"),  QStringLiteral("Num13H"), QStringLiteral("Num16M"),
                                QStringLiteral("Num16P"), QStringLiteral("Num25M")};
-    const std::map<char, std::pair<int, int>> bands{{'C', {1, 6}}, {'H', {5, 11}}, {'M', {10, 15}}, {'P', {13, 18}}};
+    const std::map<char, std::pair<int, int>> bands{
+        {'C', {1, 6}}, {'H', {5, 11}}, {'M', {10, 15}}, {'P', {13, 18}}};
     for (int n = 0; n <= 36; ++n) {
         for (const auto& [letter, band] : bands) {
             const QString name = QStringLiteral("Num%1%2").arg(n).arg(QLatin1Char(letter));
@@ -127,7 +137,8 @@ TEST(BetCatalogue, SectorsFollowTheirBandsExceptTheListedOnes)
                 if (d >= band.first && d <= band.second)
                     expected.insert(m);
             }
-            EXPECT_EQ(numbersOf(name), std::vector<int>(expected.begin(), expected.end())) << name.toStdString();
+            EXPECT_EQ(numbersOf(name), std::vector<int>(expected.begin(), expected.end()))
+                << name.toStdString();
         }
     }
 }
@@ -178,7 +189,8 @@ TEST(BetCatalogue, TableBetsAndTheirRepeats)
         EXPECT_EQ(numbersOf(QString::fromLatin1(name)).size(), count) << name;
     EXPECT_EQ(merged({"BLACKMID"}).at(25), 2);
     for (const char* name : {"TOPexmpt", "MIDexmpt", "BOTMexmpt"})
-        EXPECT_EQ(setOf(QString::fromLatin1(name)).count(0), std::string(name) == "MIDexmpt" ? 1u : 0u) << name;
+        EXPECT_EQ(setOf(QString::fromLatin1(name)).count(0), std::string(name) == "MIDexmpt" ? 1u : 0u)
+            << name;
     EXPECT_EQ(setOf(QStringLiteral("BOTMexmpt")).count(22), 1u);
     EXPECT_EQ(setOf(QStringLiteral("BOTMexmpt")).count(18), 0u);
     EXPECT_EQ(numbersOf(QStringLiteral("Num333")).size(), 9u);

@@ -166,6 +166,43 @@ TEST_F(AppE2e, LockedOverlayLetsClicksThroughUnlockedItTakesThemAndTheGridStays)
     EXPECT_EQ(pressesSince(before, 2), (std::vector<int>{0, 34}));
 }
 
+TEST_F(AppE2e, NamedBetsInDirectModeAndTheBetSurvivesATermination)
+{
+    clickControl(QStringLiteral("directModeButton"));
+    std::size_t before = pressCount();
+    clickControl(QStringLiteral("REDMID"));
+    EXPECT_EQ(pressesSince(before, 12), (std::vector<int>{10, 5, 24, 31, 14, 20, 8, 23, 10, 15, 32, 0}));
+    clickControl(QStringLiteral("directModeButton"));
+    clickControl(QStringLiteral("numberButton4"));
+    clickControl(QStringLiteral("numberButton7"));
+    clickControl(QStringLiteral("addToTableViewButton"));
+
+    m_app->terminate();
+    ASSERT_TRUE(m_app->waitForFinished(10000));
+    {
+        XPreferenceStore store(m_dir.filePath(QStringLiteral("Tableclick/Tableclick.conf")));
+        EXPECT_EQ(
+            store.objectForKey(QStringLiteral("kXGridManagerViewControllerDataSourceKey")).toList().size(),
+            3);
+        const auto saved = XArchivesFromVariant(
+            store.objectForKey(QStringLiteral("kXGridManagerViewControllerTableMouseDatasKey")));
+        ASSERT_TRUE(saved);
+        EXPECT_EQ(saved->size(), 1);
+    }
+
+    QFile::remove(m_controls);
+    m_app = &m_session.start(QStringLiteral(TABLECLICK_BINARY), {},
+                             {QStringLiteral("XDG_CONFIG_HOME=") + m_dir.path(),
+                              QStringLiteral("TABLECLICK_CONTROL_MAP=") + m_controls});
+    ASSERT_TRUE(
+        DesktopSession::waitFor([&] { return control(QStringLiteral("betButton")).has_value(); }, 10000));
+    QThread::msleep(800);
+    before = pressCount();
+    clickControl(QStringLiteral("betButton"));
+    EXPECT_EQ(pressesSince(before, 14),
+              (std::vector<int>{0, 4, 5, 7, 8, 10, 10, 14, 15, 20, 23, 24, 31, 32}));
+}
+
 TEST_F(AppE2e, TerminationSavesTheLayouts)
 {
     m_app->terminate();

@@ -63,8 +63,9 @@ TEST(GridWindowE2e, TableShowsThroughAndAnUnlockedCornerFollowsTheMouse)
     DesktopSession::xdotool({QStringLiteral("mousemove"), QString::number(lock.center().x()),
                              QString::number(lock.center().y()), QStringLiteral("click"),
                              QStringLiteral("1")});
-    ASSERT_TRUE(DesktopSession::waitFor([&] { return control(map, QStringLiteral("gridWindowRightView")).has_value(); }))
-        << "the grid did not unlock";
+    ASSERT_TRUE(DesktopSession::waitFor([&] {
+        return control(map, QStringLiteral("gridWindowRightView")).has_value();
+    })) << "the grid did not unlock";
     ASSERT_TRUE(DesktopSession::waitFor([&] {
         return isHandleGrey(DesktopSession::screenshot().pixel(overlay.topLeft() + QPoint(10, 10)));
     })) << "no handle at the unlocked grid's corner";

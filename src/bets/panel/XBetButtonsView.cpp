@@ -21,28 +21,50 @@ struct NamedBet
     bool red;
 };
 constexpr NamedBet kNamedBets[] = {
-    {"topRedButton", "REDTOP", "T-RED", true},        {"middleRedButton", "REDMID", "M-RED", true},
-    {"bottonRedButton", "REDBOTM", "B-RED", true},    {"threeRedButton", "RED3", "3-RED", true},
-    {"twoRedButton", "RED2", "2-RED", true},          {"oneRedButton", "RED1", "1-RED", true},
-    {"redButton", "RED", "RED", true},                {"blackButton", "BLACK", "BLACK", false},
-    {"evenButton", "EVEN", "EVEN", false},            {"oddButton", "ODD", "ODD", false},
-    {"topButton", "TOP4T", "TOP", false},             {"middleButton", "TOP4M", "MID", false},
-    {"bottomButton", "TOP4B", "BOTM", false},         {"topBlkButton", "BLACKTOP", "T-BLK", false},
-    {"topEvenButton", "EVENTOP", "T-EVEN", false},    {"topOddButton", "ODDTOP", "T-ODD", false},
-    {"middleBlkButton", "BLACKMID", "M-BLK", false},  {"middleEvenButton", "EVENMID", "M-EVEN", false},
-    {"middleOddButton", "ODDMID", "M-ODD", false},    {"bottomBlkButton", "BLACKBOTM", "B-BLK", false},
-    {"bottomEvenButton", "EVENBOTM", "B-EVEN", false}, {"bottomOddButton", "ODDBOTM", "B-ODD", false},
-    {"oneButton", "SMALL", "1-12", false},            {"thirteenButton", "MIDDLE", "13-24", false},
-    {"twentyfiveButton", "LARGE", "25-36", false},    {"oneBlkButton", "BLK1", "1-BLK", false},
-    {"oneEvenButton", "EVEN1", "1-EVEN", false},      {"oneOddButton", "ODD1", "1-ODD", false},
-    {"twoBlkButton", "BLK2", "2-BLK", false},         {"twoEvenButton", "EVEN2", "2-EVEN", false},
-    {"twoOddButton", "ODD2", "2-ODD", false},         {"threeBlkButton", "BLK3", "3-BLK", false},
-    {"threeEvenButton", "EVEN3", "3-EVEN", false},    {"threeOddButton", "ODD3", "3-ODD", false},
-    {"tenButton", "Num111", "10-19", false},          {"twentyButton", "Num222", "20-29", false},
-    {"thirtyButton", "Num333", "30-36", false},       {"zone1Button", "zone1", "ZONE 1", false},
-    {"zone2Button", "zone2", "ZONE 2", false},        {"zone3Button", "zone3", "ZONE 3", false},
-    {"zone4Button", "zone4", "ZONE 4", false},        {"nearByButton", "zone5", "NEAR BY", false},
-    {"zoneCrossButton", "zoneCross", "CROSS", false}, {"zoneCrossZeroButton", "zoneCross0n5", "CROSS 0", false},
+    {"topRedButton", "REDTOP", "T-RED", true},
+    {"middleRedButton", "REDMID", "M-RED", true},
+    {"bottonRedButton", "REDBOTM", "B-RED", true},
+    {"threeRedButton", "RED3", "3-RED", true},
+    {"twoRedButton", "RED2", "2-RED", true},
+    {"oneRedButton", "RED1", "1-RED", true},
+    {"redButton", "RED", "RED", true},
+    {"blackButton", "BLACK", "BLACK", false},
+    {"evenButton", "EVEN", "EVEN", false},
+    {"oddButton", "ODD", "ODD", false},
+    {"topButton", "TOP4T", "TOP", false},
+    {"middleButton", "TOP4M", "MID", false},
+    {"bottomButton", "TOP4B", "BOTM", false},
+    {"topBlkButton", "BLACKTOP", "T-BLK", false},
+    {"topEvenButton", "EVENTOP", "T-EVEN", false},
+    {"topOddButton", "ODDTOP", "T-ODD", false},
+    {"middleBlkButton", "BLACKMID", "M-BLK", false},
+    {"middleEvenButton", "EVENMID", "M-EVEN", false},
+    {"middleOddButton", "ODDMID", "M-ODD", false},
+    {"bottomBlkButton", "BLACKBOTM", "B-BLK", false},
+    {"bottomEvenButton", "EVENBOTM", "B-EVEN", false},
+    {"bottomOddButton", "ODDBOTM", "B-ODD", false},
+    {"oneButton", "SMALL", "1-12", false},
+    {"thirteenButton", "MIDDLE", "13-24", false},
+    {"twentyfiveButton", "LARGE", "25-36", false},
+    {"oneBlkButton", "BLK1", "1-BLK", false},
+    {"oneEvenButton", "EVEN1", "1-EVEN", false},
+    {"oneOddButton", "ODD1", "1-ODD", false},
+    {"twoBlkButton", "BLK2", "2-BLK", false},
+    {"twoEvenButton", "EVEN2", "2-EVEN", false},
+    {"twoOddButton", "ODD2", "2-ODD", false},
+    {"threeBlkButton", "BLK3", "3-BLK", false},
+    {"threeEvenButton", "EVEN3", "3-EVEN", false},
+    {"threeOddButton", "ODD3", "3-ODD", false},
+    {"tenButton", "Num111", "10-19", false},
+    {"twentyButton", "Num222", "20-29", false},
+    {"thirtyButton", "Num333", "30-36", false},
+    {"zone1Button", "zone1", "ZONE 1", false},
+    {"zone2Button", "zone2", "ZONE 2", false},
+    {"zone3Button", "zone3", "ZONE 3", false},
+    {"zone4Button", "zone4", "ZONE 4", false},
+    {"nearByButton", "zone5", "NEAR BY", false},
+    {"zoneCrossButton", "zoneCross", "CROSS", false},
+    {"zoneCrossZeroButton", "zoneCross0n5", "CROSS 0", false},
 };
 
 QString describe(const BetEntry& entry)
@@ -125,7 +147,8 @@ QWidget* XBetButtonsView::tablePage()
     constexpr int kColumns = 6;
     int i = 0;
     for (const NamedBet& named : kNamedBets) {
-        XButton* button = makeButton(QString::fromLatin1(named.entry), QString::fromLatin1(named.title), page);
+        XButton* button =
+            makeButton(QString::fromLatin1(named.entry), QString::fromLatin1(named.title), page);
         if (named.red) {
             button->setBgColor(QColor::fromRgbF(0.71f, 0.09f, 0.09f));
             button->setTitleColor(Qt::white);
@@ -144,12 +167,13 @@ QWidget* XBetButtonsView::neighboursPage()
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
     grid->setSpacing(2);
-    const QStringList columns{QStringLiteral("C"),   QStringLiteral("H"),   QStringLiteral("M"),   QStringLiteral("P"),
-                              QStringLiteral("L C"), QStringLiteral("L H"), QStringLiteral("L M"), QStringLiteral("L P"),
-                              QStringLiteral("R C"), QStringLiteral("R H"), QStringLiteral("R M"), QStringLiteral("R P"),
-                              QStringLiteral("ABC"), QStringLiteral("DEF"), QStringLiteral("GHI"), QStringLiteral("JKL"),
-                              QStringLiteral("MNO"), QStringLiteral("PQR"), QStringLiteral("3"),   QStringLiteral("11"),
-                              QStringLiteral("15")};
+    const QStringList columns{QStringLiteral("C"),   QStringLiteral("H"),   QStringLiteral("M"),
+                              QStringLiteral("P"),   QStringLiteral("L C"), QStringLiteral("L H"),
+                              QStringLiteral("L M"), QStringLiteral("L P"), QStringLiteral("R C"),
+                              QStringLiteral("R H"), QStringLiteral("R M"), QStringLiteral("R P"),
+                              QStringLiteral("ABC"), QStringLiteral("DEF"), QStringLiteral("GHI"),
+                              QStringLiteral("JKL"), QStringLiteral("MNO"), QStringLiteral("PQR"),
+                              QStringLiteral("3"),   QStringLiteral("11"),  QStringLiteral("15")};
     grid->addWidget(heading(tr("Nr"), page), 0, 0);
     for (int c = 0; c < columns.size(); ++c) {
         QLabel* label = heading(columns[c], page);
@@ -160,7 +184,9 @@ QWidget* XBetButtonsView::neighboursPage()
     for (int row = 0; row < 37; ++row) {
         const int n = XWheel::kOrder[static_cast<std::size_t>(row)];
         XButton* number = makeButton(QStringLiteral("number%1").arg(n), QString::number(n), page);
-        number->setBgColor(n == 0 ? QColor(0, 140, 70) : XWheel::isRed(n) ? QColor(190, 25, 30) : QColor(30, 30, 30));
+        number->setBgColor(n == 0             ? QColor(0, 140, 70)
+                           : XWheel::isRed(n) ? QColor(190, 25, 30)
+                                              : QColor(30, 30, 30));
         number->setTitleColor(Qt::white);
         grid->addWidget(number, row + 1, 0);
         QStringList names;
@@ -186,10 +212,12 @@ QWidget* XBetButtonsView::sectionsPage()
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     const std::vector<std::pair<QString, QStringList>> groups{
-        {tr("Row exclusions"), {QStringLiteral("TOPexmpt"), QStringLiteral("MIDexmpt"), QStringLiteral("BOTMexmpt")}},
+        {tr("Row exclusions"),
+         {QStringLiteral("TOPexmpt"), QStringLiteral("MIDexmpt"), QStringLiteral("BOTMexmpt")}},
         {tr("Wheel halves"),
-         {QStringLiteral("TOPeven"), QStringLiteral("TOPodd"), QStringLiteral("BOTMeven"), QStringLiteral("BOTModd"),
-          QStringLiteral("LEFTeven"), QStringLiteral("LEFTodd"), QStringLiteral("RIGHTeven"), QStringLiteral("RIGHTodd")}},
+         {QStringLiteral("TOPeven"), QStringLiteral("TOPodd"), QStringLiteral("BOTMeven"),
+          QStringLiteral("BOTModd"), QStringLiteral("LEFTeven"), QStringLiteral("LEFTodd"),
+          QStringLiteral("RIGHTeven"), QStringLiteral("RIGHTodd")}},
         {tr("Diagonals"),
          {QStringLiteral("Diag11_12_even_left"), QStringLiteral("Diag11_12_even_right"),
           QStringLiteral("Diag11_12_odd_left"), QStringLiteral("Diag11_12_odd_right"),

@@ -8,9 +8,9 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QTableWidget>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -125,7 +125,8 @@ XGridManagerView::XGridManagerView(QWidget* parent) : QWidget(parent)
     auto* savedHeader = new QHBoxLayout;
     savedHeader->addWidget(caption(tr("Saved bets"), this));
     savedHeader->addStretch(1);
-    addToTableViewButton = actionButton(tr("Save bet"), tr("Keep the current bet in the table below, with a note"), this);
+    addToTableViewButton =
+        actionButton(tr("Save bet"), tr("Keep the current bet in the table below, with a note"), this);
     addToTableViewButton->setObjectName(QStringLiteral("addToTableViewButton"));
     addToTableViewButton->setMinimumSize(90, 26);
     savedHeader->addWidget(addToTableViewButton);
@@ -138,7 +139,8 @@ XGridManagerView::XGridManagerView(QWidget* parent) : QWidget(parent)
     tableView->setSelectionBehavior(QAbstractItemView::SelectRows);
     tableView->setSelectionMode(QAbstractItemView::SingleSelection);
     tableView->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
-    tableView->setToolTip(tr("Select a saved bet to add it to the bet or delete it; double-click a note to edit it"));
+    tableView->setToolTip(
+        tr("Select a saved bet to add it to the bet or delete it; double-click a note to edit it"));
     bets->addWidget(tableView, 2);
     columns->addLayout(bets, 1);
 

@@ -123,7 +123,8 @@ void XGridManagerViewController::loadView()
         connect(button, &XNumberButton::mouseEntered, this, &XGridManagerViewController::mouseEntered);
         connect(button, &XNumberButton::mouseExited, this, &XGridManagerViewController::mouseExited);
     }
-    connect(v.betButtonsView, &XBetButtonsView::betPressed, this, &XGridManagerViewController::placeCatalogueBet);
+    connect(v.betButtonsView, &XBetButtonsView::betPressed, this,
+            &XGridManagerViewController::placeCatalogueBet);
     connect(v.betButtonsView, &XBetButtonsView::betHovered, this, [this](const BetEntry& entry) {
         std::vector<std::size_t> cells;
         for (const BetClick& click : entry.clicks)
@@ -132,7 +133,8 @@ void XGridManagerViewController::loadView()
     });
     connect(v.betButtonsView, &XBetButtonsView::betUnhovered, this,
             [this] { m_view->virtualGridView->setHighlightedCells({}); });
-    connect(v.addToTableViewButton, &QPushButton::clicked, this, &XGridManagerViewController::clickAddToTableViewButton);
+    connect(v.addToTableViewButton, &QPushButton::clicked, this,
+            &XGridManagerViewController::clickAddToTableViewButton);
     connect(v.tableView, &QTableWidget::itemSelectionChanged, this,
             &XGridManagerViewController::tableViewSelectionDidChange);
     connect(v.tableView, &QTableWidget::currentCellChanged, this,
@@ -297,8 +299,8 @@ void XGridManagerViewController::placeCatalogueBet(const BetEntry& entry)
 void XGridManagerViewController::clickAddToTableViewButton()
 {
     if (m_mouseDataArray.isEmpty()) {
-        runModalWithhMessageText(m_platform, QStringLiteral("No Data in Grid"), QStringLiteral("No Data in Grid"),
-                                 QStringLiteral("OK"), {}, {}, view());
+        runModalWithhMessageText(m_platform, QStringLiteral("No Data in Grid"),
+                                 QStringLiteral("No Data in Grid"), QStringLiteral("OK"), {}, {}, view());
         return;
     }
     XTableMouseData saved;
@@ -320,7 +322,8 @@ void XGridManagerViewController::reloadTable()
         auto* label = new QTableWidgetItem(QString::asprintf("record%ld", static_cast<long>(row)));
         label->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
         table->setItem(row, 0, label);
-        table->setItem(row, 1, new QTableWidgetItem(m_tableViewDataSource[static_cast<std::size_t>(row)].note()));
+        table->setItem(row, 1,
+                       new QTableWidgetItem(m_tableViewDataSource[static_cast<std::size_t>(row)].note()));
     }
 }
 
@@ -335,8 +338,9 @@ void XGridManagerViewController::tableViewSelectionDidChange()
     for (const XMouseData& record : saved.mouseDatas())
         text += QString::asprintf("(index:%ld,clickCount:%ld)  ", static_cast<long>(record.index()),
                                   static_cast<long>(record.clickCount()));
-    const int answer = runModalWithhMessageText(m_platform, QStringLiteral("请选择操作"), text, QStringLiteral("Append"),
-                                                QStringLiteral("Cancel"), QStringLiteral("Delete"), view());
+    const int answer =
+        runModalWithhMessageText(m_platform, QStringLiteral("请选择操作"), text, QStringLiteral("Append"),
+                                 QStringLiteral("Cancel"), QStringLiteral("Delete"), view());
     if (answer == 1) {
         XClickGroup group;
         for (const XMouseData& record : m_tableViewDataSource[static_cast<std::size_t>(row)].mouseDatas())

@@ -41,8 +41,8 @@ using Pairs = std::vector<std::pair<std::uint64_t, std::uint64_t>>;
 
 TEST_F(BetsFixture, EveryEntryHasAButtonAndEachPressAddsItsGroupInEntryOrder)
 {
-    for (const char* name : {"REDTOP", "number5", "NumL0P", "CKO_O_35", "special10238", "zoneCrossXdown", "Alt9",
-                             "NUMBER36PQR", "NumRound3036", "zone5"})
+    for (const char* name : {"REDTOP", "number5", "NumL0P", "CKO_O_35", "special10238", "zoneCrossXdown",
+                             "Alt9", "NUMBER36PQR", "NumRound3036", "zone5"})
         ASSERT_NE(bet(name), nullptr) << name;
     EXPECT_EQ(view->betButtonsView->namedButtons().size(), 44u);
     EXPECT_EQ(view->betButtonsView->namedButtons().at(QStringLiteral("topRedButton")), bet("REDTOP"));
@@ -79,7 +79,8 @@ TEST_F(BetsFixture, HoveringABetShowsItsCellsWithoutChangingTheBet)
     QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
     QCoreApplication::sendEvent(bet("number5"), &enter);
     const QImage image = view->virtualGridView->grab().toImage();
-    const QPoint cell5 = view->virtualGridView->graphic().maxRectForIndex(5).center().toPoint() + QPoint(8, 6);
+    const QPoint cell5 =
+        view->virtualGridView->graphic().maxRectForIndex(5).center().toPoint() + QPoint(8, 6);
     const QColor shown = image.pixelColor(cell5);
     EXPECT_GT(shown.blue(), shown.red() + 40) << "cell 5 is not highlighted";
     EXPECT_EQ(controller.mouseDataArray().groups().size(), 1u);

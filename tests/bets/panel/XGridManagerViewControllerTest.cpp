@@ -89,7 +89,8 @@ TEST_F(ControllerFixture, DelayTextsAndTheDragSwitch)
 
 TEST_F(ControllerFixture, AnActivePanelWindowHandsOverToTheTableBeforeTheFirstClick)
 {
-    controller.addMouseDatas({XMouseData::mouseDataWithIndex(1, 1), XMouseData::mouseDataWithIndex(2, 1)}, true);
+    controller.addMouseDatas({XMouseData::mouseDataWithIndex(1, 1), XMouseData::mouseDataWithIndex(2, 1)},
+                             true);
     // The panel's window is active and the cells lie outside it: the window under the
     // first cell is activated, 1 ms passes, then each cell gets exactly its clicks.
     controller.playbackControls().setPanelWindow(true, QRectF(0, 0, 300, 300));
