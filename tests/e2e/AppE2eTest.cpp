@@ -1,6 +1,7 @@
 // Tableclick itself on a real X server with a window manager: its overlay stored over the
 // click target's table, bets composed and placed with the real pointer on its own controls.
 #include "ClickLog.h"
+#include "ControlMap.h"
 #include "DesktopSession.h"
 
 #include "bets/XArchiving.h"
@@ -55,19 +56,7 @@ protected:
         QThread::msleep(500);
     }
 
-    std::optional<QRect> control(const QString& name) const
-    {
-        QFile file(m_controls);
-        if (!file.open(QIODevice::ReadOnly))
-            return std::nullopt;
-        const QJsonObject c = QJsonDocument::fromJson(file.readAll()).object().value(name).toObject();
-        if (c.isEmpty())
-            return std::nullopt;
-        return QRect(qRound(c.value(QStringLiteral("x")).toDouble()),
-                     qRound(c.value(QStringLiteral("y")).toDouble()),
-                     qRound(c.value(QStringLiteral("width")).toDouble()),
-                     qRound(c.value(QStringLiteral("height")).toDouble()));
-    }
+    std::optional<QRect> control(const QString& name) const { return XControlArea(m_controls, name); }
 
     void click(QPoint at)
     {

@@ -1,5 +1,6 @@
 // The overlay on a real X server with a real window manager: the table underneath shows
 // through it, and once unlocked its corner follows a drag of the mouse.
+#include "ControlMap.h"
 #include "DesktopSession.h"
 
 #include <QFile>
@@ -18,16 +19,7 @@ bool isHandleGrey(QRgb c)
 
 std::optional<QRect> control(const QString& map, const QString& name)
 {
-    QFile file(map);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QJsonObject c = QJsonDocument::fromJson(file.readAll()).object().value(name).toObject();
-    if (c.isEmpty())
-        return std::nullopt;
-    return QRect(qRound(c.value(QStringLiteral("x")).toDouble()),
-                 qRound(c.value(QStringLiteral("y")).toDouble()),
-                 qRound(c.value(QStringLiteral("width")).toDouble()),
-                 qRound(c.value(QStringLiteral("height")).toDouble()));
+    return XControlArea(map, name);
 }
 } // namespace
 

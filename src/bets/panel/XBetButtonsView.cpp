@@ -1,6 +1,7 @@
 #include "XBetButtonsView.h"
 
 #include "XButton.h"
+#include "XCaption.h"
 #include "catalogue/BetCatalogue.h"
 #include "catalogue/XWheel.h"
 
@@ -84,15 +85,6 @@ QWidget* scrolled(QWidget* content)
     area->setFrameShape(QFrame::NoFrame);
     return area;
 }
-
-QLabel* heading(const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
-    return label;
-}
 } // namespace
 
 XBetButtonsView::XBetButtonsView(QWidget* parent) : QTabWidget(parent)
@@ -174,9 +166,9 @@ QWidget* XBetButtonsView::neighboursPage()
                               QStringLiteral("ABC"), QStringLiteral("DEF"), QStringLiteral("GHI"),
                               QStringLiteral("JKL"), QStringLiteral("MNO"), QStringLiteral("PQR"),
                               QStringLiteral("3"),   QStringLiteral("11"),  QStringLiteral("15")};
-    grid->addWidget(heading(tr("Nr"), page), 0, 0);
+    grid->addWidget(XCaption(tr("Nr"), page), 0, 0);
     for (int c = 0; c < columns.size(); ++c) {
-        QLabel* label = heading(columns[c], page);
+        QLabel* label = XCaption(columns[c], page);
         label->setAlignment(Qt::AlignCenter);
         grid->addWidget(label, 0, c + 1);
     }
@@ -239,7 +231,7 @@ QWidget* XBetButtonsView::sectionsPage()
           QStringLiteral("NumRound3036")}},
     };
     for (const auto& [title, names] : groups) {
-        layout->addWidget(heading(title, page));
+        layout->addWidget(XCaption(title, page));
         auto* grid = new QGridLayout;
         grid->setSpacing(4);
         for (int i = 0; i < names.size(); ++i) {

@@ -2,6 +2,7 @@
 
 #include "XBetButtonsView.h"
 #include "XButton.h"
+#include "XCaption.h"
 #include "XVirtualButtonGridView.h"
 
 #include <QCheckBox>
@@ -21,15 +22,6 @@ XButton* actionButton(const QString& title, const QString& tip, QWidget* parent)
     button->setToolTip(tip);
     return button;
 }
-
-QLabel* caption(const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
-    return label;
-}
 } // namespace
 
 XGridManagerView::XGridManagerView(QWidget* parent) : QWidget(parent)
@@ -43,13 +35,13 @@ XGridManagerView::XGridManagerView(QWidget* parent) : QWidget(parent)
     layout->setSpacing(8);
     columns->addLayout(layout);
 
-    layout->addWidget(caption(tr("Numbers"), this));
+    layout->addWidget(XCaption(tr("Numbers"), this));
     virtualButtonGridView = new XVirtualButtonGridView(this);
     virtualButtonGridView->setObjectName(QStringLiteral("virtualButtonGridView"));
     virtualButtonGridView->setFixedSize(13 * 41, 3 * 44);
     layout->addWidget(virtualButtonGridView, 0, Qt::AlignHCenter);
 
-    layout->addWidget(caption(tr("Bet"), this));
+    layout->addWidget(XCaption(tr("Bet"), this));
     virtualGridView = new XVirtualGridView(this);
     virtualGridView->setObjectName(QStringLiteral("virtualGridView"));
     virtualGridView->setFixedSize(13 * 41, 3 * 28);
@@ -118,12 +110,12 @@ XGridManagerView::XGridManagerView(QWidget* parent) : QWidget(parent)
 
     auto* bets = new QVBoxLayout;
     bets->setContentsMargins(4, 10, 12, 10);
-    bets->addWidget(caption(tr("Bets"), this));
+    bets->addWidget(XCaption(tr("Bets"), this));
     betButtonsView = new XBetButtonsView(this);
     betButtonsView->setMinimumWidth(620);
     bets->addWidget(betButtonsView, 3);
     auto* savedHeader = new QHBoxLayout;
-    savedHeader->addWidget(caption(tr("Saved bets"), this));
+    savedHeader->addWidget(XCaption(tr("Saved bets"), this));
     savedHeader->addStretch(1);
     addToTableViewButton =
         actionButton(tr("Save bet"), tr("Keep the current bet in the table below, with a note"), this);

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+#include <optional>
+
+// Where Tableclick says one of its controls is (TABLECLICK_CONTROL_MAP), in device pixels.
+std::optional<QRect> XControlArea(const QString& mapPath, const QString& name);
