@@ -4,6 +4,7 @@
 #include "bets/XArchiving.h"
 
 #include <QJsonArray>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -37,6 +38,41 @@ std::optional<std::vector<double>> readNumbers(const QJsonValue& value)
         result.push_back(element.toDouble());
     }
     return result;
+}
+
+// A rectangle or point as written here ([x, y, w, h] / [x, y]), or as other writers of
+// geometry values do: {"x": …, "y": …, "width": …, "height": …}, or text such as
+// "{{x, y}, {w, h}}" and "x,y". Nothing unless exactly `count` finite numbers are found.
+std::optional<std::vector<double>> readGeometry(const QJsonValue& value, std::size_t count)
+{
+    std::optional<std::vector<double>> numbers;
+    if (value.isArray()) {
+        numbers = readNumbers(value);
+    } else if (value.isObject()) {
+        const QJsonObject o = value.toObject();
+        const char* keys[] = {"x", "y", "width", "height"};
+        std::vector<double> found;
+        for (std::size_t i = 0; i < count; ++i) {
+            const QJsonValue v = o.value(QLatin1String(keys[i]));
+            if (!v.isDouble())
+                return std::nullopt;
+            found.push_back(v.toDouble());
+        }
+        numbers = found;
+    } else if (value.isString()) {
+        static const QRegularExpression number(QStringLiteral("[-+]?(\\d+\\.?\\d*|\\.\\d+)([eE][-+]?\\d+)?"));
+        std::vector<double> found;
+        for (auto it = number.globalMatch(value.toString()); it.hasNext();)
+            found.push_back(it.next().captured(0).toDouble());
+        numbers = found;
+    }
+    if (!numbers || numbers->size() != count)
+        return std::nullopt;
+    for (double v : *numbers) {
+        if (!std::isfinite(v))
+            return std::nullopt;
+    }
+    return numbers;
 }
 
 void writeGaps(QJsonObject& object, const QString& key, const XGapArray& gaps)
@@ -84,7 +120,7 @@ std::optional<XGridWindowData> XDecodeGridWindowData(const QJsonObject& object)
         return std::nullopt;
     XGridWindowData d;
     d.graphicColor = XColorFromName(object.value(kColorKey).toString());
-    if (const auto frame = readNumbers(object.value(kFrameKey)); frame && frame->size() == 4)
+    if (const auto frame = readGeometry(object.value(kFrameKey), 4))
         d.windowFrame = QRectF((*frame)[0], (*frame)[1], (*frame)[2], (*frame)[3]);
     const double zeroZone = object.value(kZeroZoneWidthKey).toDouble(0);
     d.graphicZeroZoneWidth = std::isfinite(zeroZone) ? zeroZone : 0;
@@ -97,8 +133,8 @@ std::optional<XGridWindowData> XDecodeGridWindowData(const QJsonObject& object)
         QPointF points[4];
         bool valid = true;
         for (int i = 0; i < 4; ++i) {
-            const auto xy = readNumbers(corners[i]);
-            valid = valid && xy && xy->size() == 2;
+            const auto xy = readGeometry(corners[i], 2);
+            valid = valid && xy;
             if (valid)
                 points[i] = QPointF((*xy)[0], (*xy)[1]);
         }

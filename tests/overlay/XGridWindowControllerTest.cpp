@@ -74,6 +74,13 @@ TEST(XGridWindowData, RoundTripAndDamagedArchives)
     EXPECT_TRUE(XIsZeroGraphicRect(cornerless->graphicRect));
     EXPECT_EQ(cornerless->windowFrame, d.windowFrame);
 
+    // Geometry written the way other keyed archivers write rectangles and points.
+    const auto foreign = XUnarchiveGridWindowData(
+        R"({"kXGridWindowFrameKey":"{{100, 200}, {800, 600}}","kXGridWindowGraphicRectKey":["{10, 20}",{"x":10,"y":580},[790,580],"790,20"]})");
+    ASSERT_TRUE(foreign);
+    EXPECT_EQ(foreign->windowFrame, QRectF(100, 200, 800, 600));
+    EXPECT_TRUE(XEqualGraphicRects(foreign->graphicRect, {{10, 20}, {10, 580}, {790, 580}, {790, 20}}));
+
     EXPECT_FALSE(XUnarchiveGridWindowData("{\"kXMouseDataIndexKey\":3}"));
     const auto junk = XUnarchiveGridWindowData(
         R"({"kXGridWindowFrameKey":"wide","kXGridWindowGraphicTopGapsKey":[1,"x"],"kXGridWindowGraphicColorKey":"plaid"})");
