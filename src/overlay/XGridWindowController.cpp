@@ -6,6 +6,7 @@
 #include "platform/XPreferenceStore.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -50,6 +51,7 @@ XGridWindowController::XGridWindowController(XPlatform& platform, QObject* paren
     m_view->setWindowTitle(QStringLiteral("Tableclick grid"));
     m_view->setObjectName(QStringLiteral("gridWindowMainView"));
     m_view->setShapedToPaint(true);
+    m_view->installEventFilter(this);
     buildRightView();
     windowDidLoad();
     setEnableWindow(false);
@@ -58,6 +60,15 @@ XGridWindowController::XGridWindowController(XPlatform& platform, QObject* paren
 XGridWindowController::~XGridWindowController()
 {
     saveLayouts();
+}
+
+bool XGridWindowController::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_view.get() && event->type() == QEvent::Close) {
+        event->ignore();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 QString XGridWindowController::recordTitle(int row)

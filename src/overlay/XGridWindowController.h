@@ -44,6 +44,11 @@ public:
     // Writes the current layout and the saved ones to the preference store.
     void saveLayouts();
 
+protected:
+    // The grid's window lives as long as the controller: closing it from its title bar
+    // would leave the user without a grid until the next start.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 public Q_SLOTS:
     void clickSelectedGraphicColorButton();
     void clickResetGraphicButton();

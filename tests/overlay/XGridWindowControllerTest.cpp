@@ -196,6 +196,9 @@ TEST_F(GridWindowControllerFixture, EditAndClickThroughStates)
     controller->window()->show();
     controller->mainView()->setNeedsDisplay();
     EXPECT_TRUE(controller->window()->mask().contains(controller->rightView()->geometry().center()));
+    // Closing the grid's window from its title bar keeps it.
+    EXPECT_FALSE(controller->window()->close());
+    EXPECT_TRUE(controller->window()->isVisible());
     controller->setEnableWindow(false);
     EXPECT_EQ(controller->window()->geometry(), clickThrough);
 }
