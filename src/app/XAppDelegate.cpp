@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStackedWidget>
 
 void XMainWindow::closeEvent(QCloseEvent* event)
@@ -56,9 +57,19 @@ void XAppDelegate::goToMainView()
     m_mainViewController = std::make_unique<XMainWindowViewController>(m_platform);
     QWidget* mainView = m_mainViewController->view();
     auto* stack = static_cast<QStackedWidget*>(m_window->centralWidget());
-    stack->addWidget(mainView);
-    stack->setCurrentWidget(mainView);
-    m_window->setFixedSize(mainView->size());
+    // On a screen smaller than the panels (a large scale factor on a small monitor) the
+    // view scrolls instead of running off the screen.
+    if (!m_mainScroller) {
+        m_mainScroller = new QScrollArea;
+        m_mainScroller->setFrameShape(QFrame::NoFrame);
+        stack->addWidget(m_mainScroller);
+    }
+    m_mainScroller->setWidget(mainView);
+    stack->setCurrentWidget(m_mainScroller);
+    QSize size = mainView->size();
+    if (const QScreen* screen = m_window->screen())
+        size = size.boundedTo(screen->availableGeometry().size() - QSize(8, 40));
+    m_window->setFixedSize(size);
     XGridWindowController* overlay = m_mainViewController->gridWindowController();
     m_platform.setWindowLevel(*m_window, m_platform.windowLevel(*overlay->window()) - 1);
     if (const QScreen* screen = m_window->screen()) {
@@ -72,8 +83,8 @@ bool XAppDelegate::windowShouldClose()
 {
     if (m_mainViewController) {
         // The main view goes first; the window itself belongs to the delegate.
-        if (QWidget* mainView = m_mainViewController->view())
-            mainView->setParent(nullptr);
+        if (m_mainScroller)
+            m_mainScroller->takeWidget();
         m_mainViewController.reset();
     }
     return true;

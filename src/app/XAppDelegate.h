@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 
+class QScrollArea;
 class XMainWindowViewController;
 class XPlatform;
 
@@ -66,5 +67,6 @@ private:
     std::unique_ptr<XMainWindow> m_window;
     AccountScreenFactory m_accountScreenFactory;
     std::map<AccountScreen, QPointer<QWidget>> m_accountScreens;
+    QScrollArea* m_mainScroller = nullptr;
     std::unique_ptr<XMainWindowViewController> m_mainViewController;
 };
