@@ -94,21 +94,11 @@ void XX11MousePoster::postMouseEvent(XMouseEventType type, QPointF devicePoint)
     if (!(type == XLeftMouseUp && m_dragged))
         moveTo(x, y);
     m_dragged = type == XLeftMouseDragged;
-    switch (type) {
-    case XLeftMouseDown:
-        XTestFakeButtonEvent(m_display, Button1, True, CurrentTime);
-        break;
-    case XLeftMouseUp:
-        XTestFakeButtonEvent(m_display, Button1, False, CurrentTime);
-        break;
-    case XRightMouseDown:
-        XTestFakeButtonEvent(m_display, Button3, True, CurrentTime);
-        break;
-    case XRightMouseUp:
-        XTestFakeButtonEvent(m_display, Button3, False, CurrentTime);
-        break;
-    case XLeftMouseDragged:
-        break; // the motion above is the drag
+    // A drag is the motion above alone.
+    if (type != XLeftMouseDragged) {
+        const unsigned button = type == XRightMouseDown || type == XRightMouseUp ? Button3 : Button1;
+        const Bool press = type == XLeftMouseDown || type == XRightMouseDown;
+        XTestFakeButtonEvent(m_display, button, press, CurrentTime);
     }
     XFlush(m_display);
 }

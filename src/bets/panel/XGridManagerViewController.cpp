@@ -186,15 +186,14 @@ void XGridManagerViewController::addMouseDatas(XClickGroup group, bool isAppend)
     m_mouseDataArray.addMouseDatas(std::move(group), isAppend);
 }
 
-std::size_t XGridManagerViewController::virtualGridCellCount()
+std::size_t XGridManagerViewController::virtualGridCellCount() const
 {
     return m_view ? m_view->virtualGridView->graphic().graphicCount() : 37;
 }
 
 std::vector<XMouseData> XGridManagerViewController::combineAllMouseDatas() const
 {
-    const std::size_t cells = m_view ? m_view->virtualGridView->graphic().graphicCount() : 37;
-    return m_mouseDataArray.combineAllMouseDatas(cells);
+    return m_mouseDataArray.combineAllMouseDatas(virtualGridCellCount());
 }
 
 void XGridManagerViewController::displayVirtualGridAttributes()

@@ -46,7 +46,7 @@ public:
     const std::vector<XGraphicLabel>& graphicAttributes() const { return m_graphicAttributes; }
     QString totalCountText() const { return m_totalCountText; }
     // Cells of the preview grid: 37 on its 3 × 13 layout.
-    std::size_t virtualGridCellCount();
+    std::size_t virtualGridCellCount() const;
 
     // Playback.
     std::uint64_t directMode() const { return m_directMode; }
