@@ -100,12 +100,16 @@ void XClickPlayback::theadForMouseClick(std::stop_token stop, XPlatform& platfor
         for (std::uint64_t n = 0; n < record.clickCount(); ++n) {
             if (stop.stop_requested())
                 return;
-            // The panel's window is active and the cell lies in another one. A click would
-            // only activate that window on some systems, and bet on others (X window
-            // managers pass it on), so the window is activated without a click.
-            if (firstClick && controls.panelWindowIsKeyAndMisses(point)) {
+            // The window under the first cell is made the active one before it is clicked:
+            // while a window manager is still handing the focus over it holds the pointer,
+            // and a release can land where the next click moves it. When the panel's window
+            // was the active one, the hand-over also gets the 1 ms it was given on the
+            // original system (where the first click only activated the other window, and
+            // a second bet on the first cell was placed by an extra click).
+            if (firstClick) {
                 poster->activateWindowAt(point);
-                poster->sleepMicroseconds(kActivationPause, stop);
+                if (controls.panelWindowIsKeyAndMisses(point))
+                    poster->sleepMicroseconds(kActivationPause, stop);
             }
             firstClick = false;
             XEvent::postMouseDownUpEventWithCursorPosition(*poster, point, controls.needMouseDrag(), stop);

@@ -32,6 +32,17 @@ struct ControllerFixture : testing::Test
         return actions;
     }
 
+    // What a run posted after making the first cell's window active.
+    static std::vector<XPostedAction> afterHandOver(std::vector<XPostedAction> actions)
+    {
+        EXPECT_FALSE(actions.empty());
+        if (!actions.empty()) {
+            EXPECT_EQ(actions.front().kind, XPostedAction::Activate);
+            actions.erase(actions.begin());
+        }
+        return actions;
+    }
+
     // The cells clicked, in order, one entry per click (down and up at the cell's point).
     static std::vector<std::size_t> clickedCells(const std::vector<XPostedAction>& actions)
     {

@@ -125,7 +125,7 @@ TEST_F(PanelFixture, DragAndDelayControlsReachPlayback)
     view->delayClickTextField->setText(QStringLiteral("2"));
     numberButton(3)->click();
     view->betButton->click();
-    const auto actions = played();
+    const auto actions = afterHandOver(played());
     ASSERT_EQ(actions.size(), 7u);
     EXPECT_EQ(actions[2].type, XLeftMouseDragged);
     EXPECT_TRUE(actions.back().isSleep(2000));
