@@ -129,6 +129,17 @@ unsigned long XX11MousePoster::clientWindowAt(int x, int y) const
     return client;
 }
 
+bool XX11MousePoster::windowContains(unsigned long window, int x, int y) const
+{
+    XWindowAttributes a;
+    Window child = 0;
+    int left = 0, top = 0;
+    if (!XGetWindowAttributes(m_display, window, &a) ||
+        !XTranslateCoordinates(m_display, window, DefaultRootWindow(m_display), 0, 0, &left, &top, &child))
+        return false;
+    return x >= left && x < left + a.width && y >= top && y < top + a.height;
+}
+
 unsigned long XX11MousePoster::activeWindow() const
 {
     const Atom netActive = XInternAtom(m_display, "_NET_ACTIVE_WINDOW", False);
@@ -150,9 +161,14 @@ void XX11MousePoster::activateWindowAt(QPointF devicePoint)
 {
     if (!m_display)
         return;
-    const Window client = clientWindowAt(static_cast<int>(std::lround(devicePoint.x())),
-                                         static_cast<int>(std::lround(devicePoint.y())));
-    if (!client || activeWindow() == client)
+    const int x = static_cast<int>(std::lround(devicePoint.x()));
+    const int y = static_cast<int>(std::lround(devicePoint.y()));
+    // Most runs click into the window that is active already: a few requests tell.
+    const Window active = activeWindow();
+    if (active && windowContains(active, x, y))
+        return;
+    const Window client = clientWindowAt(x, y);
+    if (!client || client == active)
         return;
     XEvent event = {};
     event.xclient.type = ClientMessage;

@@ -24,6 +24,7 @@ private:
     void moveTo(int x, int y);
     unsigned long clientWindowAt(int x, int y) const;
     unsigned long activeWindow() const;
+    bool windowContains(unsigned long window, int x, int y) const;
 
     _XDisplay* m_display = nullptr;
     XDeadlineSleeper m_sleeper;
