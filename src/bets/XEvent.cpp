@@ -1,5 +1,7 @@
 #include "XEvent.h"
 
+#include "geometry/XGraphic.h"
+
 namespace {
 constexpr std::int64_t kEventGapMicros = 100;
 // In device pixels: enough for a drag threshold that counts any movement.
@@ -20,8 +22,7 @@ void XEvent::postMouseDownUpEventWithCursorPosition(XMousePoster& poster, QPoint
     poster.sleepMicroseconds(kEventGapMicros, stop);
 }
 
-bool XContainScreenPoint(const QRectF& f, QPointF p)
+bool XContainScreenPoint(const QRectF& windowFrame, QPointF point)
 {
-    return p.x() >= f.left() && p.x() < f.left() + f.width() && p.y() >= f.top() &&
-           p.y() < f.top() + f.height();
+    return XPointInRect(point, windowFrame);
 }

@@ -1,18 +1,10 @@
 #include "XVirtualButtonGridView.h"
 
 #include "XNumberButton.h"
+#include "catalogue/XWheel.h"
 
 #include <QPainter>
 #include <QPainterPath>
-
-namespace {
-bool isRed(std::size_t number)
-{
-    static const std::vector<std::size_t> reds{1,  3,  5,  7,  9,  12, 14, 16, 18,
-                                               19, 21, 23, 25, 27, 30, 32, 34, 36};
-    return std::find(reds.begin(), reds.end(), number) != reds.end();
-}
-} // namespace
 
 XVirtualButtonGridView::XVirtualButtonGridView(QWidget* parent) : XVirtualGridView(parent)
 {
@@ -57,7 +49,9 @@ void XVirtualButtonGridView::paintBackground(QPainter& painter)
     XGraphic& g = graphic();
     for (std::size_t i = 0; i < g.graphicCount(); ++i) {
         const QRectF cell = g.maxRectForIndex(i).adjusted(2.0, 4.0, -2.0, -4.0);
-        const QColor fill = i == 0 ? QColor(0, 140, 70) : isRed(i) ? QColor(190, 25, 30) : QColor(30, 30, 30);
+        const QColor fill = i == 0                               ? QColor(0, 140, 70)
+                            : XWheel::isRed(static_cast<int>(i)) ? QColor(190, 25, 30)
+                                                                 : QColor(30, 30, 30);
         QPainterPath path;
         path.addRoundedRect(cell, 4, 4);
         painter.fillPath(path, fill);
