@@ -1,5 +1,6 @@
 #pragma once
 
+#include "XFakeHotKeyService.h"
 #include "XPlatform.h"
 #include "XPreferenceStore.h"
 
@@ -55,6 +56,9 @@ public:
     bool openUrl(const QUrl& url) override;
     std::unique_ptr<XMousePoster> createMousePoster() override;
     XPreferenceStore& preferences() override { return *m_preferences; }
+    XHotKeyService& hotKeys() override { return m_hotKeys; }
+    // The same, with what tests need to refuse and fire combinations.
+    XFakeHotKeyService& fakeHotKeys() { return m_hotKeys; }
 
     void setScreens(std::vector<XScreenInfo> screens) { m_screens = std::move(screens); }
     // Without a frame set here, a widget is where it is placed, its origin being global.
@@ -93,4 +97,5 @@ private:
     std::vector<XPostedAction> m_posted;
     QTemporaryDir m_preferencesDir;
     std::unique_ptr<XPreferenceStore> m_preferences;
+    XFakeHotKeyService m_hotKeys;
 };

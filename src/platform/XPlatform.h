@@ -1,6 +1,7 @@
 #pragma once
 
 #include "XAlert.h"
+#include "XHotKeyService.h"
 #include "XMousePoster.h"
 #include "XScreenInfo.h"
 
@@ -43,4 +44,6 @@ public:
     // A poster for the calling thread; any thread may ask.
     virtual std::unique_ptr<XMousePoster> createMousePoster() = 0;
     virtual XPreferenceStore& preferences() = 0;
+    // Global key combinations.
+    virtual XHotKeyService& hotKeys() = 0;
 };

@@ -1,5 +1,6 @@
 #include "XQtPlatform.h"
 
+#include "XInertHotKeyService.h"
 #include "XX11MousePoster.h"
 
 #include <QDesktopServices>
@@ -21,6 +22,7 @@ XQtPlatform::XQtPlatform()
     // Qt's own connection tells which display it uses (it may come from -display).
     if (auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr)
         m_displayName = DisplayString(x11->display());
+    m_hotKeys = std::make_unique<XInertHotKeyService>();
 }
 
 namespace {

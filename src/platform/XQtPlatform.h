@@ -24,8 +24,10 @@ public:
     bool openUrl(const QUrl& url) override;
     std::unique_ptr<XMousePoster> createMousePoster() override;
     XPreferenceStore& preferences() override { return m_preferences; }
+    XHotKeyService& hotKeys() override { return *m_hotKeys; }
 
 private:
     QByteArray m_displayName;
     XPreferenceStore m_preferences;
+    std::unique_ptr<XHotKeyService> m_hotKeys;
 };
