@@ -27,6 +27,7 @@ public:
         std::unique_lock lock(mutex);
         wake.wait_for(lock, stop, std::chrono::microseconds(micros), [] { return false; });
     }
+    std::optional<QPointF> pointerPosition() override { return m_platform.pointerPosition(); }
 
 private:
     XFakePlatform& m_platform;
@@ -91,8 +92,34 @@ void XFakePlatform::clearPostedActions()
 
 void XFakePlatform::record(const XPostedAction& action)
 {
+    std::function<void(const XPostedAction&)> observer;
+    {
+        const std::lock_guard lock(m_postedMutex);
+        m_posted.push_back(action);
+        if (action.kind == XPostedAction::Event)
+            m_pointer = action.point;
+        observer = m_postObserver;
+    }
+    if (observer)
+        observer(action);
+}
+
+std::optional<QPointF> XFakePlatform::pointerPosition() const
+{
     const std::lock_guard lock(m_postedMutex);
-    m_posted.push_back(action);
+    return m_pointer;
+}
+
+void XFakePlatform::moveUserPointer(QPointF devicePoint)
+{
+    const std::lock_guard lock(m_postedMutex);
+    m_pointer = devicePoint;
+}
+
+void XFakePlatform::setPostObserver(std::function<void(const XPostedAction&)> observer)
+{
+    const std::lock_guard lock(m_postedMutex);
+    m_postObserver = std::move(observer);
 }
 
 void XFakePlatform::reopenPreferences()

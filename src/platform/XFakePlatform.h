@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 
 #include <atomic>
+#include <functional>
+#include <optional>
 #include <mutex>
 #include <thread>
 
@@ -78,6 +80,11 @@ public:
     std::vector<XPostedAction> postedActions() const;
     void clearPostedActions();
     void record(const XPostedAction& action);
+    // The pointer: where the last event put it, or where the user moved it since.
+    std::optional<QPointF> pointerPosition() const;
+    void moveUserPointer(QPointF devicePoint);
+    // Called on the posting thread after each recorded action (tests act at exact moments).
+    void setPostObserver(std::function<void(const XPostedAction&)> observer);
     // A fresh store in the same file, as after a restart.
     void reopenPreferences();
     QString preferencesFile() const;
@@ -95,6 +102,8 @@ private:
     std::atomic<bool> m_sleepsForReal{false};
     mutable std::mutex m_postedMutex;
     std::vector<XPostedAction> m_posted;
+    std::optional<QPointF> m_pointer;
+    std::function<void(const XPostedAction&)> m_postObserver;
     QTemporaryDir m_preferencesDir;
     std::unique_ptr<XPreferenceStore> m_preferences;
     XFakeHotKeyService m_hotKeys;

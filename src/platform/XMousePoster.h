@@ -3,6 +3,7 @@
 #include <QPointF>
 
 #include <cstdint>
+#include <optional>
 #include <stop_token>
 
 // Mouse event types, numbered as the stored records number them.
@@ -13,6 +14,7 @@ enum XMouseEventType : std::uint32_t
     XRightMouseDown = 3,
     XRightMouseUp = 4,
     XLeftMouseDragged = 6,
+    XRightMouseDragged = 7,
 };
 
 // Posts synthetic mouse events system-wide. One poster per playback thread, created and
@@ -29,4 +31,6 @@ public:
     // Pauses, counted from the end of the previous pause (or the first event), so that
     // the time spent posting is part of the pause. Returns at once when stop is requested.
     virtual void sleepMicroseconds(std::int64_t micros, std::stop_token stop) = 0;
+    // Where the pointer is now, in global device pixels; nothing when it cannot be told.
+    virtual std::optional<QPointF> pointerPosition() = 0;
 };

@@ -72,12 +72,8 @@ XX11MousePoster::~XX11MousePoster()
 
 void XX11MousePoster::moveTo(int x, int y)
 {
-    if (m_pointerKnown && x == m_pointerX && y == m_pointerY)
-        return;
+    // Always: the user may have moved the pointer since the last event.
     XTestFakeMotionEvent(m_display, -1, x, y, CurrentTime);
-    m_pointerKnown = true;
-    m_pointerX = x;
-    m_pointerY = y;
 }
 
 void XX11MousePoster::postMouseEvent(XMouseEventType type, QPointF devicePoint)
@@ -91,11 +87,13 @@ void XX11MousePoster::postMouseEvent(XMouseEventType type, QPointF devicePoint)
     // A release right after a drag stays where the drag went: moving back first would give
     // the receiving program two motions at once, which it merges into none, and the drag
     // would be lost.
-    if (!(type == XLeftMouseUp && m_dragged))
+    const bool release = type == XLeftMouseUp || type == XRightMouseUp;
+    const bool drag = type == XLeftMouseDragged || type == XRightMouseDragged;
+    if (!(release && m_dragged))
         moveTo(x, y);
-    m_dragged = type == XLeftMouseDragged;
+    m_dragged = drag;
     // A drag is the motion above alone.
-    if (type != XLeftMouseDragged) {
+    if (!drag) {
         const unsigned button = type == XRightMouseDown || type == XRightMouseUp ? Button3 : Button1;
         const Bool press = type == XLeftMouseDown || type == XRightMouseDown;
         XTestFakeButtonEvent(m_display, button, press, CurrentTime);
@@ -184,6 +182,18 @@ void XX11MousePoster::activateWindowAt(QPointF devicePoint)
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(100);
     while (activeWindow() != client && std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
+}
+
+std::optional<QPointF> XX11MousePoster::pointerPosition()
+{
+    if (!m_display)
+        return std::nullopt;
+    Window root = 0, child = 0;
+    int rootX = 0, rootY = 0, x = 0, y = 0;
+    unsigned int mask = 0;
+    if (!XQueryPointer(m_display, DefaultRootWindow(m_display), &root, &child, &rootX, &rootY, &x, &y, &mask))
+        return std::nullopt;
+    return QPointF(rootX, rootY);
 }
 
 void XX11MousePoster::sleepMicroseconds(std::int64_t micros, std::stop_token stop)

@@ -19,6 +19,7 @@ public:
     void postMouseEvent(XMouseEventType type, QPointF devicePoint) override;
     void sleepMicroseconds(std::int64_t micros, std::stop_token stop) override;
     void activateWindowAt(QPointF devicePoint) override;
+    std::optional<QPointF> pointerPosition() override;
 
 private:
     void moveTo(int x, int y);
@@ -28,8 +29,5 @@ private:
 
     _XDisplay* m_display = nullptr;
     XDeadlineSleeper m_sleeper;
-    bool m_pointerKnown = false;
     bool m_dragged = false;
-    int m_pointerX = 0;
-    int m_pointerY = 0;
 };

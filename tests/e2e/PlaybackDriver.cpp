@@ -79,7 +79,7 @@ int main(int argc, char** argv)
             for (const QString& group : groups) {
                 controller.addMouseDatas(parseGroup(group), true);
                 controller.applyAction(false, false);
-                controller.playback().waitUntilIdle(60000);
+                controller.playbackQueue().waitUntilIdle(60000);
             }
         } else {
             for (const QString& group : groups)
@@ -91,7 +91,7 @@ int main(int argc, char** argv)
             else
                 controller.clickApplyAllActionButton();
         }
-        const bool finished = controller.playback().waitUntilIdle(60000);
+        const bool finished = controller.playbackQueue().waitUntilIdle(60000);
         const auto micros =
             std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - started)
                 .count();

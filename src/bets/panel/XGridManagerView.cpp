@@ -106,6 +106,8 @@ XGridManagerView::XGridManagerView(QWidget* parent) : QWidget(parent)
     status->addWidget(totalCountLabel);
     status->addWidget(displayTextField, 1);
     layout->addLayout(status);
+    runStatusArea = new QVBoxLayout;
+    layout->addLayout(runStatusArea);
     layout->addStretch(1);
 
     auto* bets = new QVBoxLayout;

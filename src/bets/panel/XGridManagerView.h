@@ -6,6 +6,7 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QTableWidget;
+class QVBoxLayout;
 class XBetButtonsView;
 class XButton;
 class XVirtualButtonGridView;
@@ -37,5 +38,7 @@ public:
     QLineEdit* displayTextField = nullptr;
     XBetButtonsView* betButtonsView = nullptr;
     QTableWidget* tableView = nullptr;
+    // Where the controller puts the Stop button and the run's progress.
+    QVBoxLayout* runStatusArea = nullptr;
     XButton* addToTableViewButton = nullptr;
 };

@@ -4,6 +4,8 @@
 #include "XButton.h"
 #include "XGridManagerView.h"
 #include "XNumberButton.h"
+#include "XPanelWindowPublisher.h"
+#include "XRunStatusView.h"
 #include "XVirtualButtonGridView.h"
 #include "bets/XArchiving.h"
 #include "catalogue/BetCatalogue.h"
@@ -14,11 +16,11 @@
 #include "platform/XPreferenceStore.h"
 
 #include <QCheckBox>
-#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QShortcut>
 #include <QTableWidget>
+#include <QVBoxLayout>
 
 #include <cmath>
 
@@ -69,14 +71,18 @@ QString hoverText(const char* what, const QString& title)
 }
 } // namespace
 
-XGridManagerViewController::XGridManagerViewController(XPlatform& platform, QObject* parent)
-    : QObject(parent), m_platform(platform)
+XGridManagerViewController::XGridManagerViewController(XPlatform& platform,
+                                                     std::shared_ptr<XPlaybackQueue> queue, QObject* parent)
+    : QObject(parent), m_platform(platform),
+      m_playbackQueue(queue ? std::move(queue) : std::make_shared<XPlaybackQueue>(platform))
 {
 }
 
 XGridManagerViewController::~XGridManagerViewController()
 {
-    m_playback.stopAll();
+    // Runs hold their own copies of what they read; this only keeps the panel's bets from
+    // clicking on after the panel is gone.
+    m_playbackQueue->stopAll(XRunEnd::Shutdown);
     if (m_view)
         saveFileData();
     m_gridWindowController.reset();
@@ -143,10 +149,12 @@ void XGridManagerViewController::loadView()
         if (item->column() == 1)
             endEditing(item->row(), item->text());
     });
+    m_runStatusView = new XRunStatusView(*m_playbackQueue, m_view.get());
+    v.runStatusArea->addWidget(m_runStatusView);
+    m_windowPublisher = new XPanelWindowPublisher(*m_view, m_platform, m_playbackControls);
     loadFileData();
     reloadTable();
     displayVirtualGridAttributes();
-    m_view->installEventFilter(this);
 }
 
 void XGridManagerViewController::styleView()
@@ -368,53 +376,19 @@ void XGridManagerViewController::startPlayback(bool clickAll, bool reverse)
         XLog("ERROR! no grid to click on");
         return;
     }
-    publishPanelWindow();
     // The run gets its own copy, taken here on the main thread.
     std::vector<XMouseData> list;
     if (clickAll)
         list = combineAllMouseDatas();
     else if (!m_mouseDataArray.isEmpty())
         list = m_mouseDataArray.groups().back();
-    m_playback.start(std::move(list), reverse, virtualGridCellCount(), m_cellLocator);
-}
-
-bool XGridManagerViewController::eventFilter(QObject* watched, QEvent* event)
-{
-    switch (event->type()) {
-    case QEvent::ParentChange:
-    case QEvent::Show:
-        // Follow the window that holds the panel, whichever it is.
-        if (watched == m_view.get() && m_view->window() != m_watchedWindow) {
-            if (m_watchedWindow)
-                m_watchedWindow->removeEventFilter(this);
-            m_watchedWindow = m_view->window();
-            m_watchedWindow->installEventFilter(this);
-        }
-        publishPanelWindow();
-        break;
-    case QEvent::WindowActivate:
-    case QEvent::WindowDeactivate:
-    case QEvent::Move:
-    case QEvent::Resize:
-        publishPanelWindow();
-        break;
-    default:
-        break;
-    }
-    return QObject::eventFilter(watched, event);
-}
-
-void XGridManagerViewController::publishPanelWindow()
-{
-    if (!m_view)
-        return;
-    const QWidget* window = m_view->window();
-    const QRectF frame(window->frameGeometry());
-    const auto screens = m_platform.screens();
-    m_playbackControls->setPanelWindow(
-        window->isActiveWindow(),
-        QRectF(XLogicalToDevicePoint(frame.topLeft(), screens),
-               XLogicalToDevicePoint(frame.bottomRight() + QPointF(1, 1), screens)));
+    if (reverse)
+        list = XReverseMouseDatas(list, virtualGridCellCount());
+    if (m_windowPublisher)
+        m_windowPublisher->publish();
+    XPlaybackRun run = XCellRun(std::move(list), m_cellLocator, m_playbackControls);
+    if (run.totalClicks() > 0)
+        m_playbackQueue->enqueue(std::move(run));
 }
 
 void XGridManagerViewController::saveFileData()

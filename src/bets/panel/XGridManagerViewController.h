@@ -1,11 +1,10 @@
 #pragma once
 
 #include "bets/XBetList.h"
-#include "bets/XClickPlayback.h"
+#include "bets/XPlaybackQueue.h"
 #include "bets/XTableMouseData.h"
 
 #include <QObject>
-#include <QPointer>
 
 #include <memory>
 
@@ -14,6 +13,8 @@ class XGridManagerView;
 class XGridWindowController;
 class XNumberButton;
 class XPlatform;
+class XPanelWindowPublisher;
+class XRunStatusView;
 
 // The bet panel's controller: the bet being composed, what shows it (the preview's click
 // counts and the SUM label), its playback as real clicks, the overlay it clicks through,
@@ -22,7 +23,9 @@ class XGridManagerViewController : public QObject
 {
     Q_OBJECT
 public:
-    explicit XGridManagerViewController(XPlatform& platform, QObject* parent = nullptr);
+    // Runs go to `queue`, shared with other panels; without one the panel makes its own.
+    explicit XGridManagerViewController(XPlatform& platform, std::shared_ptr<XPlaybackQueue> queue = {},
+                                        QObject* parent = nullptr);
     // Stops running playbacks, saves the panel, then releases the overlay (which saves its
     // layouts).
     ~XGridManagerViewController() override;
@@ -54,7 +57,8 @@ public:
     // Where runs click; by default the overlay's cells.
     void setCellLocator(XCellLocator locator) { m_cellLocator = std::move(locator); }
     XPlaybackControls& playbackControls() { return *m_playbackControls; }
-    XClickPlayback& playback() { return m_playback; }
+    XPlaybackQueue& playbackQueue() { return *m_playbackQueue; }
+    XRunStatusView* runStatusView() const { return m_runStatusView; }
 
     // What every named bet button does: its entry becomes one click group.
     void placeCatalogueBet(const BetEntry& entry);
@@ -85,15 +89,11 @@ Q_SIGNALS:
     void graphicAttributesChanged();
     void totalCountTextChanged(const QString& text);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void loadView();
     void styleView();
     void startPlayback(bool clickAll, bool reverse);
     void setTotalCountText(const QString& text);
-    void publishPanelWindow();
 
     XPlatform& m_platform;
     XBetList m_mouseDataArray;
@@ -104,10 +104,11 @@ private:
     XCellLocator m_cellLocator;
     std::unique_ptr<XGridWindowController> m_gridWindowController;
     std::unique_ptr<XGridManagerView> m_view;
-    QPointer<QWidget> m_watchedWindow;
     std::shared_ptr<XPlaybackControls> m_playbackControls = std::make_shared<XPlaybackControls>();
-    // Last: runs stop and are joined before anything they read goes away.
-    XClickPlayback m_playback{m_platform, m_playbackControls};
+    XRunStatusView* m_runStatusView = nullptr;
+    XPanelWindowPublisher* m_windowPublisher = nullptr;
+    // Last: an own queue stops and joins its worker before anything else goes away.
+    std::shared_ptr<XPlaybackQueue> m_playbackQueue;
 };
 
 extern const QString kXGridManagerViewControllerDirectOnKey;

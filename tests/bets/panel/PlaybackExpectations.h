@@ -26,7 +26,7 @@ struct ControllerFixture : testing::Test
 
     std::vector<XPostedAction> played()
     {
-        EXPECT_TRUE(controller.playback().waitUntilIdle(5000));
+        EXPECT_TRUE(controller.playbackQueue().waitUntilIdle(5000));
         std::vector<XPostedAction> actions = platform.postedActions();
         platform.clearPostedActions();
         return actions;

@@ -139,6 +139,6 @@ TEST(XGridManagerViewController, NoGridMeansNoClicksRatherThanClicksAtTheOrigin)
     XGridManagerViewController controller(platform);
     controller.addMouseDatas({XMouseData::mouseDataWithIndex(3, 1)}, true);
     controller.clickApplyAllActionButton();
-    EXPECT_TRUE(controller.playback().waitUntilIdle(1000));
+    EXPECT_TRUE(controller.playbackQueue().waitUntilIdle(1000));
     EXPECT_TRUE(platform.postedActions().empty());
 }

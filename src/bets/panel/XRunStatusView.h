@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class XPlaybackQueue;
+enum class XRunEnd;
+
+// A panel's view of the clicking: a Stop button, enabled while any run clicks or
+// waits, and a line that tells the running run's progress, how many wait, and why the
+// last one ended when it did not finish.
+class XRunStatusView : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit XRunStatusView(XPlaybackQueue& queue, QWidget* parent = nullptr);
+
+    QPushButton* stopButton() const { return m_stopButton; }
+    QString statusText() const;
+
+private:
+    void render();
+    void showEnd(XRunEnd reason, int clicked, int total);
+
+    XPlaybackQueue& m_queue;
+    QPushButton* m_stopButton = nullptr;
+    QLabel* m_statusLabel = nullptr;
+    bool m_running = false;
+    int m_clicked = 0;
+    int m_total = 0;
+};

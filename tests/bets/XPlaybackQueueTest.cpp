@@ -1,0 +1,202 @@
+// The queue that every run of both panels goes through: one run at a time, in order,
+// stopped by Stop, Escape or the user's mouse before the next click.
+#include "bets/XPlaybackQueue.h"
+#include "platform/XFakeHotKeyService.h"
+#include "platform/XFakePlatform.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+constexpr std::uint16_t kEscape = 53;
+constexpr std::uint32_t kStopSignature = 0x73746F70;
+
+struct QueueFixture : testing::Test
+{
+    XFakePlatform platform;
+    std::shared_ptr<XPlaybackControls> controls = std::make_shared<XPlaybackControls>();
+    XPlaybackQueue queue{platform};
+    std::vector<std::tuple<XRunEnd, int, int>> ends;
+
+    QueueFixture()
+    {
+        controls->setDelayText(QStringLiteral("0"));
+        QObject::connect(&queue, &XPlaybackQueue::runEnded, &queue,
+                         [this](XRunEnd end, int clicked, int total) { ends.emplace_back(end, clicked, total); });
+    }
+
+    // A run clicking points (x, 500), x = 10 · index, with each record's click count.
+    XPlaybackRun run(std::initializer_list<std::pair<std::uint64_t, std::uint64_t>> cells,
+                     std::uint32_t eventType = 0)
+    {
+        std::vector<XMouseData> list;
+        for (auto [index, count] : cells) {
+            XMouseData record = XMouseData::mouseDataWithIndex(index, count);
+            record.setEventType(eventType);
+            list.push_back(record);
+        }
+        return {std::move(list),
+                [](const XMouseData& r) { return QPointF(10.0 * static_cast<double>(r.index()), 500); },
+                controls};
+    }
+
+    // Waits for the worker, then lets the queued signals arrive.
+    void settle()
+    {
+        ASSERT_TRUE(queue.waitUntilIdle(5000));
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < 50)
+            QCoreApplication::processEvents();
+    }
+
+    std::vector<XPostedAction> events() const
+    {
+        std::vector<XPostedAction> result;
+        for (const XPostedAction& a : platform.postedActions())
+            if (a.kind == XPostedAction::Event)
+                result.push_back(a);
+        return result;
+    }
+
+    std::vector<int> pressedIndexes(XMouseEventType down = XLeftMouseDown) const
+    {
+        std::vector<int> result;
+        for (const XPostedAction& a : events())
+            if (a.type == down)
+                result.push_back(static_cast<int>(a.point.x() / 10));
+        return result;
+    }
+
+    // Calls `act` (on the worker) right after the n-th release.
+    void afterRelease(int n, std::function<void()> act)
+    {
+        auto releases = std::make_shared<std::atomic<int>>(0);
+        platform.setPostObserver([=](const XPostedAction& a) {
+            if (a.kind == XPostedAction::Event && (a.type == XLeftMouseUp || a.type == XRightMouseUp) &&
+                ++*releases == n)
+                act();
+        });
+    }
+};
+} // namespace
+
+TEST_F(QueueFixture, RunsStartedTogetherPlayOneAfterTheOtherInFull)
+{
+    platform.setSleepsForReal(true);
+    controls->setDelayText(QStringLiteral("1"));
+    queue.enqueue(run({{1, 2}, {2, 1}}));
+    queue.enqueue(run({{7, 1}, {8, 1}}));
+    queue.enqueue(run({{20, 3}}));
+    EXPECT_GE(queue.pendingCount(), 2);
+    settle();
+
+    EXPECT_EQ(pressedIndexes(), (std::vector<int>{1, 1, 2, 7, 8, 20, 20, 20}));
+    // Never a press while another is held: each down is followed by its own up.
+    const auto e = events();
+    for (std::size_t i = 0; i + 1 < e.size(); i += 2) {
+        EXPECT_EQ(e[i].type, XLeftMouseDown);
+        EXPECT_EQ(e[i + 1].type, XLeftMouseUp);
+        EXPECT_EQ(e[i].point, e[i + 1].point);
+    }
+    ASSERT_EQ(ends.size(), 3u);
+    EXPECT_EQ(ends[2], std::make_tuple(XRunEnd::Finished, 3, 3));
+}
+
+TEST_F(QueueFixture, StopEndsTheRunningRunBeforeItsNextClickAndDropsTheWaitingOnes)
+{
+    afterRelease(3, [this] { queue.stopAll(XRunEnd::StopButton); });
+    queue.enqueue(run({{1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}}));
+    queue.enqueue(run({{9, 1}}));
+    settle();
+
+    EXPECT_EQ(pressedIndexes(), (std::vector<int>{1, 2, 3}));
+    ASSERT_EQ(ends.size(), 1u);
+    EXPECT_EQ(ends[0], std::make_tuple(XRunEnd::StopButton, 3, 5));
+    EXPECT_EQ(queue.pendingCount(), 0);
+
+    // The queue takes new runs after a stop.
+    platform.setPostObserver({});
+    queue.enqueue(run({{6, 1}}));
+    settle();
+    EXPECT_EQ(pressedIndexes().back(), 6);
+}
+
+TEST_F(QueueFixture, TheUserMovingTheMouseStopsTheRunButANudgeDoesNot)
+{
+    controls->setNeedMouseDrag(true);
+    // A nudge of 3 px after the first click, a real move after the third.
+    afterRelease(1, [this] { platform.moveUserPointer(QPointF(10 + 2 + 3, 500)); });
+    queue.enqueue(run({{1, 1}, {2, 1}, {3, 1}, {4, 1}}));
+    settle();
+    EXPECT_EQ(pressedIndexes(), (std::vector<int>{1, 2, 3, 4}));
+
+    platform.clearPostedActions();
+    ends.clear();
+    // Slow enough that the second run is still waiting when the mouse moves.
+    platform.setSleepsForReal(true);
+    controls->setDelayText(QStringLiteral("5"));
+    afterRelease(2, [this] { platform.moveUserPointer(QPointF(900, 100)); });
+    queue.enqueue(run({{1, 1}, {2, 1}, {3, 1}, {4, 1}}));
+    queue.enqueue(run({{5, 1}}));
+    settle();
+    EXPECT_EQ(pressedIndexes(), (std::vector<int>{1, 2}));
+    ASSERT_EQ(ends.size(), 1u);
+    EXPECT_EQ(ends[0], std::make_tuple(XRunEnd::PointerMoved, 2, 4));
+}
+
+TEST_F(QueueFixture, RightActionsClickTheRightButtonAndEverythingElseTheLeft)
+{
+    controls->setNeedMouseDrag(true);
+    queue.enqueue(run({{3, 2}}, XRightMouseDown));
+    queue.enqueue(run({{4, 1}}, XLeftMouseDown));
+    queue.enqueue(run({{5, 1}}, 0));
+    settle();
+    std::vector<XMouseEventType> types;
+    for (const XPostedAction& a : events())
+        types.push_back(a.type);
+    const std::vector<XMouseEventType> right{XRightMouseDown, XRightMouseDragged, XRightMouseUp};
+    const std::vector<XMouseEventType> left{XLeftMouseDown, XLeftMouseDragged, XLeftMouseUp};
+    std::vector<XMouseEventType> expected;
+    for (const auto* click : {&right, &right, &left, &left})
+        expected.insert(expected.end(), click->begin(), click->end());
+    EXPECT_EQ(types, expected);
+}
+
+TEST_F(QueueFixture, EscapeIsGrabbedOnlyWhileRunsClickAndStopsThem)
+{
+    XFakeHotKeyService& keys = platform.fakeHotKeys();
+    platform.setSleepsForReal(true);
+    controls->setDelayText(QStringLiteral("20"));
+    queue.enqueue(run({{1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}, {6, 1}, {7, 1}, {8, 1}}));
+    queue.enqueue(run({{9, 1}}));
+    QElapsedTimer timer;
+    timer.start();
+    while (!keys.registration(kEscape, 0) && timer.elapsed() < 5000)
+        QCoreApplication::processEvents();
+    ASSERT_TRUE(keys.registration(kEscape, 0)) << "Escape was not grabbed while clicking";
+    EXPECT_EQ(keys.registration(kEscape, 0)->signature, kStopSignature);
+
+    ASSERT_TRUE(keys.fireCombination(kEscape, 0));
+    settle();
+    ASSERT_EQ(ends.size(), 1u);
+    EXPECT_EQ(std::get<0>(ends[0]), XRunEnd::EscapeKey);
+    EXPECT_LT(std::get<1>(ends[0]), 8);
+    EXPECT_FALSE(keys.registration(kEscape, 0)) << "Escape stays grabbed after the last run";
+}
+
+TEST_F(QueueFixture, EscapeHeldElsewhereIsToldOnceAndRunsStillPlay)
+{
+    XFakeHotKeyService& keys = platform.fakeHotKeys();
+    keys.refuse(kEscape, 0);
+    int told = 0;
+    QObject::connect(&queue, &XPlaybackQueue::escapeUnavailable, &queue, [&] { ++told; });
+    queue.enqueue(run({{1, 1}}));
+    settle();
+    queue.enqueue(run({{2, 1}}));
+    settle();
+    EXPECT_EQ(pressedIndexes(), (std::vector<int>{1, 2}));
+    EXPECT_EQ(told, 1);
+}
