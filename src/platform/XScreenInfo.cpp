@@ -31,3 +31,24 @@ QPointF XLogicalToDevicePoint(QPointF logical, const std::vector<XScreenInfo>& s
     const QPointF origin = best->geometry.topLeft();
     return origin + (logical - origin) * best->devicePixelRatio;
 }
+
+QPointF XDeviceToLogicalPoint(QPointF device, const std::vector<XScreenInfo>& screens)
+{
+    const XScreenInfo* best = nullptr;
+    double bestDistance = std::numeric_limits<double>::infinity();
+    for (const XScreenInfo& screen : screens) {
+        const QRectF deviceArea(screen.geometry.topLeft(), screen.geometry.size() * screen.devicePixelRatio);
+        const bool inside =
+            device.x() >= deviceArea.left() && device.x() < deviceArea.left() + deviceArea.width() &&
+            device.y() >= deviceArea.top() && device.y() < deviceArea.top() + deviceArea.height();
+        const double distance = inside ? -1 : distanceToRect(device, deviceArea);
+        if (distance < bestDistance) {
+            best = &screen;
+            bestDistance = distance;
+        }
+    }
+    if (!best || best->devicePixelRatio <= 0)
+        return device;
+    const QPointF origin = best->geometry.topLeft();
+    return origin + (device - origin) / best->devicePixelRatio;
+}

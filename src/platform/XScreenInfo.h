@@ -17,3 +17,6 @@ struct XScreenInfo
 // the origin of the monitor that holds it; a point off every monitor uses the nearest.
 // Not rounded: round once, when posting.
 QPointF XLogicalToDevicePoint(QPointF logical, const std::vector<XScreenInfo>& screens);
+// The global logical point for a device-pixel point (what the X server reports): the
+// inverse of the above, about the origin of the monitor whose device area holds it.
+QPointF XDeviceToLogicalPoint(QPointF device, const std::vector<XScreenInfo>& screens);

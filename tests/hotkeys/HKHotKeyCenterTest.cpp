@@ -1,0 +1,287 @@
+#include "hotkeys/HKHotKeyCenter.h"
+
+#include "platform/XFakeHotKeyService.h"
+
+#include <QObject>
+#include <QRegularExpression>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using testing::_;
+using testing::ElementsAre;
+using testing::Pair;
+
+namespace {
+constexpr std::uint64_t kCmdShift = XCommandKeyMask | XShiftKeyMask;
+constexpr std::uint32_t kCarbonCmdShift = XCarbonCmdKey | XCarbonShiftKey;
+
+class Receiver : public QObject
+{
+    Q_OBJECT
+public:
+    std::vector<HKKeyEvent> events;
+    std::vector<QVariant> objects;
+    int eventOnlyCalls = 0;
+
+public Q_SLOTS:
+    void hotKeyFired(const HKKeyEvent& event, const QVariant& object)
+    {
+        events.push_back(event);
+        objects.push_back(object);
+    }
+    void eventOnly(const HKKeyEvent& event)
+    {
+        events.push_back(event);
+        ++eventOnlyCalls;
+    }
+    void noArguments() { ++eventOnlyCalls; }
+};
+
+std::vector<std::uint32_t> ids(const HKHotKeyCenter::HotKeys& hotKeys)
+{
+    std::vector<std::uint32_t> result;
+    for (const auto& hotKey : hotKeys)
+        result.push_back(hotKey->hotKeyID());
+    std::sort(result.begin(), result.end());
+    return result;
+}
+} // namespace
+
+TEST(HKHotKeyCenter, NumbersSuccessfulRegistrationsFromOneAndNeverReusesThem)
+{
+    XFakeHotKeyService service;
+    HKHotKeyCenter center(service);
+    Receiver receiver;
+
+    const auto first = center.registerHotKeyWithKeyCode(0, kCmdShift, &receiver, "hotKeyFired");
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->hotKeyID(), 1u);
+    ASSERT_TRUE(first->hotKeyRef());
+    EXPECT_EQ(first->hotKeyRef()->signature, 0x68746B31u);
+    // The same combination again, whatever it would invoke.
+    EXPECT_FALSE(center.registerHotKeyWithKeyCode(0, kCmdShift, [](const HKKeyEvent&) {}));
+    EXPECT_TRUE(center.hasRegisteredHotKeyWithKeyCode(0, kCmdShift));
+
+    const auto second = center.registerHotKeyWithKeyCode(1, kCmdShift, [](const HKKeyEvent&) {});
+    ASSERT_TRUE(second);
+    EXPECT_EQ(second->hotKeyID(), 2u);
+
+    center.unregisterHotKey(*first);
+    EXPECT_FALSE(first->hotKeyRef());
+    // Another program holds this one: no number is used up.
+    service.refuse(2, XCarbonControlKey);
+    EXPECT_FALSE(center.registerHotKeyWithKeyCode(2, XControlKeyMask, [](const HKKeyEvent&) {}));
+    const auto third = center.registerHotKeyWithKeyCode(0, kCmdShift, [](const HKKeyEvent&) {});
+    ASSERT_TRUE(third);
+    EXPECT_EQ(third->hotKeyID(), 3u);
+    // Registered again, an unregistered hot key gets a new number.
+    center.unregisterHotKey(*third);
+    ASSERT_EQ(center.registerHotKey(third), third);
+    EXPECT_EQ(third->hotKeyID(), 4u);
+
+    ASSERT_EQ(service.registrations().size(), 2u);
+    EXPECT_EQ(service.registrations()[0].id, 2u);
+    EXPECT_EQ(service.registrations()[1].id, 4u);
+    EXPECT_EQ(service.registrations()[1].keyCode, 0);
+    EXPECT_EQ(service.registrations()[1].carbonModifiers, kCarbonCmdShift);
+    EXPECT_EQ(service.registrations()[1].signature, HKHotKeyCenter::kSignature);
+    EXPECT_EQ(ids(center.registeredHotKeys()), (std::vector<std::uint32_t>{2, 4}));
+}
+
+TEST(HKHotKeyCenter, RegisteringAHotKeyEqualToARegisteredOneGivesItBackUnregistered)
+{
+    XFakeHotKeyService service;
+    HKHotKeyCenter center(service);
+    const auto registered = center.registerHotKeyWithKeyCode(0, kCmdShift, [](const HKKeyEvent&) {});
+    auto twin = HKHotKey::hotKeyWithKeyCode(0, kCmdShift, [](const HKKeyEvent&) {});
+
+    EXPECT_TRUE(twin->isEqual(*registered));
+    EXPECT_EQ(twin->hash(), registered->hash());
+    EXPECT_EQ(center.registerHotKey(twin), twin);
+    EXPECT_FALSE(twin->hotKeyRef());
+    EXPECT_EQ(twin->hotKeyID(), 0u);
+    EXPECT_EQ(service.registrationLog().size(), 1u);
+    // Every flag bit counts, Caps Lock's too.
+    EXPECT_FALSE(HKHotKey::hotKeyWithKeyCode(0, kCmdShift | XCapsLockKeyMask, {})->isEqual(*registered));
+    EXPECT_FALSE(center.registerHotKey(nullptr));
+
+    // The twin going away leaves the registered one alone.
+    twin.reset();
+    EXPECT_EQ(service.registrations().size(), 1u);
+    EXPECT_TRUE(service.unregistrations().empty());
+    EXPECT_EQ(center.registeredHotKeys().size(), 1u);
+}
+
+TEST(HKHotKeyCenter, UnregistersByKeyTargetActionPredicateAndAll)
+{
+    XFakeHotKeyService service;
+    HKHotKeyCenter center(service);
+    Receiver a;
+    Receiver b;
+    const auto a1 = center.registerHotKeyWithKeyCode(0, XControlKeyMask, &a, "hotKeyFired");         // 1
+    const auto a2 = center.registerHotKeyWithKeyCode(1, XControlKeyMask, &a, "eventOnly");           // 2
+    const auto b1 = center.registerHotKeyWithKeyCode(2, XControlKeyMask, &b, "hotKeyFired");         // 3
+    const auto b2 = center.registerHotKeyWithKeyCode(3, XControlKeyMask, &b, "hotKeyFired");         // 4
+    const auto block = center.registerHotKeyWithKeyCode(4, XShiftKeyMask, [](const HKKeyEvent&) {}); // 5
+    const auto other = center.registerHotKeyWithKeyCode(5, XShiftKeyMask, [](const HKKeyEvent&) {}); // 6
+    ASSERT_EQ(center.registeredHotKeys().size(), 6u);
+
+    center.unregisterHotKeysWithTarget(&a, "eventOnly");
+    EXPECT_EQ(ids(center.registeredHotKeys()), (std::vector<std::uint32_t>{1, 3, 4, 5, 6}));
+    center.unregisterHotKeysWithTarget(&b);
+    EXPECT_EQ(ids(center.registeredHotKeys()), (std::vector<std::uint32_t>{1, 5, 6}));
+    // Flags must match exactly.
+    center.unregisterHotKeyWithKeyCode(4, XShiftKeyMask | XControlKeyMask);
+    center.unregisterHotKeyWithKeyCode(4, XShiftKeyMask);
+    EXPECT_EQ(ids(center.registeredHotKeys()), (std::vector<std::uint32_t>{1, 6}));
+    center.unregisterHotKeysMatching([](const HKHotKey& hotKey) { return hotKey.keyCode() == 5; });
+    EXPECT_EQ(ids(center.registeredHotKeys()), (std::vector<std::uint32_t>{1}));
+    EXPECT_EQ(center.hotKeysMatching([](const HKHotKey&) { return true; }).size(), 1u);
+
+    center.registerHotKeyWithKeyCode(6, XShiftKeyMask, [](const HKKeyEvent&) {}); // 7
+    center.unregisterAllHotKeys();
+    EXPECT_TRUE(center.registeredHotKeys().empty());
+    EXPECT_TRUE(service.registrations().empty());
+    EXPECT_THAT(service.unregistrations(),
+                ElementsAre(Pair(HKHotKeyCenter::kSignature, 2u), Pair(_, 3u), Pair(_, 4u), Pair(_, 5u),
+                            Pair(_, 6u), Pair(_, 1u), Pair(_, 7u)));
+    for (const auto& hotKey : {a1, a2, b1, b2, block, other})
+        EXPECT_FALSE(hotKey->hotKeyRef());
+}
+
+TEST(HKHotKeyCenter, AReleaseInvokesTheHotKeyOfItsNumberWithAKeyUpEvent)
+{
+    XFakeHotKeyService service;
+    HKHotKeyCenter center(service);
+    Receiver receiver;
+    std::vector<HKKeyEvent> blockEvents;
+    center.registerHotKeyWithKeyCode(0, kCmdShift, &receiver, "hotKeyFired", QVariant(QStringLiteral("obj")));
+    center.registerHotKeyWithKeyCode(122, 0, [&](const HKKeyEvent& event) { blockEvents.push_back(event); });
+
+    service.fire(HKHotKeyCenter::kSignature, 2, QPointF(12.5, 30), XShiftKeyMask, 4.25);
+    ASSERT_EQ(blockEvents.size(), 1u);
+    EXPECT_TRUE(receiver.events.empty());
+    const HKKeyEvent& event = blockEvents.front();
+    EXPECT_EQ(event.type, HKKeyEvent::kKeyUp);
+    EXPECT_EQ(event.keyCode, 122);
+    EXPECT_EQ(event.locationInWindow, QPointF(12.5, 30));
+    EXPECT_EQ(event.modifierFlags, XShiftKeyMask);
+    EXPECT_EQ(event.timestamp, 4.25);
+    EXPECT_EQ(event.windowNumber, -1);
+    EXPECT_TRUE(event.characters.isEmpty());
+    EXPECT_TRUE(event.charactersIgnoringModifiers.isEmpty());
+    EXPECT_FALSE(event.isARepeat);
+
+    ASSERT_TRUE(service.fireCombination(0, kCarbonCmdShift, QPointF(1, 2)));
+    ASSERT_EQ(receiver.events.size(), 1u);
+    EXPECT_EQ(receiver.events[0].keyCode, 0);
+    EXPECT_EQ(receiver.objects[0], QVariant(QStringLiteral("obj")));
+
+    // Numbers that are not registered, or another signature: nothing.
+    service.fire(HKHotKeyCenter::kSignature, 9);
+    service.fire(0x41424344, 1);
+    EXPECT_EQ(receiver.events.size(), 1u);
+    EXPECT_EQ(blockEvents.size(), 1u);
+}
+
+TEST(HKHotKeyCenter, AnActionWithTheEventOnlyOrNoneUsableFallsBackAsItShould)
+{
+    XFakeHotKeyService service;
+    HKHotKeyCenter center(service);
+    int blockCalls = 0;
+    auto receiver = std::make_unique<Receiver>();
+    const auto eventOnly = center.registerHotKey(
+        HKHotKey::hotKeyWithKeyCode(0, XControlKeyMask, receiver.get(), "eventOnly(HKKeyEvent)"));
+    const auto unusable = center.registerHotKeyWithKeyCode(1, XControlKeyMask, receiver.get(), "noArguments");
+    const auto withBlock = center.registerHotKey(
+        HKHotKey::hotKeyWithKeyCode(2, XControlKeyMask, [&](const HKKeyEvent&) { ++blockCalls; }));
+
+    service.fire(HKHotKeyCenter::kSignature, eventOnly->hotKeyID());
+    EXPECT_EQ(receiver->eventOnlyCalls, 1);
+    EXPECT_EQ(receiver->events.size(), 1u);
+    // A method that cannot take the event is no action: nothing happens.
+    service.fire(HKHotKeyCenter::kSignature, unusable->hotKeyID());
+    EXPECT_EQ(receiver->eventOnlyCalls, 1);
+    // The target gone: nothing, and no crash.
+    receiver.reset();
+    service.fire(HKHotKeyCenter::kSignature, eventOnly->hotKeyID());
+    service.fire(HKHotKeyCenter::kSignature, withBlock->hotKeyID());
+    EXPECT_EQ(blockCalls, 1);
+}
+
+TEST(HKHotKeyCenter, TwoRegisteredHotKeysOfOneNumberLogAnErrorAndInvokeOne)
+{
+    XFakeHotKeyService service;
+    HKHotKeyCenter center(service);
+    int calls = 0;
+    center.registerHotKeyWithKeyCode(0, XControlKeyMask, [&](const HKKeyEvent&) { ++calls; });
+    center.registerHotKeyWithKeyCode(1, XControlKeyMask, [&](const HKKeyEvent&) { ++calls; })->setHotKeyID(1);
+
+    testing::internal::CaptureStderr();
+    service.fire(HKHotKeyCenter::kSignature, 1);
+    const std::string log = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(calls, 1);
+    EXPECT_THAT(log, testing::HasSubstr("ERROR!\n"));
+}
+
+TEST(HKHotKeyCenter, AnActionMayUnregisterItsOwnHotKey)
+{
+    XFakeHotKeyService service;
+    HKHotKeyCenter center(service);
+    int calls = 0;
+    center.registerHotKeyWithKeyCode(0, XControlKeyMask, [&](const HKKeyEvent& event) {
+        ++calls;
+        center.unregisterHotKeyWithKeyCode(event.keyCode, XControlKeyMask);
+    });
+    EXPECT_TRUE(service.fireCombination(0, XCarbonControlKey));
+    EXPECT_FALSE(service.fireCombination(0, XCarbonControlKey));
+    EXPECT_EQ(calls, 1);
+    EXPECT_TRUE(center.registeredHotKeys().empty());
+}
+
+TEST(HKHotKeyCenter, TheSharedCenterIsTheLastLiveOneAndAGoneCenterReleasesItsGrabs)
+{
+    XFakeHotKeyService service;
+    XFakeHotKeyService otherService;
+    std::shared_ptr<HKHotKey> outlived;
+    int outerCalls = 0;
+    HKHotKeyCenter outer(service);
+    outer.registerHotKeyWithKeyCode(0, XControlKeyMask, [&](const HKKeyEvent&) { ++outerCalls; });
+    {
+        HKHotKeyCenter inner(otherService);
+        EXPECT_EQ(HKHotKeyCenter::sharedHotKeyCenter(), &inner);
+        outlived = inner.registerHotKeyWithKeyCode(9, XShiftKeyMask, [](const HKKeyEvent&) {});
+        ASSERT_TRUE(outlived);
+    }
+    EXPECT_EQ(HKHotKeyCenter::sharedHotKeyCenter(), &outer);
+    EXPECT_FALSE(outlived->hotKeyRef());
+    EXPECT_TRUE(otherService.registrations().empty());
+    otherService.fire(HKHotKeyCenter::kSignature, 1);
+    outlived.reset();
+    EXPECT_TRUE(service.fireCombination(0, XCarbonControlKey));
+    EXPECT_EQ(outerCalls, 1);
+}
+
+TEST(HKHotKey, DescriptionNamesFlagsInOrderAndWhatItInvokes)
+{
+    Receiver receiver;
+    const auto withTarget = HKHotKey::hotKeyWithKeyCode(
+        12, XShiftKeyMask | XControlKeyMask | XAlternateKeyMask | XCommandKeyMask | XCapsLockKeyMask,
+        &receiver, "hotKeyFired");
+    const QString address = QString::number(reinterpret_cast<quintptr>(withTarget.get()), 16);
+    const QString receiverAddress = QString::number(reinterpret_cast<quintptr>(&receiver), 16);
+    EXPECT_EQ(
+        withTarget->description(),
+        QStringLiteral("<HKHotKey: 0x%1>\n\t(key: 12\n\tflags: (NSControlKeyMask | NSCommandKeyMask | "
+                       "NSShiftKeyMask | NSAlternateKeyMask)\n\tinvokes: [<Receiver: 0x%2> hotKeyFired])")
+            .arg(address, receiverAddress));
+
+    const auto withBlock =
+        HKHotKey::hotKeyWithKeyCode(122, XShiftKeyMask | XControlKeyMask, [](const HKKeyEvent&) {});
+    EXPECT_TRUE(withBlock->description().endsWith(
+        QStringLiteral("\n\t(key: 122\n\tflags: (NSControlKeyMask | NSShiftKeyMask)\n\tinvokes: (block))")));
+    EXPECT_TRUE(HKHotKey::hotKeyWithKeyCode(1, 0, {})->description().contains(QStringLiteral("flags: ()\n")));
+}
+
+#include "HKHotKeyCenterTest.moc"

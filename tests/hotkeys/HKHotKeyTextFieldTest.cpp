@@ -1,0 +1,170 @@
+#include "hotkeys/HKHotKeyTextField.h"
+
+#include "platform/XFakeHotKeyService.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace {
+class HKHotKeyTextFieldTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        auto* layout = new QVBoxLayout(&m_window);
+        m_other = new QLineEdit(&m_window);
+        m_field = new HKHotKeyTextField(m_service, &m_window);
+        layout->addWidget(m_other);
+        layout->addWidget(m_field);
+        m_original = HKHotKey::hotKeyWithKeyCode(0, XCommandKeyMask | XShiftKeyMask,
+                                                 [this](const HKKeyEvent&) { ++m_taskCalls; });
+        m_field->setHotKey(m_original);
+        m_window.show();
+        m_window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&m_window));
+        m_other->setFocus();
+    }
+
+    void startRecording()
+    {
+        m_field->setFocus();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return m_field->hasFocus(); }));
+    }
+
+    // One event, without the modifier presses QTest adds around it.
+    void sendKey(QEvent::Type type, Qt::Key key, Qt::KeyboardModifiers modifiers)
+    {
+        QKeyEvent event(type, key, modifiers);
+        QApplication::sendEvent(m_field, &event);
+    }
+
+    XFakeHotKeyService m_service;
+    QWidget m_window;
+    QLineEdit* m_other = nullptr;
+    HKHotKeyTextField* m_field = nullptr;
+    std::shared_ptr<HKHotKey> m_original;
+    int m_taskCalls = 0;
+};
+} // namespace
+
+TEST_F(HKHotKeyTextFieldTest, ShowsItsHotKeyUpperCased)
+{
+    EXPECT_EQ(m_field->text(), QStringLiteral("⇧⌘A"));
+    m_field->setHotKey(HKHotKey::hotKeyWithKeyCode(122, XControlKeyMask, {}));
+    EXPECT_EQ(m_field->text(), QStringLiteral("⌃F1"));
+    m_field->setHotKey(nullptr);
+    EXPECT_TRUE(m_field->text().isEmpty());
+}
+
+TEST_F(HKHotKeyTextFieldTest, EscapeRestoresTheHotKeyFromTheStartOfTheRecording)
+{
+    startRecording();
+    QSignalSpy recorded(m_field, &HKHotKeyTextField::hotKeyRecorded);
+    QSignalSpy ended(m_field, &HKHotKeyTextField::recordingEnded);
+    QTest::keyClick(m_field, Qt::Key_B, Qt::ControlModifier | Qt::AltModifier);
+    ASSERT_NE(m_field->hotKey(), m_original);
+    EXPECT_EQ(m_field->hotKey()->keyCode(), 11);
+    EXPECT_EQ(m_field->hotKey()->modifierFlags(), XControlKeyMask | XAlternateKeyMask);
+    EXPECT_EQ(m_field->text(), QStringLiteral("⌃⌥B"));
+    EXPECT_FALSE(m_field->hotKey()->hotKeyRef());
+    // It takes the block of the hot key it replaces.
+    m_field->hotKey()->invokeWithEvent({});
+    EXPECT_EQ(m_taskCalls, 1);
+    EXPECT_GE(recorded.count(), 1);
+    EXPECT_TRUE(m_field->hasFocus());
+
+    QTest::keyClick(m_field, Qt::Key_Escape);
+    EXPECT_EQ(m_field->hotKey(), m_original);
+    EXPECT_EQ(m_field->text(), QStringLiteral("⇧⌘A"));
+    EXPECT_FALSE(m_field->hasFocus());
+    EXPECT_EQ(ended.count(), 1);
+}
+
+TEST_F(HKHotKeyTextFieldTest, ReturnKeepsWhatWasRecordedAndAPlainKeyChangesNothing)
+{
+    startRecording();
+    QTest::keyClick(m_field, Qt::Key_C);
+    QTest::keyClick(m_field, Qt::Key_Tab);
+    EXPECT_EQ(m_field->hotKey(), m_original);
+    EXPECT_EQ(m_field->text(), QStringLiteral("⇧⌘A"));
+    EXPECT_TRUE(m_field->hasFocus());
+
+    QTest::keyClick(m_field, Qt::Key_F1, Qt::ShiftModifier);
+    QTest::keyClick(m_field, Qt::Key_Return);
+    EXPECT_EQ(m_field->hotKey()->keyCode(), 122);
+    EXPECT_EQ(m_field->hotKey()->modifierFlags(), XShiftKeyMask);
+    EXPECT_EQ(m_field->text(), QStringLiteral("⇧F1"));
+    EXPECT_FALSE(m_field->hasFocus());
+
+    // Escape in the next recording goes back to that one, not to the first.
+    const auto kept = m_field->hotKey();
+    startRecording();
+    QTest::keyClick(m_field, Qt::Key_Z, Qt::MetaModifier);
+    EXPECT_EQ(m_field->text(), QStringLiteral("⌘Z"));
+    QTest::keyClick(m_field, Qt::Key_Escape);
+    EXPECT_EQ(m_field->hotKey(), kept);
+}
+
+TEST_F(HKHotKeyTextFieldTest, ModifiersHeldAloneRecordTheModifierKeyUntilAKeyIsPressed)
+{
+    startRecording();
+    QTest::keyPress(m_field, Qt::Key_Control);
+    EXPECT_EQ(m_field->hotKey()->keyCode(), 59);
+    EXPECT_EQ(m_field->hotKey()->modifierFlags(), XControlKeyMask);
+    EXPECT_EQ(m_field->text(), QStringLiteral("⌃"));
+    QTest::keyPress(m_field, Qt::Key_Shift, Qt::ControlModifier);
+    EXPECT_EQ(m_field->hotKey()->keyCode(), 56);
+    EXPECT_EQ(m_field->hotKey()->modifierFlags(), XControlKeyMask | XShiftKeyMask);
+    EXPECT_EQ(m_field->text(), QStringLiteral("⇧"));
+    // Letting go is a change of modifiers too; with none left, it changes nothing. (Sent as
+    // X11 does: the state before the release.)
+    sendKey(QEvent::KeyRelease, Qt::Key_Shift, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(m_field->hotKey()->keyCode(), 56);
+    EXPECT_EQ(m_field->hotKey()->modifierFlags(), XControlKeyMask);
+    sendKey(QEvent::KeyRelease, Qt::Key_Control, Qt::ControlModifier);
+    EXPECT_EQ(m_field->hotKey()->keyCode(), 56);
+
+    // After a key-down, modifier changes no longer count.
+    QTest::keyClick(m_field, Qt::Key_D, Qt::ControlModifier);
+    QTest::keyPress(m_field, Qt::Key_Alt, Qt::ControlModifier);
+    EXPECT_EQ(m_field->hotKey()->keyCode(), 2);
+    EXPECT_EQ(m_field->text(), QStringLiteral("⌃D"));
+}
+
+TEST_F(HKHotKeyTextFieldTest, ACombinationThatIsAShortcutOfTheWindowIsRecordedNotTriggered)
+{
+    int triggered = 0;
+    auto* action = new QAction(&m_window);
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_X));
+    m_window.addAction(action);
+    QObject::connect(action, &QAction::triggered, [&] { ++triggered; });
+
+    startRecording();
+    QTest::keyClick(m_field, Qt::Key_X, Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_EQ(triggered, 0);
+    EXPECT_EQ(m_field->hotKey()->keyCode(), 7);
+    // Not recording, the shortcut is the window's again.
+    QTest::keyClick(m_field, Qt::Key_Return);
+    QTest::keyClick(&m_window, Qt::Key_X, Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_EQ(triggered, 1);
+}
+
+TEST_F(HKHotKeyTextFieldTest, TheTextAccessorsStillWorkAndSayWhatToUseInstead)
+{
+    testing::internal::CaptureStderr();
+    m_field->setStringValue(QStringLiteral("xyz"));
+    const QString value = m_field->stringValue();
+    const std::string log = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(value, QStringLiteral("xyz"));
+    EXPECT_EQ(m_field->hotKey(), m_original);
+    EXPECT_THAT(log, testing::HasSubstr(" -[HKHotKeyTextField setStringValue:] is not what you want. Use "
+                                        "-[HKHotKeyTextField setHotKey:] instead.\n"));
+    EXPECT_THAT(log, testing::HasSubstr(" -[HKHotKeyTextField stringValue] is not what you want. Use "
+                                        "-[HKHotKeyTextField hotKey] instead.\n"));
+}
