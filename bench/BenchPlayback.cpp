@@ -1,6 +1,7 @@
 // Plays a 37-cell bet at the shortest pause into the click target on the current X display
 // and prints how long it took against the floor of 37 × (200 µs + 1 ms), how far each pause
-// the target saw was from the asked one, and what xdotool takes for the same 37 clicks.
+// the target saw was from the asked one, and what xdotool takes for the same 37 clicks;
+// then a mouse-action list of 100 clicks against its floor of 100 × (300 µs + 1 ms).
 #include "../tests/e2e/ClickLog.h"
 #include "../tests/e2e/DesktopSession.h"
 
@@ -19,6 +20,9 @@ constexpr double kFloorMicros = kCells * (200.0 + 1000.0);
 // From one press to the next: down, 100 µs, up, 100 µs, then the 1 ms pause. Measured press
 // to press, so that the target's own delay in reading each event cancels out.
 constexpr double kAskedPeriodMicros = 1200.0;
+constexpr int kActions = 100;
+// Down, drag and up with 100 µs after each, then 1 ms.
+constexpr double kActionFloorMicros = kActions * (300.0 + 1000.0);
 
 double percentile(std::vector<double> values, double p)
 {
@@ -106,6 +110,30 @@ int main(int argc, char** argv)
     QThread::msleep(300);
     const ClickLog afterXdotool = ClickLog::read(logPath);
 
+    // A mouse-action list: 100 points over the table, left and right alternating.
+    QStringList actions;
+    for (int i = 0; i < kActions; ++i)
+        actions << QStringLiteral("%1:%2:1:%3")
+                       .arg(table.x() + 10 + (i % 50) * (table.width() - 20) / 50)
+                       .arg(table.y() + 20 + (i / 50) * (table.height() - 40))
+                       .arg(i % 2 ? 3 : 1);
+    std::vector<double> actionTotals;
+    std::size_t actionPresses = 0;
+    for (int round = 0; round < kRounds; ++round) {
+        const std::size_t before = ClickLog::read(logPath).ofKind(QStringLiteral("press")).size();
+        QProcess& driver = session.start(
+            QString::fromLocal8Bit(argv[2]),
+            {QStringLiteral("--table"),
+             QStringLiteral("%1,%2,%3,%4").arg(table.x()).arg(table.y()).arg(table.width()).arg(table.height()),
+             QStringLiteral("--play"), QStringLiteral("actions"), QStringLiteral("--actions"),
+             actions.join(QLatin1Char(';'))});
+        driver.waitForFinished(60000);
+        actionTotals.push_back(
+            QString::fromLocal8Bit(driver.readAllStandardOutput()).section(QLatin1Char(' '), 1).trimmed().toDouble());
+        QThread::msleep(300);
+        actionPresses += ClickLog::read(logPath).ofKind(QStringLiteral("press")).size() - before;
+    }
+
     const double total = percentile(totals, 0.5);
     std::printf("37-cell bet at the shortest pause, %d rounds on %s\n", kRounds,
                 qgetenv("DISPLAY").constData());
@@ -122,5 +150,11 @@ int main(int argc, char** argv)
                 afterXdotool.ofKind(QStringLiteral("press")).size() -
                     static_cast<std::size_t>(kRounds * kCells));
     std::printf("  Tableclick vs xdotool          %10.2f× faster\n", xdotoolMicros / total);
+    const double actionTotal = percentile(actionTotals, 0.5);
+    std::printf("Mouse-action list of %d clicks (drag, 1 ms after each), %d rounds\n", kActions, kRounds);
+    std::printf("  total time (median)            %10.0f µs\n", actionTotal);
+    std::printf("  floor 100 × (300 µs + 1 ms)    %10.0f µs\n", kActionFloorMicros);
+    std::printf("  ratio to the floor             %10.3f\n", actionTotal / kActionFloorMicros);
+    std::printf("  presses seen                   %10zu of %d\n", actionPresses, kActions * kRounds);
     return 0;
 }

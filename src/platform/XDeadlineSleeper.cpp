@@ -8,7 +8,7 @@
 namespace {
 using namespace std::chrono_literals;
 
-void sleepUntilExactly(std::chrono::steady_clock::time_point deadline)
+void sleepUntil(std::chrono::steady_clock::time_point deadline)
 {
     const auto since = deadline.time_since_epoch();
     const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(since);
@@ -17,6 +17,14 @@ void sleepUntilExactly(std::chrono::steady_clock::time_point deadline)
         static_cast<long>(std::chrono::duration_cast<std::chrono::nanoseconds>(since - seconds).count())};
     // steady_clock is CLOCK_MONOTONIC on Linux.
     while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &ts, nullptr) != 0) {
+    }
+}
+
+void sleepUntilExactly(std::chrono::steady_clock::time_point deadline, std::chrono::microseconds spin)
+{
+    if (deadline - std::chrono::steady_clock::now() > spin)
+        sleepUntil(deadline - spin);
+    while (std::chrono::steady_clock::now() < deadline) {
     }
 }
 } // namespace
@@ -53,7 +61,7 @@ void XDeadlineSleeper::sleepMicroseconds(std::int64_t micros, std::stop_token st
         if (stop.stop_requested())
             return;
     }
-    sleepUntilExactly(deadline);
+    sleepUntilExactly(deadline, m_spinStretch);
     m_mark = deadline;
 }
 

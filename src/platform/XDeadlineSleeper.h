@@ -11,6 +11,14 @@
 class XDeadlineSleeper
 {
 public:
+    // The scheduler wakes a sleeper up to a few hundred µs late now and then; the last
+    // stretch before each deadline is waited out awake instead.
+    static constexpr std::chrono::microseconds kDefaultSpinStretch{120};
+    explicit XDeadlineSleeper(std::chrono::microseconds spinStretch = kDefaultSpinStretch)
+        : m_spinStretch(spinStretch)
+    {
+    }
+
     // Called as an event is posted: the first one is where the first pause counts from.
     void markFirstEvent();
     void sleepMicroseconds(std::int64_t micros, std::stop_token stop);
@@ -19,6 +27,7 @@ private:
     using Clock = std::chrono::steady_clock;
     Clock::time_point m_mark{};
     bool m_marked = false;
+    std::chrono::microseconds m_spinStretch;
 
     void mark();
 };

@@ -88,6 +88,28 @@ protected:
         return cells;
     }
     std::size_t pressCount() const { return ClickLog::read(m_log).pressedCells().size(); }
+    std::size_t keyCount(int key) const
+    {
+        std::size_t n = 0;
+        for (const ClickLog::Event* e : ClickLog::read(m_log).ofKind(QStringLiteral("key")))
+            n += e->button == key;
+        return n;
+    }
+    // Types a new pause into the bet panel's field.
+    void setPause(const QString& milliseconds)
+    {
+        clickControl(QStringLiteral("delayClickTextField"));
+        DesktopSession::xdotool({QStringLiteral("key"), QStringLiteral("ctrl+a")});
+        DesktopSession::xdotool({QStringLiteral("type"), milliseconds});
+    }
+    // Starts the reverse of the empty bet (all 37 cells, 0 first) and waits for `clicks`.
+    std::size_t startLongRun(std::size_t clicks)
+    {
+        const std::size_t before = pressCount();
+        clickControl(QStringLiteral("reverseBetButton"));
+        EXPECT_TRUE(DesktopSession::waitFor([&] { return pressCount() >= before + clicks; }, 10000));
+        return before;
+    }
 
     QTemporaryDir m_dir;
     QString m_log;
@@ -203,4 +225,27 @@ TEST_F(AppE2e, TerminationSavesTheLayouts)
     const auto current = XUnarchiveGridWindowData(store.objectForKey(kXGridWindowDataKey).toByteArray());
     ASSERT_TRUE(current);
     EXPECT_EQ(current->windowFrame.topLeft(), QPointF(m_table.topLeft()));
+}
+
+TEST_F(AppE2e, EscapeAndAMovedMouseStopARunWithinOneClick)
+{
+    setPause(QStringLiteral("150"));
+    std::size_t before = startLongRun(4);
+    DesktopSession::xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
+    std::size_t atStop = pressCount();
+    QThread::msleep(1000);
+    EXPECT_LE(pressCount(), atStop + 1) << "clicks went on after Escape";
+    EXPECT_LT(pressCount() - before, 37u);
+    EXPECT_EQ(keyCount(Qt::Key_Escape), 0u) << "Escape reached the table while a run held it";
+
+    // With no run left, Escape belongs to the other programs again.
+    DesktopSession::xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
+    EXPECT_TRUE(DesktopSession::waitFor([&] { return keyCount(Qt::Key_Escape) == 1; }, 3000));
+
+    before = startLongRun(4);
+    DesktopSession::xdotool({QStringLiteral("mousemove"), QStringLiteral("1800"), QStringLiteral("1000")});
+    atStop = pressCount();
+    QThread::msleep(1000);
+    EXPECT_LE(pressCount(), atStop + 1) << "clicks went on after the mouse moved";
+    EXPECT_LT(pressCount() - before, 37u);
 }

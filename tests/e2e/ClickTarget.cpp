@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
@@ -76,16 +77,27 @@ protected:
             log("drag", e);
     }
     void mouseReleaseEvent(QMouseEvent* e) override { log("release", e); }
+    // Keys too, so a test can tell that a key reached this program and not another.
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        std::fprintf(m_log, "%lld key 0 0 %d -1\n", static_cast<long long>(nowMicros()), e->key());
+        std::fflush(m_log);
+    }
 
 private:
+    static long long nowMicros()
+    {
+        return std::chrono::duration_cast<std::chrono::microseconds>(
+                   std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    }
+
     void log(const char* what, QMouseEvent* e)
     {
-        const auto micros = std::chrono::duration_cast<std::chrono::microseconds>(
-                                std::chrono::steady_clock::now().time_since_epoch())
-                                .count();
+        const long long micros = nowMicros();
         const Qt::MouseButton which = e->button() == Qt::NoButton ? Qt::LeftButton : e->button();
         const int button = which == Qt::LeftButton ? 1 : which == Qt::MiddleButton ? 2 : 3;
-        std::fprintf(m_log, "%lld %s %.1f %.1f %d %d\n", static_cast<long long>(micros), what,
+        std::fprintf(m_log, "%lld %s %.1f %.1f %d %d\n", micros, what,
                      e->globalPosition().x(), e->globalPosition().y(), button, cellAt(e->position()));
         std::fflush(m_log);
     }

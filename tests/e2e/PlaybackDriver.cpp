@@ -1,8 +1,11 @@
 // Plays a bet through Tableclick's own playback into whatever lies under a click-through
 // grid window, the way the application does, for the end-to-end tests and the benchmark.
-//   tableclick-playback-driver --table X,Y,W,H [--group CELLS]… --play all|last|reverse|direct
-//                              [--delay TEXT] [--drag]
+//   tableclick-playback-driver --table X,Y,W,H [--group CELLS]… --play all|last|reverse|direct|actions
+//                              [--delay TEXT] [--drag] [--actions LIST]
 // The table area is in device pixels; CELLS are comma-separated, each "n" or "n*count".
+// With --play actions, LIST is played as the mouse-action panel plays its list (a drag in
+// every click, 1 ms after each): ";"-separated "x:y:count:type" in logical coordinates,
+// type 1 left, 3 right.
 // Prints "played <µs>" (from the first start to the last run's end) when done.
 #include "bets/panel/XGridManagerViewController.h"
 #include "overlay/XGridWindowMainView.h"
@@ -27,6 +30,22 @@ XClickGroup parseGroup(const QString& text)
     }
     return group;
 }
+
+std::vector<XMouseData> parseActions(const QString& text)
+{
+    std::vector<XMouseData> list;
+    for (const QString& action : text.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QStringList f = action.split(QLatin1Char(':'));
+        if (f.size() != 4)
+            continue;
+        XMouseData record;
+        record.setMousePoint({f[0].toDouble(), f[1].toDouble()});
+        record.setClickCount(f[2].toULongLong());
+        record.setEventType(f[3].toUInt());
+        list.push_back(record);
+    }
+    return list;
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -42,7 +61,8 @@ int main(int argc, char** argv)
           QStringLiteral("all")},
          {QStringLiteral("delay"), QStringLiteral("The delay field's text."), QStringLiteral("ms"),
           QStringLiteral("0")},
-         {QStringLiteral("drag"), QStringLiteral("Drag in every click.")}});
+         {QStringLiteral("drag"), QStringLiteral("Drag in every click.")},
+         {QStringLiteral("actions"), QStringLiteral("Mouse actions x:y:count:type;…"), QStringLiteral("list")}});
     parser.process(app);
     const QStringList t = parser.value(QStringLiteral("table")).split(QLatin1Char(','));
     if (t.size() != 4) {
@@ -74,7 +94,17 @@ int main(int argc, char** argv)
     QTimer::singleShot(500, &app, [&] {
         overlay.refreshScreenMapping();
         const auto started = std::chrono::steady_clock::now();
-        if (play == QLatin1String("direct")) {
+        if (play == QLatin1String("actions")) {
+            auto controls = std::make_shared<XPlaybackControls>();
+            controls->setNeedMouseDrag(true);
+            controls->setDelayText(QStringLiteral("1"));
+            controller.playbackQueue().enqueue(
+                {parseActions(parser.value(QStringLiteral("actions"))),
+                 [screens = platform.screens()](const XMouseData& r) {
+                     return XLogicalToDevicePoint(r.mousePoint(), screens);
+                 },
+                 controls});
+        } else if (play == QLatin1String("direct")) {
             controller.clickDirectModeButton(true);
             for (const QString& group : groups) {
                 controller.addMouseDatas(parseGroup(group), true);

@@ -5,14 +5,17 @@
 #include "bets/XArchiving.h"
 #include "bets/panel/XGridManagerView.h"
 #include "bets/panel/XNumberButton.h"
+#include "bets/panel/XRunStatusView.h"
 #include "bets/panel/XVirtualButtonGridView.h"
 #include "overlay/XGridWindowController.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEnterEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace {
 struct PanelFixture : ControllerFixture
@@ -206,4 +209,36 @@ TEST(PanelPersistence, ClosingSavesTheBetPanelBeforeTheOverlay)
     EXPECT_EQ(written[3], kXGridManagerViewControllerTableMouseDatasKey);
     EXPECT_EQ(written[4], kXGridWindowDataKey);
     EXPECT_EQ(written[5], kXGridWindowTableDataKey);
+}
+
+TEST_F(PanelFixture, TheRunShowsItsProgressAndStopEndsItAndThoseWaiting)
+{
+    XRunStatusView* status = controller.runStatusView();
+    ASSERT_TRUE(status);
+    EXPECT_FALSE(status->stopButton()->isEnabled()) << "Stop with nothing to stop";
+    platform.setSleepsForReal(true);
+    view->delayClickTextField->setText(QStringLiteral("30"));
+    for (std::uint64_t cell = 1; cell <= 20; ++cell)
+        controller.addMouseDatas({XMouseData::mouseDataWithIndex(cell, 1)}, true);
+    view->betButton->click();
+    view->betButton->click();
+    const auto waitFor = [](const std::function<bool()>& condition) {
+        QElapsedTimer timer;
+        timer.start();
+        while (!condition() && timer.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        return condition();
+    };
+    ASSERT_TRUE(waitFor([&] { return status->statusText().startsWith(QStringLiteral("Clicking 2 of 20")); }))
+        << status->statusText().toStdString();
+    EXPECT_TRUE(status->statusText().contains(QStringLiteral("1 run waiting")));
+    EXPECT_TRUE(status->stopButton()->isEnabled());
+
+    status->stopButton()->click();
+    ASSERT_TRUE(waitFor([&] { return status->statusText().startsWith(QStringLiteral("Stopped with Stop")); }))
+        << status->statusText().toStdString();
+    EXPECT_TRUE(status->statusText().endsWith(QStringLiteral(" of 20 clicks")));
+    EXPECT_TRUE(waitFor([&] { return !status->stopButton()->isEnabled(); }));
+    // The waiting bet never clicked: fewer than 20 clicks in all.
+    EXPECT_LT(clickedCells(platform.postedActions()).size(), 20u);
 }
