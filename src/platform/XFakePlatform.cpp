@@ -8,7 +8,8 @@ namespace {
 class XRecordingPoster : public XMousePoster
 {
 public:
-    explicit XRecordingPoster(XFakePlatform& platform) : m_platform(platform) {}
+    explicit XRecordingPoster(XFakePlatform& platform) : m_platform(platform) { m_platform.posterOpened(); }
+    ~XRecordingPoster() override { m_platform.posterClosed(); }
     void postMouseEvent(XMouseEventType type, QPointF point) override
     {
         m_platform.record({XPostedAction::Event, type, point, 0, std::this_thread::get_id()});
@@ -76,6 +77,14 @@ bool XFakePlatform::openUrl(const QUrl& url)
 std::unique_ptr<XMousePoster> XFakePlatform::createMousePoster()
 {
     return std::make_unique<XRecordingPoster>(*this);
+}
+
+void XFakePlatform::posterOpened()
+{
+    const int open = ++m_openPosters;
+    int most = m_mostOpenPosters;
+    while (open > most && !m_mostOpenPosters.compare_exchange_weak(most, open)) {
+    }
 }
 
 std::vector<XPostedAction> XFakePlatform::postedActions() const

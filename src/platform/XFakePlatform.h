@@ -85,6 +85,10 @@ public:
     void moveUserPointer(QPointF devicePoint);
     // Called on the posting thread after each recorded action (tests act at exact moments).
     void setPostObserver(std::function<void(const XPostedAction&)> observer);
+    // Posters stand for X connections: how many were open at once, at the most.
+    int mostOpenPosters() const { return m_mostOpenPosters; }
+    void posterOpened();
+    void posterClosed() { --m_openPosters; }
     // A fresh store in the same file, as after a restart.
     void reopenPreferences();
     QString preferencesFile() const;
@@ -100,6 +104,8 @@ private:
     std::vector<int> m_alertWindowLevels;
     std::vector<QUrl> m_openedUrls;
     std::atomic<bool> m_sleepsForReal{false};
+    std::atomic<int> m_openPosters{0};
+    std::atomic<int> m_mostOpenPosters{0};
     mutable std::mutex m_postedMutex;
     std::vector<XPostedAction> m_posted;
     std::optional<QPointF> m_pointer;

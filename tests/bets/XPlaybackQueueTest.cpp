@@ -103,6 +103,8 @@ TEST_F(QueueFixture, RunsStartedTogetherPlayOneAfterTheOtherInFull)
     }
     ASSERT_EQ(ends.size(), 3u);
     EXPECT_EQ(ends[2], std::make_tuple(XRunEnd::Finished, 3, 3));
+    // Runs waiting their turn hold no connection to the display.
+    EXPECT_EQ(platform.mostOpenPosters(), 1);
 }
 
 TEST_F(QueueFixture, StopEndsTheRunningRunBeforeItsNextClickAndDropsTheWaitingOnes)
