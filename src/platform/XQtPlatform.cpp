@@ -1,6 +1,7 @@
 #include "XQtPlatform.h"
 
 #include "XInertHotKeyService.h"
+#include "XX11HotKeyService.h"
 #include "XX11MousePoster.h"
 
 #include <QDesktopServices>
@@ -20,9 +21,14 @@ void XQtPlatform::initializeThreads()
 XQtPlatform::XQtPlatform()
 {
     // Qt's own connection tells which display it uses (it may come from -display).
-    if (auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr)
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (x11) {
         m_displayName = DisplayString(x11->display());
-    m_hotKeys = std::make_unique<XInertHotKeyService>();
+        m_hotKeys = std::make_unique<XX11HotKeyService>([this] { return screens(); });
+    } else {
+        // Offscreen no key reaches us: registrations are kept and never fire.
+        m_hotKeys = std::make_unique<XInertHotKeyService>();
+    }
 }
 
 namespace {

@@ -1,0 +1,184 @@
+// Global hot keys on the real display: a probe program registers combinations through the
+// hot-key center, xdotool presses them, and the probe's lines say what its actions got.
+#include "DesktopSession.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+// Control+Option+F, and Control+Option+G to know when everything before it has arrived.
+const QString kCombination = QStringLiteral("3:c0000");
+const QString kMarker = QStringLiteral("5:c0000");
+const QString kKeys = QStringLiteral("ctrl+alt+f");
+const QString kMarkerKeys = QStringLiteral("ctrl+alt+g");
+
+class ProbeOutput
+{
+public:
+    explicit ProbeOutput(QProcess& process) : m_process(process) {}
+
+    // Reads what the probe printed until `done` or the time is up.
+    bool waitUntil(const std::function<bool()>& done, int timeoutMs = 5000)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        for (;;) {
+            m_text += QString::fromLocal8Bit(m_process.readAllStandardOutput());
+            if (done())
+                return true;
+            if (timer.elapsed() > timeoutMs)
+                return false;
+            m_process.waitForReadyRead(50);
+        }
+    }
+    // Lines that start with `prefix`, waiting until there are at least `count`.
+    QStringList waitForLines(const QString& prefix, qsizetype count, int timeoutMs = 5000)
+    {
+        waitUntil([&] { return lines(prefix).size() >= count; }, timeoutMs);
+        return lines(prefix);
+    }
+    QStringList lines(const QString& prefix) const
+    {
+        QStringList result;
+        for (const QString& line : m_text.split(QLatin1Char('\n'))) {
+            if (line.startsWith(prefix))
+                result << line;
+        }
+        return result;
+    }
+
+private:
+    QProcess& m_process;
+    QString m_text;
+};
+
+class HotKeyE2e : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!DesktopSession::hasDisplay())
+            GTEST_SKIP() << "needs an X display (scripts/test provides one)";
+    }
+
+    // A probe that has answered for every combination; it ends with the session.
+    ProbeOutput& startProbe(const QStringList& combinations, const QStringList& environment = {},
+                            DesktopSession* session = nullptr)
+    {
+        QProcess& process = (session ? *session : m_session)
+                                .start(QStringLiteral(HOTKEY_PROBE_BINARY), combinations, environment);
+        m_outputs.push_back(std::make_unique<ProbeOutput>(process));
+        ProbeOutput& output = *m_outputs.back();
+        const auto answered = [&] {
+            return output.lines(QStringLiteral("registered ")).size() +
+                   output.lines(QStringLiteral("refused ")).size();
+        };
+        output.waitUntil([&] { return answered() >= combinations.size(); });
+        EXPECT_EQ(answered(), combinations.size());
+        return output;
+    }
+
+    // The marker's release arrives after everything sent before it.
+    static int firesOfCombinationBefore(ProbeOutput& output, int markerFires)
+    {
+        DesktopSession::xdotool({QStringLiteral("key"), kMarkerKeys});
+        output.waitForLines(QStringLiteral("fired 5 "), markerFires);
+        return static_cast<int>(output.lines(QStringLiteral("fired 3 ")).size());
+    }
+
+    DesktopSession m_session;
+    std::vector<std::unique_ptr<ProbeOutput>> m_outputs;
+};
+} // namespace
+
+TEST_F(HotKeyE2e, ACombinationFiresOnceOnReleaseNotOnPressNorWhileHeld)
+{
+    ProbeOutput& probe = startProbe({kCombination, kMarker});
+    ASSERT_EQ(probe.lines(QStringLiteral("registered ")).size(), 2);
+
+    DesktopSession::xdotool({QStringLiteral("key"), kKeys});
+    EXPECT_EQ(probe.waitForLines(QStringLiteral("fired 3 "), 1).size(), 1);
+    EXPECT_EQ(firesOfCombinationBefore(probe, 1), 1);
+
+    // Held down, the key repeats: more presses reach the probe, yet nothing fires until it is let go.
+    const int pressesBefore = probe.lines(QStringLiteral("raw press ")).size();
+    DesktopSession::xdotool({QStringLiteral("keydown"), kKeys});
+    probe.waitForLines(QStringLiteral("raw press "), pressesBefore + 6, 3000);
+    EXPECT_GT(probe.lines(QStringLiteral("raw press ")).size(), pressesBefore + 3)
+        << "the server did not repeat the held key";
+    EXPECT_EQ(probe.lines(QStringLiteral("fired 3 ")).size(), 1);
+    DesktopSession::xdotool({QStringLiteral("keyup"), kKeys});
+    EXPECT_EQ(probe.waitForLines(QStringLiteral("fired 3 "), 2).size(), 2);
+    EXPECT_EQ(firesOfCombinationBefore(probe, 2), 2);
+
+    // The modifiers let go first: the key's own release still ends the combination.
+    DesktopSession::xdotool({QStringLiteral("keydown"), kKeys});
+    DesktopSession::xdotool({QStringLiteral("keyup"), QStringLiteral("ctrl+alt")});
+    DesktopSession::xdotool({QStringLiteral("keyup"), QStringLiteral("f")});
+    EXPECT_EQ(firesOfCombinationBefore(probe, 3), 3);
+
+    // Without its modifiers, the key is not the combination.
+    DesktopSession::xdotool({QStringLiteral("key"), QStringLiteral("ctrl+f")});
+    EXPECT_EQ(firesOfCombinationBefore(probe, 4), 3);
+}
+
+TEST_F(HotKeyE2e, ACombinationFiresWithNumLockAndCapsLockOn)
+{
+    ProbeOutput& probe = startProbe({kCombination, kMarker});
+    DesktopSession::xdotool({QStringLiteral("key"), QStringLiteral("Num_Lock")});
+    DesktopSession::xdotool({QStringLiteral("key"), kKeys});
+    const int withNumLock = firesOfCombinationBefore(probe, 1);
+    DesktopSession::xdotool({QStringLiteral("key"), QStringLiteral("Num_Lock")});
+    EXPECT_EQ(withNumLock, 1);
+
+    DesktopSession::xdotool({QStringLiteral("key"), QStringLiteral("Caps_Lock")});
+    DesktopSession::xdotool({QStringLiteral("key"), kKeys});
+    const int withCapsLock = firesOfCombinationBefore(probe, 2);
+    DesktopSession::xdotool({QStringLiteral("key"), QStringLiteral("Caps_Lock")});
+    EXPECT_EQ(withCapsLock, 2);
+}
+
+TEST_F(HotKeyE2e, TheEventCarriesThePointerPositionInLogicalCoordinates)
+{
+    for (const QString& scale : {QStringLiteral("1"), QStringLiteral("2")}) {
+        SCOPED_TRACE(scale.toStdString());
+        // Its own session: the probe lets go of the combination when the session ends it.
+        DesktopSession session;
+        ProbeOutput& probe =
+            startProbe({kCombination}, {QStringLiteral("QT_SCALE_FACTOR=") + scale}, &session);
+        DesktopSession::xdotool({QStringLiteral("mousemove"), QStringLiteral("300"), QStringLiteral("200")});
+        // The key let go before its modifiers (xdotool's `key` lets go of them first).
+        DesktopSession::xdotool({QStringLiteral("keydown"), kKeys});
+        DesktopSession::xdotool({QStringLiteral("keyup"), QStringLiteral("f")});
+        DesktopSession::xdotool({QStringLiteral("keyup"), QStringLiteral("ctrl+alt")});
+        const QStringList fired = probe.waitForLines(QStringLiteral("fired 3 "), 1);
+        ASSERT_EQ(fired.size(), 1);
+        const QStringList fields = fired.front().split(QLatin1Char(' '));
+        ASSERT_EQ(fields.size(), 5);
+        EXPECT_DOUBLE_EQ(fields[2].toDouble(), 300 / scale.toDouble());
+        EXPECT_DOUBLE_EQ(fields[3].toDouble(), 200 / scale.toDouble());
+        // Control and Option were still held.
+        EXPECT_EQ(fields[4].toULongLong(nullptr, 16) & 0xc0000, 0xc0000u);
+    }
+}
+
+TEST_F(HotKeyE2e, ACombinationAnotherClientHoldsIsRefused)
+{
+    ProbeOutput& first = startProbe({kCombination});
+    ASSERT_EQ(first.lines(QStringLiteral("registered 3 c0000 1")).size(), 1);
+    // The same combination again, and one nobody holds.
+    ProbeOutput& second = startProbe({kCombination, kMarker});
+    EXPECT_EQ(second.lines(QStringLiteral("refused 3 c0000")).size(), 1);
+    // The refusal used no number.
+    EXPECT_EQ(second.lines(QStringLiteral("registered 5 c0000 1")).size(), 1);
+
+    // The holder still gets it; the other does not.
+    DesktopSession::xdotool({QStringLiteral("key"), kKeys});
+    EXPECT_EQ(first.waitForLines(QStringLiteral("fired 3 "), 1).size(), 1);
+    EXPECT_EQ(firesOfCombinationBefore(second, 1), 0);
+}
