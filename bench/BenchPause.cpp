@@ -35,12 +35,14 @@ void measureSleeper(std::chrono::microseconds spin)
     XDeadlineSleeper sleeper(spin);
     std::vector<double> late;
     sleeper.markFirstEvent();
-    auto expected = Clock::now();
+    auto previous = Clock::now();
     const double cpuBefore = threadCpuMicros();
     for (int i = 0; i < kPauses; ++i) {
         sleeper.sleepMicroseconds(kPauseMicros, {});
-        expected += std::chrono::microseconds(kPauseMicros);
-        late.push_back(std::chrono::duration<double, std::micro>(Clock::now() - expected).count());
+        const auto now = Clock::now();
+        // Return to return: each pause counts from where the one before ended.
+        late.push_back(std::chrono::duration<double, std::micro>(now - previous).count() - kPauseMicros);
+        previous = now;
     }
     const double cpu = (threadCpuMicros() - cpuBefore) / kPauses;
     std::printf("  awake for the last %3lld µs: late median %6.1f µs, p99 %6.1f µs, max %7.1f µs, "

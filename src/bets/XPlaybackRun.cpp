@@ -4,16 +4,9 @@
 #include "XEvent.h"
 #include "platform/XMousePoster.h"
 
-#include <cmath>
 
 namespace {
 constexpr std::int64_t kActivationPause = 1000;
-
-bool pointerMovedAway(XMousePoster& poster, QPointF expected)
-{
-    const std::optional<QPointF> now = poster.pointerPosition();
-    return now && std::hypot(now->x() - expected.x(), now->y() - expected.y()) > kPointerMovedTolerance;
-}
 } // namespace
 
 int XPlaybackRun::totalClicks() const
@@ -37,7 +30,8 @@ XRunResult XPlayRun(XMousePoster& poster, const XPlaybackRun& run, std::stop_tok
 {
     const XPlaybackControls& controls = *run.controls;
     XRunResult result;
-    std::optional<QPointF> leftAt;
+    bool firstClick = true;
+    bool pointerMoved = false;
     for (const XMouseData& record : run.list) {
         if (record.clickCount() == 0)
             continue;
@@ -49,7 +43,7 @@ XRunResult XPlayRun(XMousePoster& poster, const XPlaybackRun& run, std::stop_tok
                 result.outcome = XRunOutcome::Stopped;
                 return result;
             }
-            if (leftAt && pointerMovedAway(poster, *leftAt)) {
+            if (pointerMoved) {
                 result.outcome = XRunOutcome::PointerMoved;
                 return result;
             }
@@ -57,18 +51,20 @@ XRunResult XPlayRun(XMousePoster& poster, const XPlaybackRun& run, std::stop_tok
             // clicked: while a window manager is still handing the focus over it holds
             // the pointer, and a release can land where the next click moves it. When the
             // panel's window was the active one, the hand-over also gets 1 ms.
-            if (!leftAt) {
+            if (firstClick) {
+                firstClick = false;
                 poster.activateWindowAt(point);
                 if (controls.panelWindowIsKeyAndMisses(point))
                     poster.sleepMicroseconds(kActivationPause, stop);
             }
             const bool drag = controls.needMouseDrag();
             XEvent::postMouseDownUpEventWithCursorPosition(poster, point, drag, stop, button);
-            leftAt = XEvent::pointAfterClick(point, drag);
             ++result.clicked;
             if (clickDone)
                 clickDone(result.clicked);
-            poster.sleepMicroseconds(XClickDelayMicroseconds(controls.delayText()), stop);
+            pointerMoved = poster.pauseWatchingPointer(XClickDelayMicroseconds(controls.delayText()), stop,
+                                                       XEvent::pointAfterClick(point, drag),
+                                                       kPointerMovedTolerance);
         }
     }
     return result;

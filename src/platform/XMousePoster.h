@@ -17,6 +17,9 @@ enum XMouseEventType : std::uint32_t
     XRightMouseDragged = 7,
 };
 
+// Whether the pointer (when known) lies more than `tolerance` from `expected`.
+bool XPointerMovedAway(std::optional<QPointF> pointer, QPointF expected, double tolerance);
+
 // Posts synthetic mouse events system-wide. One poster per playback thread, created and
 // used on that thread only.
 class XMousePoster
@@ -33,4 +36,9 @@ public:
     virtual void sleepMicroseconds(std::int64_t micros, std::stop_token stop) = 0;
     // Where the pointer is now, in global device pixels; nothing when it cannot be told.
     virtual std::optional<QPointF> pointerPosition() = 0;
+    // A pause as above that also tells whether the user moved the pointer more than
+    // `tolerance` away from `expected` during it. The look is taken near the pause's end,
+    // so that it costs the clicks no time.
+    virtual bool pauseWatchingPointer(std::int64_t micros, std::stop_token stop, QPointF expected,
+                                      double tolerance);
 };

@@ -20,6 +20,8 @@ public:
     void sleepMicroseconds(std::int64_t micros, std::stop_token stop) override;
     void activateWindowAt(QPointF devicePoint) override;
     std::optional<QPointF> pointerPosition() override;
+    bool pauseWatchingPointer(std::int64_t micros, std::stop_token stop, QPointF expected,
+                              double tolerance) override;
 
 private:
     void moveTo(int x, int y);
