@@ -1,0 +1,208 @@
+// The action list as the user edits it: the editor row, the table, its buttons and the six
+// list buttons.
+#include "ActionPanelFixture.h"
+
+#include "bets/panel/XButton.h"
+
+#include <QCursor>
+#include <QTest>
+
+using Strings = std::vector<QString>;
+
+TEST_F(ActionPanelFixture, AddingReadsTheEditorRowAndClicksAtLeastOnce)
+{
+    add(QStringLiteral("12.5"), QStringLiteral("7"), 0, QStringLiteral("0"));
+    add(QStringLiteral("abc"), QStringLiteral(" 3.256px"), 1, QStringLiteral("-3"));
+    add(QStringLiteral("1e3"), QStringLiteral(""), 0, QStringLiteral("abc"));
+    add(QStringLiteral("-4"), QStringLiteral("5"), 1, QStringLiteral("2.9"));
+    EXPECT_EQ(rows(),
+              (Strings{QStringLiteral("1 Left 12.50 7.00 1"), QStringLiteral("2 Right 0.00 3.26 1"),
+                       QStringLiteral("3 Left 1000.00 0.00 1"), QStringLiteral("4 Right -4.00 5.00 2")}));
+    const std::vector<XMouseData>& list = controller->dataSource();
+    EXPECT_EQ(list[0].eventType(), 1u);
+    EXPECT_EQ(list[1].eventType(), 3u);
+    EXPECT_EQ(indices(), (std::vector<std::uint64_t>{1, 2, 3, 4}));
+    // The new row is selected alone.
+    EXPECT_EQ(selectedRows(), (std::vector<int>{3}));
+
+    // A record of neither button shows as Right.
+    controller->setDataSource({action(1, 2, 0, 1, 9)});
+    EXPECT_EQ(rows(), (Strings{QStringLiteral("1 Right 1.00 2.00 1")}));
+}
+
+TEST_F(ActionPanelFixture, IndexIsTheLengthAtAddingAndStaysWhenRowsMoveOrGo)
+{
+    for (const char* x : {"1", "2", "3"})
+        add(QString::fromLatin1(x), QStringLiteral("0"), 0, QStringLiteral("1"));
+    EXPECT_EQ(indices(), (std::vector<std::uint64_t>{1, 2, 3}));
+    select({0});
+    view->deleteButton->click();
+    EXPECT_EQ(rows(), (Strings{QStringLiteral("1 Left 2.00 0.00 1"), QStringLiteral("2 Left 3.00 0.00 1")}));
+    EXPECT_EQ(indices(), (std::vector<std::uint64_t>{2, 3}));
+    // The next one counts the list as it is now, so indices can repeat.
+    add(QStringLiteral("4"), QStringLiteral("0"), 0, QStringLiteral("1"));
+    EXPECT_EQ(indices(), (std::vector<std::uint64_t>{2, 3, 3}));
+    select({2});
+    view->moveUpButton->click();
+    EXPECT_EQ(indices(), (std::vector<std::uint64_t>{2, 3, 3}));
+    EXPECT_EQ(cell(1, 2), QStringLiteral("4.00"));
+    EXPECT_EQ(cell(1, 0), QStringLiteral("2"));
+}
+
+TEST_F(ActionPanelFixture, MovesTakeOneRowAndStopAtTheEdges)
+{
+    controller->setDataSource({action(0, 0, 1, 1, 1)});
+    select({0});
+    view->moveDownButton->click();
+    view->moveUpButton->click();
+    EXPECT_EQ(indices(), (std::vector<std::uint64_t>{1}));
+
+    std::vector<XMouseData> five;
+    for (std::uint64_t i = 1; i <= 5; ++i)
+        five.push_back(action(static_cast<double>(i), 0, 1, 1, i));
+    controller->setDataSource(five);
+    view->tableView->clearSelection();
+    view->moveUpButton->click();
+    view->moveDownButton->click();
+    EXPECT_EQ(indices(), (std::vector<std::uint64_t>{1, 2, 3, 4, 5}));
+    select({0, 2});
+    view->moveUpButton->click();
+    EXPECT_EQ(indices(), (std::vector<std::uint64_t>{1, 2, 3, 4, 5}));
+    select({2, 4});
+    view->moveDownButton->click();
+    EXPECT_EQ(indices(), (std::vector<std::uint64_t>{1, 2, 3, 4, 5}));
+
+    // Rows 2 and 4: up moves the first of them, down the last, and each leaves the moved
+    // row selected alone.
+    select({1, 3});
+    view->moveUpButton->click();
+    EXPECT_EQ(indices(), (std::vector<std::uint64_t>{2, 1, 3, 4, 5}));
+    EXPECT_EQ(selectedRows(), (std::vector<int>{0}));
+    select({1, 3});
+    view->moveDownButton->click();
+    EXPECT_EQ(indices(), (std::vector<std::uint64_t>{2, 1, 3, 5, 4}));
+    EXPECT_EQ(selectedRows(), (std::vector<int>{4}));
+    // The table follows the list.
+    EXPECT_EQ(cell(4, 2), QStringLiteral("4.00"));
+    EXPECT_EQ(cell(4, 0), QStringLiteral("5"));
+}
+
+TEST_F(ActionPanelFixture, DeleteTakesEverySelectedRowDeleteAllTheRest)
+{
+    std::vector<XMouseData> four;
+    for (std::uint64_t i = 1; i <= 4; ++i)
+        four.push_back(action(static_cast<double>(i), 0, 1, 1, i));
+    controller->setDataSource(four);
+    view->tableView->clearSelection();
+    view->deleteButton->click();
+    EXPECT_EQ(indices().size(), 4u);
+    select({0, 2, 3});
+    view->deleteButton->click();
+    EXPECT_EQ(indices(), (std::vector<std::uint64_t>{2}));
+    EXPECT_EQ(view->tableView->rowCount(), 1);
+    view->deleteAllButton->click();
+    EXPECT_TRUE(controller->dataSource().empty());
+    EXPECT_EQ(view->tableView->rowCount(), 0);
+}
+
+TEST(XUserDefinedButton, KeepsIndependentCopiesAndDescribesThem)
+{
+    XUserDefinedButton button(QStringLiteral("1"));
+    EXPECT_EQ(button.description(), QString());
+    std::vector<XMouseData> list{ActionPanelFixture::action(1, 2.5, 1, 2, 7),
+                                 ActionPanelFixture::action(0, 0, 3, 1, 12)};
+    button.setCopyDataSource(list);
+    list[0].setClickCount(9);
+    std::vector<XMouseData> copy = button.copyDataSource();
+    copy[1].setIndex(99);
+    EXPECT_EQ(button.dataSource()[0].clickCount(), 2u);
+    EXPECT_EQ(button.dataSource()[1].index(), 12u);
+    EXPECT_EQ(button.description(), QStringLiteral("No07: clickPoint(1.00,2.50)  clickCount:2\r\n"
+                                                   "No12: clickPoint(0.00,0.00)  clickCount:1\r\n"));
+}
+
+TEST_F(ActionPanelFixture, ListButtonsTakeTheTableAndAskBeforeReplacingIt)
+{
+    XUserDefinedButton* button = view->userDefinedButtons[2];
+    EXPECT_EQ(button->objectName(), QStringLiteral("userDefinedButton3"));
+    // Empty with an empty table: stays empty; then it takes the table without asking.
+    button->click();
+    EXPECT_FALSE(button->holdsRecords());
+    add(QStringLiteral("10"), QStringLiteral("20"), 0, QStringLiteral("1"));
+    add(QStringLiteral("30"), QStringLiteral("40"), 1, QStringLiteral("2"));
+    button->click();
+    EXPECT_EQ(button->dataSource().size(), 2u);
+    button->click();
+    EXPECT_TRUE(platform.shownAlerts().empty()) << "the same list asks nothing";
+
+    // Later edits of the table leave the button's list alone.
+    select({0});
+    view->moveDownButton->click();
+    EXPECT_EQ(button->dataSource()[0].mousePoint(), QPointF(10, 20));
+    view->deleteAllButton->click();
+    add(QStringLiteral("5"), QStringLiteral("5"), 0, QStringLiteral("1"));
+
+    QWidget* window = view->window();
+    platform.setWindowLevel(*window, 7);
+    platform.scriptAlertAnswers({XAlertSecondButtonReturn, XAlertFirstButtonReturn});
+    button->click(); // NO
+    EXPECT_EQ(button->dataSource().size(), 2u);
+    ASSERT_EQ(platform.shownAlerts().size(), 1u);
+    const XAlert& alert = platform.shownAlerts()[0];
+    EXPECT_EQ(alert.messageText, QStringLiteral("The Button Had Mouse Data"));
+    EXPECT_EQ(alert.informativeText, QStringLiteral("Do you want to replace It ?"));
+    EXPECT_EQ(alert.defaultButton, QStringLiteral("YES"));
+    EXPECT_EQ(alert.alternateButton, QStringLiteral("NO"));
+    EXPECT_EQ(alert.otherButton, QStringLiteral("Display Button Data In Table"));
+    EXPECT_EQ(platform.alertWindowLevels()[0], 0);
+    EXPECT_EQ(platform.windowLevel(*window), 7);
+
+    button->click(); // YES
+    ASSERT_EQ(button->dataSource().size(), 1u);
+    EXPECT_EQ(button->dataSource()[0].mousePoint(), QPointF(5, 5));
+
+    // Display: the table shows the button's list, which the button keeps.
+    view->userDefinedButtons[5]->setDataSource(
+        {action(1, 1, 1, 1, 1), action(2, 2, 3, 4, 2), action(3, 3, 1, 1, 3)});
+    platform.scriptAlertAnswers({XAlertThirdButtonReturn});
+    view->userDefinedButtons[5]->click();
+    EXPECT_EQ(rows(), (Strings{QStringLiteral("1 Left 1.00 1.00 1"), QStringLiteral("2 Right 2.00 2.00 4"),
+                               QStringLiteral("3 Left 3.00 3.00 1")}));
+    select({0});
+    view->deleteButton->click();
+    EXPECT_EQ(view->userDefinedButtons[5]->dataSource().size(), 3u);
+    EXPECT_EQ(platform.shownAlerts().size(), 3u);
+
+    // The red caption button lists what each button holds.
+    view->userDefinedClickButton->click();
+    ASSERT_EQ(platform.shownAlerts().size(), 4u);
+    const QString overview = platform.shownAlerts()[3].informativeText;
+    EXPECT_TRUE(overview.contains(QStringLiteral("List 3:\r\nNo01: clickPoint(5.00,5.00)  clickCount:1\r\n")))
+        << overview.toStdString();
+    EXPECT_TRUE(overview.contains(QStringLiteral("List 1:\r\n(empty)\r\n")));
+}
+
+TEST_F(ActionPanelFixture, StyledButtonsAndThePointerCountdown)
+{
+    EXPECT_EQ(view->addClickPositionButton->bgColor().redF(),
+              view->addClickPositionButton->bgColor().blueF());
+    EXPECT_NEAR(view->addClickPositionButton->bgColor().greenF(), 0.529, 0.002);
+    EXPECT_EQ(view->userDefinedClickButton->bgColor(), QColor(Qt::red));
+
+    controller->setCaptureTickInterval(20);
+    QCursor::setPos(QPoint(321, 123));
+    const QString idle = view->addClickPositionButton->text();
+    view->addClickPositionButton->click();
+    EXPECT_NE(view->addClickPositionButton->text(), idle);
+    EXPECT_TRUE(controller->dataSource().empty()) << "nothing is added before the countdown ends";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !controller->dataSource().empty(); }, 2000));
+    EXPECT_EQ(rows(), (Strings{QStringLiteral("1 Left 321.00 123.00 1")}));
+    EXPECT_EQ(view->addClickPositionButton->text(), idle);
+
+    // A second press calls it off.
+    view->addClickPositionButton->click();
+    view->addClickPositionButton->click();
+    QTest::qWait(150);
+    EXPECT_EQ(controller->dataSource().size(), 1u);
+    EXPECT_EQ(view->addClickPositionButton->text(), idle);
+}

@@ -1,0 +1,176 @@
+// What the panel keeps between runs, and what it makes of a damaged store.
+#include "ActionPanelFixture.h"
+
+#include "actions/XKeyCombo.h"
+#include "actions/XTextValues.h"
+#include "bets/XArchiving.h"
+#include "hotkeys/HKHotKey.h"
+
+#include <climits>
+
+namespace {
+constexpr std::uint64_t kControlOption = XControlKeyMask | XAlternateKeyMask;
+constexpr std::uint32_t kCarbonControlOption = XCarbonControlKey | XCarbonOptionKey;
+constexpr long kKeyK = 40;
+
+QByteArray archivedRecord(const XMouseData& record)
+{
+    return XArchiveMouseData(record);
+}
+} // namespace
+
+TEST(XTextValues, ReadTheNumberAtTheStart)
+{
+    EXPECT_EQ(XIntegerValue(QStringLiteral("12abc")), 12);
+    EXPECT_EQ(XIntegerValue(QStringLiteral("  -3")), -3);
+    EXPECT_EQ(XIntegerValue(QStringLiteral("+7")), 7);
+    EXPECT_EQ(XIntegerValue(QStringLiteral("2.9")), 2);
+    EXPECT_EQ(XIntegerValue(QStringLiteral("abc")), 0);
+    EXPECT_EQ(XIntegerValue(QString()), 0);
+    EXPECT_EQ(XIntegerValue(QStringLiteral("99999999999999999999")), LONG_MAX);
+    EXPECT_EQ(XIntegerValue(QStringLiteral("-9223372036854775808")), LONG_MIN);
+    EXPECT_EQ(XIntegerValue(QStringLiteral("-99999999999999999999")), LONG_MIN);
+    EXPECT_EQ(XDecimalValue(QStringLiteral("1.5px")), 1.5);
+}
+
+TEST(XKeyCombo, StoredTextAndWhatIsKept)
+{
+    EXPECT_EQ(XKeyComboText({kControlOption, kKeyK}), QStringLiteral("40,786432"));
+    EXPECT_EQ(XKeyComboText({0, -1}), QStringLiteral("-1,0"));
+    EXPECT_EQ(XKeyComboFromText(QStringLiteral("-1,0")), (XKeyCombo{0, -1}));
+    EXPECT_EQ(XKeyComboFromText(QStringLiteral(" 40x,786432")), (XKeyCombo{kControlOption, kKeyK}));
+    EXPECT_EQ(XKeyComboFromText(QStringLiteral("40,-1")), (XKeyCombo{~std::uint64_t{0}, kKeyK}));
+    EXPECT_FALSE(XKeyComboFromText(QStringLiteral("40")));
+    EXPECT_FALSE(XKeyComboFromText(QStringLiteral("40,1,2")));
+    EXPECT_FALSE(XKeyComboFromText(QString()));
+    EXPECT_TRUE(XKeyComboIsStorable({0, -1}));
+    EXPECT_FALSE(XKeyComboIsStorable({kControlOption, 0}));
+    EXPECT_FALSE(XKeyComboIsStorable({~std::uint64_t{0}, kKeyK}));
+}
+
+TEST_F(ActionPanelFixture, EverythingComesBackAfterARestart)
+{
+    add(QStringLiteral("10.5"), QStringLiteral("20"), 1, QStringLiteral("3"));
+    add(QStringLiteral("30"), QStringLiteral("40.25"), 0, QStringLiteral("1"));
+    view->userDefinedButtons[1]->click();
+    view->userDefinedButtons[5]->setDataSource({action(7, 8, 3, 2, 4)});
+    view->xPosTextField->setText(QStringLiteral("99.125"));
+    view->yPosTextField->setText(QStringLiteral("-1"));
+    view->actionPopupButton->setCurrentIndex(1);
+    view->clickCountTextField->setText(QStringLiteral("0"));
+    view->mouseCursorField->setKeyCombo({kControlOption, kKeyK});
+
+    restart();
+    EXPECT_EQ(rows(), (std::vector<QString>{QStringLiteral("1 Right 10.50 20.00 3"),
+                                            QStringLiteral("2 Left 30.00 40.25 1")}));
+    EXPECT_EQ(view->userDefinedButtons[1]->dataSource().size(), 2u);
+    EXPECT_TRUE(view->userDefinedButtons[1]->dataSource()[1].isEqual(controller->dataSource()[1]));
+    ASSERT_EQ(view->userDefinedButtons[5]->dataSource().size(), 1u);
+    EXPECT_TRUE(view->userDefinedButtons[5]->dataSource()[0].isEqual(action(7, 8, 3, 2, 4)));
+    EXPECT_FALSE(view->userDefinedButtons[0]->holdsRecords());
+    EXPECT_EQ(view->xPosTextField->text(), QStringLiteral("99.13"));
+    EXPECT_EQ(view->yPosTextField->text(), QStringLiteral("-1.00"));
+    EXPECT_EQ(view->actionPopupButton->currentIndex(), 1);
+    // The editor row keeps the count as typed, 0 included.
+    EXPECT_EQ(view->clickCountTextField->text(), QStringLiteral("0"));
+    const auto editor = XUnarchiveMouseData(
+        platform.preferences().objectForKey(kXAddMouseActionViewControllerMouseDataKey).toByteArray());
+    ASSERT_TRUE(editor);
+    EXPECT_TRUE(editor->isEqual(action(99.125, -1, 3, 0, 0)));
+    // The stored hot key is shown and works again.
+    EXPECT_EQ(platform.preferences().objectForKey(kXAddMouseActionViewControllerShortcutKey).toString(),
+              QStringLiteral("40,786432"));
+    EXPECT_EQ(view->mouseCursorField->keyCombo(), (XKeyCombo{kControlOption, kKeyK}));
+    EXPECT_TRUE(platform.fakeHotKeys().registration(kKeyK, kCarbonControlOption));
+    EXPECT_FALSE(view->mouseCursorField->recorder()->text().isEmpty());
+}
+
+TEST_F(ActionPanelFixture, NoKeyIsStoredAsMinusOneAndComesBackWithoutRegistering)
+{
+    view->mouseCursorField->setKeyCombo({kControlOption, kKeyK});
+    view->mouseCursorField->clearButton()->click();
+    EXPECT_EQ(view->mouseCursorField->keyCombo(), (XKeyCombo{0, -1}));
+    EXPECT_TRUE(platform.fakeHotKeys().registrations().empty());
+    restart();
+    EXPECT_EQ(platform.preferences().objectForKey(kXAddMouseActionViewControllerShortcutKey).toString(),
+              QStringLiteral("-1,0"));
+    EXPECT_EQ(view->mouseCursorField->keyCombo(), (XKeyCombo{0, -1}));
+    EXPECT_TRUE(platform.fakeHotKeys().registrations().empty());
+    EXPECT_TRUE(view->mouseCursorField->recorder()->text().isEmpty());
+    EXPECT_TRUE(platform.shownAlerts().empty());
+
+    // Key code 0 (A) and flags with every bit set are not kept at all.
+    view->mouseCursorField->setKeyCombo({XControlKeyMask, 0});
+    restart();
+    EXPECT_FALSE(platform.preferences().containsKey(kXAddMouseActionViewControllerShortcutKey));
+    EXPECT_EQ(view->mouseCursorField->keyCombo(), (XKeyCombo{0, -1}));
+    view->mouseCursorField->setKeyCombo({~std::uint64_t{0}, kKeyK});
+    restart();
+    EXPECT_FALSE(platform.preferences().containsKey(kXAddMouseActionViewControllerShortcutKey));
+}
+
+TEST_F(ActionPanelFixture, ValuesOfTheWrongKindAreSkipped)
+{
+    XTableMouseData bet;
+    bet.setMouseDatas({action(1, 1, 1, 1, 1)});
+    const QByteArray kept = archivedRecord(action(4, 5, 3, 6, 2));
+    controller.reset();
+    XPreferenceStore& store = platform.preferences();
+    store.setObject(kXAddMouseActionViewControllerTableArrayKey, QStringLiteral("not a list"));
+    store.setObject(kXAddMouseActionViewControllerMouseDataKey, QVariantList{kept});
+    store.setObject(
+        XAddMouseActionViewControllerUserDefinedButtonKey(1),
+        QVariantList{QByteArray("{broken"), XArchiveTableMouseData(bet), 42, kept, QByteArray("[1,2]")});
+    store.setObject(XAddMouseActionViewControllerUserDefinedButtonKey(2), 17);
+    store.setObject(XAddMouseActionViewControllerUserDefinedButtonKey(3), QByteArray("garbage"));
+    store.setObject(kXAddMouseActionViewControllerShortcutKey, QVariantList{40, 786432});
+    store.synchronize();
+    controller = std::make_unique<XAddMouseActionViewController>(platform, center);
+    view = controller->view();
+
+    EXPECT_TRUE(controller->dataSource().empty());
+    EXPECT_EQ(view->xPosTextField->text(), QStringLiteral("0.00"));
+    EXPECT_EQ(view->clickCountTextField->text(), QStringLiteral("1"));
+    ASSERT_EQ(view->userDefinedButtons[0]->dataSource().size(), 1u);
+    EXPECT_TRUE(view->userDefinedButtons[0]->dataSource()[0].isEqual(action(4, 5, 3, 6, 2)));
+    EXPECT_FALSE(view->userDefinedButtons[1]->holdsRecords());
+    EXPECT_FALSE(view->userDefinedButtons[2]->holdsRecords());
+    EXPECT_EQ(view->mouseCursorField->keyCombo(), (XKeyCombo{0, -1}));
+
+    // An editor row that is no record, or a record of another kind, leaves the row as it is.
+    controller.reset();
+    store.setObject(kXAddMouseActionViewControllerMouseDataKey, XArchiveTableMouseData(bet));
+    store.setObject(kXAddMouseActionViewControllerShortcutKey, QStringLiteral("40;786432"));
+    controller = std::make_unique<XAddMouseActionViewController>(platform, center);
+    view = controller->view();
+    EXPECT_EQ(view->xPosTextField->text(), QStringLiteral("0.00"));
+    EXPECT_EQ(view->mouseCursorField->keyCombo(), (XKeyCombo{0, -1}));
+    EXPECT_TRUE(platform.shownAlerts().empty());
+}
+
+TEST_F(ActionPanelFixture, ReleaseSavesEveryKeyThenLetsGoOfTheHotKey)
+{
+    view->mouseCursorField->setKeyCombo({kControlOption, kKeyK});
+    std::vector<QString> written;
+    platform.preferences().setWriteObserver([&](const QString& key) {
+        written.push_back(key);
+        // Saved while the hot key still holds.
+        EXPECT_EQ(platform.fakeHotKeys().registrations().size(), 1u);
+    });
+    controller.reset();
+    std::vector<QString> expected{kXAddMouseActionViewControllerTableArrayKey,
+                                  kXAddMouseActionViewControllerMouseDataKey};
+    for (int i = 1; i <= 6; ++i)
+        expected.push_back(XAddMouseActionViewControllerUserDefinedButtonKey(i));
+    expected.push_back(kXAddMouseActionViewControllerShortcutKey);
+    EXPECT_EQ(written, expected);
+    EXPECT_EQ(XAddMouseActionViewControllerUserDefinedButtonKey(6),
+              QStringLiteral("kXAddMouseActionViewControllerUserDefinedButton6Key"));
+    EXPECT_TRUE(platform.fakeHotKeys().registrations().empty());
+    EXPECT_TRUE(center.registeredHotKeys().empty());
+    // Empty lists are stored as empty arrays.
+    const auto table = XArchivesFromVariant(
+        platform.preferences().objectForKey(kXAddMouseActionViewControllerTableArrayKey));
+    ASSERT_TRUE(table);
+    EXPECT_TRUE(table->isEmpty());
+}
