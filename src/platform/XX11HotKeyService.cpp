@@ -290,7 +290,8 @@ private:
         XHotKeyEvent hotKeyEvent;
         hotKeyEvent.signature = grab->second.signature;
         hotKeyEvent.id = grab->first;
-        hotKeyEvent.location = XDeviceToLogicalPoint(QPointF(event.root_x, event.root_y), m_screens());
+        // Device pixels for now: the screens are asked at delivery.
+        hotKeyEvent.location = QPointF(event.root_x, event.root_y);
         hotKeyEvent.modifierFlags = flagsFromXState(event.state);
         hotKeyEvent.timestamp = event.time / 1000.0;
         const std::uint64_t serial = ++m_lastSerial;
@@ -308,8 +309,9 @@ private:
                                      [serial](const PendingRelease& p) { return p.serial == serial; });
         if (it == m_pending.end())
             return;
-        const XHotKeyEvent event = it->event;
+        XHotKeyEvent event = it->event;
         m_pending.erase(it);
+        event.location = XDeviceToLogicalPoint(event.location, m_screens());
         m_service.deliver(event);
     }
 
