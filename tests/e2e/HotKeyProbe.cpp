@@ -27,7 +27,7 @@ class Printer : public QObject
 public Q_SLOTS:
     void hotKeyReleased(const HKKeyEvent& event, const QVariant&)
     {
-        std::printf("fired %u %g %g %llx\n", event.keyCode, event.locationInWindow.x(),
+        std::printf("fired %u %.9g %.9g %llx\n", event.keyCode, event.locationInWindow.x(),
                     event.locationInWindow.y(), static_cast<unsigned long long>(event.modifierFlags));
         std::fflush(stdout);
     }
