@@ -91,7 +91,8 @@ protected:
     std::size_t keyCount(int key) const
     {
         std::size_t n = 0;
-        for (const ClickLog::Event* e : ClickLog::read(m_log).ofKind(QStringLiteral("key")))
+        const ClickLog log = ClickLog::read(m_log);
+        for (const ClickLog::Event* e : log.ofKind(QStringLiteral("key")))
             n += e->button == key;
         return n;
     }
