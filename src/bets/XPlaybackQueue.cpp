@@ -2,6 +2,8 @@
 
 #include "platform/XPlatform.h"
 
+#include <QThread>
+
 #include <chrono>
 
 namespace {
@@ -9,14 +11,17 @@ namespace {
 constexpr std::uint32_t kStopSignature = 0x73746F70; // 'stop'
 constexpr std::uint32_t kEscapeId = 1;
 constexpr std::uint16_t kEscapeKeyCode = 53;
+// How often the main thread shows what the worker did: often enough to read as live.
+constexpr int kPollMilliseconds = 25;
 } // namespace
 
 XPlaybackQueue::XPlaybackQueue(XPlatform& platform, QObject* parent) : QObject(parent), m_platform(platform)
 {
     qRegisterMetaType<XRunEnd>();
     m_platform.hotKeys().setHandler(kStopSignature, [this](const XHotKeyEvent&) { stopAll(XRunEnd::EscapeKey); });
-    // Queued: the worker announces, the main thread grabs.
-    connect(this, &XPlaybackQueue::activeChanged, this, &XPlaybackQueue::grabEscape, Qt::QueuedConnection);
+    // The worker never touches Qt: the main thread picks up its reports.
+    m_pollTimer.setInterval(kPollMilliseconds);
+    connect(&m_pollTimer, &QTimer::timeout, this, &XPlaybackQueue::poll);
     m_worker = std::jthread([this](std::stop_token shutdown) { work(shutdown); });
 }
 
@@ -52,6 +57,13 @@ void XPlaybackQueue::enqueue(XPlaybackRun run)
         m_waiting.push_back(std::move(run));
     }
     m_changed.notify_all();
+    if (!m_active) {
+        m_active = true;
+        // Before the first click: Escape works from the start.
+        grabEscape(true);
+        m_pollTimer.start();
+        Q_EMIT activeChanged(true);
+    }
     Q_EMIT pendingChanged();
 }
 
@@ -67,7 +79,7 @@ void XPlaybackQueue::stopAll(XRunEnd reason)
         }
     }
     m_changed.notify_all();
-    if (!dropped.empty())
+    if (!dropped.empty() && QThread::currentThread() == thread())
         Q_EMIT pendingChanged();
 }
 
@@ -90,54 +102,76 @@ bool XPlaybackQueue::waitUntilIdle(int timeoutMs) const
                               [this] { return !m_running && m_waiting.empty(); });
 }
 
+void XPlaybackQueue::poll()
+{
+    std::vector<Ended> ended;
+    bool progressed = false;
+    bool idle = false;
+    int clicked = 0, total = 0;
+    {
+        const std::lock_guard lock(m_mutex);
+        ended.swap(m_ended);
+        progressed = m_running && m_progressSerial != m_progressSeen;
+        m_progressSeen = m_progressSerial;
+        clicked = m_clicked;
+        total = m_total;
+        idle = !m_running && m_waiting.empty();
+    }
+    for (const Ended& e : ended)
+        Q_EMIT runEnded(e.reason, e.clicked, e.total);
+    if (progressed)
+        Q_EMIT progressChanged(clicked, total);
+    if (idle && m_active) {
+        m_active = false;
+        m_pollTimer.stop();
+        grabEscape(false);
+        Q_EMIT activeChanged(false);
+    }
+}
+
 void XPlaybackQueue::work(std::stop_token shutdown)
 {
-    bool active = false;
     for (;;) {
         XPlaybackRun run;
         std::stop_token runStop;
+        int total = 0;
         {
             std::unique_lock lock(m_mutex);
-            if (m_waiting.empty() && active) {
-                active = false;
-                lock.unlock();
-                Q_EMIT activeChanged(false);
-                lock.lock();
-            }
             if (!m_changed.wait(lock, shutdown, [this] { return !m_waiting.empty(); }))
                 return;
             run = std::move(m_waiting.front());
             m_waiting.pop_front();
+            total = run.totalClicks();
             m_running = true;
             m_runStop = std::stop_source();
             runStop = m_runStop.get_token();
+            m_clicked = 0;
+            m_total = total;
+            ++m_progressSerial;
         }
-        if (!active) {
-            active = true;
-            Q_EMIT activeChanged(true);
-        }
-        const int total = run.totalClicks();
-        Q_EMIT progressChanged(0, total, waitingCount());
         XRunResult result;
         {
             // Opened only now, and closed before the next run's turn.
             const std::unique_ptr<XMousePoster> poster = m_platform.createMousePoster();
-            result = XPlayRun(*poster, run, runStop,
-                              [&](int clicked) { Q_EMIT progressChanged(clicked, total, waitingCount()); });
+            result = XPlayRun(*poster, run, runStop, [this](int clicked) {
+                const std::lock_guard lock(m_mutex);
+                m_clicked = clicked;
+                ++m_progressSerial;
+            });
         }
-        XRunEnd end = XRunEnd::Finished;
         {
             const std::lock_guard lock(m_mutex);
+            XRunEnd end = XRunEnd::Finished;
             if (result.outcome == XRunOutcome::PointerMoved) {
                 end = XRunEnd::PointerMoved;
-                // The user took the pointer back: what waits would click where they do not expect.
+                // The user took the mouse back: what waits would click where they no longer expect.
                 m_waiting.clear();
             } else if (result.outcome == XRunOutcome::Stopped) {
                 end = m_stopReason;
             }
+            m_ended.push_back({end, result.clicked, total});
             m_running = false;
         }
         m_changed.notify_all();
-        Q_EMIT runEnded(end, result.clicked, total);
     }
 }

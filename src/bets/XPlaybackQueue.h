@@ -3,6 +3,7 @@
 #include "XPlaybackRun.h"
 
 #include <QObject>
+#include <QTimer>
 
 #include <condition_variable>
 #include <deque>
@@ -25,7 +26,8 @@ enum class XRunEnd
 // The one line of clicks on this display: runs of both panels play one after the other,
 // never side by side (they share the pointer), on a worker thread of the queue. A run
 // opens its X connection only when its turn comes. Stopping ends the running one before
-// its next click (a started click is completed) and drops those waiting.
+// its next click (a started click is completed) and drops those waiting. While runs
+// click, Escape is grabbed to stop them.
 class XPlaybackQueue : public QObject
 {
     Q_OBJECT
@@ -34,7 +36,9 @@ public:
     // Stops everything and joins the worker.
     ~XPlaybackQueue() override;
 
+    // Main thread.
     void enqueue(XPlaybackRun run);
+    // Any thread.
     void stopAll(XRunEnd reason = XRunEnd::StopButton);
     // Running and waiting runs.
     int pendingCount() const;
@@ -43,30 +47,48 @@ public:
     bool waitUntilIdle(int timeoutMs) const;
 
 Q_SIGNALS:
-    // Emitted from the worker thread; receivers on the main thread get them queued.
-    // `clicked` of `total` clicks of the running run; `waiting` runs behind it.
-    void progressChanged(int clicked, int total, int waiting);
+    // All on the main thread, from what the worker left for it a moment before.
+    // `clicked` of `total` clicks of the running run.
+    void progressChanged(int clicked, int total);
     void runEnded(XRunEnd reason, int clicked, int total);
-    // True when a run starts after none, false when the last one ends.
+    // True when a run is added to an idle queue, false once the last one has ended.
     void activeChanged(bool active);
-    // A run was added or dropped (main thread).
+    // A run was added or dropped.
     void pendingChanged();
     // Escape could not be had for stopping (another program holds it); sent once.
     void escapeUnavailable();
 
 private:
+    struct Ended
+    {
+        XRunEnd reason;
+        int clicked;
+        int total;
+    };
+
     void work(std::stop_token shutdown);
+    // Hands what the worker did to the main thread's signals.
+    void poll();
     void grabEscape(bool active);
 
     XPlatform& m_platform;
-    // Main thread only.
-    bool m_escapeGrabbed = false;
-    bool m_escapeUnavailableTold = false;
     mutable std::mutex m_mutex;
     mutable std::condition_variable_any m_changed;
+    // Under m_mutex: what waits, what runs, and what the worker reports.
     std::deque<XPlaybackRun> m_waiting;
     bool m_running = false;
     std::stop_source m_runStop;
     XRunEnd m_stopReason = XRunEnd::StopButton;
+    int m_clicked = 0;
+    int m_total = 0;
+    std::uint64_t m_progressSerial = 0;
+    std::vector<Ended> m_ended;
+    // Main thread only.
+    QTimer m_pollTimer;
+    bool m_active = false;
+    std::uint64_t m_progressSeen = 0;
+    bool m_escapeGrabbed = false;
+    bool m_escapeUnavailableTold = false;
+    // Last: started when everything it reads exists.
     std::jthread m_worker;
 };

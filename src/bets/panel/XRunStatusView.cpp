@@ -28,6 +28,10 @@ XRunStatusView::XRunStatusView(XPlaybackQueue& queue, QWidget* parent) : QWidget
         m_total = total;
         render();
     });
+    connect(&queue, &XPlaybackQueue::activeChanged, this, [this](bool active) {
+        if (!active)
+            m_stopButton->setEnabled(false);
+    });
     connect(&queue, &XPlaybackQueue::runEnded, this, &XRunStatusView::showEnd);
     connect(&queue, &XPlaybackQueue::pendingChanged, this, &XRunStatusView::render);
     connect(&queue, &XPlaybackQueue::escapeUnavailable, this, [this] {
