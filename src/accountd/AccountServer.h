@@ -1,0 +1,78 @@
+#pragma once
+
+#include "HttpConnection.h"
+#include "HttpRequest.h"
+#include "HttpResponse.h"
+#include "RateLimiter.h"
+
+#include <QHash>
+#include <QHostAddress>
+#include <QObject>
+#include <QSslServer>
+#include <QThreadPool>
+#include <QTimer>
+
+#include <functional>
+
+class AccountService;
+struct TlsIdentity;
+
+struct AccountServerLimits
+{
+    int requestsPerMinute = 120; // per client address; 0: no limit
+    int maxConnections = 512;
+    int maxConnectionsPerAddress = 64;
+    int maxPendingJobs = 256; // requests waiting for a worker; beyond: 503
+    int workerThreads = 0;    // 0: one per core
+    HttpConnection::Timeouts timeouts;
+};
+
+// The HTTPS front of the service: accepts TLS connections, applies the limits, routes the
+// requests and runs the account work on a worker pool, so that hashing never stalls the
+// event loop. Every line of its access log names method, path, status and time, never a
+// query string.
+class AccountServer : public QObject
+{
+    Q_OBJECT
+
+public:
+    AccountServer(AccountService& service, AccountServerLimits limits, QObject* parent = nullptr);
+    ~AccountServer() override;
+
+    bool listen(const QHostAddress& address, quint16 port, const TlsIdentity& identity, QString* error);
+    quint16 serverPort() const { return m_server.serverPort(); }
+    // Stops accepting, answers the requests in hand, closes every connection, then emits
+    // stopped(); after a deadline the rest is cut off.
+    void shutdown();
+
+    // The page the client's "terms" buttons open.
+    static QByteArray legalPage();
+
+Q_SIGNALS:
+    void stopped();
+
+private:
+    void acceptConnections();
+    void handleRequest(HttpConnection* connection, const HttpRequest& request);
+    void rejectRequest(HttpConnection* connection, int status);
+    void runOnWorker(HttpConnection* connection, std::function<HttpResponse()> job);
+    void deliver(quint64 id, const HttpResponse& response);
+    void answer(HttpConnection* connection, const HttpResponse& response, bool close = false);
+    void connectionClosed(HttpConnection* connection);
+    void checkStopped();
+
+    AccountService& m_service;
+    AccountServerLimits m_limits;
+    QSslServer m_server;
+    RateLimiter m_rateLimiter;
+    QTimer m_housekeeping;
+    QTimer m_shutdownDeadline;
+    QHash<quint64, HttpConnection*> m_connections;
+    QHash<QString, int> m_connectionsPerAddress;
+    quint64 m_nextId = 1;
+    int m_pendingJobs = 0;
+    bool m_stopping = false;
+    bool m_stopped = false;
+    // Last, so that it is destroyed first: no job outlives the members it uses.
+    QThreadPool m_pool;
+};

@@ -1,0 +1,236 @@
+#include "AccountService.h"
+
+#include "AccountStore.h"
+#include "AccountdLog.h"
+#include "Mailer.h"
+#include "PasswordHasher.h"
+
+#include <QDateTime>
+
+namespace {
+
+qint64 now()
+{
+    return QDateTime::currentMSecsSinceEpoch();
+}
+
+AccountReply reply(const char* success, const char* message)
+{
+    return {QString::fromLatin1(success), QString::fromUtf8(message), std::nullopt};
+}
+
+const char* const kPasswordRule = "A password needs at least 8 characters and at least 1 digit.";
+
+QString emailSubject(const QString& emailKey)
+{
+    return QStringLiteral("email:") + emailKey;
+}
+
+} // namespace
+
+AccountService::AccountService(AccountServiceSettings settings, DatabaseSettings database, Mailer& mailer)
+    : m_settings(std::move(settings)), m_database(std::move(database)), m_mailer(mailer)
+{
+}
+
+AccountService::~AccountService() = default;
+
+bool AccountService::prepare(QString* error)
+{
+    AccountStore setup(m_database);
+    if (!setup.open(error) || !setup.migrate(error))
+        return false;
+    const auto decoy = PasswordHasher::hash(PasswordHasher::randomToken());
+    if (!decoy) {
+        *error = QStringLiteral("Argon2id could not get its memory");
+        return false;
+    }
+    m_decoyHash = *decoy;
+    return true;
+}
+
+AccountStore& AccountService::store()
+{
+    if (!m_stores.hasLocalData())
+        m_stores.setLocalData(new AccountStore(m_database));
+    return *m_stores.localData();
+}
+
+AccountReply AccountService::registerAccount(const RegisterQuery& query)
+{
+    if (!AccountQueries::passwordMeetsRule(query.password))
+        return reply("password", kPasswordRule);
+    // Hashed before the names are checked, so that every attempt costs the same.
+    const auto hash = PasswordHasher::hash(query.password);
+    if (!hash)
+        return AccountReply::serverError();
+
+    qint64 id = 0;
+    switch (store().insertUser(query.username, AccountQueries::usernameKey(query.username), query.email,
+                               AccountQueries::emailKey(query.email), *hash, now(), &id)) {
+    case AccountStore::InsertOutcome::Inserted:
+        break;
+    case AccountStore::InsertOutcome::UsernameTaken:
+        return reply("username", "This user name is taken.");
+    case AccountStore::InsertOutcome::EmailTaken:
+        return reply("email", "This e-mail address is taken.");
+    case AccountStore::InsertOutcome::Failed:
+        return AccountReply::serverError();
+    }
+
+    const QString token = PasswordHasher::randomToken();
+    if (!store().addConfirmToken(PasswordHasher::tokenDigest(token), id, now() + m_settings.linkTtlMs)) {
+        store().deleteUser(id);
+        return AccountReply::serverError();
+    }
+    const QString link = m_settings.publicUrl + confirmPath() + QStringLiteral("?token=") + token;
+    const MailMessage mail{
+        m_settings.mailFrom, query.email, QStringLiteral("Confirm your Tableclick account"),
+        QStringLiteral("Hello %1,\n\n"
+                       "please open this link to confirm your e-mail address and start using Tableclick:\n\n"
+                       "%2\n\n"
+                       "The link works once and for %3 hours. If you did not sign up, ignore this mail.\n")
+            .arg(query.username, link)
+            .arg(qMax<qint64>(1, m_settings.linkTtlMs / 3600000))};
+    // Without the mail the account could never be confirmed: take it back.
+    if (!m_mailer.send(mail)) {
+        store().deleteUser(id);
+        return AccountReply::serverError();
+    }
+    accountdLog("account created, confirmation mailed");
+    AccountReply created =
+        reply("true", "Account created. A confirmation link is on its way to your e-mail.");
+    created.userinfo = AccountReply::UserInfo{query.username, query.email};
+    return created;
+}
+
+AccountReply AccountService::login(const LoginQuery& query, const QString& clientAddress)
+{
+    const QString emailKey = AccountQueries::emailKey(query.email);
+    const QString bySubject = emailSubject(emailKey);
+    const QString byAddress = QStringLiteral("address:") + clientAddress;
+    const qint64 since = now() - m_settings.loginFailureWindowMs;
+    const auto failuresByEmail = store().loginFailures(bySubject, since);
+    const auto failuresByAddress = store().loginFailures(byAddress, since);
+    if (!failuresByEmail || !failuresByAddress)
+        return AccountReply::serverError();
+    if (*failuresByEmail >= m_settings.loginFailureLimit ||
+        *failuresByAddress >= m_settings.loginFailureLimit)
+        return reply("false", "Too many failed sign-ins. Please try again later.");
+
+    const auto lookup = store().userByEmail(emailKey);
+    if (!lookup.ok)
+        return AccountReply::serverError();
+    // An unknown address costs as much as a known one, so timing does not tell them apart.
+    const bool passwordRight =
+        PasswordHasher::verify(lookup.user ? lookup.user->passwordHash : m_decoyHash, query.password) &&
+        lookup.user.has_value();
+    if (!passwordRight) {
+        const qint64 at = now();
+        if (!store().addLoginFailure(bySubject, at, since) || !store().addLoginFailure(byAddress, at, since))
+            return AccountReply::serverError();
+        return reply("false", "Incorrect e-mail or password.");
+    }
+    const AccountStore::User& user = *lookup.user;
+    if (!user.confirmed)
+        return reply("false", "The account's e-mail address is not confirmed yet.");
+
+    store().clearLoginFailures(bySubject);
+    if (PasswordHasher::needsRehash(user.passwordHash)) {
+        if (const auto fresh = PasswordHasher::hash(query.password))
+            store().setPasswordHash(user.id, *fresh, false);
+    }
+    AccountReply signedIn = reply("true", "Signed in.");
+    signedIn.userinfo = AccountReply::UserInfo{user.username, user.email};
+    return signedIn;
+}
+
+AccountReply AccountService::emailConfirm(const EmailConfirmQuery& query)
+{
+    // The same answer whether or not an account uses the address: nobody learns from it
+    // which addresses have accounts.
+    const AccountReply sent =
+        reply("true", "If an account uses this address, a verification code is on its way.");
+    const auto lookup = store().userByEmail(AccountQueries::emailKey(query.email));
+    if (!lookup.ok)
+        return AccountReply::serverError();
+    const QString code = PasswordHasher::randomCode();
+    const auto hash = PasswordHasher::hash(code);
+    if (!hash)
+        return AccountReply::serverError();
+    if (!lookup.user)
+        return sent;
+
+    if (!store().putResetCode(lookup.user->id, *hash, now() + m_settings.codeTtlMs))
+        return AccountReply::serverError();
+    const qint64 minutes = qMax<qint64>(1, m_settings.codeTtlMs / 60000);
+    const MailMessage mail{
+        m_settings.mailFrom, lookup.user->email, QStringLiteral("Your Tableclick verification code"),
+        QStringLiteral("Hello %1,\n\n"
+                       "your verification code for a new password is\n\n"
+                       "    %2\n\n"
+                       "It works once and for %3 minutes. If you did not ask for it, ignore "
+                       "this mail: your password stays as it is.\n")
+            .arg(lookup.user->username, code)
+            .arg(minutes)};
+    if (!m_mailer.send(mail))
+        return AccountReply::serverError();
+    accountdLog("verification code mailed");
+    return sent;
+}
+
+AccountReply AccountService::resetPassword(const ResetPasswordQuery& query)
+{
+    // The rule first: a mistyped new password should not use up one of the code's tries.
+    if (!AccountQueries::passwordMeetsRule(query.newPassword))
+        return reply("password", kPasswordRule);
+    const AccountReply refused = reply("false", "Incorrect verification code or e-mail.");
+
+    const QString emailKey = AccountQueries::emailKey(query.email);
+    const auto lookup = store().userByEmail(emailKey);
+    if (!lookup.ok)
+        return AccountReply::serverError();
+    if (!lookup.user) {
+        PasswordHasher::verify(m_decoyHash, query.code);
+        return refused;
+    }
+    const qint64 userId = lookup.user->id;
+    const auto attempt = store().takeResetTry(userId, now(), m_settings.maxCodeTries);
+    if (!attempt.ok)
+        return AccountReply::serverError();
+    if (!attempt.codeHash) {
+        PasswordHasher::verify(m_decoyHash, query.code);
+        return refused;
+    }
+    if (!PasswordHasher::verify(*attempt.codeHash, query.code))
+        return refused;
+
+    const auto hash = PasswordHasher::hash(query.newPassword);
+    if (!hash)
+        return AccountReply::serverError();
+    bool consumed = false;
+    if (!store().consumeResetCode(userId, *attempt.codeHash, &consumed))
+        return AccountReply::serverError();
+    if (!consumed)
+        return refused;
+    // The code came by mail, so the address is proven as well.
+    if (!store().setPasswordHash(userId, *hash, true))
+        return AccountReply::serverError();
+    store().clearLoginFailures(emailSubject(emailKey));
+    accountdLog("password reset");
+    return reply("true", "The new password is set.");
+}
+
+AccountService::LinkOutcome AccountService::confirmLink(const QString& token)
+{
+    switch (store().confirm(PasswordHasher::tokenDigest(token), now())) {
+    case AccountStore::ConfirmOutcome::Confirmed:
+        accountdLog("account confirmed");
+        return LinkOutcome::Confirmed;
+    case AccountStore::ConfirmOutcome::Invalid:
+        return LinkOutcome::Invalid;
+    case AccountStore::ConfirmOutcome::Failed:
+        break;
+    }
+    return LinkOutcome::Failed;
+}

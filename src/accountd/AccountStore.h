@@ -1,0 +1,89 @@
+#pragma once
+
+#include "DatabaseSettings.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QVariantList>
+
+#include <optional>
+
+class QSqlQuery;
+
+// The accounts in SQL, through one connection that belongs to the thread that made the
+// store (Qt SQL connections must not change threads). Each statement stands alone, so that
+// several service instances can share a PostgreSQL database. Every call answers whether the
+// database did what was asked; failures are logged here, without values.
+class AccountStore
+{
+public:
+    struct User
+    {
+        qint64 id = 0;
+        QString username;
+        QString email;
+        QByteArray passwordHash;
+        bool confirmed = false;
+    };
+    struct UserLookup
+    {
+        bool ok = false;
+        std::optional<User> user;
+    };
+    enum class InsertOutcome
+    {
+        Inserted,
+        UsernameTaken,
+        EmailTaken,
+        Failed
+    };
+    enum class ConfirmOutcome
+    {
+        Confirmed,
+        Invalid,
+        Failed
+    };
+    struct ResetTry
+    {
+        bool ok = false;
+        std::optional<QByteArray> codeHash; // empty: no live code, or its tries are used up
+    };
+
+    explicit AccountStore(DatabaseSettings settings);
+    ~AccountStore();
+    AccountStore(const AccountStore&) = delete;
+    AccountStore& operator=(const AccountStore&) = delete;
+
+    bool open(QString* error);
+    // Creates the tables or brings them to the current version; safe with several
+    // instances starting at once.
+    bool migrate(QString* error);
+
+    UserLookup userByEmail(const QString& emailKey);
+    InsertOutcome insertUser(const QString& username, const QString& usernameKey, const QString& email,
+                             const QString& emailKey, const QByteArray& passwordHash, qint64 now, qint64* id);
+    bool deleteUser(qint64 id);
+    bool setPasswordHash(qint64 id, const QByteArray& passwordHash, bool confirm);
+
+    bool addConfirmToken(const QByteArray& digest, qint64 userId, qint64 expiresAt);
+    // Uses the token up, whether it was still valid or not.
+    ConfirmOutcome confirm(const QByteArray& digest, qint64 now);
+
+    std::optional<int> loginFailures(const QString& subject, qint64 since);
+    bool addLoginFailure(const QString& subject, qint64 at, qint64 forgetBefore);
+    bool clearLoginFailures(const QString& subject);
+
+    // Replaces any code the account had, with a fresh count of tries.
+    bool putResetCode(qint64 userId, const QByteArray& codeHash, qint64 expiresAt);
+    // Counts one try against the live code and hands its hash out for checking.
+    ResetTry takeResetTry(qint64 userId, qint64 now, int maxTries);
+    // Uses the code up; *consumed is false when another request got there first.
+    bool consumeResetCode(qint64 userId, const QByteArray& codeHash, bool* consumed);
+
+private:
+    bool run(QSqlQuery& query, const QString& sql, const QVariantList& values);
+    int schemaVersion(bool* ok);
+
+    DatabaseSettings m_settings;
+    QString m_connectionName;
+};
