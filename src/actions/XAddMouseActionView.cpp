@@ -77,16 +77,16 @@ XAddMouseActionView::XAddMouseActionView(XPlatform& platform, HKHotKeyCenter& ho
     editor->setColumnStretch(3, 1);
     layout->addLayout(editor);
 
-    auto* capture = new QHBoxLayout;
     addClickPositionButton = new XButton(tr("Add pointer in 3 s"), this);
     addClickPositionButton->setObjectName(QStringLiteral("addClickPositionButton"));
     addClickPositionButton->setMinimumHeight(26);
     addClickPositionButton->setToolTip(
         tr("Counts down 3 seconds for you to point at the place, then adds a click there"));
+    layout->addWidget(addClickPositionButton);
+    auto* capture = new QHBoxLayout;
     mouseCursorField = new XHotKeyField(platform, hotKeyCenter, this);
     mouseCursorField->setObjectName(QStringLiteral("mouseCursorField"));
-    capture->addWidget(addClickPositionButton);
-    capture->addWidget(new QLabel(tr("Hot key"), this));
+    capture->addWidget(new QLabel(tr("Pointer hot key"), this));
     capture->addWidget(mouseCursorField, 1);
     layout->addLayout(capture);
 

@@ -1,6 +1,7 @@
 #include "XAppDelegate.h"
 
 #include "XMainWindowViewController.h"
+#include "hotkeys/HKHotKeyCenter.h"
 #include "overlay/XGridWindowController.h"
 #include "platform/XPlatform.h"
 
@@ -19,7 +20,9 @@ void XMainWindow::closeEvent(QCloseEvent* event)
 }
 
 XAppDelegate::XAppDelegate(XPlatform& platform, QObject* parent)
-    : QObject(parent), m_platform(platform), m_window(std::make_unique<XMainWindow>())
+    : QObject(parent), m_platform(platform),
+      m_hotKeyCenter(std::make_unique<HKHotKeyCenter>(platform.hotKeys())),
+      m_window(std::make_unique<XMainWindow>())
 {
     m_window->setWindowTitle(QStringLiteral("Tableclick"));
     m_window->setCentralWidget(new QStackedWidget);
@@ -54,7 +57,7 @@ void XAppDelegate::goToAccountView(AccountScreen screen)
 
 void XAppDelegate::goToMainView()
 {
-    m_mainViewController = std::make_unique<XMainWindowViewController>(m_platform);
+    m_mainViewController = std::make_unique<XMainWindowViewController>(m_platform, *m_hotKeyCenter);
     QWidget* mainView = m_mainViewController->view();
     auto* stack = static_cast<QStackedWidget*>(m_window->centralWidget());
     // On a screen smaller than the panels (a large scale factor on a small monitor) the

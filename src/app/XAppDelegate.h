@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 
+class HKHotKeyCenter;
 class QScrollArea;
 class XMainWindowViewController;
 class XPlatform;
@@ -42,6 +43,8 @@ public:
     ~XAppDelegate() override;
 
     XMainWindow* window() const { return m_window.get(); }
+    // The application's one registry of global hot keys.
+    HKHotKeyCenter& hotKeyCenter() const { return *m_hotKeyCenter; }
     XMainWindowViewController* mainViewController() const { return m_mainViewController.get(); }
     // Where account screens come from; each is made once and kept.
     void setAccountScreenFactory(AccountScreenFactory factory)
@@ -64,6 +67,8 @@ private:
     void goToAccountView(AccountScreen screen);
 
     XPlatform& m_platform;
+    // Outlives the main view, whose panel registers a hot key with it.
+    std::unique_ptr<HKHotKeyCenter> m_hotKeyCenter;
     std::unique_ptr<XMainWindow> m_window;
     AccountScreenFactory m_accountScreenFactory;
     std::map<AccountScreen, QPointer<QWidget>> m_accountScreens;

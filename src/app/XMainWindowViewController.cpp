@@ -1,5 +1,8 @@
 #include "XMainWindowViewController.h"
 
+#include "actions/XAddMouseActionView.h"
+#include "actions/XAddMouseActionViewController.h"
+#include "bets/XPlaybackQueue.h"
 #include "bets/panel/XGridManagerView.h"
 #include "bets/panel/XGridManagerViewController.h"
 #include "overlay/XGridWindowController.h"
@@ -8,9 +11,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace {
 // The tutorial ships with the program: next to the binary when installed, else in the
@@ -25,15 +26,25 @@ QUrl tutorialUrl()
 }
 } // namespace
 
-XMainWindowViewController::XMainWindowViewController(XPlatform& platform, QObject* parent)
-    : QObject(parent), m_platform(platform)
+static_assert(XMainWindowViewController::kAddActionViewWidth == XAddMouseActionView::kWidth);
+
+XMainWindowViewController::XMainWindowViewController(XPlatform& platform, HKHotKeyCenter& hotKeyCenter,
+                                                     QObject* parent)
+    : QObject(parent), m_platform(platform), m_hotKeyCenter(hotKeyCenter),
+      m_playbackQueue(std::make_shared<XPlaybackQueue>(platform))
 {
 }
 
 XMainWindowViewController::~XMainWindowViewController()
 {
-    m_addActionView.reset();
+    m_addActionViewController.reset();
     m_gridManagerViewController.reset();
+    m_playbackQueue->stopAll(XRunEnd::Shutdown);
+}
+
+QWidget* XMainWindowViewController::addActionView() const
+{
+    return m_addActionViewController ? m_addActionViewController->view() : nullptr;
 }
 
 QWidget* XMainWindowViewController::view()
@@ -62,29 +73,28 @@ void XMainWindowViewController::loadView()
 
 void XMainWindowViewController::setupView()
 {
-    if (!m_addActionView) {
-        // The mouse-action panel takes this place once it exists.
-        m_addActionView = std::make_unique<QWidget>(m_view.get());
-        m_addActionView->setObjectName(QStringLiteral("addActionView"));
-        m_addActionView->setGeometry(0, 0, kAddActionViewWidth, XGridManagerView::kHeight);
-        auto* layout = new QVBoxLayout(m_addActionView.get());
-        auto* note = new QLabel(tr("Mouse actions"), m_addActionView.get());
-        note->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        note->setEnabled(false);
-        layout->addWidget(note);
+    if (!m_addActionViewController) {
+        m_addActionViewController =
+            std::make_unique<XAddMouseActionViewController>(m_platform, m_hotKeyCenter, m_playbackQueue);
+        QWidget* panel = m_addActionViewController->view();
+        panel->setParent(m_view.get());
+        panel->move(0, 0);
+        panel->show();
     }
+    QWidget* actions = m_addActionViewController->view();
     if (!m_gridManagerViewController) {
-        m_gridManagerViewController = std::make_unique<XGridManagerViewController>(m_platform);
+        m_gridManagerViewController =
+            std::make_unique<XGridManagerViewController>(m_platform, m_playbackQueue);
         QWidget* panel = m_gridManagerViewController->view();
         panel->setParent(m_view.get());
         QRect frame = panel->geometry();
-        frame.moveLeft(m_addActionView->width() - 5);
+        frame.moveLeft(actions->width() - 5);
         frame.moveTop(0);
         panel->setGeometry(frame);
         panel->show();
     }
-    m_view->setFixedSize(m_addActionView->width() - 5 + m_gridManagerViewController->view()->width(),
-                         std::max(m_addActionView->height(), m_gridManagerViewController->view()->height()));
+    m_view->setFixedSize(actions->width() - 5 + m_gridManagerViewController->view()->width(),
+                         std::max(actions->height(), m_gridManagerViewController->view()->height()));
 }
 
 XGridWindowController* XMainWindowViewController::gridWindowController()
@@ -95,6 +105,8 @@ XGridWindowController* XMainWindowViewController::gridWindowController()
 
 void XMainWindowViewController::saveState()
 {
+    if (m_addActionViewController && m_addActionViewController->isViewLoaded())
+        m_addActionViewController->saveFileData();
     if (!m_gridManagerViewController)
         return;
     m_gridManagerViewController->saveFileData();

@@ -1,5 +1,10 @@
 #include "app/XAppDelegate.h"
+#include "actions/XAddMouseActionView.h"
+#include "actions/XAddMouseActionViewController.h"
+#include "actions/XHotKeyField.h"
 #include "app/XMainWindowViewController.h"
+#include "bets/XPlaybackQueue.h"
+#include "hotkeys/HKHotKeyCenter.h"
 #include "bets/panel/XGridManagerView.h"
 #include "bets/panel/XGridManagerViewController.h"
 #include "overlay/XGridWindowController.h"
@@ -25,7 +30,12 @@ TEST(XAppDelegate, MainViewSizesTheWindowAndSitsOneLevelBelowTheOverlay)
     EXPECT_EQ(platform.windowLevel(*delegate.window()),
               platform.windowLevel(*main->gridWindowController()->window()) - 1);
     QWidget* panel = main->gridManagerViewController()->view();
+    EXPECT_EQ(main->addActionView()->pos(), QPoint(0, 0));
+    EXPECT_EQ(main->addActionView()->parentWidget(), mainView);
     EXPECT_EQ(panel->x(), main->addActionView()->width() - 5);
+    // One line of clicks for both panels.
+    EXPECT_EQ(&main->gridManagerViewController()->playbackQueue(), &main->playbackQueue());
+    EXPECT_EQ(&main->addActionViewController()->playbackQueue(), &main->playbackQueue());
     EXPECT_EQ(main->tutorialButton()->text(), QStringLiteral("Tutorial"));
     main->tutorialButton()->click();
     ASSERT_EQ(platform.openedUrls().size(), 1u);
@@ -58,11 +68,42 @@ TEST(XAppDelegate, ClosingTheWindowSavesEveryPanelAndDropsTheMainView)
     delegate.goToMainView();
     delegate.mainViewController()->gridManagerViewController()->addMouseDatas(
         {XMouseData::mouseDataWithIndex(8, 1)}, true);
+    // The position hot key lives in the delegate's center and goes with the main view.
+    delegate.mainViewController()->addActionViewController()->view()->mouseCursorField->setKeyCombo(
+        {XControlKeyMask | XAlternateKeyMask, 40});
+    EXPECT_EQ(delegate.hotKeyCenter().registeredHotKeys().size(), 1u);
     delegate.window()->show();
     EXPECT_TRUE(delegate.window()->close());
     EXPECT_EQ(delegate.mainViewController(), nullptr);
-    ASSERT_EQ(written.size(), 6u);
-    EXPECT_EQ(written.front(), kXGridManagerViewControllerDirectOnKey);
+    EXPECT_TRUE(delegate.hotKeyCenter().registeredHotKeys().empty());
+    // The mouse-action panel first, then the bet panel, then the overlay.
+    ASSERT_FALSE(written.empty());
+    EXPECT_EQ(written.front(), kXAddMouseActionViewControllerTableArrayKey);
+    const auto betPanel = std::find(written.begin(), written.end(), kXGridManagerViewControllerDirectOnKey);
+    const auto shortcut =
+        std::find(written.begin(), written.end(), kXAddMouseActionViewControllerShortcutKey);
+    EXPECT_LT(shortcut, betPanel);
     EXPECT_EQ(written.back(), kXGridWindowTableDataKey);
     EXPECT_TRUE(platform.preferences().containsKey(kXGridManagerViewControllerDataSourceKey));
+    EXPECT_TRUE(platform.preferences().containsKey(XAddMouseActionViewControllerUserDefinedButtonKey(6)));
+}
+
+TEST(XAppDelegate, SavingTheStateWritesTheMouseActionPanelFirstAndKeepsEverything)
+{
+    XFakePlatform platform;
+    XAppDelegate delegate(platform);
+    delegate.goToMainView();
+    XMainWindowViewController* main = delegate.mainViewController();
+    main->addActionViewController()->setDataSource({XMouseData::mouseDataWithIndex(1, 2)});
+    std::vector<QString> written;
+    platform.preferences().setWriteObserver([&written](const QString& key) { written.push_back(key); });
+    main->saveState();
+    ASSERT_FALSE(written.empty());
+    EXPECT_EQ(written.front(), kXAddMouseActionViewControllerTableArrayKey);
+    EXPECT_NE(std::find(written.begin(), written.end(), kXGridManagerViewControllerDataSourceKey),
+              written.end());
+    // Still open and usable.
+    EXPECT_EQ(delegate.mainViewController(), main);
+    EXPECT_EQ(main->addActionViewController()->dataSource().size(), 1u);
+    platform.preferences().setWriteObserver({});
 }
