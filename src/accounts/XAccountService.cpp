@@ -1,0 +1,104 @@
+#include "XAccountService.h"
+
+#include "platform/XPreferenceStore.h"
+
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QSslConfiguration>
+#include <QStandardPaths>
+
+const QString kXAccountServiceURLKey = QStringLiteral("kXAccountServiceURLKey");
+
+QUrl XDefaultAccountServiceUrl()
+{
+    return QUrl(QStringLiteral("https://localhost:5000"));
+}
+
+QUrl XAccountServiceUrl(const XPreferenceStore& store)
+{
+    const QUrl stored(store.objectForKey(kXAccountServiceURLKey).toString(), QUrl::StrictMode);
+    return stored.isValid() && stored.scheme() == QLatin1String("https") && !stored.host().isEmpty()
+               ? stored
+               : XDefaultAccountServiceUrl();
+}
+
+bool XSetAccountServiceUrl(XPreferenceStore& store, const QString& text)
+{
+    const QUrl url(text, QUrl::StrictMode);
+    if (!url.isValid() || url.scheme() != QLatin1String("https") || url.host().isEmpty())
+        return false;
+    store.setObject(kXAccountServiceURLKey, url.adjusted(QUrl::StripTrailingSlash).toString());
+    return store.synchronize();
+}
+
+QString XLocalServiceCertificatePath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Tableclick/accounts/tls/cert.pem");
+}
+
+bool XIsLocalDefaultService(const QUrl& url)
+{
+    return url.adjusted(QUrl::StripTrailingSlash) == XDefaultAccountServiceUrl();
+}
+
+XAccountService::XAccountService(QUrl base, QObject* parent)
+    : QObject(parent), m_base(std::move(base)), m_network(new QNetworkAccessManager(this))
+{
+}
+
+QUrl XAccountService::legalUrl() const
+{
+    QUrl url = m_base;
+    url.setPath(QStringLiteral("/legal"));
+    url.setQuery(QString());
+    return url;
+}
+
+QList<QSslCertificate> XAccountService::trustedCertificates() const
+{
+    if (!m_trusted.isEmpty())
+        return m_trusted;
+    if (XIsLocalDefaultService(m_base))
+        return QSslCertificate::fromPath(XLocalServiceCertificatePath(), QSsl::Pem);
+    return QSslConfiguration::systemCaCertificates();
+}
+
+void XAccountService::get(const QString& path, const XQueryItems& query, QObject* context,
+                          std::function<void(const XAccountReply&)> done)
+{
+    QNetworkRequest request(XAccountRequestUrl(m_base, path, query));
+    request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
+    request.setRawHeader("Accept", "application/json");
+    request.setTransferTimeout(m_timeoutMs);
+    QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+    tls.setCaCertificates(trustedCertificates());
+    tls.setPeerVerifyMode(QSslSocket::VerifyPeer);
+    request.setSslConfiguration(tls);
+
+    QNetworkReply* reply = m_network->get(request);
+    connect(reply, &QNetworkReply::finished, context, [reply, done = std::move(done)] {
+        reply->deleteLater();
+        XNetworkOutcome outcome = XNetworkOutcome::Answered;
+        switch (reply->error()) {
+        case QNetworkReply::NoError:
+            break;
+        case QNetworkReply::SslHandshakeFailedError:
+            outcome = XNetworkOutcome::Tls;
+            break;
+        case QNetworkReply::OperationCanceledError:
+        case QNetworkReply::TimeoutError:
+            outcome = XNetworkOutcome::Timeout;
+            break;
+        default:
+            // An HTTP error status still carries its status code.
+            if (!reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid())
+                outcome = XNetworkOutcome::NoConnection;
+            break;
+        }
+        done(XParseAccountReply(outcome, reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(),
+                                outcome == XNetworkOutcome::Answered ? reply->readAll() : QByteArray(),
+                                reply->errorString()));
+    });
+}

@@ -1,0 +1,65 @@
+#include "XConfirmEmailViewController.h"
+
+#include "XAccountForm.h"
+#include "XAccountLook.h"
+#include "XAccountRequester.h"
+#include "XFieldBinding.h"
+#include "platform/XAlert.h"
+#include "platform/XLog.h"
+#include "platform/XPlatform.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+XConfirmEmailViewController::XConfirmEmailViewController(XPlatform& platform, XAccountService& service,
+                                                         QWidget* parent)
+    : QWidget(parent), m_platform(platform)
+{
+    setObjectName(QStringLiteral("confirmEmailView"));
+    XAccountForm form = XAccountForm::build(
+        *this, tr("Forgot your password?"), tr("We will mail a verification code to your address."));
+    confirmEmailTextField = form.addField(QStringLiteral("confirmEmailTextField"), QStringLiteral("E-Mail"),
+                                          XAccountLook::kGreyPlaceholder, false);
+    confirmEmailButton =
+        form.addButton(QStringLiteral("confirmEmailButton"), tr("Send the code"), XAccountLook::kOrange, 6);
+    backButton = form.addButton(QStringLiteral("backButton"), tr("Back"), XAccountLook::kGreen, 6);
+    new XFieldBinding(*confirmEmailTextField, platform.preferences(), QStringLiteral("foo1"));
+    m_requester = new XAccountRequester(platform, service, *this);
+    connect(m_requester, &XAccountRequester::busyChanged, confirmEmailButton, &QWidget::setDisabled);
+
+    connect(confirmEmailButton, &QPushButton::clicked, this, &XConfirmEmailViewController::confirmEmailClicked);
+    connect(confirmEmailTextField, &QLineEdit::returnPressed, this, &XConfirmEmailViewController::enterKeyClicked);
+    connect(backButton, &QPushButton::clicked, this, &XConfirmEmailViewController::backClicked);
+}
+
+void XConfirmEmailViewController::backClicked()
+{
+    XLog("button from Signin View Controller clicked");
+    Q_EMIT goToSigninView();
+}
+
+void XConfirmEmailViewController::confirmEmail()
+{
+    const QString email = confirmEmailTextField->text();
+    if (email.isEmpty()) {
+        runModalWithhMessageText(m_platform, QStringLiteral("Confirm Email Failed!"),
+                                 QStringLiteral("You must complete Your E-Mail fields."), QStringLiteral("Ok"), {},
+                                 {}, this);
+        return;
+    }
+    m_requester->send(QStringLiteral("/api/mac_user/email_confirm"), {{QStringLiteral("email"), email}}, false,
+                      [this](const QString& success, const XAccountReply&) {
+                          if (success == QLatin1String("true")) {
+                              runModalWithhMessageText(m_platform, QStringLiteral("Confirm Email Success"),
+                                                       QStringLiteral("We've sent a verification code to your "
+                                                                      "Email. Please check and reset password!"),
+                                                       QStringLiteral("Ok"), {}, {}, this);
+                              XLog("button from Main View Controller clicked");
+                              Q_EMIT goToResetPasswordView();
+                          } else if (success == QLatin1String("false")) {
+                              runModalWithhMessageText(m_platform, QStringLiteral("Confirm Email Failed!"),
+                                                       QStringLiteral("Incorrect your E-mail."), QStringLiteral("Ok"),
+                                                       {}, {}, this);
+                          }
+                      });
+}
