@@ -50,12 +50,11 @@ protected:
 
     QString storePath() const { return m_dir.filePath(QStringLiteral("Tableclick/Tableclick.conf")); }
 
-    void startTarget()
+    // High on the screen by default, clear of the main window, which opens centred.
+    void startTarget(const QString& area = QStringLiteral("40,20,1300,260"))
     {
-        // High on the screen, clear of the main window, which opens centred.
-        m_session.start(
-            QStringLiteral(CLICK_TARGET_BINARY),
-            {QStringLiteral("--area"), QStringLiteral("40,20,1300,260"), QStringLiteral("--log"), m_log});
+        m_session.start(QStringLiteral(CLICK_TARGET_BINARY),
+                        {QStringLiteral("--area"), area, QStringLiteral("--log"), m_log});
         ASSERT_TRUE(DesktopSession::waitFor([&] { return ClickLog::read(m_log).table.has_value(); }, 10000));
         m_table = *ClickLog::read(m_log).table;
         // The grid's overlay stays locked over the table, out of the way of the clicks.
@@ -67,12 +66,13 @@ protected:
         ASSERT_TRUE(store.synchronize());
     }
 
-    void startTableclick()
+    void startTableclick(double scale = 1.0)
     {
         QFile::remove(m_controls);
         m_app = &m_session.start(QStringLiteral(TABLECLICK_BINARY), {},
                                  {QStringLiteral("XDG_CONFIG_HOME=") + m_dir.path(),
-                                  QStringLiteral("TABLECLICK_CONTROL_MAP=") + m_controls});
+                                  QStringLiteral("TABLECLICK_CONTROL_MAP=") + m_controls,
+                                  QStringLiteral("QT_SCALE_FACTOR=") + QString::number(scale)});
         ASSERT_TRUE(DesktopSession::waitFor(
             [&] { return XControlArea(m_controls, QStringLiteral("executeListButton")).has_value(); }, 10000))
             << "Tableclick's main window never showed";
@@ -126,6 +126,8 @@ protected:
         DesktopSession::xdotool({QStringLiteral("keyup"), modifiers});
     }
 
+    void executeStoredList(double scale);
+
     QTemporaryDir m_dir;
     QString m_log;
     QString m_controls;
@@ -135,18 +137,22 @@ protected:
 };
 } // namespace
 
-TEST_F(ActionsE2e, ExecuteClicksTheListAtItsPointsWithItsButtonsAndCounts)
+// Stores the list in logical points, as the panel keeps them, plays it and checks each press
+// against the device pixel it should land on.
+void ActionsE2e::executeStoredList(double scale)
 {
-    startTarget();
+    // Scaled up, the main window fills the screen's middle: the table goes below it.
+    startTarget(scale == 1.0 ? QStringLiteral("40,20,1300,260") : QStringLiteral("40,960,1300,110"));
     {
         XPreferenceStore store(storePath());
-        const std::vector<XMouseData> list{action(cellCentre(5), 1, 2, 1), action(cellCentre(17), 3, 1, 2),
-                                           action(cellCentre(0), 1, 1, 3)};
+        const auto logical = [&](int cell) { return cellCentre(cell) / scale; };
+        const std::vector<XMouseData> list{action(logical(5), 1, 2, 1), action(logical(17), 3, 1, 2),
+                                           action(logical(0), 1, 1, 3)};
         store.setObject(kTableArrayKey,
                         XArchivesToVariant(archivedData<XMouseData>(list, XArchiveMouseData)));
         ASSERT_TRUE(store.synchronize());
     }
-    startTableclick();
+    startTableclick(scale);
     ASSERT_TRUE(
         DesktopSession::waitFor([&] { return control(QStringLiteral("actionTableView")).size() > 0; }));
 
@@ -189,6 +195,16 @@ TEST_F(ActionsE2e, ExecuteClicksTheListAtItsPointsWithItsButtonsAndCounts)
     EXPECT_EQ(log.ofKind(QStringLiteral("release")).size(), 4u);
     EXPECT_TRUE(waitForText(QStringLiteral("actionRunStatusLabel"), QStringLiteral("Done: 4 of 4 clicks")))
         << text(QStringLiteral("actionRunStatusLabel")).toStdString();
+}
+
+TEST_F(ActionsE2e, ExecuteClicksTheListAtItsPointsWithItsButtonsAndCounts)
+{
+    executeStoredList(1.0);
+}
+
+TEST_F(ActionsE2e, ExecuteClicksTheSameDevicePointsAtScaleOneAndAHalf)
+{
+    executeStoredList(1.5);
 }
 
 TEST_F(ActionsE2e, ARecordedHotKeyCopiesThePointerIntoTheEditor)
