@@ -132,10 +132,12 @@ bool AccountQueries::isVerificationCode(const QString& code)
 
 QString AccountQueries::emailKey(const QString& email)
 {
-    return email.toLower();
+    return email.normalized(QString::NormalizationForm_C).toLower();
 }
 
 QString AccountQueries::usernameKey(const QString& username)
 {
-    return username.trimmed().toCaseFolded();
+    // Compatibility forms and full case mapping ("ß" is "SS"), so that look-alike names
+    // count as taken.
+    return username.trimmed().normalized(QString::NormalizationForm_KC).toUpper().toLower();
 }

@@ -127,7 +127,11 @@ bool AccountStore::run(QSqlQuery& query, const QString& sql, const QVariantList&
         }
         query = QSqlQuery(db);
         query.setForwardOnly(true);
-        if (query.prepare(sql)) {
+        // PostgreSQL prepares only data statements; the others carry no values anyway.
+        if (values.isEmpty()) {
+            if (query.exec(sql))
+                return true;
+        } else if (query.prepare(sql)) {
             for (const QVariant& value : values)
                 query.addBindValue(value);
             if (query.exec())

@@ -160,7 +160,9 @@ AccountdCommandLine parseAccountdCommandLine(const QStringList& arguments, const
             (url.scheme() != QLatin1String("https") && url.scheme() != QLatin1String("http")) ||
             url.hasQuery())
             return failure(QStringLiteral("--public-url needs https://host[:port][/path]"));
-        options.publicUrl = url.toString(QUrl::StripTrailingSlash);
+        options.publicUrl = url.toString();
+        while (options.publicUrl.endsWith(u'/'))
+            options.publicUrl.chop(1);
     }
     if (parser.isSet(mailFrom)) {
         options.mailFrom = parser.value(mailFrom);

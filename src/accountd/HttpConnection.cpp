@@ -9,6 +9,8 @@ namespace {
 constexpr qsizetype kMaxBuffered = HttpRequestParser::kMaxHeaderBytes + HttpRequestParser::kMaxBodyBytes + 16;
 // A client that does not read its answers is not given more of them.
 constexpr qint64 kMaxUnsent = 64 * 1024;
+// How long a closing connection may take to send its last answer.
+constexpr int kLingerMs = 5000;
 } // namespace
 
 HttpConnection::HttpConnection(QSslSocket* socket, quint64 id, Timeouts timeouts, QObject* parent)
@@ -22,6 +24,7 @@ HttpConnection::HttpConnection(QSslSocket* socket, quint64 id, Timeouts timeouts
     connect(&m_timer, &QTimer::timeout, this, &HttpConnection::timedOut);
     connect(m_socket, &QSslSocket::readyRead, this, &HttpConnection::processBuffer);
     connect(m_socket, &QSslSocket::bytesWritten, this, &HttpConnection::processBuffer);
+    connect(m_socket, &QSslSocket::encryptedBytesWritten, this, &HttpConnection::processBuffer);
     connect(m_socket, &QSslSocket::disconnected, this, [this] {
         m_timer.stop();
         if (!m_closedSignalled) {
@@ -53,7 +56,11 @@ QString HttpConnection::clientAddressOf(const QAbstractSocket& socket)
 
 void HttpConnection::processBuffer()
 {
-    if (m_busy || m_closing || m_socket->bytesToWrite() > kMaxUnsent)
+    if (m_closing) {
+        closeWhenFlushed();
+        return;
+    }
+    if (m_busy || m_socket->bytesToWrite() > kMaxUnsent)
         return;
     if (m_buffer.size() < kMaxBuffered)
         m_buffer += m_socket->read(kMaxBuffered - m_buffer.size());
@@ -97,10 +104,12 @@ void HttpConnection::respond(const HttpResponse& response, bool close)
         return;
     const bool keepAlive = m_keepAlive && !close && !m_closeWhenIdle;
     m_socket->write(response.serialize(keepAlive));
+    // QSslSocket schedules its own flush, but a request that came in with the end of the
+    // TLS 1.3 handshake can leave that schedule stuck; flushing here always sends.
+    m_socket->flush();
     m_busy = false;
     if (!keepAlive) {
-        m_closing = true;
-        m_socket->disconnectFromHost();
+        startClosing();
         return;
     }
     m_timer.start(m_timeouts.idleMs);
@@ -110,10 +119,26 @@ void HttpConnection::respond(const HttpResponse& response, bool close)
 void HttpConnection::closeWhenIdle()
 {
     m_closeWhenIdle = true;
-    if (!m_busy && !m_closing) {
-        m_closing = true;
+    if (!m_busy && !m_closing)
+        startClosing();
+}
+
+void HttpConnection::startClosing()
+{
+    m_closing = true;
+    m_socket->setReadBufferSize(0);
+    m_timer.start(kLingerMs);
+    closeWhenFlushed();
+}
+
+void HttpConnection::closeWhenFlushed()
+{
+    // Whatever the client still sends is read and dropped: closing a socket with unread
+    // bytes makes the kernel send a reset, and the client may lose the answer with it.
+    m_socket->readAll();
+    if (m_socket->bytesToWrite() == 0 && m_socket->encryptedBytesToWrite() == 0 &&
+        m_socket->state() == QAbstractSocket::ConnectedState)
         m_socket->disconnectFromHost();
-    }
 }
 
 void HttpConnection::abort()
@@ -128,7 +153,11 @@ void HttpConnection::abort()
 
 void HttpConnection::timedOut()
 {
-    if (m_busy || m_closing)
+    if (m_closing) {
+        abort();
+        return;
+    }
+    if (m_busy)
         return;
     if (m_buffer.isEmpty()) {
         closeWhenIdle();

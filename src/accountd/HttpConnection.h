@@ -48,6 +48,8 @@ Q_SIGNALS:
 
 private:
     void processBuffer();
+    void startClosing();
+    void closeWhenFlushed();
     void timedOut();
 
     QSslSocket* m_socket;

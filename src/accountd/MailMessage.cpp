@@ -34,8 +34,8 @@ QByteArray MailMessage::toRfc5322(const QDateTime& date, const QByteArray& messa
     QByteArray out;
     out += "Date: " + QLocale::c().toString(date, QStringLiteral("ddd, dd MMM yyyy hh:mm:ss ")).toLatin1();
     const int offset = date.offsetFromUtc() / 60;
-    out += QStringLiteral("%1%2%3\r\n")
-               .arg(offset < 0 ? u'-' : u'+')
+    out += offset < 0 ? '-' : '+';
+    out += QStringLiteral("%1%2\r\n")
                .arg(qAbs(offset) / 60, 2, 10, QLatin1Char('0'))
                .arg(qAbs(offset) % 60, 2, 10, QLatin1Char('0'))
                .toLatin1();

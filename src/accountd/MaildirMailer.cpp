@@ -33,7 +33,7 @@ bool MaildirMailer::send(const MailMessage& message)
     // The Maildir unique name: time, process and a per-process counter, then the host.
     const QString unique = QStringLiteral("%1.M%2P%3Q%4.%5")
                                .arg(now.toSecsSinceEpoch())
-                               .arg(now.time().msec() * 1000)
+                               .arg(now.time().msec() * 1000, 6, 10, QLatin1Char('0'))
                                .arg(getpid())
                                .arg(counter.fetchAndAddRelaxed(1) + 1)
                                .arg(host);

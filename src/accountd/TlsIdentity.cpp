@@ -58,9 +58,10 @@ bool makeSelfSigned(QByteArray* certPem, QByteArray* keyPem)
                                    0) != 1 ||
         X509_set_issuer_name(cert.get(), name) != 1 || X509_set_pubkey(cert.get(), key.get()) != 1)
         return false;
-    // A leaf that is also its own anchor: clients pin exactly this certificate.
-    if (!addExtension(cert.get(), NID_basic_constraints, "critical,CA:FALSE") ||
-        !addExtension(cert.get(), NID_key_usage, "critical,digitalSignature") ||
+    // Its own anchor, as "openssl req -x509" makes them: OpenSSL takes a certificate as
+    // self-signed only when its key may sign certificates. Clients trust exactly this one.
+    if (!addExtension(cert.get(), NID_basic_constraints, "critical,CA:TRUE,pathlen:0") ||
+        !addExtension(cert.get(), NID_key_usage, "critical,digitalSignature,keyCertSign") ||
         !addExtension(cert.get(), NID_ext_key_usage, "serverAuth") ||
         !addExtension(cert.get(), NID_subject_alt_name, "DNS:localhost,IP:127.0.0.1,IP:::1") ||
         !addExtension(cert.get(), NID_subject_key_identifier, "hash"))

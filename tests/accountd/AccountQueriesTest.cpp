@@ -1,0 +1,139 @@
+#include "accountd/AccountQueries.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QRandomGenerator>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace AccountQueries;
+
+TEST(AccountQueriesTest, DecodesValuesAsTheClientEncodesThem)
+{
+    const auto login = parseLogin("email=a.b%2Btag%40example.org&password=p%2Bq+r%20s%26t%3Du%25");
+    ASSERT_TRUE(login);
+    EXPECT_EQ(login->email, QStringLiteral("a.b+tag@example.org"));
+    EXPECT_EQ(login->password, QStringLiteral("p+q+r s&t=u%")) << "'+' stays a plus sign";
+
+    const auto unicode =
+        parseRegister("username=Gr%C3%BCn&email=g%40example.org&password=%C3%BC%C3%BC%C3%BCsecret1&x=y");
+    ASSERT_TRUE(unicode) << "fields of no use are ignored";
+    EXPECT_EQ(unicode->username, QStringLiteral("Grün"));
+    EXPECT_EQ(unicode->password, QStringLiteral("üüüsecret1"));
+
+    const auto reset = parseResetPassword("confirm_code=012345&email=a%40b.org&new_password=abc");
+    ASSERT_TRUE(reset);
+    EXPECT_EQ(reset->code, QStringLiteral("012345"));
+    EXPECT_EQ(reset->newPassword, QStringLiteral("abc"))
+        << "the rule is checked later, with a reply of its own";
+}
+
+TEST(AccountQueriesTest, MissingRepeatedOrUnfitFieldsMakeAQueryMalformed)
+{
+    EXPECT_FALSE(parseLogin(""));
+    EXPECT_FALSE(parseLogin("email=a%40b.org"));
+    EXPECT_FALSE(parseLogin("email=a%40b.org&password="));
+    EXPECT_FALSE(parseLogin("email=a%40b.org&password=x&password=y"));
+    EXPECT_FALSE(parseLogin("email=a%40b.org&email=a%40b.org&password=x"));
+    EXPECT_FALSE(parseLogin("email=nobody&password=x"));
+    EXPECT_FALSE(parseEmailConfirm("email="));
+    EXPECT_FALSE(parseRegister("username=&email=a%40b.org&password=secret123"));
+    EXPECT_FALSE(parseRegister("username=%20%20&email=a%40b.org&password=secret123"));
+    EXPECT_FALSE(parseRegister("username=a%0Ab&email=a%40b.org&password=secret123"));
+    for (const char* code :
+         {"12345", "1234567", "12345a", "%EF%BC%91%EF%BC%92%EF%BC%93%EF%BC%94%EF%BC%95%EF%BC%96"})
+        EXPECT_FALSE(parseResetPassword(
+            QByteArray(QByteArray("confirm_code=") + code + "&email=a%40b.org&new_password=x")))
+            << code;
+
+    const QByteArray token(43, 'A');
+    EXPECT_TRUE(parseConfirmToken(QByteArray("token=" + token)));
+    EXPECT_FALSE(parseConfirmToken(QByteArray("token=" + token.left(42))));
+    EXPECT_FALSE(parseConfirmToken(QByteArray("token=" + token.left(42) + "%2F")));
+}
+
+TEST(AccountQueriesTest, PasswordRuleCountsCharactersAndWantsADigit)
+{
+    EXPECT_TRUE(passwordMeetsRule(QStringLiteral("abcdefg1")));
+    EXPECT_TRUE(passwordMeetsRule(QStringLiteral("12345678")));
+    EXPECT_TRUE(passwordMeetsRule(QStringLiteral("äöüäöüä1")));
+    EXPECT_FALSE(passwordMeetsRule(QStringLiteral("abcdef1")));
+    EXPECT_FALSE(passwordMeetsRule(QStringLiteral("abcdefgh")));
+    // Seven characters, one of them outside the BMP (two UTF-16 units): still seven.
+    EXPECT_FALSE(passwordMeetsRule(QStringLiteral("abcde1") + QString::fromUcs4(U"\U0001F600")));
+    EXPECT_TRUE(passwordMeetsRule(QString(1024, u'a').replace(0, 1, u'1')));
+    EXPECT_FALSE(passwordMeetsRule(QString(1025, u'a').replace(0, 1, u'1')));
+}
+
+TEST(AccountQueriesTest, AddressesAndNames)
+{
+    for (const char* good : {"a@b", "first.last+tag@example.co.uk", "o'hara@example.org", "ü@exämple.org"})
+        EXPECT_TRUE(isPlausibleEmail(QString::fromUtf8(good))) << good;
+    for (const char* bad : {"", "ab", "@b.org", "a@", "a@@b.org", "a@b@c.org", "a b@c.org", "a@.org",
+                            "a@b.org.", "a@b..org", "a@b.org\n", "a\t@b.org"})
+        EXPECT_FALSE(isPlausibleEmail(QString::fromUtf8(bad))) << bad;
+    EXPECT_FALSE(isPlausibleEmail(QString(250, u'a') + QStringLiteral("@b.org")));
+
+    EXPECT_TRUE(isAcceptableUsername(QString(64, u'x')));
+    EXPECT_FALSE(isAcceptableUsername(QString(65, u'x')));
+    EXPECT_TRUE(isAcceptableUsername(QStringLiteral("Ödön Ürge")));
+    EXPECT_FALSE(isAcceptableUsername(QStringLiteral("zero\u200bwidth")));
+
+    EXPECT_EQ(emailKey(QStringLiteral("Bob@Example.ORG")), emailKey(QStringLiteral("bob@example.org")));
+    EXPECT_EQ(usernameKey(QStringLiteral(" Straße ")), usernameKey(QStringLiteral("STRASSE")));
+}
+
+// Random queries, built from fields and percent-escapes or plain random bytes, through every
+// parser: no crash, and whatever is accepted keeps the rules the service relies on.
+TEST(AccountQueriesTest, FuzzedQueriesNeitherCrashNorSlipPastTheChecks)
+{
+    QRandomGenerator random(7253);
+    const QList<QByteArray> keys{"email",        "password", "username", "confirm_code",
+                                 "new_password", "token",    "x",        ""};
+    const QList<QByteArray> pieces{"a",   "@",   "b.org",  "%40",  "%2B",  "+",      "%", "%0", "%zz",
+                                   "%00", "%0A", "%C3%BC", "%FF",  "1",    "123456", "&", "=",  " ",
+                                   "'",   "\"",  ";",      "\xc3", "\xff", ".",      "-"};
+    int accepted = 0;
+    for (int i = 0; i < 100000; ++i) {
+        QByteArray query;
+        if (i % 5 == 0) {
+            query.resize(random.bounded(48));
+            for (char& c : query)
+                c = static_cast<char>(random.bounded(256));
+        } else {
+            const int fields = random.bounded(5);
+            for (int f = 0; f < fields; ++f) {
+                if (f > 0)
+                    query += '&';
+                query += keys[random.bounded(keys.size())] + '=';
+                const int length = random.bounded(10);
+                for (int p = 0; p < length; ++p)
+                    query += pieces[random.bounded(pieces.size())];
+            }
+        }
+        if (const auto login = parseLogin(query)) {
+            ++accepted;
+            ASSERT_TRUE(isPlausibleEmail(login->email));
+            ASSERT_FALSE(login->password.isEmpty());
+        }
+        if (const auto reg = parseRegister(query)) {
+            ASSERT_TRUE(isPlausibleEmail(reg->email));
+            ASSERT_TRUE(isAcceptableUsername(reg->username));
+        }
+        if (const auto confirm = parseEmailConfirm(query)) {
+            ASSERT_TRUE(isPlausibleEmail(confirm->email));
+        }
+        if (const auto reset = parseResetPassword(query)) {
+            ASSERT_TRUE(isVerificationCode(reset->code));
+        }
+        if (const auto token = parseConfirmToken(query)) {
+            ASSERT_EQ(token->size(), 43);
+        }
+        passwordMeetsRule(QString::fromUtf8(query));
+    }
+    EXPECT_GT(accepted, 100) << "the generator should reach the accepting paths";
+}
+
+} // namespace

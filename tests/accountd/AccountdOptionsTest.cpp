@@ -1,0 +1,133 @@
+#include "accountd/AccountdOptions.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+AccountdCommandLine parse(QStringList arguments)
+{
+    arguments.prepend(QStringLiteral("tableclick-accountd"));
+    return parseAccountdCommandLine(arguments, QStringLiteral("/home/u/.local/share"));
+}
+
+TEST(AccountdOptionsTest, DefaultsKeepEverythingInTheDataFolder)
+{
+    const AccountdCommandLine line = parse({});
+    ASSERT_TRUE(line.options);
+    const AccountdOptions& o = *line.options;
+    EXPECT_EQ(o.listenAddress, QHostAddress(QStringLiteral("127.0.0.1")));
+    EXPECT_EQ(o.port, 5000);
+    EXPECT_EQ(o.dataDir, QStringLiteral("/home/u/.local/share/Tableclick/accounts"));
+    EXPECT_EQ(o.database.kind, DatabaseSettings::Kind::Sqlite);
+    EXPECT_EQ(o.database.sqlitePath, o.dataDir + QStringLiteral("/accounts.sqlite"));
+    EXPECT_TRUE(o.selfSigned);
+    EXPECT_EQ(o.certPath, o.dataDir + QStringLiteral("/tls/cert.pem"));
+    EXPECT_EQ(o.keyPath, o.dataDir + QStringLiteral("/tls/key.pem"));
+    EXPECT_EQ(o.outboxDir(), o.dataDir + QStringLiteral("/outbox"));
+    EXPECT_TRUE(o.smtpUrl.isEmpty());
+    EXPECT_TRUE(o.publicUrl.isEmpty()) << "filled in with the port once the server listens";
+    EXPECT_EQ(o.codeTtlSeconds, 900);
+}
+
+TEST(AccountdOptionsTest, ReadsEveryOption)
+{
+    const AccountdCommandLine line =
+        parse({QStringLiteral("--listen"),
+               QStringLiteral("::"),
+               QStringLiteral("--port"),
+               QStringLiteral("0"),
+               QStringLiteral("--data-dir"),
+               QStringLiteral("/srv/acc/"),
+               QStringLiteral("--database"),
+               QStringLiteral("postgresql://svc:pw@db.example.org:5433/accounts?sslmode=verify-full"),
+               QStringLiteral("--cert"),
+               QStringLiteral("/etc/c.pem"),
+               QStringLiteral("--key"),
+               QStringLiteral("/etc/k.pem"),
+               QStringLiteral("--smtp"),
+               QStringLiteral("smtp://mailer@mail.example.org:587"),
+               QStringLiteral("--public-url"),
+               QStringLiteral("https://accounts.example.org/"),
+               QStringLiteral("--code-ttl"),
+               QStringLiteral("60"),
+               QStringLiteral("--link-ttl"),
+               QStringLiteral("3600"),
+               QStringLiteral("--rate-limit"),
+               QStringLiteral("0")});
+    ASSERT_TRUE(line.options) << qPrintable(line.text);
+    const AccountdOptions& o = *line.options;
+    EXPECT_EQ(o.listenAddress, QHostAddress(QHostAddress::AnyIPv6));
+    EXPECT_EQ(o.port, 0);
+    EXPECT_EQ(o.dataDir, QStringLiteral("/srv/acc"));
+    EXPECT_EQ(o.database.kind, DatabaseSettings::Kind::Postgresql);
+    EXPECT_EQ(o.database.host, QStringLiteral("db.example.org"));
+    EXPECT_EQ(o.database.port, 5433);
+    EXPECT_EQ(o.database.user, QStringLiteral("svc"));
+    EXPECT_EQ(o.database.password, QStringLiteral("pw"));
+    EXPECT_EQ(o.database.databaseName, QStringLiteral("accounts"));
+    EXPECT_EQ(o.database.connectOptions, QStringLiteral("sslmode=verify-full"));
+    EXPECT_FALSE(o.database.describe().contains(QStringLiteral("pw")));
+    EXPECT_FALSE(o.selfSigned);
+    EXPECT_EQ(o.certPath, QStringLiteral("/etc/c.pem"));
+    EXPECT_EQ(o.smtpUrl.host(), QStringLiteral("mail.example.org"));
+    EXPECT_EQ(o.publicUrl, QStringLiteral("https://accounts.example.org"));
+    EXPECT_EQ(o.codeTtlSeconds, 60);
+    EXPECT_EQ(o.linkTtlSeconds, 3600);
+    EXPECT_EQ(o.requestsPerMinute, 0);
+}
+
+TEST(AccountdOptionsTest, RefusesWhatItCannotUse)
+{
+    const QList<QStringList> wrong{
+        {QStringLiteral("--cert"), QStringLiteral("c.pem")},
+        {QStringLiteral("--port"), QStringLiteral("70000")},
+        {QStringLiteral("--port"), QStringLiteral("http")},
+        {QStringLiteral("--listen"), QStringLiteral("localhost")},
+        {QStringLiteral("--database"), QStringLiteral("mysql://h/db")},
+        {QStringLiteral("--database"), QStringLiteral("postgresql://h/")},
+        {QStringLiteral("--database"), QStringLiteral("postgresql://h/db?options=-c%20x")},
+        {QStringLiteral("--smtp"), QStringLiteral("http://mail.example.org")},
+        {QStringLiteral("--public-url"), QStringLiteral("ftp://x")},
+        {QStringLiteral("--code-ttl"), QStringLiteral("0")},
+        {QStringLiteral("--rate-limit"), QStringLiteral("-1")},
+        {QStringLiteral("--unknown")},
+        {QStringLiteral("stray")},
+    };
+    for (const QStringList& arguments : wrong) {
+        const AccountdCommandLine line = parse(arguments);
+        EXPECT_FALSE(line.options) << qPrintable(arguments.join(u' '));
+        EXPECT_EQ(line.exitCode, 2);
+        EXPECT_TRUE(line.text.startsWith(QStringLiteral("tableclick-accountd: ")));
+    }
+}
+
+TEST(AccountdOptionsTest, HelpDocumentsRunningItAlone)
+{
+    const AccountdCommandLine line = parse({QStringLiteral("--help")});
+    EXPECT_FALSE(line.options);
+    EXPECT_EQ(line.exitCode, 0);
+    for (const char* needed :
+         {"--listen", "--database", "--smtp", "--public-url", "tableclick-accountd ready on",
+          "/api/mac_user/login", "tls/cert.pem", "outbox", "SIGTERM", ".service"})
+        EXPECT_TRUE(line.text.contains(QLatin1String(needed))) << needed;
+}
+
+TEST(AccountdOptionsTest, DatabaseUrls)
+{
+    QString error;
+    const auto socket =
+        DatabaseSettings::fromUrl(QStringLiteral("postgres:///accounts?host=/run/postgresql"), &error);
+    ASSERT_TRUE(socket) << qPrintable(error);
+    EXPECT_EQ(socket->host, QStringLiteral("/run/postgresql"));
+    EXPECT_EQ(socket->port, -1);
+    EXPECT_EQ(socket->driverName(), QStringLiteral("QPSQL"));
+
+    const auto file = DatabaseSettings::fromUrl(QStringLiteral("sqlite:/var/lib/acc.db"), &error);
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->sqlitePath, QStringLiteral("/var/lib/acc.db"));
+    EXPECT_FALSE(DatabaseSettings::fromUrl(QStringLiteral("sqlite:"), &error));
+    EXPECT_FALSE(DatabaseSettings::fromUrl(QStringLiteral("postgresql://h/db?sslmode=a;b=c"), &error))
+        << "nothing may smuggle another connection option in";
+}
+
+} // namespace

@@ -1,0 +1,138 @@
+#include "accountd/AccountQueries.h"
+#include "accountd/HttpResponse.h"
+#include "accountd/MailMessage.h"
+#include "accountd/PasswordHasher.h"
+#include "accountd/RateLimiter.h"
+#include "accountd/TlsIdentity.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QSet>
+#include <QSslCertificateExtension>
+#include <QTemporaryDir>
+#include <QTimeZone>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(RateLimiterTest, AMinutesWorthAtOnceThenAnEvenTrickle)
+{
+    RateLimiter limiter(6);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_TRUE(limiter.allow(QStringLiteral("a"), 1000));
+    EXPECT_FALSE(limiter.allow(QStringLiteral("a"), 1000));
+    EXPECT_TRUE(limiter.allow(QStringLiteral("b"), 1000)) << "each client has its own bucket";
+    EXPECT_FALSE(limiter.allow(QStringLiteral("a"), 10999));
+    EXPECT_TRUE(limiter.allow(QStringLiteral("a"), 11000)) << "one request per ten seconds comes back";
+    EXPECT_FALSE(limiter.allow(QStringLiteral("a"), 11000));
+    EXPECT_FALSE(limiter.allow(QStringLiteral("a"), 900)) << "a clock step backwards refills nothing";
+
+    limiter.forgetIdle(30000);
+    EXPECT_EQ(limiter.trackedClients(), 1) << "b's bucket is full again, a's is not";
+    limiter.forgetIdle(80000);
+    EXPECT_EQ(limiter.trackedClients(), 0);
+
+    RateLimiter off(0);
+    for (int i = 0; i < 1000; ++i)
+        ASSERT_TRUE(off.allow(QStringLiteral("a"), 0));
+}
+
+TEST(MailMessageTest, WritesRfc5322WithoutHeaderInjection)
+{
+    const MailMessage mail{QStringLiteral("Tableclick <no-reply@example.org>"),
+                           QStringLiteral("bob@example.org"), QStringLiteral("Grüße\r\nBcc: all@example.org"),
+                           QStringLiteral("line one\nline two\r\n")};
+    const QByteArray text =
+        mail.toRfc5322(QDateTime(QDate(2024, 3, 5), QTime(7, 8, 9), QTimeZone(3600)), "id1@example.org");
+    EXPECT_TRUE(text.startsWith("Date: Tue, 05 Mar 2024 07:08:09 +0100\r\n")) << text.constData();
+    EXPECT_TRUE(text.contains("\r\nFrom: Tableclick <no-reply@example.org>\r\n"));
+    EXPECT_TRUE(text.contains("\r\nSubject: =?UTF-8?B?"));
+    EXPECT_FALSE(text.contains("\nBcc:"));
+    EXPECT_TRUE(text.contains("\r\nMessage-ID: <id1@example.org>\r\n"));
+    EXPECT_TRUE(text.endsWith("\r\n\r\nline one\r\nline two\r\n"));
+    EXPECT_FALSE(text.contains(QByteArray("\n").prepend('x'))) << "no bare line feeds";
+    const QByteArray subject = text.mid(text.indexOf("=?UTF-8?B?") + 10);
+    EXPECT_EQ(QString::fromUtf8(QByteArray::fromBase64(subject.left(subject.indexOf("?=")))),
+              QStringLiteral("Grüße  Bcc: all@example.org"));
+
+    EXPECT_EQ(MailMessage::address(QStringLiteral("Tableclick <no-reply@example.org>")),
+              QStringLiteral("no-reply@example.org"));
+    EXPECT_EQ(MailMessage::address(QStringLiteral(" a@b.org ")), QStringLiteral("a@b.org"));
+}
+
+TEST(HttpResponseTest, FramesTheBody)
+{
+    HttpResponse response = HttpResponse::failure(429, QStringLiteral("slow"));
+    response.addHeader("Retry-After", "12");
+    const QByteArray text = response.serialize(false);
+    EXPECT_TRUE(text.startsWith("HTTP/1.1 429 Too Many Requests\r\n"));
+    EXPECT_TRUE(text.contains("\r\nRetry-After: 12\r\n"));
+    EXPECT_TRUE(text.contains("\r\nConnection: close\r\n"));
+    EXPECT_TRUE(text.contains(
+        QByteArray("\r\nContent-Length: " + QByteArray::number(response.body.size()) + "\r\n")));
+    EXPECT_TRUE(text.endsWith(QByteArray("\r\n\r\n" + response.body)));
+    EXPECT_EQ(response.body, R"({"message":"slow","success":"false"})");
+}
+
+TEST(PasswordHasherTest, Argon2idHashesCodesAndTokens)
+{
+    ASSERT_TRUE(PasswordHasher::initialize());
+    const auto hash = PasswordHasher::hash(QStringLiteral("secret123 ü"));
+    ASSERT_TRUE(hash);
+    EXPECT_TRUE(hash->startsWith("$argon2id$v=19$m=65536,t=2,p=1$")) << hash->constData();
+    EXPECT_TRUE(PasswordHasher::verify(*hash, QStringLiteral("secret123 ü")));
+    EXPECT_FALSE(PasswordHasher::verify(*hash, QStringLiteral("secret123 u")));
+    EXPECT_FALSE(PasswordHasher::verify(hash->chopped(1), QStringLiteral("secret123 ü")));
+    EXPECT_FALSE(PasswordHasher::verify(QByteArray(), QString()));
+    EXPECT_FALSE(PasswordHasher::verify(QByteArray(300, '$'), QStringLiteral("x")));
+    EXPECT_FALSE(PasswordHasher::needsRehash(*hash));
+    EXPECT_NE(*PasswordHasher::hash(QStringLiteral("secret123 ü")), *hash) << "salted";
+
+    QSet<QString> codes;
+    for (int i = 0; i < 2000; ++i) {
+        const QString code = PasswordHasher::randomCode();
+        ASSERT_TRUE(AccountQueries::isVerificationCode(code)) << qPrintable(code);
+        codes.insert(code);
+    }
+    EXPECT_GT(codes.size(), 1990);
+
+    const QString token = PasswordHasher::randomToken();
+    EXPECT_TRUE(AccountQueries::parseConfirmToken(QByteArray("token=" + token.toLatin1())));
+    EXPECT_NE(token, PasswordHasher::randomToken());
+    EXPECT_EQ(PasswordHasher::tokenDigest(token), PasswordHasher::tokenDigest(token));
+    EXPECT_EQ(PasswordHasher::tokenDigest(token).size(), 64);
+}
+
+TEST(TlsIdentityTest, MakesASelfSignedLocalhostCertificateOnceAndKeepsIt)
+{
+    QTemporaryDir dir;
+    const QString cert = dir.path() + QStringLiteral("/tls/cert.pem");
+    const QString key = dir.path() + QStringLiteral("/tls/key.pem");
+    QString error;
+    const auto made = TlsIdentity::loadOrCreateSelfSigned(cert, key, &error);
+    ASSERT_TRUE(made) << qPrintable(error);
+    EXPECT_EQ(QFile::permissions(key), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                           QFileDevice::ReadUser | QFileDevice::WriteUser);
+    ASSERT_EQ(made->chain.size(), 1);
+    const QSslCertificate& certificate = made->chain.front();
+    EXPECT_TRUE(certificate.isSelfSigned());
+    EXPECT_EQ(certificate.subjectInfo(QSslCertificate::CommonName), QStringList{QStringLiteral("localhost")});
+    const auto names = certificate.subjectAlternativeNames();
+    EXPECT_TRUE(names.values(QSsl::DnsEntry).contains(QStringLiteral("localhost")));
+    EXPECT_TRUE(names.values(QSsl::IpAddressEntry).contains(QStringLiteral("127.0.0.1")));
+    EXPECT_LT(certificate.effectiveDate(), QDateTime::currentDateTimeUtc());
+    EXPECT_GT(certificate.expiryDate(), QDateTime::currentDateTimeUtc().addYears(9));
+    EXPECT_FALSE(made->key.isNull());
+
+    const auto again = TlsIdentity::loadOrCreateSelfSigned(cert, key, &error);
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->chain.front(), certificate) << "made once, then kept";
+
+    QFile::remove(key);
+    EXPECT_FALSE(TlsIdentity::loadOrCreateSelfSigned(cert, key, &error))
+        << "a lone certificate is not replaced";
+    EXPECT_FALSE(TlsIdentity::load(cert, key, &error));
+}
+
+} // namespace

@@ -1,0 +1,73 @@
+#include "AccountdProcess.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+AccountdProcess::AccountdProcess(QString dataDir) : m_dataDir(std::move(dataDir)) {}
+
+AccountdProcess::~AccountdProcess()
+{
+    stop();
+}
+
+bool AccountdProcess::start(const QStringList& extraArguments, QString* log)
+{
+    m_process.setProgram(QStringLiteral(TABLECLICK_ACCOUNTD_BINARY));
+    m_process.setArguments(
+        QStringList{QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--data-dir"), m_dataDir} +
+        extraArguments);
+    m_process.start();
+    const QRegularExpression ready(
+        QStringLiteral("^tableclick-accountd ready on https://127\\.0\\.0\\.1:(\\d+)\\n"));
+    const QDeadlineTimer deadline(30000);
+    QByteArray out;
+    while (!deadline.hasExpired()) {
+        m_process.waitForReadyRead(100);
+        out += m_process.readAllStandardOutput();
+        m_stderr += m_process.readAllStandardError();
+        const auto match = ready.match(QString::fromUtf8(out));
+        if (match.hasMatch()) {
+            m_port = static_cast<quint16>(match.captured(1).toUInt());
+            return true;
+        }
+        if (m_process.state() == QProcess::NotRunning)
+            break;
+    }
+    *log = QString::fromUtf8(out + m_stderr);
+    return false;
+}
+
+int AccountdProcess::stop()
+{
+    if (m_process.state() == QProcess::NotRunning)
+        return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
+    m_process.terminate();
+    if (!m_process.waitForFinished(15000)) {
+        m_process.kill();
+        m_process.waitForFinished(5000);
+        return -1;
+    }
+    m_stderr += m_process.readAllStandardError();
+    return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
+}
+
+QByteArray AccountdProcess::log()
+{
+    m_stderr += m_process.readAllStandardError();
+    return m_stderr;
+}
+
+QList<QByteArray> AccountdProcess::mails() const
+{
+    QDir folder(m_dataDir + QStringLiteral("/outbox/new"));
+    QList<QByteArray> result;
+    for (const QFileInfo& info : folder.entryInfoList(QDir::Files, QDir::Name)) {
+        QFile file(info.filePath());
+        if (file.open(QIODevice::ReadOnly))
+            result << file.readAll();
+    }
+    return result;
+}

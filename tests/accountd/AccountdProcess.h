@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+// The real tableclick-accountd on a free port of 127.0.0.1, for the service tests.
+class AccountdProcess
+{
+public:
+    explicit AccountdProcess(QString dataDir);
+    ~AccountdProcess();
+
+    // Starts it and waits for its ready line; false (with its output in *log) otherwise.
+    bool start(const QStringList& extraArguments, QString* log);
+    // SIGTERM, then waits; the exit code, or -1 when it had to be killed.
+    int stop();
+
+    quint16 port() const { return m_port; }
+    QString origin() const { return QStringLiteral("https://127.0.0.1:%1").arg(m_port); }
+    QString certPath() const { return m_dataDir + QStringLiteral("/tls/cert.pem"); }
+    QString dataDir() const { return m_dataDir; }
+    // Standard error so far: the access log among it.
+    QByteArray log();
+
+    // The mails in the outbox's new/ folder, oldest first (Maildir names start with the time).
+    QList<QByteArray> mails() const;
+
+private:
+    QString m_dataDir;
+    QProcess m_process;
+    QByteArray m_stderr;
+    quint16 m_port = 0;
+};

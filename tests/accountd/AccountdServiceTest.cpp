@@ -1,0 +1,630 @@
+// The real tableclick-accountd, over HTTPS on a free port, once with SQLite and once with a
+// throwaway PostgreSQL cluster.
+#include "AccountdClient.h"
+#include "AccountdProcess.h"
+#include "PostgresCluster.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QNetworkReply>
+#include <QRegularExpression>
+#include <QSslConfiguration>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <memory>
+
+namespace {
+
+enum class Backend
+{
+    Sqlite,
+    Postgresql
+};
+
+const QString kLogin = QStringLiteral("/api/mac_user/login");
+const QString kRegister = QStringLiteral("/api/mac_user/register");
+const QString kEmailConfirm = QStringLiteral("/api/mac_user/email_confirm");
+const QString kResetPassword = QStringLiteral("/api/mac_user/reset_password");
+
+QString confirmLinkIn(const QByteArray& mail)
+{
+    const auto match =
+        QRegularExpression(QStringLiteral("https://\\S+/api/mac_user/confirm\\?token=[A-Za-z0-9_-]+"))
+            .match(QString::fromUtf8(mail));
+    return match.hasMatch() ? match.captured(0) : QString();
+}
+
+QString codeIn(const QByteArray& mail)
+{
+    const auto match =
+        QRegularExpression(QStringLiteral("\\n    (\\d{6})\\r?\\n")).match(QString::fromUtf8(mail));
+    return match.hasMatch() ? match.captured(1) : QString();
+}
+
+QString otherCode(const QString& code)
+{
+    return QStringLiteral("%1").arg((code.toInt() + 1) % 1000000, 6, 10, QLatin1Char('0'));
+}
+
+class AccountdServiceTest : public ::testing::TestWithParam<Backend>
+{
+protected:
+    static void TearDownTestSuite() { s_cluster.reset(); }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        if (GetParam() != Backend::Postgresql)
+            return;
+        if (!s_cluster) {
+            s_cluster = std::make_unique<PostgresCluster>();
+            if (!s_cluster->start(&s_clusterError))
+                s_clusterError = s_clusterError.isEmpty() ? QStringLiteral("no cluster") : s_clusterError;
+        }
+        if (!s_clusterError.isEmpty())
+            GTEST_SKIP() << qPrintable(s_clusterError);
+        static int databases = 0;
+        QString error;
+        m_databaseUrl = s_cluster->createDatabase(QStringLiteral("accounts%1").arg(++databases), &error);
+        ASSERT_FALSE(m_databaseUrl.isEmpty()) << qPrintable(error);
+    }
+
+    // Starts (or restarts) the service on the test's data folder. No request limit unless a
+    // test asks for one: the suite sends far more than a person would.
+    void startService(const QStringList& extra = {})
+    {
+        if (m_service) {
+            ASSERT_EQ(m_service->stop(), 0);
+        }
+        m_service = std::make_unique<AccountdProcess>(m_dir.path());
+        QStringList arguments{QStringLiteral("--rate-limit"), QStringLiteral("0")};
+        if (!m_databaseUrl.isEmpty())
+            arguments << QStringLiteral("--database") << m_databaseUrl;
+        QString log;
+        ASSERT_TRUE(m_service->start(arguments + extra, &log)) << qPrintable(log);
+        m_client = std::make_unique<AccountdClient>(m_service->origin(), m_service->certPath());
+    }
+
+    AccountdClient::Reply registerAccount(const QString& username, const QString& email,
+                                          const QString& password)
+    {
+        return m_client->get(kRegister, {{QStringLiteral("username"), username},
+                                         {QStringLiteral("email"), email},
+                                         {QStringLiteral("password"), password}});
+    }
+    AccountdClient::Reply login(const QString& email, const QString& password)
+    {
+        return m_client->get(kLogin,
+                             {{QStringLiteral("email"), email}, {QStringLiteral("password"), password}});
+    }
+    AccountdClient::Reply emailConfirm(const QString& email)
+    {
+        return m_client->get(kEmailConfirm, {{QStringLiteral("email"), email}});
+    }
+    AccountdClient::Reply resetPassword(const QString& code, const QString& email, const QString& password)
+    {
+        return m_client->get(kResetPassword, {{QStringLiteral("confirm_code"), code},
+                                              {QStringLiteral("email"), email},
+                                              {QStringLiteral("new_password"), password}});
+    }
+    // A raw login from a chosen local address (the whole of 127/8 is this machine).
+    AccountdClient::Reply loginFrom(const QString& address, const QString& email, const QString& password)
+    {
+        const QByteArray query = AccountdClient::encodeQuery(
+            {{QStringLiteral("email"), email}, {QStringLiteral("password"), password}});
+        return m_client->raw("GET /api/mac_user/login?" + query + " HTTP/1.1\r\nHost: localhost\r\n\r\n",
+                             address);
+    }
+
+    QByteArray lastMail() const
+    {
+        const QList<QByteArray> mails = m_service->mails();
+        return mails.isEmpty() ? QByteArray() : mails.back();
+    }
+
+    void createConfirmedAccount(const QString& username, const QString& email, const QString& password)
+    {
+        ASSERT_EQ(registerAccount(username, email, password).success(), QStringLiteral("true"));
+        const QString link = confirmLinkIn(lastMail());
+        ASSERT_FALSE(link.isEmpty());
+        ASSERT_EQ(m_client->getUrl(link).status, 200);
+    }
+
+    QString requestCode(const QString& email)
+    {
+        const qsizetype before = m_service->mails().size();
+        EXPECT_EQ(emailConfirm(email).success(), QStringLiteral("true"));
+        EXPECT_EQ(m_service->mails().size(), before + 1);
+        return codeIn(lastMail());
+    }
+
+    inline static std::unique_ptr<PostgresCluster> s_cluster;
+    inline static QString s_clusterError;
+    QTemporaryDir m_dir;
+    QString m_databaseUrl;
+    std::unique_ptr<AccountdProcess> m_service;
+    std::unique_ptr<AccountdClient> m_client;
+};
+
+TEST_P(AccountdServiceTest, RegisterMailsALinkThatConfirmsOnceThenLoginAnswersTheUserInfo)
+{
+    ASSERT_NO_FATAL_FAILURE(startService());
+    const AccountdClient::Reply registered = registerAccount(
+        QStringLiteral("Bob"), QStringLiteral("bob@example.org"), QStringLiteral("secret123"));
+    EXPECT_EQ(registered.status, 200);
+    EXPECT_EQ(registered.success(), QStringLiteral("true"));
+    EXPECT_TRUE(registered.json.value(QStringLiteral("message")).isString());
+
+    const QList<QByteArray> mails = m_service->mails();
+    ASSERT_EQ(mails.size(), 1);
+    EXPECT_TRUE(mails[0].contains("\r\nTo: bob@example.org\r\n"));
+    EXPECT_TRUE(mails[0].startsWith("Date: "));
+    const QString link = confirmLinkIn(mails[0]);
+    ASSERT_TRUE(link.startsWith(QStringLiteral("https://localhost:%1/").arg(m_service->port())))
+        << qPrintable(link);
+
+    EXPECT_EQ(login(QStringLiteral("bob@example.org"), QStringLiteral("secret123")).success(),
+              QStringLiteral("false"))
+        << "an unconfirmed account cannot sign in";
+
+    // The link's host is localhost; the client reaches it through 127.0.0.1 all the same.
+    const QString local =
+        QString(link).replace(QStringLiteral("https://localhost:"), QStringLiteral("https://127.0.0.1:"));
+    EXPECT_EQ(m_client->getUrl(local).status, 200);
+    EXPECT_EQ(m_client->getUrl(local).status, 400) << "a link works once";
+
+    const AccountdClient::Reply signedIn =
+        login(QStringLiteral("BOB@example.ORG"), QStringLiteral("secret123"));
+    EXPECT_EQ(signedIn.success(), QStringLiteral("true"));
+    const QJsonObject userinfo = signedIn.json.value(QStringLiteral("userinfo")).toObject();
+    EXPECT_EQ(userinfo.value(QStringLiteral("username")).toString(), QStringLiteral("Bob"));
+    EXPECT_EQ(userinfo.value(QStringLiteral("email")).toString(), QStringLiteral("bob@example.org"));
+
+    EXPECT_EQ(QFile::permissions(m_dir.path() + QStringLiteral("/tls/key.pem")),
+              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
+                  QFileDevice::WriteUser);
+}
+
+TEST_P(AccountdServiceTest, LoginRefusesWrongPasswordsUnknownAddressesAndUnconfirmedAccounts)
+{
+    ASSERT_NO_FATAL_FAILURE(startService());
+    createConfirmedAccount(QStringLiteral("carol"), QStringLiteral("carol@example.org"),
+                           QStringLiteral("secret123"));
+    ASSERT_EQ(registerAccount(QStringLiteral("dave"), QStringLiteral("dave@example.org"),
+                              QStringLiteral("secret123"))
+                  .success(),
+              QStringLiteral("true"));
+
+    EXPECT_EQ(login(QStringLiteral("carol@example.org"), QStringLiteral("secret124")).success(),
+              QStringLiteral("false"));
+    EXPECT_EQ(login(QStringLiteral("carol@example.org"), QStringLiteral("SECRET123")).success(),
+              QStringLiteral("false"));
+    EXPECT_EQ(login(QStringLiteral("nobody@example.org"), QStringLiteral("secret123")).success(),
+              QStringLiteral("false"));
+    EXPECT_EQ(login(QStringLiteral("dave@example.org"), QStringLiteral("secret123")).success(),
+              QStringLiteral("false"));
+    const AccountdClient::Reply refused =
+        login(QStringLiteral("carol@example.org"), QStringLiteral("wrong1234"));
+    EXPECT_FALSE(refused.json.contains(QStringLiteral("userinfo")));
+    EXPECT_EQ(login(QStringLiteral("carol@example.org"), QStringLiteral("secret123")).success(),
+              QStringLiteral("true"));
+}
+
+TEST_P(AccountdServiceTest, RegisterAnswersTakenNamesAndAddressesWeakPasswordsAndMalformedQueries)
+{
+    ASSERT_NO_FATAL_FAILURE(startService());
+    ASSERT_EQ(registerAccount(QStringLiteral("erin"), QStringLiteral("erin@example.org"),
+                              QStringLiteral("secret123"))
+                  .success(),
+              QStringLiteral("true"));
+    EXPECT_EQ(registerAccount(QStringLiteral("ERIN"), QStringLiteral("other@example.org"),
+                              QStringLiteral("secret123"))
+                  .success(),
+              QStringLiteral("username"));
+    EXPECT_EQ(registerAccount(QStringLiteral("erin2"), QStringLiteral("Erin@Example.org"),
+                              QStringLiteral("secret123"))
+                  .success(),
+              QStringLiteral("email"));
+    EXPECT_EQ(registerAccount(QStringLiteral("frank"), QStringLiteral("frank@example.org"),
+                              QStringLiteral("short12"))
+                  .success(),
+              QStringLiteral("password"))
+        << "seven characters";
+    EXPECT_EQ(registerAccount(QStringLiteral("frank"), QStringLiteral("frank@example.org"),
+                              QStringLiteral("nodigitshere"))
+                  .success(),
+              QStringLiteral("password"));
+    EXPECT_EQ(m_service->mails().size(), 1) << "only the first registration mails";
+
+    // Missing, repeated and unreadable fields.
+    EXPECT_EQ(m_client
+                  ->get(kRegister, {{QStringLiteral("username"), QStringLiteral("g")},
+                                    {QStringLiteral("email"), QStringLiteral("g@example.org")}})
+                  .success(),
+              QStringLiteral("false"));
+    EXPECT_EQ(
+        registerAccount(QStringLiteral("g"), QStringLiteral("not-an-address"), QStringLiteral("secret123"))
+            .success(),
+        QStringLiteral("false"));
+    EXPECT_EQ(
+        registerAccount(QString(), QStringLiteral("g@example.org"), QStringLiteral("secret123")).success(),
+        QStringLiteral("false"));
+    const AccountdClient::Reply repeated = m_client->getUrl(
+        m_service->origin() + kRegister +
+        QStringLiteral("?username=g&email=g@example.org&email=h@example.org&password=secret123"));
+    EXPECT_EQ(repeated.status, 200);
+    EXPECT_EQ(repeated.success(), QStringLiteral("false"));
+
+    // Every character survives the trip: '+', '&', '%', '=', spaces and non-ASCII.
+    const QString odd = QStringLiteral("p+ss &w%rd=1 ü");
+    createConfirmedAccount(QStringLiteral("Grün Ödön"), QStringLiteral("g.o+tag@example.org"), odd);
+    const AccountdClient::Reply signedIn = login(QStringLiteral("g.o+tag@example.org"), odd);
+    EXPECT_EQ(signedIn.success(), QStringLiteral("true"));
+    EXPECT_EQ(signedIn.json.value(QStringLiteral("userinfo"))
+                  .toObject()
+                  .value(QStringLiteral("username"))
+                  .toString(),
+              QStringLiteral("Grün Ödön"));
+    EXPECT_EQ(login(QStringLiteral("g.o+tag@example.org"), QStringLiteral("p ss &w%rd=1 ü")).success(),
+              QStringLiteral("false"))
+        << "'+' is a plus sign, not a space";
+}
+
+TEST_P(AccountdServiceTest, ResetTakesOnlyTheRightLiveCodeOnce)
+{
+    ASSERT_NO_FATAL_FAILURE(startService());
+    createConfirmedAccount(QStringLiteral("heidi"), QStringLiteral("heidi@example.org"),
+                           QStringLiteral("secret123"));
+    const qsizetype mailsBefore = m_service->mails().size();
+    EXPECT_EQ(emailConfirm(QStringLiteral("stranger@example.org")).success(), QStringLiteral("true"))
+        << "unknown addresses get the same answer";
+    EXPECT_EQ(m_service->mails().size(), mailsBefore) << "but no mail";
+    EXPECT_EQ(emailConfirm(QStringLiteral("no address")).success(), QStringLiteral("false"));
+
+    const QString code = requestCode(QStringLiteral("heidi@example.org"));
+    ASSERT_EQ(code.size(), 6);
+    EXPECT_TRUE(lastMail().contains("\r\nTo: heidi@example.org\r\n"));
+
+    EXPECT_EQ(resetPassword(code, QStringLiteral("heidi@example.org"), QStringLiteral("weak")).success(),
+              QStringLiteral("password"));
+    EXPECT_EQ(
+        resetPassword(otherCode(code), QStringLiteral("heidi@example.org"), QStringLiteral("newsecret456"))
+            .success(),
+        QStringLiteral("false"));
+    EXPECT_EQ(
+        resetPassword(code, QStringLiteral("stranger@example.org"), QStringLiteral("newsecret456")).success(),
+        QStringLiteral("false"));
+    EXPECT_EQ(resetPassword(QStringLiteral("12345"), QStringLiteral("heidi@example.org"),
+                            QStringLiteral("newsecret456"))
+                  .success(),
+              QStringLiteral("false"));
+    EXPECT_EQ(
+        resetPassword(code, QStringLiteral("heidi@example.org"), QStringLiteral("newsecret456")).success(),
+        QStringLiteral("true"))
+        << "one wrong try and a weak password leave the code usable";
+    EXPECT_EQ(
+        resetPassword(code, QStringLiteral("heidi@example.org"), QStringLiteral("another789")).success(),
+        QStringLiteral("false"))
+        << "a code works once";
+
+    EXPECT_EQ(login(QStringLiteral("heidi@example.org"), QStringLiteral("secret123")).success(),
+              QStringLiteral("false"));
+    EXPECT_EQ(login(QStringLiteral("heidi@example.org"), QStringLiteral("newsecret456")).success(),
+              QStringLiteral("true"));
+
+    // Five wrong tries use a code up, even for the right one after them.
+    const QString second = requestCode(QStringLiteral("heidi@example.org"));
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(resetPassword(otherCode(second), QStringLiteral("heidi@example.org"),
+                                QStringLiteral("another789"))
+                      .success(),
+                  QStringLiteral("false"));
+    EXPECT_EQ(
+        resetPassword(second, QStringLiteral("heidi@example.org"), QStringLiteral("another789")).success(),
+        QStringLiteral("false"));
+
+    // A new code replaces the old one.
+    const QString third = requestCode(QStringLiteral("heidi@example.org"));
+    const QString fourth = requestCode(QStringLiteral("heidi@example.org"));
+    if (third != fourth) {
+        EXPECT_EQ(
+            resetPassword(third, QStringLiteral("heidi@example.org"), QStringLiteral("another789")).success(),
+            QStringLiteral("false"));
+    }
+    EXPECT_EQ(
+        resetPassword(fourth, QStringLiteral("heidi@example.org"), QStringLiteral("another789")).success(),
+        QStringLiteral("true"));
+}
+
+TEST_P(AccountdServiceTest, CodesAndLinksExpireAndAccountsOutliveARestart)
+{
+    ASSERT_NO_FATAL_FAILURE(startService({QStringLiteral("--code-ttl"), QStringLiteral("1"),
+                                          QStringLiteral("--link-ttl"), QStringLiteral("1")}));
+    createConfirmedAccount(QStringLiteral("ivan"), QStringLiteral("ivan@example.org"),
+                           QStringLiteral("secret123"));
+    ASSERT_EQ(registerAccount(QStringLiteral("judy"), QStringLiteral("judy@example.org"),
+                              QStringLiteral("secret123"))
+                  .success(),
+              QStringLiteral("true"));
+    const QString link = confirmLinkIn(lastMail());
+    const QString code = requestCode(QStringLiteral("ivan@example.org"));
+    QThread::msleep(1500);
+    EXPECT_EQ(
+        resetPassword(code, QStringLiteral("ivan@example.org"), QStringLiteral("newsecret456")).success(),
+        QStringLiteral("false"));
+    EXPECT_EQ(m_client->getUrl(link).status, 400);
+    EXPECT_EQ(login(QStringLiteral("judy@example.org"), QStringLiteral("secret123")).success(),
+              QStringLiteral("false"));
+
+    // Stopped with SIGTERM and started again on the same data: the schema is kept.
+    ASSERT_NO_FATAL_FAILURE(startService());
+    EXPECT_EQ(login(QStringLiteral("ivan@example.org"), QStringLiteral("secret123")).success(),
+              QStringLiteral("true"));
+    EXPECT_EQ(registerAccount(QStringLiteral("ivan"), QStringLiteral("ivan2@example.org"),
+                              QStringLiteral("secret123"))
+                  .success(),
+              QStringLiteral("username"));
+}
+
+TEST_P(AccountdServiceTest, TenFailedLoginsLockTheAddressAndTheClientForAWhile)
+{
+    ASSERT_NO_FATAL_FAILURE(startService());
+    createConfirmedAccount(QStringLiteral("kim"), QStringLiteral("kim@example.org"),
+                           QStringLiteral("secret123"));
+    createConfirmedAccount(QStringLiteral("lee"), QStringLiteral("lee@example.org"),
+                           QStringLiteral("secret123"));
+
+    for (int i = 0; i < 9; ++i)
+        ASSERT_EQ(loginFrom(QStringLiteral("127.0.0.1"), QStringLiteral("kim@example.org"),
+                            QStringLiteral("wrong1234"))
+                      .success(),
+                  QStringLiteral("false"));
+    EXPECT_EQ(
+        loginFrom(QStringLiteral("127.0.0.2"), QStringLiteral("kim@example.org"), QStringLiteral("secret123"))
+            .success(),
+        QStringLiteral("true"))
+        << "nine failures are not yet the limit (and a success clears them)";
+    for (int i = 0; i < 10; ++i)
+        ASSERT_EQ(loginFrom(QStringLiteral("127.0.0.3"), QStringLiteral("kim@example.org"),
+                            QStringLiteral("wrong1234"))
+                      .success(),
+                  QStringLiteral("false"));
+
+    // kim's address is locked from everywhere; 127.0.0.3 is locked for everyone.
+    EXPECT_EQ(
+        loginFrom(QStringLiteral("127.0.0.2"), QStringLiteral("kim@example.org"), QStringLiteral("secret123"))
+            .success(),
+        QStringLiteral("false"));
+    EXPECT_EQ(
+        loginFrom(QStringLiteral("127.0.0.3"), QStringLiteral("lee@example.org"), QStringLiteral("secret123"))
+            .success(),
+        QStringLiteral("false"));
+    EXPECT_EQ(
+        loginFrom(QStringLiteral("127.0.0.2"), QStringLiteral("lee@example.org"), QStringLiteral("secret123"))
+            .success(),
+        QStringLiteral("true"));
+
+    // A password reset proves the address and lifts its lock.
+    const QString code = requestCode(QStringLiteral("kim@example.org"));
+    ASSERT_EQ(
+        resetPassword(code, QStringLiteral("kim@example.org"), QStringLiteral("newsecret456")).success(),
+        QStringLiteral("true"));
+    EXPECT_EQ(loginFrom(QStringLiteral("127.0.0.2"), QStringLiteral("kim@example.org"),
+                        QStringLiteral("newsecret456"))
+                  .success(),
+              QStringLiteral("true"));
+}
+
+TEST_P(AccountdServiceTest, SqlInEveryFieldIsJustText)
+{
+    ASSERT_NO_FATAL_FAILURE(startService());
+    createConfirmedAccount(QStringLiteral("mallory"), QStringLiteral("mallory@example.org"),
+                           QStringLiteral("secret123"));
+    const QStringList attacks{
+        QStringLiteral("' OR '1'='1"),
+        QStringLiteral("' OR 1=1 --"),
+        QStringLiteral("\"; DROP TABLE users; --"),
+        QStringLiteral("x'); DELETE FROM users; --"),
+        QStringLiteral("mallory@example.org' --"),
+        QStringLiteral("' UNION SELECT id, username, email, password_hash, 1 FROM users --"),
+        QStringLiteral("\\'; UPDATE users SET confirmed = 1; --"),
+        QStringLiteral("%' OR email_key LIKE '%"),
+    };
+    // Each attack comes from an address of its own, so that the failed sign-ins do not
+    // reach the per-client limit.
+    int client = 0;
+    for (const QString& attack : attacks) {
+        const QString from = QStringLiteral("127.0.1.%1").arg(++client);
+        const QString asAddress = QString(attack).remove(u' ') + QStringLiteral("@example.org");
+        EXPECT_EQ(loginFrom(from, attack, QStringLiteral("secret123")).success(), QStringLiteral("false"))
+            << qPrintable(attack);
+        EXPECT_EQ(loginFrom(from, asAddress, QStringLiteral("secret123")).success(), QStringLiteral("false"))
+            << qPrintable(attack);
+        EXPECT_EQ(loginFrom(from, QStringLiteral("mallory@example.org"), attack).success(),
+                  QStringLiteral("false"));
+        // "false" when the address is not even well formed (a second '@').
+        const QString confirmed = emailConfirm(asAddress).success();
+        EXPECT_TRUE(confirmed == QStringLiteral("true") || confirmed == QStringLiteral("false"))
+            << qPrintable(attack);
+        EXPECT_EQ(resetPassword(attack, QStringLiteral("mallory@example.org"), QStringLiteral("newsecret456"))
+                      .success(),
+                  QStringLiteral("false"));
+        EXPECT_EQ(resetPassword(QStringLiteral("123456"), asAddress, attack + u'1').success(),
+                  QStringLiteral("false"));
+        EXPECT_EQ(m_client->get(QStringLiteral("/api/mac_user/confirm"), {{QStringLiteral("token"), attack}})
+                      .status,
+                  400);
+    }
+    EXPECT_EQ(m_service->mails().size(), 1) << "no code went anywhere";
+
+    // As a user name, an attack is a name like any other, stored as it came.
+    const QString name = attacks[3];
+    ASSERT_EQ(
+        registerAccount(name, QStringLiteral("quoted'name@example.org"), QStringLiteral("secret123' --1"))
+            .success(),
+        QStringLiteral("true"));
+    m_client->getUrl(confirmLinkIn(lastMail()));
+    const AccountdClient::Reply quoted =
+        loginFrom(QStringLiteral("127.0.2.1"), QStringLiteral("quoted'name@example.org"),
+                  QStringLiteral("secret123' --1"));
+    EXPECT_EQ(quoted.success(), QStringLiteral("true"));
+    EXPECT_EQ(
+        quoted.json.value(QStringLiteral("userinfo")).toObject().value(QStringLiteral("username")).toString(),
+        name);
+    EXPECT_EQ(registerAccount(name, QStringLiteral("x@example.org"), QStringLiteral("secret123")).success(),
+              QStringLiteral("username"));
+
+    EXPECT_EQ(loginFrom(QStringLiteral("127.0.2.1"), QStringLiteral("mallory@example.org"),
+                        QStringLiteral("secret123"))
+                  .success(),
+              QStringLiteral("true"))
+        << "the table and its rows are whole";
+}
+
+TEST_P(AccountdServiceTest, HttpErrorsAnswerJsonAndTheLogKeepsNoQueries)
+{
+    ASSERT_NO_FATAL_FAILURE(startService());
+    const AccountdClient::Reply missing = m_client->get(QStringLiteral("/api/mac_user/unknown"));
+    EXPECT_EQ(missing.status, 404);
+    EXPECT_EQ(missing.success(), QStringLiteral("false"));
+    EXPECT_EQ(m_client->get(QStringLiteral("/")).status, 404);
+
+    const AccountdClient::Reply posted =
+        m_client->raw("POST /api/mac_user/login HTTP/1.1\r\nHost: localhost\r\nContent-Length: 0\r\n\r\n");
+    EXPECT_EQ(posted.status, 405);
+    EXPECT_EQ(posted.success(), QStringLiteral("false"));
+
+    const AccountdClient::Reply longUrl = m_client->raw(
+        "GET /api/mac_user/login?email=" + QByteArray(10000, 'a') + " HTTP/1.1\r\nHost: x\r\n\r\n");
+    EXPECT_EQ(longUrl.status, 413);
+    EXPECT_EQ(longUrl.success(), QStringLiteral("false"));
+    const AccountdClient::Reply body = m_client->raw(
+        "GET /legal HTTP/1.1\r\nHost: x\r\nContent-Length: 100000\r\n\r\n" + QByteArray(2000, 'b'));
+    EXPECT_EQ(body.status, 413);
+
+    EXPECT_EQ(m_client->raw("GARBAGE\r\n\r\n").status, 400);
+    EXPECT_EQ(m_client->raw("GET /legal HTTP/2.0\r\n\r\n").status, 505);
+    const AccountdClient::Reply malformed =
+        m_client->raw("GET /api/mac_user/login?%%%&&==%zz HTTP/1.1\r\n\r\n");
+    EXPECT_EQ(malformed.status, 200);
+    EXPECT_EQ(malformed.success(), QStringLiteral("false"));
+
+    const AccountdClient::Reply legal = m_client->get(QStringLiteral("/legal"));
+    EXPECT_EQ(legal.status, 200);
+    EXPECT_TRUE(legal.body.contains("<h1>Tableclick: terms of use</h1>"));
+
+    ASSERT_EQ(registerAccount(QStringLiteral("nina"), QStringLiteral("nina@example.org"),
+                              QStringLiteral("hunter2secret"))
+                  .success(),
+              QStringLiteral("true"));
+    const QString token = confirmLinkIn(lastMail()).section(u'=', 1);
+    ASSERT_EQ(m_client->getUrl(confirmLinkIn(lastMail())).status, 200);
+    login(QStringLiteral("nina@example.org"), QStringLiteral("hunter2secret"));
+    const QString code = requestCode(QStringLiteral("nina@example.org"));
+
+    const QByteArray log = m_service->log();
+    EXPECT_TRUE(log.contains("GET /api/mac_user/login 200 ")) << log.constData();
+    EXPECT_TRUE(log.contains("POST /api/mac_user/login 405 "));
+    EXPECT_TRUE(log.contains("GET /api/mac_user/unknown 404 "));
+    for (const QByteArray& secret :
+         {QByteArray("hunter2secret"), QByteArray("nina@example.org"), token.toLatin1(), code.toLatin1(),
+          QByteArray("?"), QByteArray("email=")})
+        EXPECT_FALSE(log.contains(secret)) << secret.constData();
+}
+
+TEST_P(AccountdServiceTest, TheRateLimitAnswers429)
+{
+    ASSERT_NO_FATAL_FAILURE(startService({QStringLiteral("--rate-limit"), QStringLiteral("5")}));
+    for (int i = 0; i < 5; ++i)
+        ASSERT_EQ(m_client->get(QStringLiteral("/legal")).status, 200);
+    const AccountdClient::Reply limited = m_client->get(QStringLiteral("/legal"));
+    EXPECT_EQ(limited.status, 429);
+    EXPECT_EQ(limited.success(), QStringLiteral("false"));
+}
+
+TEST_P(AccountdServiceTest, HashingDoesNotHoldUpOtherRequests)
+{
+    ASSERT_NO_FATAL_FAILURE(startService());
+    createConfirmedAccount(QStringLiteral("olga"), QStringLiteral("olga@example.org"),
+                           QStringLiteral("secret123"));
+
+    // Four sign-ins at once keep both workers busy for a while; a request that needs no
+    // hashing, on a connection of its own, is answered before any of them.
+    QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+    tls.setCaCertificates(QSslCertificate::fromPath(m_service->certPath()));
+    const auto request = [&](QNetworkAccessManager& network, const QString& pathAndQuery) {
+        QNetworkRequest r(QUrl(m_service->origin() + pathAndQuery));
+        r.setSslConfiguration(tls);
+        return network.get(r);
+    };
+    QNetworkAccessManager network;
+    QNetworkAccessManager other;
+    QList<QNetworkReply*> logins;
+    for (int i = 0; i < 4; ++i)
+        logins << request(network, kLogin + QStringLiteral("?email=olga%40example.org&password=secret123"));
+    QNetworkReply* quick = request(other, QStringLiteral("/nothing-here"));
+
+    int finishedLogins = 0;
+    int loginsBeforeQuick = -1;
+    QObject::connect(quick, &QNetworkReply::finished, quick, [&] { loginsBeforeQuick = finishedLogins; });
+    for (QNetworkReply* reply : logins)
+        QObject::connect(reply, &QNetworkReply::finished, reply, [&] { ++finishedLogins; });
+    const QDeadlineTimer deadline(60000);
+    while ((loginsBeforeQuick < 0 || finishedLogins < logins.size()) && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+    EXPECT_EQ(loginsBeforeQuick, 0) << "the 404 waited for hashing";
+    EXPECT_EQ(quick->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), 404);
+    for (QNetworkReply* reply : logins) {
+        EXPECT_TRUE(reply->readAll().contains("\"success\":\"true\""));
+        reply->deleteLater();
+    }
+    quick->deleteLater();
+}
+
+TEST_P(AccountdServiceTest, SigtermFinishesTheRequestsInHand)
+{
+    ASSERT_NO_FATAL_FAILURE(startService());
+    createConfirmedAccount(QStringLiteral("pat"), QStringLiteral("pat@example.org"),
+                           QStringLiteral("secret123"));
+    QNetworkAccessManager network;
+    QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+    tls.setCaCertificates(QSslCertificate::fromPath(m_service->certPath()));
+    QList<QNetworkReply*> logins;
+    for (int i = 0; i < 4; ++i) {
+        QNetworkRequest r(QUrl(m_service->origin() + kLogin +
+                               QStringLiteral("?email=pat%40example.org&password=secret123")));
+        r.setSslConfiguration(tls);
+        logins << network.get(r);
+    }
+    // Wait until the service has the requests, then stop it while it hashes.
+    QDeadlineTimer deadline(30000);
+    while (!m_service->log().contains("GET /api/mac_user/login 200") && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    EXPECT_EQ(m_service->stop(), 0);
+    int answered = 0;
+    for (QNetworkReply* reply : logins) {
+        if (!reply->isFinished()) {
+            QEventLoop loop;
+            QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+            loop.exec();
+        }
+        answered += reply->readAll().contains("\"success\":\"true\"") ? 1 : 0;
+        reply->deleteLater();
+    }
+    EXPECT_EQ(answered, 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(Storage, AccountdServiceTest,
+                         ::testing::Values(Backend::Sqlite, Backend::Postgresql), [](const auto& info) {
+                             return info.param == Backend::Sqlite ? std::string("Sqlite")
+                                                                  : std::string("Postgresql");
+                         });
+
+} // namespace
