@@ -122,12 +122,7 @@ XAddMouseActionView::XAddMouseActionView(XPlatform& platform, HKHotKeyCenter& ho
     executeListButton->setBgColor(QColor::fromRgbF(0.99f, 0.43f, 0.0f));
     executeListButton->setTitleColor(Qt::white);
     executeListButton->setCornerRadius(6);
-    runStatusView = new XRunStatusView(queue, this);
-    // The bet panel has one too: names of their own for the control map.
-    runStatusView->setObjectName(QStringLiteral("actionRunStatusView"));
-    runStatusView->stopButton()->setObjectName(QStringLiteral("actionStopButton"));
-    if (auto* label = runStatusView->findChild<QLabel*>(QStringLiteral("runStatusLabel")))
-        label->setObjectName(QStringLiteral("actionRunStatusLabel"));
+    runStatusView = new XRunStatusView(queue, QStringLiteral("action"), this);
     run->addWidget(executeListButton);
     run->addWidget(runStatusView, 1);
     layout->addLayout(run);

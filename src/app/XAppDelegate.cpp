@@ -11,6 +11,10 @@
 #include <QScrollArea>
 #include <QStackedWidget>
 
+namespace {
+const QSize kAccountWindowSize(560, 620);
+} // namespace
+
 void XMainWindow::closeEvent(QCloseEvent* event)
 {
     if (!shouldClose || shouldClose())
@@ -51,8 +55,22 @@ void XAppDelegate::goToAccountView(AccountScreen screen)
             stack->addWidget(shown);
         }
     }
-    if (shown)
-        stack->setCurrentWidget(shown);
+    if (!shown)
+        return;
+    stack->setCurrentWidget(shown);
+    // Room for the account screens' panel; the main view sets its own size later.
+    if (!m_mainViewController && !m_accountWindowSized) {
+        m_accountWindowSized = true;
+        const QScreen* screen = m_window->screen();
+        // Within the screen, title bar included, at any scale.
+        m_window->resize(screen ? kAccountWindowSize.boundedTo(screen->availableGeometry().size() - QSize(8, 40))
+                                : kAccountWindowSize);
+        if (screen) {
+            QRect frame = m_window->frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            m_window->move(frame.topLeft());
+        }
+    }
 }
 
 void XAppDelegate::goToMainView()
@@ -80,6 +98,7 @@ void XAppDelegate::goToMainView()
         frame.moveCenter(screen->availableGeometry().center());
         m_window->move(frame.topLeft());
     }
+    Q_EMIT mainViewShown();
 }
 
 bool XAppDelegate::windowShouldClose()

@@ -58,6 +58,12 @@ public:
     void goToConfirmEmailView() { goToAccountView(AccountScreen::ConfirmEmail); }
     void goToResetPasswordView() { goToAccountView(AccountScreen::ResetPassword); }
     void goToMainView();
+
+Q_SIGNALS:
+    // The main view is up, its overlay with it.
+    void mainViewShown();
+
+public:
     // Drops the main view (its panels save) and lets the window close.
     bool windowShouldClose();
     // The end of the session or a termination signal: save, then quit.
@@ -73,5 +79,6 @@ private:
     AccountScreenFactory m_accountScreenFactory;
     std::map<AccountScreen, QPointer<QWidget>> m_accountScreens;
     QScrollArea* m_mainScroller = nullptr;
+    bool m_accountWindowSized = false;
     std::unique_ptr<XMainWindowViewController> m_mainViewController;
 };

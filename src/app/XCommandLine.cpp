@@ -51,6 +51,19 @@ int XListBets(const QStringList& names, QTextStream& out, QTextStream& err)
     return status;
 }
 
+std::optional<QString> XAccountServiceOption(int argc, char** argv)
+{
+    const QByteArray option("--account-service");
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == option)
+            return i + 1 < argc ? QString::fromLocal8Bit(argv[i + 1]) : QString();
+        if (arg.startsWith(QByteArray(option + '=')))
+            return QString::fromLocal8Bit(arg.mid(option.size() + 1));
+    }
+    return std::nullopt;
+}
+
 std::optional<int> XRunCommandLine(int argc, char** argv)
 {
     if (!wantsNoWindow(argc, argv))
@@ -66,6 +79,10 @@ std::optional<int> XRunCommandLine(int argc, char** argv)
     parser.addOption(
         {QStringLiteral("list-bets"),
          QStringLiteral("Print the named bets (all, or those named) and the cells each one clicks.")});
+    parser.addOption({QStringLiteral("account-service"),
+                      QStringLiteral("Use the account service at URL (https://…) from now on; the default is the "
+                                     "local service at https://localhost:5000."),
+                      QStringLiteral("URL")});
     parser.addPositionalArgument(QStringLiteral("names"), QStringLiteral("Bet names for --list-bets."),
                                  QStringLiteral("[NAME…]"));
     parser.process(app);

@@ -1,13 +1,18 @@
+#include "XAccountScreens.h"
 #include "XAppDelegate.h"
 #include "XCommandLine.h"
 #include "XControlMap.h"
 #include "XMainWindowViewController.h"
+#include "accounts/XAccountService.h"
 #include "bets/panel/XGridManagerViewController.h"
 #include "overlay/XGridWindowController.h"
+#include "platform/XPreferenceStore.h"
 #include "platform/XQtPlatform.h"
 #include "platform/XTerminationWatcher.h"
 
 #include <QApplication>
+
+#include <cstdio>
 
 int main(int argc, char* argv[])
 {
@@ -20,9 +25,22 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
 
     XQtPlatform platform;
+    if (const std::optional<QString> url = XAccountServiceOption(argc, argv)) {
+        if (!XSetAccountServiceUrl(platform.preferences(), *url)) {
+            std::fprintf(stderr, "tableclick: --account-service takes an https URL, such as https://accounts.example.org:5000\n");
+            return 2;
+        }
+    }
+    XAccountService accountService(XAccountServiceUrl(platform.preferences()));
     XAppDelegate delegate(platform);
-    // Sign-in comes with the account service; until then the main view opens at launch.
-    delegate.goToMainView();
+    XInstallAccountScreens(delegate, platform, accountService);
+#ifdef TABLECLICK_TEST_HOOKS
+    // End-to-end tests of the panels start signed in.
+    if (qEnvironmentVariableIsSet("TABLECLICK_TEST_SKIP_SIGNIN"))
+        delegate.goToMainView();
+    else
+#endif
+        delegate.goToSigninView();
     delegate.window()->show();
 
     XTerminationWatcher termination;
@@ -34,12 +52,18 @@ int main(int argc, char* argv[])
             main->saveState();
     });
 
+#ifdef TABLECLICK_TEST_HOOKS
     std::unique_ptr<XControlMap> controlMap;
     if (const QString path = qEnvironmentVariable("TABLECLICK_CONTROL_MAP"); !path.isEmpty()) {
         controlMap = std::make_unique<XControlMap>(path);
         controlMap->watch(delegate.window());
-        if (XMainWindowViewController* main = delegate.mainViewController())
-            controlMap->watch(main->gridWindowController()->window());
+        const auto watchOverlay = [&delegate, map = controlMap.get()] {
+            if (XMainWindowViewController* main = delegate.mainViewController())
+                map->watch(main->gridWindowController()->window());
+        };
+        watchOverlay();
+        QObject::connect(&delegate, &XAppDelegate::mainViewShown, controlMap.get(), watchOverlay);
     }
+#endif
     return QApplication::exec();
 }

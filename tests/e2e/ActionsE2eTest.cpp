@@ -71,7 +71,7 @@ protected:
         QFile::remove(m_controls);
         m_app = &m_session.start(QStringLiteral(TABLECLICK_BINARY), {},
                                  {QStringLiteral("XDG_CONFIG_HOME=") + m_dir.path(),
-                                  QStringLiteral("TABLECLICK_CONTROL_MAP=") + m_controls,
+                                  QStringLiteral("TABLECLICK_TEST_SKIP_SIGNIN=1"), QStringLiteral("TABLECLICK_CONTROL_MAP=") + m_controls,
                                   QStringLiteral("QT_SCALE_FACTOR=") + QString::number(scale)});
         ASSERT_TRUE(DesktopSession::waitFor(
             [&] { return XControlArea(m_controls, QStringLiteral("executeListButton")).has_value(); }, 10000))

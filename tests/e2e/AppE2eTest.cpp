@@ -47,7 +47,7 @@ protected:
 
         m_app = &m_session.start(QStringLiteral(TABLECLICK_BINARY), {},
                                  {QStringLiteral("XDG_CONFIG_HOME=") + m_dir.path(),
-                                  QStringLiteral("TABLECLICK_CONTROL_MAP=") + m_controls});
+                                  QStringLiteral("TABLECLICK_TEST_SKIP_SIGNIN=1"), QStringLiteral("TABLECLICK_CONTROL_MAP=") + m_controls});
         ASSERT_TRUE(DesktopSession::waitFor(
             [&] { return control(QStringLiteral("numberButton36")).has_value(); }, 10000))
             << "Tableclick's main window never showed";
@@ -205,7 +205,7 @@ TEST_F(AppE2e, NamedBetsInDirectModeAndTheBetSurvivesATermination)
     QFile::remove(m_controls);
     m_app = &m_session.start(QStringLiteral(TABLECLICK_BINARY), {},
                              {QStringLiteral("XDG_CONFIG_HOME=") + m_dir.path(),
-                              QStringLiteral("TABLECLICK_CONTROL_MAP=") + m_controls});
+                              QStringLiteral("TABLECLICK_TEST_SKIP_SIGNIN=1"), QStringLiteral("TABLECLICK_CONTROL_MAP=") + m_controls});
     ASSERT_TRUE(
         DesktopSession::waitFor([&] { return control(QStringLiteral("betButton")).has_value(); }, 10000));
     QThread::msleep(800);

@@ -40,7 +40,7 @@ TEST(GridWindowE2e, TableShowsThroughAndAnUnlockedCornerFollowsTheMouse)
     const QString map = dir.filePath(QStringLiteral("controls.json"));
     session.start(
         QStringLiteral(TABLECLICK_BINARY), {},
-        {QStringLiteral("XDG_CONFIG_HOME=") + dir.path(), QStringLiteral("TABLECLICK_CONTROL_MAP=") + map});
+        {QStringLiteral("XDG_CONFIG_HOME=") + dir.path(), QStringLiteral("TABLECLICK_TEST_SKIP_SIGNIN=1"), QStringLiteral("TABLECLICK_CONTROL_MAP=") + map});
     ASSERT_TRUE(DesktopSession::waitFor(
         [&] { return control(map, QStringLiteral("gridLockButton")).has_value(); }, 10000));
     const QRect overlay = *control(map, QStringLiteral("gridWindowMainView"));

@@ -149,7 +149,7 @@ void XGridManagerViewController::loadView()
         if (item->column() == 1)
             endEditing(item->row(), item->text());
     });
-    m_runStatusView = new XRunStatusView(*m_playbackQueue, m_view.get());
+    m_runStatusView = new XRunStatusView(*m_playbackQueue, QStringLiteral("bet"), m_view.get());
     v.runStatusArea->addWidget(m_runStatusView);
     m_windowPublisher = new XPanelWindowPublisher(*m_view, m_platform, m_playbackControls);
     loadFileData();

@@ -6,17 +6,18 @@
 #include <QLabel>
 #include <QPushButton>
 
-XRunStatusView::XRunStatusView(XPlaybackQueue& queue, QWidget* parent) : QWidget(parent), m_queue(queue)
+XRunStatusView::XRunStatusView(XPlaybackQueue& queue, const QString& namePrefix, QWidget* parent)
+    : QWidget(parent), m_queue(queue)
 {
-    setObjectName(QStringLiteral("runStatusView"));
+    setObjectName(namePrefix + QStringLiteral("RunStatusView"));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     m_stopButton = new QPushButton(tr("Stop"), this);
-    m_stopButton->setObjectName(QStringLiteral("stopButton"));
+    m_stopButton->setObjectName(namePrefix + QStringLiteral("StopButton"));
     m_stopButton->setToolTip(tr("Stop clicking now (Escape, or move the mouse, does the same)"));
     m_stopButton->setEnabled(false);
     m_statusLabel = new QLabel(this);
-    m_statusLabel->setObjectName(QStringLiteral("runStatusLabel"));
+    m_statusLabel->setObjectName(namePrefix + QStringLiteral("RunStatusLabel"));
     m_statusLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(m_stopButton);
     layout->addWidget(m_statusLabel, 1);

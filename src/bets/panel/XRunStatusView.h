@@ -14,7 +14,8 @@ class XRunStatusView : public QWidget
 {
     Q_OBJECT
 public:
-    explicit XRunStatusView(XPlaybackQueue& queue, QWidget* parent = nullptr);
+    // `namePrefix` keeps the object names of one panel's view apart from another's.
+    XRunStatusView(XPlaybackQueue& queue, const QString& namePrefix, QWidget* parent = nullptr);
 
     QPushButton* stopButton() const { return m_stopButton; }
     QString statusText() const;
