@@ -169,17 +169,16 @@ bool AccountStore::migrate(QString* error)
         return false;
     };
 
-    if (!run(query, QStringLiteral("CREATE TABLE IF NOT EXISTS accountd_schema (version INTEGER NOT NULL)"),
-             {})) {
-        *error = QStringLiteral("cannot create the schema table");
-        return false;
-    }
     if (!run(query, sqlite ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN"), {})) {
         *error = QStringLiteral("cannot start the migration");
         return false;
     }
+    // Under the lock, so that two instances never create the same table at once.
     if (!sqlite && !run(query, QStringLiteral("SELECT pg_advisory_xact_lock(?)"), {kMigrationLockKey}))
         return fail(QStringLiteral("cannot lock the schema"));
+    if (!run(query, QStringLiteral("CREATE TABLE IF NOT EXISTS accountd_schema (version INTEGER NOT NULL)"),
+             {}))
+        return fail(QStringLiteral("cannot create the schema table"));
 
     bool ok = false;
     const int version = schemaVersion(&ok);

@@ -15,11 +15,21 @@ AccountdProcess::~AccountdProcess()
 
 bool AccountdProcess::start(const QStringList& extraArguments, QString* log)
 {
+    launch(extraArguments);
+    return waitUntilReady(log);
+}
+
+void AccountdProcess::launch(const QStringList& extraArguments)
+{
     m_process.setProgram(QStringLiteral(TABLECLICK_ACCOUNTD_BINARY));
     m_process.setArguments(
         QStringList{QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--data-dir"), m_dataDir} +
         extraArguments);
     m_process.start();
+}
+
+bool AccountdProcess::waitUntilReady(QString* log)
+{
     const QRegularExpression ready(
         QStringLiteral("^tableclick-accountd ready on https://127\\.0\\.0\\.1:(\\d+)\\n"));
     const QDeadlineTimer deadline(30000);

@@ -14,6 +14,9 @@ public:
 
     // Starts it and waits for its ready line; false (with its output in *log) otherwise.
     bool start(const QStringList& extraArguments, QString* log);
+    // The two halves of start(), for starting several at once.
+    void launch(const QStringList& extraArguments);
+    bool waitUntilReady(QString* log);
     // SIGTERM, then waits; the exit code, or -1 when it had to be killed.
     int stop();
 

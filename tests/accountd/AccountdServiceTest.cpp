@@ -539,6 +539,64 @@ TEST_P(AccountdServiceTest, HttpErrorsAnswerJsonAndTheLogKeepsNoQueries)
         EXPECT_FALSE(log.contains(secret)) << secret.constData();
 }
 
+TEST_P(AccountdServiceTest, TwoInstancesStartedTogetherShareOneDatabase)
+{
+    // Both create (or find) the schema at the same moment, then serve the same accounts.
+    QTemporaryDir otherDir;
+    const QString database = m_databaseUrl.isEmpty()
+                                 ? QStringLiteral("sqlite:") + m_dir.path() + QStringLiteral("/shared.sqlite")
+                                 : m_databaseUrl;
+    AccountdProcess first(m_dir.path());
+    AccountdProcess second(otherDir.path());
+    const QStringList arguments{QStringLiteral("--rate-limit"), QStringLiteral("0"),
+                                QStringLiteral("--database"), database};
+    first.launch(arguments);
+    second.launch(arguments);
+    QString log;
+    ASSERT_TRUE(first.waitUntilReady(&log)) << qPrintable(log);
+    ASSERT_TRUE(second.waitUntilReady(&log)) << qPrintable(log);
+    AccountdClient one(first.origin(), first.certPath());
+    AccountdClient two(second.origin(), second.certPath());
+
+    ASSERT_EQ(one.get(kRegister, {{QStringLiteral("username"), QStringLiteral("rita")},
+                                  {QStringLiteral("email"), QStringLiteral("rita@example.org")},
+                                  {QStringLiteral("password"), QStringLiteral("secret123")}})
+                  .success(),
+              QStringLiteral("true"));
+    const QString link =
+        confirmLinkIn(first.mails().value(0))
+            .replace(QStringLiteral("https://localhost:%1").arg(first.port()), second.origin());
+    EXPECT_EQ(two.getUrl(link).status, 200) << "the other instance knows the link";
+    EXPECT_EQ(two.get(kRegister, {{QStringLiteral("username"), QStringLiteral("RITA")},
+                                  {QStringLiteral("email"), QStringLiteral("r2@example.org")},
+                                  {QStringLiteral("password"), QStringLiteral("secret123")}})
+                  .success(),
+              QStringLiteral("username"));
+    EXPECT_EQ(two.get(kLogin, {{QStringLiteral("email"), QStringLiteral("rita@example.org")},
+                               {QStringLiteral("password"), QStringLiteral("secret123")}})
+                  .success(),
+              QStringLiteral("true"));
+    EXPECT_EQ(first.stop(), 0);
+    EXPECT_EQ(second.stop(), 0);
+}
+
+TEST_P(AccountdServiceTest, AMailThatCannotBeSentTakesTheRegistrationBack)
+{
+    // Nothing listens on port 1: the SMTP server refuses every mail.
+    ASSERT_NO_FATAL_FAILURE(startService({QStringLiteral("--smtp"), QStringLiteral("smtp://127.0.0.1:1")}));
+    EXPECT_EQ(registerAccount(QStringLiteral("quinn"), QStringLiteral("quinn@example.org"),
+                              QStringLiteral("secret123"))
+                  .success(),
+              QStringLiteral("false"));
+    ASSERT_NO_FATAL_FAILURE(startService());
+    EXPECT_EQ(registerAccount(QStringLiteral("quinn"), QStringLiteral("quinn@example.org"),
+                              QStringLiteral("secret123"))
+                  .success(),
+              QStringLiteral("true"))
+        << "neither the name nor the address was kept";
+    EXPECT_EQ(m_service->mails().size(), 1);
+}
+
 TEST_P(AccountdServiceTest, TheRateLimitAnswers429)
 {
     ASSERT_NO_FATAL_FAILURE(startService({QStringLiteral("--rate-limit"), QStringLiteral("5")}));
