@@ -97,8 +97,29 @@ void XX11MousePoster::postMouseEvent(XMouseEventType type, QPointF devicePoint)
         const unsigned button = type == XRightMouseDown || type == XRightMouseUp ? Button3 : Button1;
         const Bool press = type == XLeftMouseDown || type == XRightMouseDown;
         XTestFakeButtonEvent(m_display, button, press, CurrentTime);
+        XFlush(m_display);
+        waitForButton(button == Button1 ? Button1Mask : Button3Mask, press);
+        return;
     }
     XFlush(m_display);
+}
+
+void XX11MousePoster::waitForButton(unsigned mask, bool down)
+{
+    // A window manager's click-to-focus grab freezes the pointer on a press until it has
+    // passed the press on; what is posted meanwhile waits in the server, and a release
+    // that waits there can reach the window after the next click's motion. So each button
+    // event is seen through before the next one is made: the server's button state tells.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(50);
+    for (;;) {
+        Window root = 0, child = 0;
+        int rootX = 0, rootY = 0, x = 0, y = 0;
+        unsigned int state = 0;
+        if (!XQueryPointer(m_display, DefaultRootWindow(m_display), &root, &child, &rootX, &rootY, &x, &y, &state) ||
+            ((state & mask) != 0) == down || std::chrono::steady_clock::now() > deadline)
+            return;
+        std::this_thread::sleep_for(std::chrono::microseconds(50));
+    }
 }
 
 unsigned long XX11MousePoster::clientWindowAt(int x, int y) const

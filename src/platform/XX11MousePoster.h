@@ -25,6 +25,7 @@ public:
 
 private:
     void moveTo(int x, int y);
+    void waitForButton(unsigned mask, bool down);
     unsigned long clientWindowAt(int x, int y) const;
     unsigned long activeWindow() const;
     bool windowContains(unsigned long window, int x, int y) const;
