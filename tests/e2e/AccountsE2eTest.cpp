@@ -1,0 +1,183 @@
+// The account screens of the real Tableclick against the real account service on a real
+// X server: signing up, confirming by the mailed link, signing in to the main view, the
+// forgotten password in two steps, and a service that is down.
+#include "AccountdClient.h"
+#include "AccountdProcess.h"
+#include "ControlMap.h"
+#include "DesktopSession.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+namespace {
+const QString kEmail = QStringLiteral("ann@example.org");
+
+class AccountsE2e : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!DesktopSession::hasDisplay())
+            GTEST_SKIP() << "needs an X display (scripts/test provides one)";
+        // Where Tableclick looks for the local service's certificate.
+        m_dataDir = m_home.filePath(QStringLiteral("data/Tableclick/accounts"));
+        QDir().mkpath(m_dataDir);
+        m_service = std::make_unique<AccountdProcess>(m_dataDir);
+        startService();
+        m_controls = m_home.filePath(QStringLiteral("controls.json"));
+        m_session.start(QStringLiteral(TABLECLICK_BINARY), {},
+                        {QStringLiteral("XDG_CONFIG_HOME=") + m_home.filePath(QStringLiteral("config")),
+                         QStringLiteral("XDG_DATA_HOME=") + m_home.filePath(QStringLiteral("data")),
+                         QStringLiteral("TABLECLICK_CONTROL_MAP=") + m_controls});
+        ASSERT_TRUE(waitForControl(QStringLiteral("loginButton"))) << "the sign-in screen never showed";
+        QThread::msleep(500);
+    }
+
+    void startService()
+    {
+        QString log;
+        // The local default: port 5000, its data where Tableclick looks.
+        ASSERT_TRUE(m_service->start({QStringLiteral("--port"), QStringLiteral("5000")}, &log)) << log.toStdString();
+        m_client = std::make_unique<AccountdClient>(m_service->origin(), m_service->certPath());
+    }
+
+    bool waitForControl(const QString& name, int timeoutMs = 10000) const
+    {
+        return DesktopSession::waitFor([&] { return XControlArea(m_controls, name).has_value(); }, timeoutMs);
+    }
+    QJsonObject controlMap() const
+    {
+        QFile file(m_controls);
+        return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object() : QJsonObject();
+    }
+    void click(const QString& name)
+    {
+        const auto area = XControlArea(m_controls, name);
+        ASSERT_TRUE(area) << name.toStdString();
+        DesktopSession::xdotool({QStringLiteral("mousemove"), QString::number(area->center().x()),
+                                 QString::number(area->center().y()), QStringLiteral("click"), QStringLiteral("1")});
+    }
+    void typeInto(const QString& field, const QString& text)
+    {
+        click(field);
+        DesktopSession::xdotool({QStringLiteral("key"), QStringLiteral("ctrl+a"), QStringLiteral("BackSpace")});
+        DesktopSession::xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), text});
+    }
+    // Waits for the alert, reads it and closes it with Return.
+    std::pair<QString, QString> closeAlert()
+    {
+        QJsonObject alert;
+        DesktopSession::waitFor(
+            [&] {
+                alert = controlMap().value(QStringLiteral("alert")).toObject();
+                return !alert.isEmpty();
+            },
+            15000);
+        DesktopSession::xdotool({QStringLiteral("key"), QStringLiteral("Return")});
+        DesktopSession::waitFor([&] { return !controlMap().contains(QStringLiteral("alert")); }, 5000);
+        return {alert.value(QStringLiteral("text")).toString(), alert.value(QStringLiteral("informativeText")).toString()};
+    }
+    QByteArray lastMail() const
+    {
+        const QList<QByteArray> mails = m_service->mails();
+        return mails.isEmpty() ? QByteArray() : mails.back();
+    }
+    void signIn(const QString& password)
+    {
+        typeInto(QStringLiteral("emailTextField"), kEmail);
+        typeInto(QStringLiteral("passwordTextField"), password);
+        click(QStringLiteral("loginButton"));
+    }
+    // An account made and confirmed straight through the service.
+    void makeAccount(const QString& password)
+    {
+        ASSERT_EQ(m_client->get(QStringLiteral("/api/mac_user/register"),
+                                {{QStringLiteral("username"), QStringLiteral("ann")},
+                                 {QStringLiteral("email"), kEmail},
+                                 {QStringLiteral("password"), password}})
+                      .success(),
+                  QStringLiteral("true"));
+        followConfirmationLink();
+    }
+    void followConfirmationLink()
+    {
+        const auto link = QRegularExpression(QStringLiteral("https://\\S+/api/mac_user/confirm\\?token=[A-Za-z0-9_-]+"))
+                              .match(QString::fromUtf8(lastMail()));
+        ASSERT_TRUE(link.hasMatch()) << lastMail().toStdString();
+        EXPECT_EQ(m_client->getUrl(link.captured(0)).status, 200);
+    }
+
+    QTemporaryDir m_home;
+    QString m_dataDir;
+    QString m_controls;
+    std::unique_ptr<AccountdProcess> m_service;
+    std::unique_ptr<AccountdClient> m_client;
+    DesktopSession m_session;
+};
+} // namespace
+
+TEST_F(AccountsE2e, SignUpConfirmByTheMailedLinkAndSignInToTheMainView)
+{
+    click(QStringLiteral("signupButton"));
+    ASSERT_TRUE(waitForControl(QStringLiteral("usernameTextField")));
+    typeInto(QStringLiteral("usernameTextField"), QStringLiteral("ann"));
+    typeInto(QStringLiteral("emailTextField"), kEmail);
+    typeInto(QStringLiteral("passwordSecureTextField"), QStringLiteral("secret123&x"));
+    typeInto(QStringLiteral("confirmSecureTextField"), QStringLiteral("secret123&x"));
+    click(QStringLiteral("checkBoxButton"));
+    click(QStringLiteral("signupButton"));
+    EXPECT_EQ(closeAlert().first, QStringLiteral("Register Success"));
+    ASSERT_TRUE(waitForControl(QStringLiteral("loginButton")));
+
+    // Not confirmed yet: refused.
+    signIn(QStringLiteral("secret123&x"));
+    EXPECT_EQ(closeAlert().first, QStringLiteral("Login Failed!"));
+    followConfirmationLink();
+    signIn(QStringLiteral("secret123&x"));
+    EXPECT_TRUE(waitForControl(QStringLiteral("numberButton36"), 15000)) << "the main view never showed";
+}
+
+TEST_F(AccountsE2e, AForgottenPasswordIsResetThroughBothSteps)
+{
+    makeAccount(QStringLiteral("oldsecret1"));
+    typeInto(QStringLiteral("emailTextField"), kEmail);
+    click(QStringLiteral("forgetButton"));
+    ASSERT_TRUE(waitForControl(QStringLiteral("confirmEmailButton")));
+    EXPECT_EQ(controlMap().value(QStringLiteral("confirmEmailTextField")).toObject().value(QStringLiteral("text")).toString(),
+              kEmail)
+        << "the address typed on the sign-in screen carries over";
+    click(QStringLiteral("confirmEmailButton"));
+    EXPECT_EQ(closeAlert().first, QStringLiteral("Confirm Email Success"));
+    ASSERT_TRUE(waitForControl(QStringLiteral("resetPasswordButton")));
+
+    const auto code = QRegularExpression(QStringLiteral("\\n    (\\d{6})\\r?\\n")).match(QString::fromUtf8(lastMail()));
+    ASSERT_TRUE(code.hasMatch()) << lastMail().toStdString();
+    typeInto(QStringLiteral("verificationCodeTextField"), code.captured(1));
+    typeInto(QStringLiteral("emailTextField"), kEmail);
+    typeInto(QStringLiteral("passwordSecureTextField"), QStringLiteral("newsecret2"));
+    click(QStringLiteral("resetPasswordButton"));
+    EXPECT_EQ(closeAlert().first, QStringLiteral("Reset Password Success"));
+    ASSERT_TRUE(waitForControl(QStringLiteral("loginButton")));
+
+    signIn(QStringLiteral("newsecret2"));
+    EXPECT_TRUE(waitForControl(QStringLiteral("numberButton36"), 15000)) << "the new password did not sign in";
+}
+
+TEST_F(AccountsE2e, AServiceThatIsDownIsReportedAndSigningInWorksOnceItIsBack)
+{
+    makeAccount(QStringLiteral("secret123"));
+    m_service->stop();
+    signIn(QStringLiteral("secret123"));
+    EXPECT_EQ(closeAlert().first, QStringLiteral("Cannot reach the account service"));
+
+    startService();
+    click(QStringLiteral("loginButton"));
+    EXPECT_TRUE(waitForControl(QStringLiteral("numberButton36"), 15000)) << "signing in failed after the restart";
+}
