@@ -1,4 +1,10 @@
+#include "app/XAccountScreens.h"
 #include "app/XAppDelegate.h"
+#include "accounts/XAccountService.h"
+#include "accounts/XConfirmEmailViewController.h"
+#include "accounts/XResetPasswordViewController.h"
+#include "accounts/XSigninViewController.h"
+#include "accounts/XSignupViewController.h"
 #include "actions/XAddMouseActionView.h"
 #include "actions/XAddMouseActionViewController.h"
 #include "actions/XHotKeyField.h"
@@ -13,6 +19,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QStackedWidget>
 
 #include <gtest/gtest.h>
 
@@ -106,4 +113,36 @@ TEST(XAppDelegate, SavingTheStateWritesTheMouseActionPanelFirstAndKeepsEverythin
     EXPECT_EQ(delegate.mainViewController(), main);
     EXPECT_EQ(main->addActionViewController()->dataSource().size(), 1u);
     platform.preferences().setWriteObserver({});
+}
+
+TEST(XAppDelegate, TheAccountScreensLinksLeadWhereTheySayAndSigningInOpensTheMainView)
+{
+    XFakePlatform platform;
+    XAccountService service(QUrl(QStringLiteral("https://localhost:1")));
+    XAppDelegate delegate(platform);
+    XInstallAccountScreens(delegate, platform, service);
+    delegate.goToSigninView();
+    auto* stack = qobject_cast<QStackedWidget*>(delegate.window()->centralWidget());
+    ASSERT_TRUE(stack);
+    auto* signin = qobject_cast<XSigninViewController*>(stack->currentWidget());
+    ASSERT_TRUE(signin) << "Tableclick does not open on the sign-in screen";
+
+    signin->signupButton->click();
+    auto* signup = qobject_cast<XSignupViewController*>(stack->currentWidget());
+    ASSERT_TRUE(signup);
+    signup->backButton->click();
+    EXPECT_EQ(stack->currentWidget(), signin);
+    signin->forgetButton->click();
+    auto* confirm = qobject_cast<XConfirmEmailViewController*>(stack->currentWidget());
+    ASSERT_TRUE(confirm);
+    Q_EMIT confirm->goToResetPasswordView();
+    auto* reset = qobject_cast<XResetPasswordViewController*>(stack->currentWidget());
+    ASSERT_TRUE(reset);
+    reset->backButton->click();
+    EXPECT_EQ(stack->currentWidget(), signin);
+
+    EXPECT_EQ(delegate.mainViewController(), nullptr);
+    Q_EMIT signin->goToMainView();
+    ASSERT_NE(delegate.mainViewController(), nullptr);
+    EXPECT_NE(stack->currentWidget(), signin);
 }
