@@ -1,7 +1,7 @@
 #include "AccountService.h"
 
 #include "AccountStore.h"
-#include "AccountdLog.h"
+#include "platform/XLog.h"
 #include "Mailer.h"
 #include "PasswordHasher.h"
 
@@ -97,7 +97,7 @@ AccountReply AccountService::registerAccount(const RegisterQuery& query)
         store().deleteUser(id);
         return AccountReply::serverError();
     }
-    accountdLog("account created, confirmation mailed");
+    XLog("account created, confirmation mailed");
     AccountReply created =
         reply("true", "Account created. A confirmation link is on its way to your e-mail.");
     created.userinfo = AccountReply::UserInfo{query.username, query.email};
@@ -175,7 +175,7 @@ AccountReply AccountService::emailConfirm(const EmailConfirmQuery& query)
             .arg(minutes)};
     if (!m_mailer.send(mail))
         return AccountReply::serverError();
-    accountdLog("verification code mailed");
+    XLog("verification code mailed");
     return sent;
 }
 
@@ -217,7 +217,7 @@ AccountReply AccountService::resetPassword(const ResetPasswordQuery& query)
     if (!store().setPasswordHash(userId, *hash, true))
         return AccountReply::serverError();
     store().clearLoginFailures(emailSubject(emailKey));
-    accountdLog("password reset");
+    XLog("password reset");
     return reply("true", "The new password is set.");
 }
 
@@ -225,7 +225,7 @@ AccountService::LinkOutcome AccountService::confirmLink(const QString& token)
 {
     switch (store().confirm(PasswordHasher::tokenDigest(token), now())) {
     case AccountStore::ConfirmOutcome::Confirmed:
-        accountdLog("account confirmed");
+        XLog("account confirmed");
         return LinkOutcome::Confirmed;
     case AccountStore::ConfirmOutcome::Invalid:
         return LinkOutcome::Invalid;

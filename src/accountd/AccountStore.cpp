@@ -1,6 +1,6 @@
 #include "AccountStore.h"
 
-#include "AccountdLog.h"
+#include "platform/XLog.h"
 
 #include <QAtomicInteger>
 #include <QSqlDatabase>
@@ -120,7 +120,7 @@ bool AccountStore::run(QSqlQuery& query, const QString& sql, const QVariantList&
         if (!db.isOpen()) {
             QString error;
             if (!open(&error)) {
-                accountdLog("database: cannot connect: %s", qPrintable(error));
+                XLog("database: cannot connect: %s", qPrintable(error));
                 return false;
             }
             db = QSqlDatabase::database(m_connectionName, false);
@@ -143,7 +143,7 @@ bool AccountStore::run(QSqlQuery& query, const QString& sql, const QVariantList&
             db.close();
             continue;
         }
-        accountdLog("database: statement failed: %s", qPrintable(error.text()));
+        XLog("database: statement failed: %s", qPrintable(error.text()));
         return false;
     }
     return false;

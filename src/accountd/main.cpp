@@ -1,7 +1,7 @@
 // tableclick-accountd: the account service that Tableclick signs in to. See --help.
 #include "AccountServer.h"
 #include "AccountService.h"
-#include "AccountdLog.h"
+#include "platform/XLog.h"
 #include "AccountdOptions.h"
 #include "MaildirMailer.h"
 #include "PasswordHasher.h"
@@ -22,7 +22,7 @@ namespace {
 
 int fail(const QString& message)
 {
-    accountdLog("cannot start: %s", qPrintable(message));
+    XLog("cannot start: %s", qPrintable(message));
     return 1;
 }
 
@@ -62,18 +62,18 @@ int main(int argc, char** argv)
                               : TlsIdentity::load(options.certPath, options.keyPath, &error);
     if (!identity)
         return fail(error);
-    accountdLog("certificate: %s", qPrintable(options.certPath));
+    XLog("certificate: %s", qPrintable(options.certPath));
 
     std::unique_ptr<Mailer> mailer;
     if (options.smtpUrl.isEmpty()) {
         auto outbox = std::make_unique<MaildirMailer>(options.outboxDir());
         if (!outbox->prepare(&error))
             return fail(error);
-        accountdLog("mail is written to the Maildir outbox %s", qPrintable(options.outboxDir()));
+        XLog("mail is written to the Maildir outbox %s", qPrintable(options.outboxDir()));
         mailer = std::move(outbox);
     } else {
         mailer = std::make_unique<SmtpMailer>(options.smtpUrl, options.mailFrom);
-        accountdLog("mail is sent through %s", qPrintable(options.smtpUrl.host()));
+        XLog("mail is sent through %s", qPrintable(options.smtpUrl.host()));
     }
 
     AccountServiceSettings settings;
@@ -83,7 +83,7 @@ int main(int argc, char** argv)
     AccountService service(settings, options.database, *mailer);
     if (!service.prepare(&error))
         return fail(QStringLiteral("%1: %2").arg(options.database.describe(), error));
-    accountdLog("accounts in %s", qPrintable(options.database.describe()));
+    XLog("accounts in %s", qPrintable(options.database.describe()));
 
     AccountServerLimits limits;
     limits.requestsPerMinute = options.requestsPerMinute;
@@ -103,7 +103,7 @@ int main(int argc, char** argv)
     if (!shutdown.install())
         return fail(QStringLiteral("cannot catch SIGTERM"));
     QObject::connect(&shutdown, &ShutdownSignal::requested, &server, [&server](int number) {
-        accountdLog("signal %d: finishing the requests in hand", number);
+        XLog("signal %d: finishing the requests in hand", number);
         server.shutdown();
     });
     QObject::connect(&server, &AccountServer::stopped, &app, &QCoreApplication::quit);
@@ -112,7 +112,7 @@ int main(int argc, char** argv)
     std::printf("tableclick-accountd ready on %s\n", qPrintable(origin));
     std::fflush(stdout);
     const int status = QCoreApplication::exec();
-    accountdLog("stopped");
+    XLog("stopped");
     SmtpMailer::globalCleanup();
     return status;
 }

@@ -1,6 +1,7 @@
 #include "XLog.h"
 
 #include <chrono>
+#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <ctime>
@@ -24,6 +25,6 @@ void XLog(const char* format, ...)
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H:%M:%S", &local);
     // One fprintf per line keeps lines from different threads whole.
-    std::fprintf(stderr, "%s.%06ld tableclick[%d] %s\n", stamp, static_cast<long>(micros),
+    std::fprintf(stderr, "%s.%06ld %s[%d] %s\n", stamp, static_cast<long>(micros), program_invocation_short_name,
                  static_cast<int>(getpid()), message);
 }
