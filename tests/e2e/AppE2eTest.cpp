@@ -49,8 +49,12 @@ protected:
                                  {QStringLiteral("XDG_CONFIG_HOME=") + m_dir.path(),
                                   QStringLiteral("TABLECLICK_TEST_SKIP_SIGNIN=1"), QStringLiteral("TABLECLICK_CONTROL_MAP=") + m_controls});
         ASSERT_TRUE(DesktopSession::waitFor(
-            [&] { return control(QStringLiteral("numberButton36")).has_value(); }, 10000))
-            << "Tableclick's main window never showed";
+            [&] {
+                return control(QStringLiteral("numberButton36")).has_value() &&
+                       control(QStringLiteral("gridWindowMainView")).has_value();
+            },
+            10000))
+            << "Tableclick's main window or its grid never showed";
         ASSERT_TRUE(DesktopSession::windowArea(QStringLiteral("^Tableclick$")));
         // The window manager has mapped and placed it; let it settle before clicking.
         QThread::msleep(500);

@@ -42,7 +42,12 @@ TEST(GridWindowE2e, TableShowsThroughAndAnUnlockedCornerFollowsTheMouse)
         QStringLiteral(TABLECLICK_BINARY), {},
         {QStringLiteral("XDG_CONFIG_HOME=") + dir.path(), QStringLiteral("TABLECLICK_TEST_SKIP_SIGNIN=1"), QStringLiteral("TABLECLICK_CONTROL_MAP=") + map});
     ASSERT_TRUE(DesktopSession::waitFor(
-        [&] { return control(map, QStringLiteral("gridLockButton")).has_value(); }, 10000));
+        [&] {
+            return control(map, QStringLiteral("gridLockButton")).has_value() &&
+                   control(map, QStringLiteral("gridWindowMainView")).has_value();
+        },
+        10000))
+        << "the main window or the grid never showed";
     const QRect overlay = *control(map, QStringLiteral("gridWindowMainView"));
     ASSERT_TRUE(DesktopSession::windowArea(QStringLiteral("^Tableclick$")));
     QThread::msleep(500);
