@@ -81,6 +81,8 @@ void XX11MousePoster::postMouseEvent(XMouseEventType type, QPointF devicePoint)
     m_sleeper.markFirstEvent();
     if (!m_display)
         return;
+    // Nothing moves the pointer before the last release has reached the window.
+    settleRelease(std::chrono::milliseconds(50));
     // Device pixels arrive unrounded; round once, here.
     const int x = static_cast<int>(std::lround(devicePoint.x()));
     const int y = static_cast<int>(std::lround(devicePoint.y()));
@@ -97,26 +99,32 @@ void XX11MousePoster::postMouseEvent(XMouseEventType type, QPointF devicePoint)
         const unsigned button = type == XRightMouseDown || type == XRightMouseUp ? Button3 : Button1;
         const Bool press = type == XLeftMouseDown || type == XRightMouseDown;
         XTestFakeButtonEvent(m_display, button, press, CurrentTime);
-        XFlush(m_display);
-        waitForButton(button == Button1 ? Button1Mask : Button3Mask, press);
-        return;
+        if (!press)
+            m_pendingRelease = button == Button1 ? Button1Mask : Button3Mask;
     }
     XFlush(m_display);
 }
 
-void XX11MousePoster::waitForButton(unsigned mask, bool down)
+void XX11MousePoster::settleRelease(std::chrono::microseconds within)
 {
     // A window manager's click-to-focus grab freezes the pointer on a press until it has
-    // passed the press on; what is posted meanwhile waits in the server, and a release
-    // that waits there can reach the window after the next click's motion. So each button
-    // event is seen through before the next one is made: the server's button state tells.
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(50);
+    // passed the press on; a release posted meanwhile waits in the server and could reach
+    // the window only after the next click's motion, in the next cell. So the release is
+    // seen through (the server's button state tells) before anything else is posted; the
+    // look is taken in the pauses, where it costs the clicks no time.
+    if (!m_pendingRelease)
+        return;
+    const auto deadline = std::chrono::steady_clock::now() + within;
     for (;;) {
         Window root = 0, child = 0;
         int rootX = 0, rootY = 0, x = 0, y = 0;
         unsigned int state = 0;
         if (!XQueryPointer(m_display, DefaultRootWindow(m_display), &root, &child, &rootX, &rootY, &x, &y, &state) ||
-            ((state & mask) != 0) == down || std::chrono::steady_clock::now() > deadline)
+            !(state & m_pendingRelease)) {
+            m_pendingRelease = 0;
+            return;
+        }
+        if (std::chrono::steady_clock::now() >= deadline)
             return;
         std::this_thread::sleep_for(std::chrono::microseconds(50));
     }
@@ -223,6 +231,7 @@ bool XX11MousePoster::pauseWatchingPointer(std::int64_t micros, std::stop_token 
     // A round trip to the X server takes some 30 µs: taken inside the pause, before its
     // last stretch, it costs the clicks nothing.
     constexpr std::int64_t kLookBefore = 300;
+    settleRelease(std::chrono::microseconds(micros / 2));
     if (micros <= 2 * kLookBefore) {
         const bool moved = XPointerMovedAway(pointerPosition(), expected, tolerance);
         m_sleeper.sleepMicroseconds(micros, stop);
@@ -236,5 +245,6 @@ bool XX11MousePoster::pauseWatchingPointer(std::int64_t micros, std::stop_token 
 
 void XX11MousePoster::sleepMicroseconds(std::int64_t micros, std::stop_token stop)
 {
+    settleRelease(std::chrono::microseconds(micros / 2));
     m_sleeper.sleepMicroseconds(micros, stop);
 }

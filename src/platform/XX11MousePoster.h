@@ -5,6 +5,8 @@
 
 #include <QByteArray>
 
+#include <chrono>
+
 struct _XDisplay;
 
 // Posts with XTest on an X connection of its own: Xlib connections are not shared
@@ -25,7 +27,7 @@ public:
 
 private:
     void moveTo(int x, int y);
-    void waitForButton(unsigned mask, bool down);
+    void settleRelease(std::chrono::microseconds within);
     unsigned long clientWindowAt(int x, int y) const;
     unsigned long activeWindow() const;
     bool windowContains(unsigned long window, int x, int y) const;
@@ -33,4 +35,6 @@ private:
     _XDisplay* m_display = nullptr;
     XDeadlineSleeper m_sleeper;
     bool m_dragged = false;
+    // The button mask of a release not yet seen through by the server.
+    unsigned m_pendingRelease = 0;
 };
