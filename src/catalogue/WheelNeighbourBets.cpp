@@ -2,6 +2,7 @@
 // before it, numbers at given distances.
 #include "BetCatalogue.h"
 #include "XWheel.h"
+#include "XWheelBands.h"
 
 #include <QHash>
 
@@ -9,17 +10,11 @@
 #include <set>
 
 namespace {
-struct Band
-{
-    char letter;
-    int from;
-    int to;
-};
-// Wheel distances of the sectors around a number, and places of the runs after/before it.
-constexpr Band kSectorBands[] = {{'C', 1, 6}, {'H', 5, 11}, {'M', 10, 15}, {'P', 13, 18}};
-constexpr Band kRunBands[] = {{'C', 1, 7}, {'H', 6, 12}, {'M', 11, 17}, {'P', 16, 22}};
-constexpr const char* kTriples[] = {"ABC", "DEF", "GHI", "JKL", "MNO", "PQR"};
-constexpr std::pair<char, int> kPairDistances[] = {{'C', 3}, {'K', 11}, {'O', 15}};
+using XWheelBands::Band;
+using XWheelBands::kPairDistances;
+using XWheelBands::kRunBands;
+using XWheelBands::kSectorBands;
+using XWheelBands::kTriples;
 
 // Entries that differ from their family's rule, in full.
 const QHash<QString, std::vector<int>>& exceptions()
