@@ -44,7 +44,7 @@ AccountServer::AccountServer(AccountService& service, AccountServerLimits limits
     m_housekeeping.start(60000);
     m_shutdownDeadline.setSingleShot(true);
     connect(&m_shutdownDeadline, &QTimer::timeout, this, [this] {
-        XLog("shutdown: %lld connections cut off", static_cast<long long>(m_connections.size()));
+        XLogIn(lcAccountService(), "shutdown: %lld connections cut off", static_cast<long long>(m_connections.size()));
         const auto connections = m_connections.values();
         for (HttpConnection* connection : connections)
             connection->abort();
@@ -112,7 +112,7 @@ void AccountServer::connectionClosed(HttpConnection* connection)
 
 void AccountServer::answer(HttpConnection* connection, const HttpResponse& response, bool close)
 {
-    XLog("%s %s %d %lld ms", connection->currentMethod().constData(),
+    XLogIn(lcAccountService(), "%s %s %d %lld ms", connection->currentMethod().constData(),
                 connection->currentPath().left(200).constData(), response.status,
                 static_cast<long long>(connection->elapsedMs()));
     connection->respond(response, close || m_stopping);
@@ -228,7 +228,7 @@ void AccountServer::deliver(quint64 id, const HttpResponse& response)
     if (HttpConnection* connection = m_connections.value(id))
         answer(connection, response);
     else
-        XLog("an answer found its client gone");
+        XLogIn(lcAccountService(), "an answer found its client gone");
     checkStopped();
 }
 

@@ -97,7 +97,7 @@ AccountReply AccountService::registerAccount(const RegisterQuery& query)
         store().deleteUser(id);
         return AccountReply::serverError();
     }
-    XLog("account created, confirmation mailed");
+    XLogIn(lcAccountService(), "account created, confirmation mailed");
     AccountReply created =
         reply("true", "Account created. A confirmation link is on its way to your e-mail.");
     created.userinfo = AccountReply::UserInfo{query.username, query.email};
@@ -175,7 +175,7 @@ AccountReply AccountService::emailConfirm(const EmailConfirmQuery& query)
             .arg(minutes)};
     if (!m_mailer.send(mail))
         return AccountReply::serverError();
-    XLog("verification code mailed");
+    XLogIn(lcAccountService(), "verification code mailed");
     return sent;
 }
 
@@ -217,7 +217,7 @@ AccountReply AccountService::resetPassword(const ResetPasswordQuery& query)
     if (!store().setPasswordHash(userId, *hash, true))
         return AccountReply::serverError();
     store().clearLoginFailures(emailSubject(emailKey));
-    XLog("password reset");
+    XLogIn(lcAccountService(), "password reset");
     return reply("true", "The new password is set.");
 }
 
@@ -225,7 +225,7 @@ AccountService::LinkOutcome AccountService::confirmLink(const QString& token)
 {
     switch (store().confirm(PasswordHasher::tokenDigest(token), now())) {
     case AccountStore::ConfirmOutcome::Confirmed:
-        XLog("account confirmed");
+        XLogIn(lcAccountService(), "account confirmed");
         return LinkOutcome::Confirmed;
     case AccountStore::ConfirmOutcome::Invalid:
         return LinkOutcome::Invalid;

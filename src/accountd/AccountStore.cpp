@@ -120,7 +120,7 @@ bool AccountStore::run(QSqlQuery& query, const QString& sql, const QVariantList&
         if (!db.isOpen()) {
             QString error;
             if (!open(&error)) {
-                XLog("database: cannot connect: %s", qPrintable(error));
+                XLogIn(lcAccountService(), "database: cannot connect: %s", qPrintable(error));
                 return false;
             }
             db = QSqlDatabase::database(m_connectionName, false);
@@ -143,7 +143,7 @@ bool AccountStore::run(QSqlQuery& query, const QString& sql, const QVariantList&
             db.close();
             continue;
         }
-        XLog("database: statement failed: %s", qPrintable(error.text()));
+        XLogIn(lcAccountService(), "database: statement failed: %s", qPrintable(error.text()));
         return false;
     }
     return false;

@@ -43,7 +43,7 @@ bool MaildirMailer::send(const MailMessage& message)
     QFile file(temporary);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly,
                    QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
-        XLog("mail: cannot write to the outbox: %s", qPrintable(file.errorString()));
+        XLogIn(lcAccountService(), "mail: cannot write to the outbox: %s", qPrintable(file.errorString()));
         return false;
     }
     const QByteArray data = message.toRfc5322(now, messageId);
@@ -51,7 +51,7 @@ bool MaildirMailer::send(const MailMessage& message)
     file.close();
     if (!written || !QFile::rename(temporary, m_folder + QStringLiteral("/new/") + unique)) {
         QFile::remove(temporary);
-        XLog("mail: cannot write to the outbox");
+        XLogIn(lcAccountService(), "mail: cannot write to the outbox");
         return false;
     }
     return true;

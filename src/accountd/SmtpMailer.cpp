@@ -53,7 +53,7 @@ bool SmtpMailer::send(const MailMessage& message)
 {
     CURL* curl = curl_easy_init();
     if (!curl) {
-        XLog("mail: cannot start libcurl");
+        XLogIn(lcAccountService(), "mail: cannot start libcurl");
         return false;
     }
     const QByteArray domain = MailMessage::address(m_from).section(u'@', 1).toLatin1();
@@ -86,7 +86,7 @@ bool SmtpMailer::send(const MailMessage& message)
     curl_slist_free_all(recipients);
     curl_easy_cleanup(curl);
     if (result != CURLE_OK) {
-        XLog("mail: the SMTP server did not take the mail: %s", curl_easy_strerror(result));
+        XLogIn(lcAccountService(), "mail: the SMTP server did not take the mail: %s", curl_easy_strerror(result));
         return false;
     }
     return true;

@@ -22,7 +22,7 @@ namespace {
 
 int fail(const QString& message)
 {
-    XLog("cannot start: %s", qPrintable(message));
+    XLogIn(lcAccountService(), "cannot start: %s", qPrintable(message));
     return 1;
 }
 
@@ -62,18 +62,18 @@ int main(int argc, char** argv)
                               : TlsIdentity::load(options.certPath, options.keyPath, &error);
     if (!identity)
         return fail(error);
-    XLog("certificate: %s", qPrintable(options.certPath));
+    XLogIn(lcAccountService(), "certificate: %s", qPrintable(options.certPath));
 
     std::unique_ptr<Mailer> mailer;
     if (options.smtpUrl.isEmpty()) {
         auto outbox = std::make_unique<MaildirMailer>(options.outboxDir());
         if (!outbox->prepare(&error))
             return fail(error);
-        XLog("mail is written to the Maildir outbox %s", qPrintable(options.outboxDir()));
+        XLogIn(lcAccountService(), "mail is written to the Maildir outbox %s", qPrintable(options.outboxDir()));
         mailer = std::move(outbox);
     } else {
         mailer = std::make_unique<SmtpMailer>(options.smtpUrl, options.mailFrom);
-        XLog("mail is sent through %s", qPrintable(options.smtpUrl.host()));
+        XLogIn(lcAccountService(), "mail is sent through %s", qPrintable(options.smtpUrl.host()));
     }
 
     AccountServiceSettings settings;
@@ -83,7 +83,7 @@ int main(int argc, char** argv)
     AccountService service(settings, options.database, *mailer);
     if (!service.prepare(&error))
         return fail(QStringLiteral("%1: %2").arg(options.database.describe(), error));
-    XLog("accounts in %s", qPrintable(options.database.describe()));
+    XLogIn(lcAccountService(), "accounts in %s", qPrintable(options.database.describe()));
 
     AccountServerLimits limits;
     limits.requestsPerMinute = options.requestsPerMinute;
@@ -103,7 +103,7 @@ int main(int argc, char** argv)
     if (!shutdown.install())
         return fail(QStringLiteral("cannot catch SIGTERM"));
     QObject::connect(&shutdown, &ShutdownSignal::requested, &server, [&server](int number) {
-        XLog("signal %d: finishing the requests in hand", number);
+        XLogIn(lcAccountService(), "signal %d: finishing the requests in hand", number);
         server.shutdown();
     });
     QObject::connect(&server, &AccountServer::stopped, &app, &QCoreApplication::quit);
@@ -112,7 +112,7 @@ int main(int argc, char** argv)
     std::printf("tableclick-accountd ready on %s\n", qPrintable(origin));
     std::fflush(stdout);
     const int status = QCoreApplication::exec();
-    XLog("stopped");
+    XLogIn(lcAccountService(), "stopped");
     SmtpMailer::globalCleanup();
     return status;
 }

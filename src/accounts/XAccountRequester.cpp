@@ -18,22 +18,22 @@ void XAccountRequester::send(const QString& path, const XQueryItems& query, bool
         return;
     m_busy = true;
     Q_EMIT busyChanged(true);
-    XLog("web request started");
+    XLogIn(lcAccounts(), "web request started");
     m_service.get(path, query, this, [this, logUserinfo, handle = std::move(handle)](const XAccountReply& reply) {
         m_busy = false;
         Q_EMIT busyChanged(false);
         if (reply.failure != XAccountReply::Failure::None) {
             const auto [message, informative] = XFailureAlertTexts(reply, m_service.baseUrl());
-            XLog("ERROR! %s", qPrintable(message));
+            XLogIn(lcAccounts(), "ERROR! %s", qPrintable(message));
             runModalWithhMessageText(m_platform, message, informative, QStringLiteral("Ok"), {}, {}, m_screen);
             return;
         }
-        XLog("Request reply: %s", qPrintable(XRedactedForLog(QJsonValue(reply.json))));
-        XLog("Request JSON: %s", qPrintable(XRedactedForLog(QJsonValue(reply.json))));
-        XLog("Request Success: %s", qPrintable(XRedactedForLog(reply.json.value(QLatin1String("success")))));
-        XLog("Request Message: %s", qPrintable(XRedactedForLog(reply.json.value(QLatin1String("message")))));
+        XLogIn(lcAccounts(), "Request reply: %s", qPrintable(XRedactedForLog(QJsonValue(reply.json))));
+        XLogIn(lcAccounts(), "Request JSON: %s", qPrintable(XRedactedForLog(QJsonValue(reply.json))));
+        XLogIn(lcAccounts(), "Request Success: %s", qPrintable(XRedactedForLog(reply.json.value(QLatin1String("success")))));
+        XLogIn(lcAccounts(), "Request Message: %s", qPrintable(XRedactedForLog(reply.json.value(QLatin1String("message")))));
         if (logUserinfo)
-            XLog("Request Userinfo: %s",
+            XLogIn(lcAccounts(), "Request Userinfo: %s",
                  qPrintable(XRedactedForLog(reply.json.value(QLatin1String("userinfo")))));
         handle(reply.success, reply);
     });

@@ -34,7 +34,7 @@ XConfirmEmailViewController::XConfirmEmailViewController(XPlatform& platform, XA
 
 void XConfirmEmailViewController::backClicked()
 {
-    XLog("button from Signin View Controller clicked");
+    XLogIn(lcAccounts(), "button from Signin View Controller clicked");
     Q_EMIT goToSigninView();
 }
 
@@ -54,7 +54,7 @@ void XConfirmEmailViewController::confirmEmail()
                                                        QStringLiteral("We've sent a verification code to your "
                                                                       "Email. Please check and reset password!"),
                                                        QStringLiteral("Ok"), {}, {}, this);
-                              XLog("button from Main View Controller clicked");
+                              XLogIn(lcAccounts(), "button from Main View Controller clicked");
                               Q_EMIT goToResetPasswordView();
                           } else if (success == QLatin1String("false")) {
                               runModalWithhMessageText(m_platform, QStringLiteral("Confirm Email Failed!"),

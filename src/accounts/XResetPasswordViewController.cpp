@@ -41,7 +41,7 @@ XResetPasswordViewController::XResetPasswordViewController(XPlatform& platform, 
 
 void XResetPasswordViewController::backClicked()
 {
-    XLog("button from Signin View Controller clicked");
+    XLogIn(lcAccounts(), "button from Signin View Controller clicked");
     Q_EMIT goToSigninView();
 }
 
@@ -68,7 +68,7 @@ void XResetPasswordViewController::reset()
                                                        QStringLiteral("New Password has updated successful!"),
                                                        QStringLiteral("Ok"), {}, {}, this);
                               passwordSecureTextField->clear();
-                              XLog("button from Main View Controller clicked");
+                              XLogIn(lcAccounts(), "button from Main View Controller clicked");
                               Q_EMIT goToSigninView();
                           } else if (success == QLatin1String("false")) {
                               fail(QStringLiteral("Incorrect verification Code or Email."));

@@ -44,13 +44,13 @@ XSigninViewController::XSigninViewController(XPlatform& platform, XAccountServic
 
 void XSigninViewController::forgetButtonClicked()
 {
-    XLog("button from Confirm Email View Controller clicked");
+    XLogIn(lcAccounts(), "button from Confirm Email View Controller clicked");
     Q_EMIT goToConfirmEmailView();
 }
 
 void XSigninViewController::signupButtonClicked()
 {
-    XLog("button from Main View Controller clicked");
+    XLogIn(lcAccounts(), "button from Main View Controller clicked");
     Q_EMIT goToSignupView();
 }
 
@@ -71,7 +71,7 @@ void XSigninViewController::login()
                               passwordTextField->hide();
                               loginButton->hide();
                               passwordTextField->clear();
-                              XLog("button from Main View Controller clicked");
+                              XLogIn(lcAccounts(), "button from Main View Controller clicked");
                               Q_EMIT goToMainView();
                           } else if (success == QLatin1String("false")) {
                               const int answer = runModalWithhMessageText(
@@ -80,7 +80,7 @@ void XSigninViewController::login()
                                                  "confirmed, it'll create an Error Log-in Message."),
                                   QStringLiteral("Ok"), {}, {}, this);
                               if (answer == 1)
-                                  XLog("if (returnCode == NSAlertFirstButtonReturn)");
+                                  XLogIn(lcAccounts(), "if (returnCode == NSAlertFirstButtonReturn)");
                           }
                       });
 }

@@ -76,7 +76,7 @@ void XSignupViewController::termButtonClicked()
 
 void XSignupViewController::backButtonClicked()
 {
-    XLog("button from Signin View Controller clicked");
+    XLogIn(lcAccounts(), "button from Signin View Controller clicked");
     Q_EMIT goToSigninView();
 }
 
@@ -110,7 +110,7 @@ void XSignupViewController::signup()
                     QStringLiteral("Ok"), {}, {}, this);
                 passwordSecureTextField->clear();
                 confirmSecureTextField->clear();
-                XLog("button from Main View Controller clicked");
+                XLogIn(lcAccounts(), "button from Main View Controller clicked");
                 Q_EMIT goToSigninView();
             } else if (success == QLatin1String("false")) {
                 fail(QStringLiteral("Server Error"));

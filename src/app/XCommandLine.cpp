@@ -2,24 +2,9 @@
 
 #include "catalogue/BetCatalogue.h"
 
-#include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QTextStream>
 
-#include <cstdio>
-
 namespace {
-bool wantsNoWindow(int argc, char** argv)
-{
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray arg(argv[i]);
-        if (arg == "--list-bets" || arg == "--help" || arg == "-h" || arg == "--help-all" ||
-            arg == "--version" || arg == "-v")
-            return true;
-    }
-    return false;
-}
-
 QString pairsOf(const BetEntry& entry)
 {
     QStringList pairs;
@@ -29,7 +14,126 @@ QString pairsOf(const BetEntry& entry)
     }
     return pairs.join(QLatin1Char(' '));
 }
+
+// Qt's own options that take a value; QApplication reads them after us.
+bool isQtOptionWithValue(const QString& option)
+{
+    static const QStringList options{QStringLiteral("-platform"),   QStringLiteral("-platformpluginpath"),
+                                     QStringLiteral("-platformtheme"), QStringLiteral("-plugin"),
+                                     QStringLiteral("-display"),    QStringLiteral("-style"),
+                                     QStringLiteral("-stylesheet"), QStringLiteral("-session"),
+                                     QStringLiteral("-qwindowgeometry"), QStringLiteral("-qwindowtitle"),
+                                     QStringLiteral("-qwindowicon"), QStringLiteral("-name")};
+    return options.contains(option);
+}
+
+bool isQtSwitch(const QString& option)
+{
+    static const QStringList switches{QStringLiteral("-reverse"), QStringLiteral("-nograb"),
+                                      QStringLiteral("-dograb"), QStringLiteral("-sync")};
+    return switches.contains(option);
+}
+
+XCommandLineRequest badUsage(const QString& problem)
+{
+    XCommandLineRequest request;
+    request.kind = XCommandLineRequest::Kind::BadUsage;
+    request.problem = problem;
+    return request;
+}
 } // namespace
+
+QString XUsageText()
+{
+    return QStringLiteral(
+        "Usage: tableclick [OPTION…]\n"
+        "Places roulette bets on a table another program shows.\n"
+        "\n"
+        "  -h, --help                 Show this help and exit.\n"
+        "  -v, --version              Show the version and exit.\n"
+        "  --list-bets [NAME…]        Print the named bets (all, or those named) and the\n"
+        "                             cells each one clicks, and exit.\n"
+        "  --account-service URL      Use the account service at URL (https://…) from now\n"
+        "                             on; the default is the local service at\n"
+        "                             https://localhost:5000.\n"
+        "  -platform NAME, -display DISPLAY, -style NAME, -session ID\n"
+        "                             Qt's own options.\n"
+        "\n"
+        "Exit status: 0 ok, 1 no X display, 2 wrong usage, 3 already running.\n");
+}
+
+XCommandLineRequest XParseCommandLine(const QStringList& arguments)
+{
+    XCommandLineRequest request;
+    bool listBets = false;
+    bool help = false;
+    bool version = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& arg = arguments[i];
+        const auto valueOf = [&](const QString& option) -> std::optional<QString> {
+            if (arg.startsWith(option + QLatin1Char('=')))
+                return arg.mid(option.size() + 1);
+            if (i + 1 < arguments.size())
+                return arguments[++i];
+            return std::nullopt;
+        };
+        if (arg == QLatin1String("--list-bets")) {
+            listBets = true;
+        } else if (arg == QLatin1String("-h") || arg == QLatin1String("--help") ||
+                   arg == QLatin1String("--help-all")) {
+            help = true;
+        } else if (arg == QLatin1String("-v") || arg == QLatin1String("--version")) {
+            version = true;
+        } else if (arg == QLatin1String("--account-service") || arg.startsWith(QLatin1String("--account-service="))) {
+            request.accountService = valueOf(QStringLiteral("--account-service"));
+            if (!request.accountService)
+                return badUsage(QStringLiteral("--account-service needs a URL"));
+        } else if (isQtOptionWithValue(arg)) {
+            if (i + 1 >= arguments.size())
+                return badUsage(QStringLiteral("%1 needs a value").arg(arg));
+            const QString value = arguments[++i];
+            if (arg == QLatin1String("-platform"))
+                request.platform = value;
+            else if (arg == QLatin1String("-display"))
+                request.display = value;
+        } else if (isQtSwitch(arg)) {
+            continue;
+        } else if (arg.startsWith(QLatin1Char('-')) && arg != QLatin1String("-")) {
+            return badUsage(QStringLiteral("unknown option %1").arg(arg));
+        } else if (listBets) {
+            request.betNames << arg;
+        } else {
+            return badUsage(QStringLiteral("unexpected argument \"%1\" (bet names go after --list-bets)").arg(arg));
+        }
+    }
+    if (help)
+        request.kind = XCommandLineRequest::Kind::Help;
+    else if (version)
+        request.kind = XCommandLineRequest::Kind::Version;
+    else if (listBets)
+        request.kind = XCommandLineRequest::Kind::ListBets;
+    return request;
+}
+
+int XAnswerCommandLine(const XCommandLineRequest& request, QTextStream& out, QTextStream& err)
+{
+    switch (request.kind) {
+    case XCommandLineRequest::Kind::Help:
+        out << XUsageText();
+        return 0;
+    case XCommandLineRequest::Kind::Version:
+        out << "tableclick " << PROJECT_VERSION << '\n';
+        return 0;
+    case XCommandLineRequest::Kind::ListBets:
+        return XListBets(request.betNames, out, err);
+    case XCommandLineRequest::Kind::BadUsage:
+        err << "tableclick: " << request.problem << "\n\n" << XUsageText();
+        return 2;
+    case XCommandLineRequest::Kind::Start:
+        break;
+    }
+    return 0;
+}
 
 int XListBets(const QStringList& names, QTextStream& out, QTextStream& err)
 {
@@ -49,44 +153,4 @@ int XListBets(const QStringList& names, QTextStream& out, QTextStream& err)
         }
     }
     return status;
-}
-
-std::optional<QString> XAccountServiceOption(int argc, char** argv)
-{
-    const QByteArray option("--account-service");
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray arg(argv[i]);
-        if (arg == option)
-            return i + 1 < argc ? QString::fromLocal8Bit(argv[i + 1]) : QString();
-        if (arg.startsWith(QByteArray(option + '=')))
-            return QString::fromLocal8Bit(arg.mid(option.size() + 1));
-    }
-    return std::nullopt;
-}
-
-std::optional<int> XRunCommandLine(int argc, char** argv)
-{
-    if (!wantsNoWindow(argc, argv))
-        return std::nullopt;
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("tableclick"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Places roulette bets on a table another program shows."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addOption(
-        {QStringLiteral("list-bets"),
-         QStringLiteral("Print the named bets (all, or those named) and the cells each one clicks.")});
-    parser.addOption({QStringLiteral("account-service"),
-                      QStringLiteral("Use the account service at URL (https://…) from now on; the default is the "
-                                     "local service at https://localhost:5000."),
-                      QStringLiteral("URL")});
-    parser.addPositionalArgument(QStringLiteral("names"), QStringLiteral("Bet names for --list-bets."),
-                                 QStringLiteral("[NAME…]"));
-    parser.process(app);
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    return XListBets(parser.positionalArguments(), out, err);
 }

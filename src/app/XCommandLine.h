@@ -1,17 +1,40 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
 
 #include <optional>
 
 class QTextStream;
 
-// What the command line asks for without a window: help, the version, or the catalogue.
-// Nothing when the application is to start.
-std::optional<int> XRunCommandLine(int argc, char** argv);
+// What the command line asks for. Qt's own options (-platform, -display, -style, -session…)
+// are left for QApplication.
+struct XCommandLineRequest
+{
+    enum class Kind
+    {
+        Start,
+        ListBets,
+        Help,
+        Version,
+        BadUsage
+    };
+    Kind kind = Kind::Start;
+    QStringList betNames;
+    std::optional<QString> accountService;
+    // -platform NAME or -display NAME, when given.
+    std::optional<QString> platform;
+    std::optional<QString> display;
+    // BadUsage: what was wrong, for the user.
+    QString problem;
+};
 
-// The value of --account-service URL (or --account-service=URL), when given.
-std::optional<QString> XAccountServiceOption(int argc, char** argv);
+// `arguments` without the program name.
+XCommandLineRequest XParseCommandLine(const QStringList& arguments);
+QString XUsageText();
+
+// Answers a request that needs no window (everything but Start) and gives the exit status.
+int XAnswerCommandLine(const XCommandLineRequest& request, QTextStream& out, QTextStream& err);
 
 // "name<TAB>pairs" for each named entry (all entries when none is named), pairs written
 // "index" or "index*count"; unknown names are reported on err, and the answer is then 2.

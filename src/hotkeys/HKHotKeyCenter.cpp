@@ -163,7 +163,7 @@ void HKHotKeyCenter::dispatch(const XHotKeyEvent& event)
     const HotKeys matches =
         hotKeysMatching([&](const HKHotKey& hotKey) { return hotKey.hotKeyID() == event.id; });
     if (matches.size() > 1)
-        XLog("ERROR!");
+        XLogIn(lcHotKeys(), "ERROR!");
     if (matches.empty())
         return;
     HKKeyEvent keyUp;

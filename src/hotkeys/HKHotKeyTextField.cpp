@@ -74,14 +74,14 @@ void HKHotKeyTextField::setHotKey(std::shared_ptr<HKHotKey> hotKey)
 
 void HKHotKeyTextField::setStringValue(const QString& text)
 {
-    XLog("-[HKHotKeyTextField setStringValue:] is not what you want. Use -[HKHotKeyTextField setHotKey:] "
+    XLogIn(lcHotKeys(), "-[HKHotKeyTextField setStringValue:] is not what you want. Use -[HKHotKeyTextField setHotKey:] "
          "instead.");
     QLineEdit::setText(text);
 }
 
 QString HKHotKeyTextField::stringValue() const
 {
-    XLog("-[HKHotKeyTextField stringValue] is not what you want. Use -[HKHotKeyTextField hotKey] instead.");
+    XLogIn(lcHotKeys(), "-[HKHotKeyTextField stringValue] is not what you want. Use -[HKHotKeyTextField hotKey] instead.");
     return QLineEdit::text();
 }
 

@@ -8,13 +8,19 @@
 #include <string>
 #include <unistd.h>
 
-void XLog(const char* format, ...)
+Q_LOGGING_CATEGORY(lcTableclick, "tableclick")
+Q_LOGGING_CATEGORY(lcTrace, "tableclick.trace")
+Q_LOGGING_CATEGORY(lcAccounts, "tableclick.accounts")
+Q_LOGGING_CATEGORY(lcHotKeys, "tableclick.hotkeys")
+Q_LOGGING_CATEGORY(lcAccountService, "tableclick.accountd")
+
+namespace {
+// The line is written here rather than by Qt's message handler, whose pattern would
+// change the lines' fixed format.
+void writeLine(const char* format, va_list args)
 {
-    va_list args;
-    va_start(args, format);
     char message[1024];
     std::vsnprintf(message, sizeof message, format, args);
-    va_end(args);
 
     const auto now = std::chrono::system_clock::now();
     const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
@@ -27,4 +33,25 @@ void XLog(const char* format, ...)
     // One fprintf per line keeps lines from different threads whole.
     std::fprintf(stderr, "%s.%06ld %s[%d] %s\n", stamp, static_cast<long>(micros), program_invocation_short_name,
                  static_cast<int>(getpid()), message);
+}
+} // namespace
+
+void XLogIn(const QLoggingCategory& category, const char* format, ...)
+{
+    if (!category.isInfoEnabled())
+        return;
+    va_list args;
+    va_start(args, format);
+    writeLine(format, args);
+    va_end(args);
+}
+
+void XLog(const char* format, ...)
+{
+    if (!lcTableclick().isInfoEnabled())
+        return;
+    va_list args;
+    va_start(args, format);
+    writeLine(format, args);
+    va_end(args);
 }
