@@ -36,16 +36,21 @@ QString XAddMouseActionViewControllerUserDefinedButtonKey(int number)
 
 namespace {
 const std::function<QByteArray(const XMouseData&)> archiveMouseData = XArchiveMouseData;
-const std::function<std::optional<XMouseData>(const QByteArray&)> unarchiveMouseData = XUnarchiveMouseData;
 
 constexpr std::uint32_t kLeftEventType = 1;
 constexpr std::uint32_t kRightEventType = 3;
 
-// The records stored under a key; none when the value is no array of archives.
-std::vector<XMouseData> storedList(const XPreferenceStore& store, const QString& key)
+// The records stored under a key; none when the value is no array of archives. Records
+// whose point lies out of bounds are left out.
+std::vector<XMouseData> storedList(const XPreferenceStore& store, const QString& key,
+                                   const XStoredBounds& bounds)
 {
     const auto archives = XArchivesFromVariant(store.objectForKey(key));
-    return archives ? unArchivedData(*archives, unarchiveMouseData) : std::vector<XMouseData>{};
+    if (!archives)
+        return {};
+    return unArchivedData<XMouseData>(*archives, [&bounds](const QByteArray& archive) {
+        return XUnarchiveMouseDataWithin(archive, bounds);
+    });
 }
 
 bool sameRecords(const std::vector<XMouseData>& a, const std::vector<XMouseData>& b)
@@ -367,13 +372,15 @@ void XAddMouseActionViewController::mouseCursorPositionHotKeyWithEvent(const HKK
 void XAddMouseActionViewController::loadFileData()
 {
     XPreferenceStore& store = m_platform.preferences();
-    if (std::vector<XMouseData> list = storedList(store, kXAddMouseActionViewControllerTableArrayKey);
+    const XStoredBounds bounds = XStoredBounds::forScreens(m_platform.screens());
+    if (std::vector<XMouseData> list = storedList(store, kXAddMouseActionViewControllerTableArrayKey, bounds);
         !list.empty())
         m_dataSource = std::move(list);
 
     const QVariant editor = store.objectForKey(kXAddMouseActionViewControllerMouseDataKey);
     if (editor.typeId() == QMetaType::QByteArray) {
-        if (const std::optional<XMouseData> record = XUnarchiveMouseData(editor.toByteArray())) {
+        if (const std::optional<XMouseData> record =
+                XUnarchiveMouseDataWithin(editor.toByteArray(), bounds)) {
             m_view->xPosTextField->setText(decimalText(record->mousePoint().x()));
             m_view->yPosTextField->setText(decimalText(record->mousePoint().y()));
             m_view->clickCountTextField->setText(
@@ -386,8 +393,8 @@ void XAddMouseActionViewController::loadFileData()
     }
 
     for (std::size_t i = 0; i < m_view->userDefinedButtons.size(); ++i)
-        m_view->userDefinedButtons[i]->setDataSource(
-            storedList(store, XAddMouseActionViewControllerUserDefinedButtonKey(static_cast<int>(i + 1))));
+        m_view->userDefinedButtons[i]->setDataSource(storedList(
+            store, XAddMouseActionViewControllerUserDefinedButtonKey(static_cast<int>(i + 1)), bounds));
 
     const QVariant shortcut = store.objectForKey(kXAddMouseActionViewControllerShortcutKey);
     if (shortcut.typeId() == QMetaType::QString) {

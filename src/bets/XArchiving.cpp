@@ -2,9 +2,11 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QRegularExpression>
 
+#include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <limits>
 
 namespace {
 const QString kPointKey = QStringLiteral("kXMouseDataPointKey");
@@ -38,7 +40,11 @@ XArchiveKind kindOf(const QJsonObject& object)
 std::optional<QJsonObject> XArchiveObject(const QByteArray& archive)
 {
     QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(archive, &error);
+    QJsonDocument document = QJsonDocument::fromJson(archive, &error);
+    // A text written by something that did not check its encoding keeps its record; what
+    // cannot be read shows as replacement characters.
+    if (error.error == QJsonParseError::IllegalUTF8String)
+        document = QJsonDocument::fromJson(QString::fromUtf8(archive).toUtf8(), &error);
     if (error.error != QJsonParseError::NoError || !document.isObject())
         return std::nullopt;
     return document.object();
@@ -50,14 +56,65 @@ XArchiveKind XArchiveKindOf(const QByteArray& archive)
     return object ? kindOf(*object) : XArchiveKind::None;
 }
 
-double XLeadingNumber(const QString& text)
+XArchiveKind XArchiveKindOf(const QJsonObject& object)
 {
-    static const QRegularExpression number(
-        QStringLiteral("^\\s*([+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?)"));
-    const QRegularExpressionMatch match = number.match(text);
-    if (!match.hasMatch())
-        return 0;
-    const double value = match.captured(1).toDouble();
+    return kindOf(object);
+}
+
+std::optional<double> XLeadingNumberAsWritten(QStringView text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && text[i].isSpace())
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+        negative = text[i++] == u'-';
+    const auto isDigit = [&](qsizetype at) {
+        return at < text.size() && text[at] >= u'0' && text[at] <= u'9';
+    };
+    // Digits past what a double tells apart only lengthen the text: those before the point
+    // count into the exponent, those after it are left out.
+    constexpr std::size_t kKept = 48;
+    char digits[kKept + 32];
+    std::size_t length = 0;
+    long exponent = 0;
+    bool any = false;
+    for (; isDigit(i); ++i, any = true) {
+        if (length < kKept)
+            digits[length++] = static_cast<char>(text[i].unicode());
+        else
+            ++exponent;
+    }
+    if (i < text.size() && text[i] == u'.' && (any || isDigit(i + 1))) {
+        digits[length++] = '.';
+        for (++i; isDigit(i); ++i, any = true) {
+            if (length < kKept)
+                digits[length++] = static_cast<char>(text[i].unicode());
+        }
+    }
+    if (!any)
+        return std::nullopt;
+    if (i < text.size() && (text[i] == u'e' || text[i] == u'E')) {
+        qsizetype j = i + 1;
+        bool negativeExponent = false;
+        if (j < text.size() && (text[j] == u'+' || text[j] == u'-'))
+            negativeExponent = text[j++] == u'-';
+        long written = 0;
+        for (; isDigit(j); ++j)
+            written = std::min(written * 10 + (text[j].unicode() - u'0'), 100000L);
+        exponent += negativeExponent ? -written : written;
+    }
+    if (exponent != 0)
+        length += static_cast<std::size_t>(std::snprintf(digits + length, 16, "e%ld", exponent));
+    double value = 0;
+    if (std::from_chars(digits, digits + length, value).ec == std::errc::result_out_of_range)
+        value = exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    return negative ? -value : value;
+}
+
+double XLeadingNumber(QStringView text)
+{
+    const double value = XLeadingNumberAsWritten(text).value_or(0);
     return std::isfinite(value) ? value : 0;
 }
 
@@ -86,14 +143,21 @@ QJsonObject XEncodeMouseData(const XMouseData& data)
     return object;
 }
 
-std::optional<XMouseData> XDecodeMouseData(const QJsonObject& object)
+std::optional<XMouseData> XDecodeMouseData(const QJsonObject& object, const XStoredBounds& bounds)
 {
     if (kindOf(object) != XArchiveKind::MouseData)
         return std::nullopt;
     XMouseData data;
-    const QStringList parts = object.value(kPointKey).toString().split(QLatin1Char(','));
-    if (parts.size() == 2)
-        data.setMousePoint({XLeadingNumber(parts[0]), XLeadingNumber(parts[1])});
+    const QString point = object.value(kPointKey).toString();
+    const qsizetype comma = point.indexOf(QLatin1Char(','));
+    if (comma >= 0 && point.indexOf(QLatin1Char(','), comma + 1) < 0) {
+        const QStringView text(point);
+        const QPointF p(XLeadingNumberAsWritten(text.first(comma)).value_or(0),
+                        XLeadingNumberAsWritten(text.sliced(comma + 1)).value_or(0));
+        if (!bounds.containsPoint(p))
+            return std::nullopt;
+        data.setMousePoint(p);
+    }
     data.setIndex(XDecodeUnsigned(object, kIndexKey));
     data.setEventType(static_cast<std::uint32_t>(
         std::min<std::uint64_t>(XDecodeUnsigned(object, kEventTypeKey), UINT32_MAX)));
@@ -113,17 +177,21 @@ QJsonObject XEncodeTableMouseData(const XTableMouseData& data)
     return object;
 }
 
-std::optional<XTableMouseData> XDecodeTableMouseData(const QJsonObject& object)
+std::optional<XTableMouseData> XDecodeTableMouseData(const QJsonObject& object, const XStoredBounds& bounds)
 {
     if (kindOf(object) != XArchiveKind::TableMouseData)
         return std::nullopt;
     std::vector<XMouseData> records;
-    // The bet ends at the first element that is not a click record, as a merge would.
-    for (const QJsonValue& element : object.value(kTableMouseDataKey).toArray()) {
-        const std::optional<XMouseData> record = XDecodeMouseData(element.toObject());
-        if (!record)
+    const QJsonArray elements = object.value(kTableMouseDataKey).toArray();
+    records.reserve(static_cast<std::size_t>(elements.size()));
+    // The bet ends at the first element that is not a click record, as a merge would; a
+    // record out of bounds is left out.
+    for (const QJsonValue& element : elements) {
+        const QJsonObject record = element.toObject();
+        if (kindOf(record) != XArchiveKind::MouseData)
             break;
-        records.push_back(*record);
+        if (std::optional<XMouseData> data = XDecodeMouseData(record, bounds))
+            records.push_back(*data);
     }
     XTableMouseData data;
     data.setMouseDatas(std::move(records));
@@ -141,10 +209,15 @@ QByteArray XArchiveMouseData(const XMouseData& data)
     return XArchive(XEncodeMouseData(data));
 }
 
-std::optional<XMouseData> XUnarchiveMouseData(const QByteArray& archive)
+std::optional<XMouseData> XUnarchiveMouseDataWithin(const QByteArray& archive, const XStoredBounds& bounds)
 {
     const auto object = XArchiveObject(archive);
-    return object ? XDecodeMouseData(*object) : std::nullopt;
+    return object ? XDecodeMouseData(*object, bounds) : std::nullopt;
+}
+
+std::optional<XMouseData> XUnarchiveMouseData(const QByteArray& archive)
+{
+    return XUnarchiveMouseDataWithin(archive, XStoredBounds::ofDesktop());
 }
 
 QByteArray XArchiveTableMouseData(const XTableMouseData& data)
@@ -152,10 +225,16 @@ QByteArray XArchiveTableMouseData(const XTableMouseData& data)
     return XArchive(XEncodeTableMouseData(data));
 }
 
-std::optional<XTableMouseData> XUnarchiveTableMouseData(const QByteArray& archive)
+std::optional<XTableMouseData> XUnarchiveTableMouseDataWithin(const QByteArray& archive,
+                                                              const XStoredBounds& bounds)
 {
     const auto object = XArchiveObject(archive);
-    return object ? XDecodeTableMouseData(*object) : std::nullopt;
+    return object ? XDecodeTableMouseData(*object, bounds) : std::nullopt;
+}
+
+std::optional<XTableMouseData> XUnarchiveTableMouseData(const QByteArray& archive)
+{
+    return XUnarchiveTableMouseDataWithin(archive, XStoredBounds::ofDesktop());
 }
 
 QVariant XArchivesToVariant(const QList<QByteArray>& archives)

@@ -26,14 +26,17 @@ QJsonArray numbers(std::initializer_list<double> values)
     return array;
 }
 
-// The numbers of an array, or nothing when it is no array of finite numbers.
+// The numbers of an array, or nothing when it is no array of numbers. Whether they are
+// in bounds is the caller's to judge.
 std::optional<std::vector<double>> readNumbers(const QJsonValue& value)
 {
     if (!value.isArray())
         return std::nullopt;
+    const QJsonArray array = value.toArray();
     std::vector<double> result;
-    for (const QJsonValue& element : value.toArray()) {
-        if (!element.isDouble() || !std::isfinite(element.toDouble()))
+    result.reserve(static_cast<std::size_t>(array.size()));
+    for (const QJsonValue& element : array) {
+        if (!element.isDouble())
             return std::nullopt;
         result.push_back(element.toDouble());
     }
@@ -42,7 +45,8 @@ std::optional<std::vector<double>> readNumbers(const QJsonValue& value)
 
 // A rectangle or point as written here ([x, y, w, h] / [x, y]), or as other writers of
 // geometry values do: {"x": …, "y": …, "width": …, "height": …}, or text such as
-// "{{x, y}, {w, h}}" and "x,y". Nothing unless exactly `count` finite numbers are found.
+// "{{x, y}, {w, h}}" and "x,y". Nothing unless exactly `count` numbers are found; they
+// may be out of any bounds.
 std::optional<std::vector<double>> readGeometry(const QJsonValue& value, std::size_t count)
 {
     std::optional<std::vector<double>> numbers;
@@ -62,17 +66,20 @@ std::optional<std::vector<double>> readGeometry(const QJsonValue& value, std::si
     } else if (value.isString()) {
         static const QRegularExpression number(QStringLiteral("[-+]?(\\d+\\.?\\d*|\\.\\d+)([eE][-+]?\\d+)?"));
         std::vector<double> found;
-        for (auto it = number.globalMatch(value.toString()); it.hasNext();)
-            found.push_back(it.next().captured(0).toDouble());
+        for (auto it = number.globalMatch(value.toString()); it.hasNext() && found.size() <= count;)
+            found.push_back(XLeadingNumberAsWritten(it.next().capturedView(0)).value_or(0));
         numbers = found;
     }
     if (!numbers || numbers->size() != count)
         return std::nullopt;
-    for (double v : *numbers) {
-        if (!std::isfinite(v))
-            return std::nullopt;
-    }
     return numbers;
+}
+
+// The widest axis the corners span: what a gap or the zero zone's widening may reach.
+double gridExtent(const XGraphicRectStruct& r)
+{
+    const QRectF box = XMaxRectGraphicRect(r);
+    return std::max(box.width(), box.height());
 }
 
 void writeGaps(QJsonObject& object, const QString& key, const XGapArray& gaps)
@@ -85,9 +92,18 @@ void writeGaps(QJsonObject& object, const QString& key, const XGapArray& gaps)
     object.insert(key, array);
 }
 
-XGapArray readGaps(const QJsonObject& object, const QString& key)
+// False when the stored gaps reach past the grid; no array stays empty.
+bool readGaps(const QJsonObject& object, const QString& key, double extent, XGapArray& gaps)
 {
-    return readNumbers(object.value(key)).value_or(XGapArray{});
+    std::optional<std::vector<double>> numbers = readNumbers(object.value(key));
+    if (!numbers)
+        return true;
+    for (double gap : *numbers) {
+        if (!XFitsGrid(gap, extent))
+            return false;
+    }
+    gaps = std::move(*numbers);
+    return true;
 }
 } // namespace
 
@@ -111,7 +127,7 @@ QJsonObject XEncodeGridWindowData(const XGridWindowData& d)
     return object;
 }
 
-std::optional<XGridWindowData> XDecodeGridWindowData(const QJsonObject& object)
+std::optional<XGridWindowData> XDecodeGridWindowData(const QJsonObject& object, const XStoredBounds& bounds)
 {
     bool isLayout = false;
     for (auto it = object.begin(); it != object.end(); ++it)
@@ -120,27 +136,43 @@ std::optional<XGridWindowData> XDecodeGridWindowData(const QJsonObject& object)
         return std::nullopt;
     XGridWindowData d;
     d.graphicColor = XColorFromName(object.value(kColorKey).toString());
-    if (const auto frame = readGeometry(object.value(kFrameKey), 4))
-        d.windowFrame = QRectF((*frame)[0], (*frame)[1], (*frame)[2], (*frame)[3]);
-    const double zeroZone = object.value(kZeroZoneWidthKey).toDouble(0);
-    d.graphicZeroZoneWidth = std::isfinite(zeroZone) ? zeroZone : 0;
-    d.topGaps = readGaps(object, kTopGapsKey);
-    d.leftGaps = readGaps(object, kLeftGapsKey);
-    d.bottomGaps = readGaps(object, kBottomGapsKey);
-    d.rightGaps = readGaps(object, kRightGapsKey);
+    if (const auto frame = readGeometry(object.value(kFrameKey), 4)) {
+        const QRectF area((*frame)[0], (*frame)[1], (*frame)[2], (*frame)[3]);
+        if (!bounds.containsRect(area))
+            return std::nullopt;
+        d.windowFrame = area;
+    }
     const QJsonArray corners = object.value(kRectKey).toArray();
     if (corners.size() == 4) {
         QPointF points[4];
         bool valid = true;
-        for (int i = 0; i < 4; ++i) {
+        for (int i = 0; i < 4 && valid; ++i) {
             const auto xy = readGeometry(corners[i], 2);
-            valid = valid && xy;
+            valid = xy.has_value();
             if (valid)
                 points[i] = QPointF((*xy)[0], (*xy)[1]);
         }
-        if (valid)
+        if (valid) {
+            for (QPointF p : points) {
+                if (!bounds.containsPoint(p))
+                    return std::nullopt;
+            }
             d.graphicRect = {points[0], points[1], points[2], points[3]};
+        }
     }
+    // Without corners of its own the record is applied to the live grid, itself in bounds.
+    const double extent = XIsZeroGraphicRect(d.graphicRect) ? bounds.limit() : gridExtent(d.graphicRect);
+    const QJsonValue zeroZone = object.value(kZeroZoneWidthKey);
+    if (zeroZone.isDouble()) {
+        if (!XFitsGrid(zeroZone.toDouble(), extent))
+            return std::nullopt;
+        d.graphicZeroZoneWidth = zeroZone.toDouble();
+    }
+    if (!readGaps(object, kTopGapsKey, extent, d.topGaps) ||
+        !readGaps(object, kLeftGapsKey, extent, d.leftGaps) ||
+        !readGaps(object, kBottomGapsKey, extent, d.bottomGaps) ||
+        !readGaps(object, kRightGapsKey, extent, d.rightGaps))
+        return std::nullopt;
     return d;
 }
 
@@ -149,8 +181,14 @@ QByteArray XArchiveGridWindowData(const XGridWindowData& data)
     return XArchive(XEncodeGridWindowData(data));
 }
 
-std::optional<XGridWindowData> XUnarchiveGridWindowData(const QByteArray& archive)
+std::optional<XGridWindowData> XUnarchiveGridWindowDataWithin(const QByteArray& archive,
+                                                              const XStoredBounds& bounds)
 {
     const auto object = XArchiveObject(archive);
-    return object ? XDecodeGridWindowData(*object) : std::nullopt;
+    return object ? XDecodeGridWindowData(*object, bounds) : std::nullopt;
+}
+
+std::optional<XGridWindowData> XUnarchiveGridWindowData(const QByteArray& archive)
+{
+    return XUnarchiveGridWindowDataWithin(archive, XStoredBounds::ofDesktop());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bets/XStoredBounds.h"
 #include "geometry/XGraphic.h"
 
 #include <QByteArray>
@@ -24,8 +25,14 @@ struct XGridWindowData
 };
 
 QJsonObject XEncodeGridWindowData(const XGridWindowData& data);
-// Nothing for an object that is no layout; missing or damaged values read as empty, and
-// corners that are not exactly four points read as all zero.
-std::optional<XGridWindowData> XDecodeGridWindowData(const QJsonObject& object);
+// Nothing for an object that is no layout; missing values or values of another kind read
+// as empty, and corners that are not exactly four points read as all zero. Nothing, too,
+// for a layout whose frame or corners lie outside the bounds, or whose gaps or zero-zone
+// widening reach past its own grid (or are not finite as the float they are used as).
+std::optional<XGridWindowData>
+XDecodeGridWindowData(const QJsonObject& object, const XStoredBounds& bounds = XStoredBounds::ofDesktop());
 QByteArray XArchiveGridWindowData(const XGridWindowData& data);
+std::optional<XGridWindowData> XUnarchiveGridWindowDataWithin(const QByteArray& archive,
+                                                              const XStoredBounds& bounds);
+// Within the bounds of the monitors Qt knows now.
 std::optional<XGridWindowData> XUnarchiveGridWindowData(const QByteArray& archive);

@@ -5,9 +5,11 @@
 #include "XGridManagerView.h"
 #include "XNumberButton.h"
 #include "XPanelWindowPublisher.h"
+#include "XPauseField.h"
 #include "XRunStatusView.h"
 #include "XVirtualButtonGridView.h"
 #include "bets/XArchiving.h"
+#include "bets/XClickDelay.h"
 #include "catalogue/BetCatalogue.h"
 #include "overlay/XGridWindowController.h"
 #include "platform/XAlert.h"
@@ -36,24 +38,18 @@ const QString kXGridManagerViewControllerTableMouseDatasKey =
 namespace {
 const std::function<QByteArray(const XMouseData&)> archiveMouseData = XArchiveMouseData;
 const std::function<QByteArray(const XTableMouseData&)> archiveTableMouseData = XArchiveTableMouseData;
-const std::function<std::optional<XTableMouseData>(const QByteArray&)> unarchiveTableMouseData =
-    XUnarchiveTableMouseData;
-
-// The integer value of a text, as the delay is stored: "0.5" is 0, "abc" is 0.
-qint64 integerValue(const QString& text)
-{
-    const double value = std::trunc(XLeadingNumber(text));
-    return std::abs(value) < 9.0e18 ? static_cast<qint64>(value) : 0;
-}
 
 // A stored group: its records, or nothing when it holds anything but click records.
-std::optional<XClickGroup> restoreGroup(const QList<QByteArray>& archives)
+std::optional<XClickGroup> restoreGroup(const QList<QByteArray>& archives, const XStoredBounds& bounds)
 {
     XClickGroup group;
     for (const QByteArray& archive : archives) {
-        switch (XArchiveKindOf(archive)) {
+        const std::optional<QJsonObject> object = XArchiveObject(archive);
+        switch (object ? XArchiveKindOf(*object) : XArchiveKind::None) {
         case XArchiveKind::MouseData:
-            group.push_back(*XUnarchiveMouseData(archive));
+            // A record out of bounds restores to nothing, like a broken one: left out.
+            if (std::optional<XMouseData> record = XDecodeMouseData(*object, bounds))
+                group.push_back(*record);
             break;
         case XArchiveKind::None:
             break; // restores to nothing: left out
@@ -113,10 +109,10 @@ void XGridManagerViewController::loadView()
             &XGridManagerViewController::clickEditGridWindowMode);
     connect(v.needMouseDragButton, &QCheckBox::toggled, this,
             [this](bool on) { m_playbackControls->setNeedMouseDrag(on); });
-    connect(v.delayClickTextField, &QLineEdit::textChanged, this,
-            [this](const QString& text) { m_playbackControls->setDelayText(text); });
+    m_pauseField = new XPauseField(*v.delayClickTextField, m_playbackControls, m_view.get());
+    connect(m_pauseField, &XPauseField::spacePressed, this,
+            &XGridManagerViewController::clickApplyAllActionButton);
     m_playbackControls->setNeedMouseDrag(v.needMouseDragButton->isChecked());
-    m_playbackControls->setDelayText(v.delayClickTextField->text());
     auto* space = new QShortcut(QKeySequence(Qt::Key_Space), m_view.get());
     connect(space, &QShortcut::activated, this, &XGridManagerViewController::clickApplyAllActionButton);
 
@@ -144,7 +140,7 @@ void XGridManagerViewController::loadView()
     connect(v.tableView, &QTableWidget::itemSelectionChanged, this,
             &XGridManagerViewController::tableViewSelectionDidChange);
     connect(v.tableView, &QTableWidget::currentCellChanged, this,
-            [](int row) { XLog("%li", static_cast<long>(row)); });
+            [](int row) { XLogIn(lcTrace(), "%li", static_cast<long>(row)); });
     connect(v.tableView, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
         if (item->column() == 1)
             endEditing(item->row(), item->text());
@@ -395,8 +391,8 @@ void XGridManagerViewController::saveFileData()
 {
     XPreferenceStore& store = m_platform.preferences();
     store.setInteger(kXGridManagerViewControllerDirectOnKey, static_cast<qint64>(m_directMode));
-    store.setInteger(kXGridManagerViewControllerClickSpeedKey,
-                     integerValue(m_view->delayClickTextField->text()));
+    // The pause in use, which text the field shows not being taken.
+    store.setInteger(kXGridManagerViewControllerClickSpeedKey, m_pauseField->storedValue());
     QVariantList groups;
     for (const XClickGroup& group : m_mouseDataArray.groups())
         groups.append(XArchivesToVariant(archivedData(group, archiveMouseData)));
@@ -420,16 +416,18 @@ void XGridManagerViewController::loadFileData()
     }
     if (store.containsKey(kXGridManagerViewControllerClickSpeedKey)) {
         const qint64 speed = store.objectForKey(kXGridManagerViewControllerClickSpeedKey).toLongLong(&ok);
+        // A stored value that is no pause (damage, or an older version's 0) leaves the layout's.
         if (ok)
-            m_view->delayClickTextField->setText(QString::asprintf("%ld", static_cast<long>(speed)));
+            m_pauseField->restore(speed);
     }
+    const XStoredBounds bounds = XStoredBounds::forScreens(m_platform.screens());
     const QVariant groups = store.objectForKey(kXGridManagerViewControllerDataSourceKey);
     if (groups.typeId() == QMetaType::QVariantList) {
         for (const QVariant& element : groups.toList()) {
             const auto archives = XArchivesFromVariant(element);
             if (!archives)
                 break; // not a group: the rest is not read
-            if (auto group = restoreGroup(*archives))
+            if (auto group = restoreGroup(*archives, bounds))
                 addMouseDatas(std::move(*group), true);
         }
     }
@@ -437,5 +435,8 @@ void XGridManagerViewController::loadFileData()
         return;
     if (const auto archives =
             XArchivesFromVariant(store.objectForKey(kXGridManagerViewControllerTableMouseDatasKey)))
-        m_tableViewDataSource = unArchivedData(*archives, unarchiveTableMouseData);
+        m_tableViewDataSource =
+            unArchivedData<XTableMouseData>(*archives, [&bounds](const QByteArray& archive) {
+                return XUnarchiveTableMouseDataWithin(archive, bounds);
+            });
 }

@@ -14,6 +14,7 @@ class XGridWindowController;
 class XNumberButton;
 class XPlatform;
 class XPanelWindowPublisher;
+class XPauseField;
 class XRunStatusView;
 
 // The bet panel's controller: the bet being composed, what shows it (the preview's click
@@ -107,6 +108,7 @@ private:
     std::shared_ptr<XPlaybackControls> m_playbackControls = std::make_shared<XPlaybackControls>();
     XRunStatusView* m_runStatusView = nullptr;
     XPanelWindowPublisher* m_windowPublisher = nullptr;
+    XPauseField* m_pauseField = nullptr;
     // Last: an own queue stops and joins its worker before anything else goes away.
     std::shared_ptr<XPlaybackQueue> m_playbackQueue;
 };

@@ -1,0 +1,140 @@
+// Click records and saved bets read from a damaged store: what is out of bounds or broken
+// is left out, everything else is kept.
+#include "bets/XArchiving.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include <gtest/gtest.h>
+
+namespace {
+const XStoredBounds kFullHd = XStoredBounds::forScreens({{QRectF(0, 0, 1920, 1080), 1.0}});
+
+QByteArray mouseArchive(const char* point, int index = 5, int count = 1)
+{
+    QJsonObject object = XEncodeMouseData(
+        XMouseData::mouseDataWithIndex(static_cast<std::uint64_t>(index), static_cast<std::uint64_t>(count)));
+    object.insert(QStringLiteral("kXMouseDataPointKey"), QLatin1String(point));
+    return XArchive(object);
+}
+
+XTableMouseData savedBet(std::initializer_list<std::uint64_t> cells, const QString& note)
+{
+    std::vector<XMouseData> records;
+    for (std::uint64_t cell : cells)
+        records.push_back(XMouseData::mouseDataWithIndex(cell, 2));
+    XTableMouseData bet;
+    bet.setMouseDatas(std::move(records));
+    bet.setNote(note);
+    return bet;
+}
+} // namespace
+
+TEST(XDamagedStore, LeadingNumbersAsWritten)
+{
+    EXPECT_EQ(XLeadingNumber(u" 2.5ms"), 2.5);
+    EXPECT_EQ(XLeadingNumber(u"-.5"), -0.5);
+    EXPECT_EQ(XLeadingNumber(u"+7e2x"), 700);
+    EXPECT_EQ(XLeadingNumber(u"3e"), 3);
+    EXPECT_EQ(XLeadingNumber(u"12.500000"), 12.5);
+    EXPECT_EQ(XLeadingNumber(u"."), 0);
+    EXPECT_EQ(XLeadingNumber(u"abc"), 0);
+    // Digits of other scripts are no number here, and never a silent 0 of a number.
+    EXPECT_FALSE(XLeadingNumberAsWritten(u"\u0663\u0664"));
+    EXPECT_EQ(XLeadingNumberAsWritten(u"1e999"), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(XLeadingNumberAsWritten(u"-1e999"), -std::numeric_limits<double>::infinity());
+    EXPECT_EQ(XLeadingNumberAsWritten(u"1e-999"), 0);
+    EXPECT_EQ(XLeadingNumber(u"1e999"), 0);
+    // A thousand digits: as large as they are, not cut to the first few.
+    const QString many = QStringLiteral("1") + QString(999, QLatin1Char('0'));
+    EXPECT_EQ(XLeadingNumberAsWritten(many), std::numeric_limits<double>::infinity());
+    const QString longFraction = QStringLiteral("0.") + QString(500, QLatin1Char('3'));
+    EXPECT_NEAR(XLeadingNumber(longFraction), 1.0 / 3, 1e-15);
+    EXPECT_EQ(XLeadingNumber(QString(QStringLiteral("9000012") + QString(30, QLatin1Char('0')) +
+                                     QStringLiteral("e-30"))),
+              9000012);
+}
+
+TEST(XDamagedStore, RecordsWhosePointIsOutOfBoundsAreLeftOut)
+{
+    EXPECT_TRUE(XUnarchiveMouseDataWithin(mouseArchive("7680,-7680"), kFullHd));
+    for (const char* point : {"9000012,30", "5,-2800012", "1e999,2", "1e308,1e308", "-7681,0"})
+        EXPECT_FALSE(XUnarchiveMouseDataWithin(mouseArchive(point), kFullHd)) << point;
+    // Malformed points are no bounds matter: they read (0, 0) as before.
+    for (const char* point : {"nan,inf", "1,2,3", "x", ""}) {
+        const auto record = XUnarchiveMouseDataWithin(mouseArchive(point), kFullHd);
+        ASSERT_TRUE(record) << point;
+        EXPECT_EQ(record->mousePoint(), QPointF(0, 0)) << point;
+    }
+
+    // In a saved bet, such a record is left out and the others kept.
+    QJsonObject bet = XEncodeTableMouseData(savedBet({1, 2, 3}, QStringLiteral("n")));
+    QJsonArray records = bet.value(QStringLiteral("kXTableMouseDataKey")).toArray();
+    QJsonObject far = records[1].toObject();
+    far.insert(QStringLiteral("kXMouseDataPointKey"), QStringLiteral("9000012.000000,0.000000"));
+    records[1] = far;
+    bet.insert(QStringLiteral("kXTableMouseDataKey"), records);
+    const auto restored = XDecodeTableMouseData(bet, kFullHd);
+    ASSERT_TRUE(restored);
+    ASSERT_EQ(restored->mouseDatas().size(), 2u);
+    EXPECT_EQ(restored->mouseDatas()[1].index(), 3u);
+}
+
+TEST(XDamagedStore, ANoteThatIsNotUtf8KeepsItsBet)
+{
+    const QByteArray good = XArchiveTableMouseData(savedBet({0, 17}, QStringLiteral("soir")));
+    QByteArray broken = good;
+    broken.replace("soir", "so\xff\xfe\xc3(ir");
+    const auto bet = XUnarchiveTableMouseDataWithin(broken, kFullHd);
+    ASSERT_TRUE(bet);
+    ASSERT_EQ(bet->mouseDatas().size(), 2u);
+    EXPECT_EQ(bet->mouseDatas()[1].index(), 17u);
+    EXPECT_EQ(bet->mouseDatas()[1].clickCount(), 2u);
+    EXPECT_TRUE(bet->note().startsWith(QStringLiteral("so\uFFFD")));
+    EXPECT_TRUE(bet->note().endsWith(QStringLiteral("(ir")));
+    // Saved again, it is valid UTF-8 and reads back as it now is.
+    const auto again = XUnarchiveTableMouseDataWithin(XArchiveTableMouseData(*bet), kFullHd);
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->note(), bet->note());
+}
+
+TEST(XDamagedStore, ValuesOfTheWrongKindReadAsEmpty)
+{
+    const auto bet = XUnarchiveTableMouseDataWithin(
+        R"({"kXTableNoteKey":42,"kXTableMouseDataKey":[{"kXMouseDataIndexKey":[3],"kXMouseDataClickCountKey":"2","kXMouseDataPointKey":7}]})",
+        kFullHd);
+    ASSERT_TRUE(bet);
+    EXPECT_EQ(bet->note(), QStringLiteral(""));
+    ASSERT_EQ(bet->mouseDatas().size(), 1u);
+    EXPECT_EQ(bet->mouseDatas()[0].index(), 0u);
+    EXPECT_EQ(bet->mouseDatas()[0].clickCount(), 0u);
+    EXPECT_TRUE(XUnarchiveTableMouseDataWithin(R"({"kXTableMouseDataKey":"all of them"})", kFullHd)
+                    ->mouseDatas()
+                    .empty());
+    EXPECT_FALSE(XArchivesFromVariant(QVariant(QStringLiteral("not an array"))));
+    const auto mixed =
+        XArchivesFromVariant(QVariantList{QByteArray("a"), 5, QStringLiteral("b"), QByteArray("c")});
+    ASSERT_TRUE(mixed);
+    EXPECT_EQ(*mixed, (QList<QByteArray>{"a", "c"}));
+}
+
+TEST(XDamagedStore, EveryTruncationOfASavedBetListRestoresOnlyWholeBets)
+{
+    const std::vector<XTableMouseData> bets{savedBet({1, 2}, QStringLiteral("a")),
+                                            savedBet({36}, QStringLiteral("ü")),
+                                            savedBet({0, 5, 9}, QStringLiteral(""))};
+    const std::function<QByteArray(const XTableMouseData&)> archive = XArchiveTableMouseData;
+    const QList<QByteArray> archives = archivedData(bets, archive);
+    const auto unarchive = [](const QByteArray& bytes) {
+        return XUnarchiveTableMouseDataWithin(bytes, kFullHd);
+    };
+    for (qsizetype cut = 0; cut < archives[1].size(); ++cut) {
+        QList<QByteArray> truncated = archives;
+        truncated[1].truncate(cut);
+        const std::vector<XTableMouseData> back = unArchivedData<XTableMouseData>(truncated, unarchive);
+        ASSERT_EQ(back.size(), 2u) << cut;
+        EXPECT_EQ(back[0].mouseDatas().size(), 2u);
+        EXPECT_EQ(back[1].mouseDatas().size(), 3u);
+        EXPECT_EQ(back[1].mouseDatas()[2].index(), 9u);
+    }
+}

@@ -1,0 +1,66 @@
+// The bet panel's keys in a damaged store: good bets and saved bets are kept.
+#include "PlaybackExpectations.h"
+
+#include "bets/XArchiving.h"
+#include "bets/panel/XGridManagerView.h"
+
+#include <QJsonArray>
+#include <QLabel>
+#include <QTableWidget>
+
+namespace {
+QByteArray recordAt(std::uint64_t cell, const QString& point)
+{
+    QJsonObject object = XEncodeMouseData(XMouseData::mouseDataWithIndex(cell, 1));
+    object.insert(QStringLiteral("kXMouseDataPointKey"), point);
+    return XArchive(object);
+}
+} // namespace
+
+TEST(DamagedPanelStore, GoodBetsAndSavedBetsAreKept)
+{
+    XFakePlatform platform;
+    XPreferenceStore& store = platform.preferences();
+    const QByteArray near = recordAt(5, QStringLiteral("10.000000,20.000000"));
+    const QByteArray far = recordAt(6, QStringLiteral("9000012.000000,20.000000"));
+    store.setObject(kXGridManagerViewControllerDataSourceKey,
+                    QVariantList{XArchivesToVariant({near, far}), XArchivesToVariant({far}),
+                                 XArchivesToVariant({recordAt(9, QStringLiteral("1e308,1e308")), near})});
+
+    XTableMouseData bet;
+    bet.setMouseDatas({XMouseData::mouseDataWithIndex(17, 2), XMouseData::mouseDataWithIndex(0, 1)});
+    bet.setNote(QStringLiteral("late"));
+    QByteArray latin1Note = XArchiveTableMouseData(bet);
+    latin1Note.replace("late", "caf\xe9");
+    store.setObject(kXGridManagerViewControllerTableMouseDatasKey,
+                    XArchivesToVariant({XArchiveTableMouseData(bet), latin1Note, QByteArray("{\"kXTable"),
+                                        XArchiveTableMouseData(bet).left(20), XArchiveTableMouseData(bet)}));
+    store.synchronize();
+    platform.reopenPreferences();
+
+    XGridManagerViewController controller(platform);
+    XGridManagerView* view = controller.view();
+    // Out-of-bounds records are left out of their groups; an emptied group stays a press.
+    const auto& groups = controller.mouseDataArray().groups();
+    ASSERT_EQ(groups.size(), 3u);
+    EXPECT_EQ(groups[0].size(), 1u);
+    EXPECT_TRUE(groups[1].empty());
+    ASSERT_EQ(groups[2].size(), 1u);
+    EXPECT_EQ(groups[2][0].index(), 5u);
+    EXPECT_EQ(view->totalCountLabel->text(), QStringLiteral("SUM = 2"));
+
+    const auto& saved = controller.tableViewDataSource();
+    ASSERT_EQ(saved.size(), 3u);
+    EXPECT_EQ(saved[1].note(), QStringLiteral("caf\uFFFD"));
+    ASSERT_EQ(saved[1].mouseDatas().size(), 2u);
+    EXPECT_EQ(saved[1].mouseDatas()[0].clickCount(), 2u);
+    EXPECT_EQ(view->tableView->item(1, 1)->text(), QStringLiteral("caf\uFFFD"));
+
+    // Saving keeps all three, the note now in valid UTF-8.
+    controller.saveFileData();
+    platform.reopenPreferences();
+    XGridManagerViewController again(platform);
+    again.view();
+    ASSERT_EQ(again.tableViewDataSource().size(), 3u);
+    EXPECT_EQ(again.tableViewDataSource()[1].note(), QStringLiteral("caf\uFFFD"));
+}

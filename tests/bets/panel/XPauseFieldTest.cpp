@@ -1,0 +1,112 @@
+// The Pause field takes numbers only and keeps the last good pause in use; Space in it
+// places the bet; the pause stored is the pause in use.
+#include "PlaybackExpectations.h"
+
+#include "bets/XArchiving.h"
+#include "bets/XClickDelay.h"
+#include "bets/panel/XGridManagerView.h"
+
+#include <QLineEdit>
+#include <QTest>
+
+namespace {
+struct PauseFixture : ControllerFixture
+{
+    XGridManagerView* view = controller.view();
+    QLineEdit* field = view->delayClickTextField;
+
+    std::int64_t pauseInUse()
+    {
+        return XClickDelayMicroseconds(controller.playbackControls().delayText());
+    }
+    qint64 storedPause()
+    {
+        controller.saveFileData();
+        return platform.preferences().objectForKey(kXGridManagerViewControllerClickSpeedKey).toLongLong();
+    }
+    // Whether the field's frame is painted red.
+    bool framedInRed()
+    {
+        field->resize(80, 26);
+        const QImage image = field->grab().toImage();
+        const QColor c = image.pixelColor(0, image.height() / 2);
+        return c.red() > 200 && c.green() < 60 && c.blue() < 60;
+    }
+};
+} // namespace
+
+TEST_F(PauseFixture, OtherTextIsShownInvalidAndTheLastGoodPauseStaysInUse)
+{
+    const QString normalTip = field->toolTip();
+    field->setText(QStringLiteral("250"));
+    EXPECT_FALSE(framedInRed());
+    for (const QString& text : {QStringLiteral(""), QStringLiteral("1s"), QStringLiteral("0"),
+                                QStringLiteral("0.5"), QStringLiteral("99999999999999999999"),
+                                QStringLiteral("1e3"), QStringLiteral("\u0662\u0665\u0660")}) {
+        field->setText(text);
+        EXPECT_TRUE(framedInRed()) << text.toStdString();
+        EXPECT_NE(field->toolTip(), normalTip) << text.toStdString();
+        EXPECT_TRUE(field->toolTip().contains(QStringLiteral("250"))) << text.toStdString();
+        EXPECT_EQ(pauseInUse(), 250000) << text.toStdString();
+        EXPECT_EQ(storedPause(), 250) << text.toStdString();
+    }
+    field->setText(QStringLiteral("40"));
+    EXPECT_FALSE(framedInRed());
+    EXPECT_EQ(field->toolTip(), normalTip);
+    EXPECT_EQ(pauseInUse(), 40000);
+
+    // What runs pause for is the good value too.
+    field->setText(QStringLiteral("abc"));
+    press({4});
+    controller.clickApplyAllActionButton();
+    const auto actions = played();
+    ASSERT_FALSE(actions.empty());
+    EXPECT_TRUE(actions.back().isSleep(40000));
+}
+
+TEST_F(PauseFixture, TheStoredPauseIsThePauseInUseAndComesBack)
+{
+    for (const char* text : {"86400000", "1", "16777217"}) {
+        field->setText(QString::fromLatin1(text));
+        EXPECT_EQ(storedPause() * 1000, pauseInUse()) << text;
+    }
+    // The whole milliseconds are stored, as the key holds an integer.
+    field->setText(QStringLiteral("2.5"));
+    EXPECT_EQ(pauseInUse(), 2500);
+    EXPECT_EQ(storedPause(), 2);
+
+    field->setText(QStringLiteral("86400000"));
+    controller.saveFileData();
+    platform.reopenPreferences();
+    XGridManagerViewController again(platform);
+    EXPECT_EQ(again.view()->delayClickTextField->text(), QStringLiteral("86400000"));
+    EXPECT_EQ(XClickDelayMicroseconds(again.playbackControls().delayText()), 86400000000LL);
+}
+
+TEST(PausePersistence, AStoredValueThatIsNoPauseLeavesTheLayoutsPause)
+{
+    for (const QVariant& stored :
+         {QVariant(0), QVariant(-4), QVariant(86400001), QVariant(QStringLiteral("1e3")),
+          QVariant(QStringLiteral("99999999999999999999")), QVariant(QVariantList{5})}) {
+        XFakePlatform platform;
+        platform.preferences().setObject(kXGridManagerViewControllerClickSpeedKey, stored);
+        XGridManagerViewController controller(platform);
+        const QString layoutText = XGridManagerView().delayClickTextField->text();
+        EXPECT_EQ(controller.view()->delayClickTextField->text(), layoutText)
+            << stored.toString().toStdString();
+        EXPECT_EQ(controller.playbackControls().delayText(), layoutText);
+    }
+}
+
+TEST_F(PauseFixture, SpaceInTheFieldPlacesTheBetAndTypesNothing)
+{
+    field->setText(QStringLiteral("30"));
+    field->setFocus();
+    press({7});
+    QTest::keyClick(field, Qt::Key_Space);
+    EXPECT_EQ(field->text(), QStringLiteral("30"));
+    EXPECT_EQ(clickedCells(played()), std::vector<std::size_t>{7});
+    // Other keys still edit the field.
+    QTest::keyClick(field, Qt::Key_5);
+    EXPECT_EQ(field->text(), QStringLiteral("305"));
+}

@@ -1,0 +1,157 @@
+// Damaged layouts in the store: out-of-bounds geometry is skipped like a malformed record,
+// the good records stay, and the grid that results clicks on the screen.
+#include "bets/XArchiving.h"
+#include "overlay/XGridWindowController.h"
+#include "platform/XFakePlatform.h"
+#include "platform/XPreferenceStore.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace {
+const XStoredBounds kFullHd = XStoredBounds::forScreens({{QRectF(0, 0, 1920, 1080), 1.0}});
+
+XGridWindowData goodLayout(double x)
+{
+    XGridWindowData d;
+    d.windowFrame = QRectF(x, 60, 720, 300);
+    d.graphicRect = {{20, 20}, {15, 280}, {700, 285}, {705, 25}};
+    d.graphicZeroZoneWidth = 7.5;
+    d.topGaps = XGapArray(14, 0.0);
+    d.leftGaps = {0, 1, -1, 0};
+    d.bottomGaps = XGapArray(14, 0.0);
+    d.rightGaps = {0, 0.5, 0, 0};
+    return d;
+}
+
+// A good layout's archive with one value replaced.
+QByteArray damaged(const char* key, const QJsonValue& value)
+{
+    QJsonObject object = XEncodeGridWindowData(goodLayout(100));
+    object.insert(QLatin1String(key), value);
+    return XArchive(object);
+}
+
+QJsonArray corners(std::initializer_list<QPointF> points)
+{
+    QJsonArray array;
+    for (QPointF p : points)
+        array.append(QJsonArray{p.x(), p.y()});
+    return array;
+}
+
+QJsonArray gapsWith(std::size_t count, std::size_t at, double value)
+{
+    QJsonArray array;
+    for (std::size_t i = 0; i < count; ++i)
+        array.append(i == at ? value : 0.0);
+    return array;
+}
+
+const double kHuge = 9000012;
+
+std::vector<std::pair<const char*, QByteArray>> outOfBoundsLayouts()
+{
+    return {
+        {"frame 9 000 012 wide", damaged("kXGridWindowFrameKey", QJsonArray{0, 0, kHuge, 300})},
+        {"frame 9.2e18 wide, as text",
+         damaged("kXGridWindowFrameKey", QStringLiteral("{{0, 0}, {9.2e18, 300}}"))},
+        {"frame far left", damaged("kXGridWindowFrameKey", QJsonArray{-kHuge, 0, 700, 300})},
+        {"frame of negative width", damaged("kXGridWindowFrameKey", QJsonArray{0, 0, -700, 300})},
+        {"frame overflowing as text", damaged("kXGridWindowFrameKey", QStringLiteral("0,0,1e999,300"))},
+        {"corner at y 2 800 012",
+         damaged("kXGridWindowGraphicRectKey", corners({{20, 20}, {15, 2800012}, {700, 285}, {705, 25}}))},
+        {"corner at x -1e308",
+         damaged("kXGridWindowGraphicRectKey", corners({{-1e308, 20}, {15, 280}, {700, 285}, {705, 25}}))},
+        {"gap 1e308", damaged("kXGridWindowGraphicTopGapsKey", gapsWith(14, 3, 1e308))},
+        {"gap finite as double, infinite as float",
+         damaged("kXGridWindowGraphicLeftGapsKey", gapsWith(4, 1, 3.5e38))},
+        {"gap wider than the grid", damaged("kXGridWindowGraphicRightGapsKey", gapsWith(4, 2, -1000))},
+        {"zero zone wider than the grid", damaged("kXGridWindowGraphicZeroZoneWidthKey", 1e9)},
+        {"smallest double as zero zone", damaged("kXGridWindowGraphicZeroZoneWidthKey", -1.7e308)},
+    };
+}
+} // namespace
+
+TEST(XGridWindowDataBounds, TheBoundsFollowTheVirtualScreen)
+{
+    EXPECT_EQ(kFullHd.limit(), 4 * 1920);
+    // A monitor right of two others stretches the virtual screen.
+    const XStoredBounds wide = XStoredBounds::forScreens({{QRectF(0, 0, 1920, 1080), 1.0},
+                                                          {QRectF(1920, 0, 1920, 1080), 1.0},
+                                                          {QRectF(3840, -200, 2560, 1440), 1.5}});
+    EXPECT_EQ(wide.limit(), 4 * 6400);
+    // No monitor known: a 4K one is assumed.
+    EXPECT_EQ(XStoredBounds::forScreens({}).limit(), 4 * 3840);
+    EXPECT_TRUE(kFullHd.containsRect(QRectF(-7680, 7680, 7680, 0)));
+    EXPECT_FALSE(kFullHd.containsRect(QRectF(0, 0, 7681, 10)));
+    EXPECT_FALSE(kFullHd.containsPoint({std::numeric_limits<double>::quiet_NaN(), 0}));
+    EXPECT_FALSE(XIsFiniteAsFloat(3.5e38));
+    EXPECT_TRUE(XIsFiniteAsFloat(3.4e38));
+}
+
+TEST(XGridWindowDataBounds, OutOfBoundsLayoutsRestoreToNothing)
+{
+    ASSERT_TRUE(XUnarchiveGridWindowDataWithin(XArchiveGridWindowData(goodLayout(100)), kFullHd));
+    for (const auto& [what, archive] : outOfBoundsLayouts())
+        EXPECT_FALSE(XUnarchiveGridWindowDataWithin(archive, kFullHd)) << what;
+
+    // In bounds, though off this screen: a layout saved with another monitor still loads.
+    const auto elsewhere = XUnarchiveGridWindowDataWithin(
+        damaged("kXGridWindowFrameKey", QJsonArray{5000, -3000, 2000, 1000}), kFullHd);
+    ASSERT_TRUE(elsewhere);
+    EXPECT_EQ(elsewhere->windowFrame, QRectF(5000, -3000, 2000, 1000));
+    // Gaps as wide as the grid, and a gap array of another length, are the loader's to judge.
+    EXPECT_TRUE(XUnarchiveGridWindowDataWithin(damaged("kXGridWindowGraphicTopGapsKey", gapsWith(14, 5, 690)),
+                                               kFullHd));
+    const auto longer = XUnarchiveGridWindowDataWithin(
+        damaged("kXGridWindowGraphicTopGapsKey", gapsWith(200, 5, 1)), kFullHd);
+    ASSERT_TRUE(longer);
+    EXPECT_EQ(longer->topGaps.size(), 200u);
+    // Without corners of its own, a record's gaps are measured against the bounds.
+    QJsonObject cornerless = XEncodeGridWindowData(goodLayout(100));
+    cornerless.remove(QStringLiteral("kXGridWindowGraphicRectKey"));
+    cornerless.insert(QStringLiteral("kXGridWindowGraphicTopGapsKey"), gapsWith(14, 2, 5000));
+    EXPECT_TRUE(XDecodeGridWindowData(cornerless, kFullHd));
+    cornerless.insert(QStringLiteral("kXGridWindowGraphicTopGapsKey"), gapsWith(14, 2, 9000));
+    EXPECT_FALSE(XDecodeGridWindowData(cornerless, kFullHd));
+}
+
+TEST(XGridWindowDataBounds, ADamagedStoreKeepsItsGoodLayoutsAndTheGridClicksOnTheScreen)
+{
+    XFakePlatform platform;
+    const QRectF screen(0, 0, 1920, 1080);
+    platform.setScreens({{screen, 1.0}});
+    for (const auto& [what, archive] : outOfBoundsLayouts()) {
+        SCOPED_TRACE(what);
+        XPreferenceStore& store = platform.preferences();
+        store.setObject(kXGridWindowDataKey, archive);
+        QList<QByteArray> list{XArchiveGridWindowData(goodLayout(100)), archive,
+                               QByteArray("{\"kXGridWindow"), XArchiveGridWindowData(goodLayout(300))};
+        store.setObject(kXGridWindowTableDataKey, XArchivesToVariant(list));
+        store.synchronize();
+        platform.reopenPreferences();
+
+        XGridWindowController controller(platform);
+        ASSERT_EQ(controller.gridWindowDatas().size(), 2u);
+        EXPECT_EQ(controller.gridWindowDatas()[0].windowFrame, goodLayout(100).windowFrame);
+        EXPECT_EQ(controller.gridWindowDatas()[1].windowFrame, goodLayout(300).windowFrame);
+        // The current layout was skipped: the window and grid keep their default places.
+        EXPECT_TRUE(screen.contains(platform.windowFrame(*controller.window())));
+        XGridWindowMainView* view = controller.mainView();
+        for (std::size_t cell = 0; cell < 37; ++cell) {
+            // The fake screen's scale is 1: device points are logical ones.
+            const QPointF p = view->screenCenterPointForIndex(cell);
+            EXPECT_TRUE(screen.contains(p)) << cell << " at " << p.x() << "," << p.y();
+        }
+        // Applying the kept records leaves the cells on the screen too.
+        controller.loadWithGridWindowData(controller.gridWindowDatas()[1]);
+        for (std::size_t cell = 0; cell < 37; ++cell)
+            EXPECT_TRUE(screen.contains(view->screenCenterPointForIndex(cell))) << cell;
+        platform.preferences().removeObjectForKey(kXGridWindowDataKey);
+    }
+}
