@@ -11,6 +11,7 @@
 #include "platform/XTerminationWatcher.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
 
@@ -23,6 +24,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Tableclick"));
     QApplication::setOrganizationName(QStringLiteral("Tableclick"));
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tableclick.ico")));
 
     XQtPlatform platform;
     if (const std::optional<QString> url = XAccountServiceOption(argc, argv)) {
