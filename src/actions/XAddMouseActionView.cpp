@@ -44,9 +44,11 @@ XAddMouseActionView::XAddMouseActionView(XPlatform& platform, HKHotKeyCenter& ho
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("addActionView"));
-    setFixedSize(kWidth, kHeight);
+    // Narrower than it would like when the screen is small; its table takes the height.
+    setMinimumWidth(300);
+    resize(kWidth, kHeight);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(12, 10, 12, kBottomMargin);
+    layout->setContentsMargins(12, 10, 6, 6);
     layout->setSpacing(6);
 
     layout->addWidget(XCaption(tr("Mouse actions"), this));

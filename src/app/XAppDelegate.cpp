@@ -1,18 +1,24 @@
 #include "XAppDelegate.h"
 
 #include "XMainWindowViewController.h"
+#include "XWindowPlacement.h"
 #include "hotkeys/HKHotKeyCenter.h"
 #include "overlay/XGridWindowController.h"
 #include "platform/XPlatform.h"
+#include "platform/XPreferenceStore.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QScreen>
-#include <QScrollArea>
 #include <QStackedWidget>
 
 namespace {
 const QSize kAccountWindowSize(560, 620);
+// What a window manager adds around a window for its title bar and borders, before the
+// window is shown and its real frame is known.
+const QSize kFrameAllowance(8, 40);
 } // namespace
 
 void XMainWindow::closeEvent(QCloseEvent* event)
@@ -63,8 +69,9 @@ void XAppDelegate::goToAccountView(AccountScreen screen)
         m_accountWindowSized = true;
         const QScreen* screen = m_window->screen();
         // Within the screen, title bar included, at any scale.
-        m_window->resize(screen ? kAccountWindowSize.boundedTo(screen->availableGeometry().size() - QSize(8, 40))
-                                : kAccountWindowSize);
+        m_window->resize(
+            screen ? kAccountWindowSize.boundedTo(screen->availableGeometry().size() - kFrameAllowance)
+                   : kAccountWindowSize);
         if (screen) {
             QRect frame = m_window->frameGeometry();
             frame.moveCenter(screen->availableGeometry().center());
@@ -75,40 +82,60 @@ void XAppDelegate::goToAccountView(AccountScreen screen)
 
 void XAppDelegate::goToMainView()
 {
+    // Nothing stored yet: the grid's window comes up where the program first puts it.
+    const bool firstLaunch = !m_platform.preferences().containsKey(kXGridWindowDataKey);
     m_mainViewController = std::make_unique<XMainWindowViewController>(m_platform, *m_hotKeyCenter);
     QWidget* mainView = m_mainViewController->view();
     auto* stack = static_cast<QStackedWidget*>(m_window->centralWidget());
-    // On a screen smaller than the panels (a large scale factor on a small monitor) the
-    // view scrolls instead of running off the screen.
-    if (!m_mainScroller) {
-        m_mainScroller = new QScrollArea;
-        m_mainScroller->setFrameShape(QFrame::NoFrame);
-        stack->addWidget(m_mainScroller);
-    }
-    m_mainScroller->setWidget(mainView);
-    stack->setCurrentWidget(m_mainScroller);
-    QSize size = mainView->size();
-    if (const QScreen* screen = m_window->screen())
-        size = size.boundedTo(screen->availableGeometry().size() - QSize(8, 40));
-    m_window->setFixedSize(size);
+    stack->addWidget(mainView);
+    stack->setCurrentWidget(mainView);
     XGridWindowController* overlay = m_mainViewController->gridWindowController();
     m_platform.setWindowLevel(*m_window, m_platform.windowLevel(*overlay->window()) - 1);
-    if (const QScreen* screen = m_window->screen()) {
-        QRect frame = m_window->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        m_window->move(frame.topLeft());
-    }
+    placeMainWindow(firstLaunch ? overlay : nullptr);
     Q_EMIT mainViewShown();
+}
+
+void XAppDelegate::placeMainWindow(XGridWindowController* newOverlay)
+{
+    const QScreen* screen = pointerScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    const QSize mainSize = m_mainViewController->view()->size() + kFrameAllowance;
+    if (!newOverlay) {
+        QRect frame(QPoint(0, 0), mainSize.boundedTo(available.size()));
+        frame.moveCenter(available.center());
+        m_window->resize(frame.size() - kFrameAllowance);
+        m_mainViewController->fitPanels(m_window->width());
+        m_window->move(frame.topLeft());
+        return;
+    }
+    QWidget* grid = newOverlay->window();
+    const XWindowPlacement placement = XPlaceWindowsApart(available, grid->geometry(), mainSize,
+                                                          m_window->minimumSizeHint() + kFrameAllowance);
+    if (placement.gridFrame != grid->geometry()) {
+        const bool resized = placement.gridFrame.size() != grid->size();
+        grid->setGeometry(placement.gridFrame);
+        // A lower window gets the grid's first shape anew, so that all of it shows.
+        if (resized)
+            newOverlay->mainView()->resetGraphic();
+    }
+    m_window->resize(placement.mainFrame.size() - kFrameAllowance);
+    m_mainViewController->fitPanels(m_window->width());
+    m_window->move(placement.mainFrame.topLeft());
+}
+
+QScreen* XAppDelegate::pointerScreen()
+{
+    if (QScreen* screen = QGuiApplication::screenAt(QCursor::pos()))
+        return screen;
+    return QGuiApplication::primaryScreen();
 }
 
 bool XAppDelegate::windowShouldClose()
 {
-    if (m_mainViewController) {
-        // The main view goes first; the window itself belongs to the delegate.
-        if (m_mainScroller)
-            m_mainScroller->takeWidget();
-        m_mainViewController.reset();
-    }
+    // The main view goes first; the window itself belongs to the delegate.
+    m_mainViewController.reset();
     return true;
 }
 

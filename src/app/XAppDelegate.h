@@ -9,7 +9,8 @@
 #include <memory>
 
 class HKHotKeyCenter;
-class QScrollArea;
+class QScreen;
+class XGridWindowController;
 class XMainWindowViewController;
 class XPlatform;
 
@@ -71,6 +72,10 @@ public:
 
 private:
     void goToAccountView(AccountScreen screen);
+    // Sizes the main window to the main view within the pointer's screen and centres it
+    // there; beside a grid just made (first launch), places the two apart instead.
+    void placeMainWindow(XGridWindowController* newOverlay);
+    static QScreen* pointerScreen();
 
     XPlatform& m_platform;
     // Outlives the main view, whose panel registers a hot key with it.
@@ -78,7 +83,6 @@ private:
     std::unique_ptr<XMainWindow> m_window;
     AccountScreenFactory m_accountScreenFactory;
     std::map<AccountScreen, QPointer<QWidget>> m_accountScreens;
-    QScrollArea* m_mainScroller = nullptr;
     bool m_accountWindowSized = false;
     std::unique_ptr<XMainWindowViewController> m_mainViewController;
 };

@@ -11,7 +11,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QVBoxLayout>
 
 namespace {
 // The tutorial ships with the program: next to the binary when installed, else in the
@@ -56,45 +60,74 @@ QWidget* XMainWindowViewController::view()
 
 void XMainWindowViewController::loadView()
 {
-    m_view = std::make_unique<QWidget>();
+    // The two panels side by side; the line between them moves, and the mouse-action panel
+    // scrolls inside its own side when the screen is too small for both.
+    auto* splitter = new QSplitter(Qt::Horizontal);
+    splitter->setChildrenCollapsible(false);
+    m_view.reset(splitter);
     m_view->setObjectName(QStringLiteral("mainView"));
+    auto* actionSide = new QWidget(splitter);
+    actionSide->setObjectName(QStringLiteral("addActionSide"));
+    auto* actionLayout = new QVBoxLayout(actionSide);
+    actionLayout->setContentsMargins(0, 0, 0, 0);
+    m_actionScroller = new QScrollArea(actionSide);
+    m_actionScroller->setWidgetResizable(true);
+    m_actionScroller->setFrameShape(QFrame::NoFrame);
+    actionLayout->addWidget(m_actionScroller, 1);
     setupView();
-    m_tutorialButton = new QPushButton(tr("Tutorial"), m_view.get());
+    m_tutorialButton = new QPushButton(tr("Tutorial"), actionSide);
     m_tutorialButton->setObjectName(QStringLiteral("tutorialButton"));
     m_tutorialButton->setToolTip(tr("How to fit the grid and place bets"));
     m_tutorialButton->setStyleSheet(
         QStringLiteral("QPushButton { color: white; background: #3a6fb0; border-radius: 5px; padding: 5px "
                        "14px; font-weight: bold; }"
                        "QPushButton:pressed { background: #2c5890; }"));
-    m_tutorialButton->adjustSize();
-    m_tutorialButton->move(12, m_view->height() - m_tutorialButton->height() - 12);
+    auto* tutorialRow = new QHBoxLayout;
+    tutorialRow->setContentsMargins(12, 4, 12, 12);
+    tutorialRow->addWidget(m_tutorialButton);
+    tutorialRow->addStretch(1);
+    actionLayout->addLayout(tutorialRow);
     connect(m_tutorialButton, &QPushButton::clicked, this, &XMainWindowViewController::tutorialClicked);
 }
 
 void XMainWindowViewController::setupView()
 {
+    auto* splitter = static_cast<QSplitter*>(m_view.get());
     if (!m_addActionViewController) {
         m_addActionViewController =
             std::make_unique<XAddMouseActionViewController>(m_platform, m_hotKeyCenter, m_playbackQueue);
-        QWidget* panel = m_addActionViewController->view();
-        panel->setParent(m_view.get());
-        panel->move(0, 0);
-        panel->show();
+        m_actionScroller->setWidget(m_addActionViewController->view());
     }
-    QWidget* actions = m_addActionViewController->view();
     if (!m_gridManagerViewController) {
         m_gridManagerViewController =
             std::make_unique<XGridManagerViewController>(m_platform, m_playbackQueue);
-        QWidget* panel = m_gridManagerViewController->view();
-        panel->setParent(m_view.get());
-        QRect frame = panel->geometry();
-        frame.moveLeft(actions->width() - 5);
-        frame.moveTop(0);
-        panel->setGeometry(frame);
-        panel->show();
+        splitter->addWidget(m_gridManagerViewController->view());
     }
-    m_view->setFixedSize(actions->width() - 5 + m_gridManagerViewController->view()->width(),
-                         std::max(actions->height(), m_gridManagerViewController->view()->height()));
+    // The bet panel takes what the window gives beyond the mouse-action panel's width.
+    splitter->setStretchFactor(0, 0);
+    splitter->setStretchFactor(1, 1);
+    const QSize bets = m_gridManagerViewController->view()->sizeHint();
+    splitter->setSizes({kAddActionViewWidth, bets.width()});
+    m_view->resize(kAddActionViewWidth + splitter->handleWidth() + bets.width(),
+                   std::max(bets.height(), XAddMouseActionView::kHeight));
+}
+
+void XMainWindowViewController::fitPanels(int width)
+{
+    auto* splitter = static_cast<QSplitter*>(view());
+    QSplitter* betSplitter = m_gridManagerViewController->view()->splitter;
+    const int handle = splitter->handleWidth();
+    QWidget* controls = betSplitter->widget(0);
+    const int controlsWanted = controls->sizeHint().width();
+    const int betsWanted = betSplitter->widget(1)->sizeHint().width();
+    const int actions =
+        std::clamp(width - 2 * handle - controlsWanted - betsWanted,
+                   m_actionScroller->widget()->minimumSizeHint().width(), kAddActionViewWidth);
+    const int rest = width - actions - handle;
+    const int controlsWidth =
+        std::clamp(rest - handle - betsWanted, controls->minimumSizeHint().width(), controlsWanted);
+    splitter->setSizes({actions, rest});
+    betSplitter->setSizes({controlsWidth, rest - controlsWidth - handle});
 }
 
 XGridWindowController* XMainWindowViewController::gridWindowController()

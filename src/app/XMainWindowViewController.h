@@ -6,6 +6,7 @@
 
 class HKHotKeyCenter;
 class QPushButton;
+class QScrollArea;
 class QWidget;
 class XAddMouseActionViewController;
 class XGridManagerViewController;
@@ -13,8 +14,9 @@ class XGridWindowController;
 class XPlatform;
 class XPlaybackQueue;
 
-// The main view: the mouse-action panel on the left, the bet panel beside it overlapping
-// it by 5 points, and the Tutorial button. Both panels click through one queue of runs.
+// The main view: the mouse-action panel on the left with the Tutorial button under it, the
+// bet panel beside it, a movable line between them. Both panels click through one queue
+// of runs.
 class XMainWindowViewController : public QObject
 {
     Q_OBJECT
@@ -35,6 +37,9 @@ public:
     XGridWindowController* gridWindowController();
     XPlaybackQueue& playbackQueue() const { return *m_playbackQueue; }
     QPushButton* tutorialButton() const { return m_tutorialButton; }
+    // Shares a width out: the bets get what they need first, then the bet panel's controls,
+    // then the mouse-action panel, each down to its smallest.
+    void fitPanels(int width);
     // Writes what the panels keep, in the order of a close, without closing.
     void saveState();
 
@@ -53,6 +58,7 @@ private:
     std::shared_ptr<XPlaybackQueue> m_playbackQueue;
     std::unique_ptr<QWidget> m_view;
     QPushButton* m_tutorialButton = nullptr;
+    QScrollArea* m_actionScroller = nullptr;
     std::unique_ptr<XAddMouseActionViewController> m_addActionViewController;
     std::unique_ptr<XGridManagerViewController> m_gridManagerViewController;
 };

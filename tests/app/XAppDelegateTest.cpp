@@ -1,4 +1,3 @@
-#include "app/XAccountScreens.h"
 #include "app/XAppDelegate.h"
 #include "accounts/XAccountService.h"
 #include "accounts/XConfirmEmailViewController.h"
@@ -8,14 +7,17 @@
 #include "actions/XAddMouseActionView.h"
 #include "actions/XAddMouseActionViewController.h"
 #include "actions/XHotKeyField.h"
+#include "app/XAccountScreens.h"
 #include "app/XMainWindowViewController.h"
 #include "bets/XPlaybackQueue.h"
-#include "hotkeys/HKHotKeyCenter.h"
+#include "bets/panel/XButton.h"
 #include "bets/panel/XGridManagerView.h"
 #include "bets/panel/XGridManagerViewController.h"
+#include "hotkeys/HKHotKeyCenter.h"
 #include "overlay/XGridWindowController.h"
 #include "platform/XFakePlatform.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -31,15 +33,18 @@ TEST(XAppDelegate, MainViewSizesTheWindowAndSitsOneLevelBelowTheOverlay)
     XMainWindowViewController* main = delegate.mainViewController();
     ASSERT_NE(main, nullptr);
     QWidget* mainView = main->view();
-    // The window takes the main view's size, as far as the screen allows.
-    const QSize room = delegate.window()->screen()->availableGeometry().size() - QSize(8, 40);
-    EXPECT_EQ(delegate.window()->size(), mainView->size().boundedTo(room));
+    // The window takes the main view's size, as far as the screen allows, frame included.
+    const QRect available = delegate.window()->screen()->availableGeometry();
+    EXPECT_TRUE(
+        available.contains(QRect(delegate.window()->pos(), delegate.window()->size() + QSize(8, 40))));
+    EXPECT_EQ(delegate.window()->width(), std::min(mainView->sizeHint().width(), available.width() - 8));
     EXPECT_EQ(platform.windowLevel(*delegate.window()),
               platform.windowLevel(*main->gridWindowController()->window()) - 1);
+    // The mouse-action panel on the left, the bet panel right of it.
     QWidget* panel = main->gridManagerViewController()->view();
-    EXPECT_EQ(main->addActionView()->pos(), QPoint(0, 0));
-    EXPECT_EQ(main->addActionView()->parentWidget(), mainView);
-    EXPECT_EQ(panel->x(), main->addActionView()->width() - 5);
+    EXPECT_TRUE(mainView->isAncestorOf(main->addActionView()));
+    EXPECT_EQ(panel->parentWidget(), mainView);
+    EXPECT_LT(main->addActionView()->mapTo(mainView, QPoint(0, 0)).x(), panel->x());
     // One line of clicks for both panels.
     EXPECT_EQ(&main->gridManagerViewController()->playbackQueue(), &main->playbackQueue());
     EXPECT_EQ(&main->addActionViewController()->playbackQueue(), &main->playbackQueue());
@@ -47,6 +52,33 @@ TEST(XAppDelegate, MainViewSizesTheWindowAndSitsOneLevelBelowTheOverlay)
     main->tutorialButton()->click();
     ASSERT_EQ(platform.openedUrls().size(), 1u);
     EXPECT_TRUE(platform.openedUrls()[0].toLocalFile().endsWith(QStringLiteral("tutorial.html")));
+}
+
+TEST(XAppDelegate, At1280By720BetAndSaveBetShowWithoutScrolling)
+{
+    XFakePlatform platform;
+    XAppDelegate delegate(platform);
+    delegate.goToMainView();
+    XMainWindow* window = delegate.window();
+    // What a 1280 × 720 screen leaves inside a window manager's frame.
+    const QSize inside(1280 - 8, 720 - 40);
+    EXPECT_LE(window->minimumSizeHint().width(), inside.width());
+    EXPECT_LE(window->minimumSizeHint().height(), inside.height());
+    window->resize(inside);
+    delegate.mainViewController()->fitPanels(inside.width());
+    window->show();
+    QCoreApplication::processEvents();
+    XGridManagerView* panel = delegate.mainViewController()->gridManagerViewController()->view();
+    for (QWidget* button :
+         {static_cast<QWidget*>(panel->betButton), static_cast<QWidget*>(panel->addToTableViewButton),
+          static_cast<QWidget*>(delegate.mainViewController()->tutorialButton())}) {
+        ASSERT_TRUE(button->isVisible()) << button->objectName().toStdString();
+        const QRect inWindow(button->mapTo(window, QPoint(0, 0)), button->size());
+        EXPECT_TRUE(window->rect().contains(inWindow)) << button->objectName().toStdString();
+        // Not cut by a scrolling area on its way up.
+        EXPECT_EQ(button->visibleRegion().boundingRect(), button->rect())
+            << button->objectName().toStdString();
+    }
 }
 
 TEST(XAppDelegate, AccountScreensAreMadeOnceAndKept)

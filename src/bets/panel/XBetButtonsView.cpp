@@ -3,12 +3,15 @@
 #include "XButton.h"
 #include "XCaption.h"
 #include "catalogue/BetCatalogue.h"
+#include "catalogue/XBetCaption.h"
 #include "catalogue/XWheel.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 #include <QScrollArea>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -68,16 +71,7 @@ constexpr NamedBet kNamedBets[] = {
     {"zoneCrossZeroButton", "zoneCross0n5", "CROSS 0", false},
 };
 
-QString describe(const BetEntry& entry)
-{
-    QStringList numbers;
-    for (const BetClick& click : entry.clicks)
-        numbers << (click.clickCount > 1 ? QStringLiteral("%1 ×%2").arg(click.index).arg(click.clickCount)
-                                         : QString::number(click.index));
-    return QStringLiteral("%1: %2").arg(entry.name, numbers.join(QStringLiteral(", ")));
-}
-
-QWidget* scrolled(QWidget* content)
+QScrollArea* scrolled(QWidget* content)
 {
     auto* area = new QScrollArea;
     area->setWidget(content);
@@ -85,14 +79,65 @@ QWidget* scrolled(QWidget* content)
     area->setFrameShape(QFrame::NoFrame);
     return area;
 }
+
+QColor wheelColor(int n)
+{
+    return n == 0 ? QColor(0, 140, 70) : XWheel::isRed(n) ? QColor(190, 25, 30) : QColor(30, 30, 30);
+}
+
+constexpr int kCellHeight = 20;
+constexpr int kCellSpacing = 2;
+// Columns of the bets around a number shown on the first of their two pages; the number's
+// own column (its neighbours) comes first on both.
+constexpr std::size_t kSectorColumns = 13;
 } // namespace
 
 XBetButtonsView::XBetButtonsView(QWidget* parent) : QTabWidget(parent)
 {
     setObjectName(QStringLiteral("betButtonsView"));
-    addTab(tablePage(), tr("Table"));
-    addTab(neighboursPage(), tr("Around a number"));
-    addTab(sectionsPage(), tr("Sections && specials"));
+    const std::size_t columns = XAroundNumberColumns().size();
+    addPage(tr("Table"), [this] { return tablePage(); });
+    addPage(tr("Around a number"), [this] { return aroundNumberPage(1, kSectorColumns); });
+    addPage(tr("Distances"), [this, columns] { return aroundNumberPage(kSectorColumns, columns); });
+    addPage(tr("Sections"), [this] { return sectionsPage(); });
+    setTabToolTip(0, tr("Colours, parities, dozens, rows and zones of the table"));
+    setTabToolTip(1, tr("Sectors around each number and runs after and before it on the wheel"));
+    setTabToolTip(2, tr("The numbers at given wheel distances from each number"));
+    setTabToolTip(3, tr("Row exclusions, wheel halves, diagonals, zone crosses, alternatives, specials "
+                        "and rounds"));
+    connect(this, &QTabWidget::currentChanged, this, &XBetButtonsView::buildPage);
+}
+
+void XBetButtonsView::addPage(const QString& title, std::function<QWidget*()> build)
+{
+    auto* holder = new QWidget;
+    auto* layout = new QVBoxLayout(holder);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_pages.push_back({holder, std::move(build), false});
+    addTab(holder, title);
+}
+
+void XBetButtonsView::buildPage(int index)
+{
+    if (index < 0 || index >= static_cast<int>(m_pages.size()))
+        return;
+    Page& page = m_pages[static_cast<std::size_t>(index)];
+    if (page.built)
+        return;
+    page.built = true;
+    page.holder->layout()->addWidget(page.build());
+}
+
+bool XBetButtonsView::isPageBuilt(int index) const
+{
+    return index >= 0 && index < static_cast<int>(m_pages.size()) &&
+           m_pages[static_cast<std::size_t>(index)].built;
+}
+
+void XBetButtonsView::showEvent(QShowEvent* event)
+{
+    buildPage(currentIndex());
+    QTabWidget::showEvent(event);
 }
 
 XButton* XBetButtonsView::makeButton(const QString& entryName, const QString& title, QWidget* parent)
@@ -104,7 +149,7 @@ XButton* XBetButtonsView::makeButton(const QString& entryName, const QString& ti
     button->setCornerRadius(3.0);
     button->setFocusPolicy(Qt::NoFocus);
     if (entry) {
-        button->setToolTip(describe(*entry));
+        button->setToolTip(XBetTooltip(*entry));
         connect(button, &QPushButton::clicked, this, [this, entry] { Q_EMIT betPressed(*entry); });
     }
     button->installEventFilter(this);
@@ -112,10 +157,21 @@ XButton* XBetButtonsView::makeButton(const QString& entryName, const QString& ti
     return button;
 }
 
-XButton* XBetButtonsView::buttonForEntry(const QString& name) const
+XButton* XBetButtonsView::buttonForEntry(const QString& name)
 {
-    const auto it = m_buttons.find(name);
-    return it == m_buttons.end() ? nullptr : it->second;
+    for (int page = 0;; ++page) {
+        if (const auto it = m_buttons.find(name); it != m_buttons.end())
+            return it->second;
+        if (page >= count())
+            return nullptr;
+        buildPage(page);
+    }
+}
+
+const std::map<QString, XButton*>& XBetButtonsView::namedButtons()
+{
+    buildPage(0);
+    return m_namedButtons;
 }
 
 bool XBetButtonsView::eventFilter(QObject* watched, QEvent* event)
@@ -136,7 +192,7 @@ QWidget* XBetButtonsView::tablePage()
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
     grid->setSpacing(4);
-    constexpr int kColumns = 6;
+    constexpr int kColumns = 5;
     int i = 0;
     for (const NamedBet& named : kNamedBets) {
         XButton* button =
@@ -151,52 +207,84 @@ QWidget* XBetButtonsView::tablePage()
         ++i;
     }
     grid->setRowStretch(i / kColumns + 1, 1);
-    return page;
+    return scrolled(page);
 }
 
-QWidget* XBetButtonsView::neighboursPage()
+int XBetButtonsView::aroundColumnWidth()
 {
+    const QFontMetrics metrics(XButton::boldFont(10));
+    int width = 30;
+    for (const XAroundNumberColumn& column : XAroundNumberColumns())
+        width = std::max(width, metrics.horizontalAdvance(column.label) + 10);
+    return width;
+}
+
+QSize XBetButtonsView::sizeHint() const
+{
+    const int rows = static_cast<int>(kSectorColumns) * (aroundColumnWidth() + kCellSpacing) + 12;
+    return QSize(rows + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8, 360);
+}
+
+QWidget* XBetButtonsView::aroundNumberPage(std::size_t firstColumn, std::size_t endColumn)
+{
+    const std::vector<XAroundNumberColumn>& columns = XAroundNumberColumns();
+    const QFont font = XButton::boldFont(10);
+    // Wide enough for the widest header: no column is cut.
+    const int width = aroundColumnWidth();
+    const auto fixColumns = [&](QGridLayout* grid) {
+        grid->setSpacing(kCellSpacing);
+        grid->setContentsMargins(6, 4, 6, 4);
+        for (int c = 0; c <= static_cast<int>(endColumn - firstColumn); ++c)
+            grid->setColumnMinimumWidth(c, width);
+        grid->setColumnStretch(static_cast<int>(endColumn - firstColumn) + 1, 1);
+    };
+
+    // The headers stay in place while the rows scroll under them.
     auto* page = new QWidget;
-    auto* grid = new QGridLayout(page);
-    grid->setSpacing(2);
-    const QStringList columns{QStringLiteral("C"),   QStringLiteral("H"),   QStringLiteral("M"),
-                              QStringLiteral("P"),   QStringLiteral("L C"), QStringLiteral("L H"),
-                              QStringLiteral("L M"), QStringLiteral("L P"), QStringLiteral("R C"),
-                              QStringLiteral("R H"), QStringLiteral("R M"), QStringLiteral("R P"),
-                              QStringLiteral("ABC"), QStringLiteral("DEF"), QStringLiteral("GHI"),
-                              QStringLiteral("JKL"), QStringLiteral("MNO"), QStringLiteral("PQR"),
-                              QStringLiteral("3"),   QStringLiteral("11"),  QStringLiteral("15")};
-    grid->addWidget(XCaption(tr("Nr"), page), 0, 0);
-    for (int c = 0; c < columns.size(); ++c) {
-        QLabel* label = XCaption(columns[c], page);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* header = new QGridLayout;
+    fixColumns(header);
+    const auto headerLabel = [&](const XAroundNumberColumn& column, int at) {
+        QLabel* label = XCaption(column.label, page);
         label->setAlignment(Qt::AlignCenter);
-        grid->addWidget(label, 0, c + 1);
-    }
-    const char letters[] = {'C', 'H', 'M', 'P'};
+        label->setToolTip(column.tip);
+        label->setObjectName(QStringLiteral("aroundHeader ") + column.label);
+        header->addWidget(label, 0, at);
+    };
+    headerLabel(columns[0], 0);
+    for (std::size_t c = firstColumn; c < endColumn; ++c)
+        headerLabel(columns[c], static_cast<int>(c - firstColumn) + 1);
+    layout->addLayout(header);
+
+    auto* rows = new QWidget;
+    auto* grid = new QGridLayout(rows);
+    fixColumns(grid);
+    const bool ownsNumbers = firstColumn == 1;
     for (int row = 0; row < 37; ++row) {
         const int n = XWheel::kOrder[static_cast<std::size_t>(row)];
-        XButton* number = makeButton(QStringLiteral("number%1").arg(n), QString::number(n), page);
-        number->setBgColor(n == 0             ? QColor(0, 140, 70)
-                           : XWheel::isRed(n) ? QColor(190, 25, 30)
-                                              : QColor(30, 30, 30));
+        // The number's own bet has one button, on the first page; the second shows the number.
+        XButton* number = ownsNumbers ? makeButton(columns[0].namePattern.arg(n), QString::number(n), rows)
+                                      : new XButton(QString::number(n), rows);
+        number->setBgColor(wheelColor(n));
         number->setTitleColor(Qt::white);
-        grid->addWidget(number, row + 1, 0);
-        QStringList names;
-        for (const QString& prefix : {QStringLiteral("Num"), QStringLiteral("NumL"), QStringLiteral("NumR")})
-            for (char letter : letters)
-                names << prefix + QString::number(n) + QLatin1Char(letter);
-        for (const char* triple : {"ABC", "DEF", "GHI", "JKL", "MNO", "PQR"})
-            names << QStringLiteral("NUMBER%1%2").arg(n).arg(QLatin1String(triple));
-        for (char letter : {'C', 'K', 'O'})
-            names << QStringLiteral("CKO_%1_%2").arg(QLatin1Char(letter)).arg(n);
-        for (int c = 0; c < names.size(); ++c) {
-            XButton* button = makeButton(names[c], columns[c], page);
-            button->setFont(XButton::boldFont(10));
-            button->setFixedSize(34, 20);
-            grid->addWidget(button, row + 1, c + 1);
+        number->setFixedSize(width, kCellHeight);
+        if (!ownsNumbers) {
+            number->setAttribute(Qt::WA_TransparentForMouseEvents);
+            number->setFocusPolicy(Qt::NoFocus);
+        }
+        grid->addWidget(number, row, 0);
+        for (std::size_t c = firstColumn; c < endColumn; ++c) {
+            XButton* button = makeButton(columns[c].namePattern.arg(n), columns[c].label, rows);
+            button->setFont(font);
+            button->setFixedSize(width, kCellHeight);
+            grid->addWidget(button, row, static_cast<int>(c - firstColumn) + 1);
         }
     }
-    return scrolled(page);
+    grid->setRowStretch(37, 1);
+    layout->addWidget(scrolled(rows), 1);
+    return page;
 }
 
 QWidget* XBetButtonsView::sectionsPage()
@@ -230,14 +318,15 @@ QWidget* XBetButtonsView::sectionsPage()
           QStringLiteral("NumRound2628"), QStringLiteral("NumRound247"), QStringLiteral("NumRound1517"),
           QStringLiteral("NumRound3036")}},
     };
+    constexpr int kColumns = 2;
     for (const auto& [title, names] : groups) {
         layout->addWidget(XCaption(title, page));
         auto* grid = new QGridLayout;
         grid->setSpacing(4);
         for (int i = 0; i < names.size(); ++i) {
-            XButton* button = makeButton(names[i], names[i], page);
+            XButton* button = makeButton(names[i], XBetCaption(names[i]), page);
             button->setMinimumHeight(24);
-            grid->addWidget(button, i / 4, i % 4);
+            grid->addWidget(button, i / kColumns, i % kColumns);
         }
         layout->addLayout(grid);
     }

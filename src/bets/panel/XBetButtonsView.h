@@ -2,24 +2,31 @@
 
 #include <QTabWidget>
 
+#include <array>
+#include <functional>
 #include <map>
 
 struct BetEntry;
 class XButton;
 
 // A button for every bet of the catalogue, grouped the way a player looks for them: the
-// table's bets, the bets around each number (one row per number in wheel order, one
-// column per letter), and the sections and specials.
+// table's bets, the sectors and runs around each number and the numbers at given wheel
+// distances from it (one row per number in wheel order, one column per kind), and the
+// sections and specials. A page's buttons are made when the page is first shown.
 class XBetButtonsView : public QTabWidget
 {
     Q_OBJECT
 public:
     explicit XBetButtonsView(QWidget* parent = nullptr);
 
-    // The button of an entry, by the entry's name.
-    XButton* buttonForEntry(const QString& name) const;
+    // The button of an entry, by the entry's name; makes its page if it was not made yet.
+    XButton* buttonForEntry(const QString& name);
     // The 44 table buttons by their own names (topRedButton, …).
-    const std::map<QString, XButton*>& namedButtons() const { return m_namedButtons; }
+    const std::map<QString, XButton*>& namedButtons();
+    // Whether a page's buttons have been made.
+    bool isPageBuilt(int index) const;
+    // Wide enough for a page of the bets around a number, before any page is made.
+    QSize sizeHint() const override;
 
 Q_SIGNALS:
     void betPressed(const BetEntry& entry);
@@ -28,13 +35,25 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    struct Page
+    {
+        QWidget* holder = nullptr;
+        std::function<QWidget*()> build;
+        bool built = false;
+    };
+    void addPage(const QString& title, std::function<QWidget*()> build);
+    void buildPage(int index);
     XButton* makeButton(const QString& entryName, const QString& title, QWidget* parent);
     QWidget* tablePage();
-    QWidget* neighboursPage();
+    QWidget* aroundNumberPage(std::size_t firstColumn, std::size_t endColumn);
+    // Of a column of the bets around a number: room for the widest header.
+    static int aroundColumnWidth();
     QWidget* sectionsPage();
 
+    std::vector<Page> m_pages;
     std::map<QString, XButton*> m_buttons;
     std::map<QString, XButton*> m_namedButtons;
 };

@@ -11,14 +11,23 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace {
+// The number grid and the preview: 13 columns of 41 points, smaller when room is short.
+void fitGridView(QWidget* view, int rowHeight)
+{
+    view->setMinimumSize(13 * 32, 3 * (rowHeight * 3 / 4));
+    view->setMaximumSize(13 * 41, 3 * rowHeight);
+    view->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+}
+
 XButton* actionButton(const QString& title, const QString& tip, QWidget* parent)
 {
     auto* button = new XButton(title, parent);
-    button->setMinimumSize(96, 34);
+    button->setMinimumHeight(34);
     button->setToolTip(tip);
     return button;
 }
@@ -27,24 +36,29 @@ XButton* actionButton(const QString& title, const QString& tip, QWidget* parent)
 XGridManagerView::XGridManagerView(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("gridManagerView"));
-    setFixedSize(kWidth, kHeight);
+    // The controls on the left keep their size; the bets beside them take what the window
+    // gives, and the user may move the line between the two.
     auto* columns = new QHBoxLayout(this);
     columns->setContentsMargins(0, 0, 0, 0);
-    auto* layout = new QVBoxLayout;
-    layout->setContentsMargins(12, 10, 12, 10);
+    splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setObjectName(QStringLiteral("gridManagerSplitter"));
+    splitter->setChildrenCollapsible(false);
+    columns->addWidget(splitter);
+    auto* controlsPane = new QWidget(splitter);
+    auto* layout = new QVBoxLayout(controlsPane);
+    layout->setContentsMargins(12, 10, 6, 10);
     layout->setSpacing(8);
-    columns->addLayout(layout);
 
     layout->addWidget(XCaption(tr("Numbers"), this));
     virtualButtonGridView = new XVirtualButtonGridView(this);
     virtualButtonGridView->setObjectName(QStringLiteral("virtualButtonGridView"));
-    virtualButtonGridView->setFixedSize(13 * 41, 3 * 44);
+    fitGridView(virtualButtonGridView, 44);
     layout->addWidget(virtualButtonGridView, 0, Qt::AlignHCenter);
 
     layout->addWidget(XCaption(tr("Bet"), this));
     virtualGridView = new XVirtualGridView(this);
     virtualGridView->setObjectName(QStringLiteral("virtualGridView"));
-    virtualGridView->setFixedSize(13 * 41, 3 * 28);
+    fitGridView(virtualGridView, 28);
     virtualGridView->setToolTip(tr("How many times each number will be clicked"));
     layout->addWidget(virtualGridView, 0, Qt::AlignHCenter);
 
@@ -110,11 +124,11 @@ XGridManagerView::XGridManagerView(QWidget* parent) : QWidget(parent)
     layout->addLayout(runStatusArea);
     layout->addStretch(1);
 
-    auto* bets = new QVBoxLayout;
-    bets->setContentsMargins(4, 10, 12, 10);
+    auto* betsPane = new QWidget(splitter);
+    auto* bets = new QVBoxLayout(betsPane);
+    bets->setContentsMargins(6, 10, 12, 10);
     bets->addWidget(XCaption(tr("Bets"), this));
     betButtonsView = new XBetButtonsView(this);
-    betButtonsView->setMinimumWidth(620);
     bets->addWidget(betButtonsView, 3);
     auto* savedHeader = new QHBoxLayout;
     savedHeader->addWidget(XCaption(tr("Saved bets"), this));
@@ -135,8 +149,10 @@ XGridManagerView::XGridManagerView(QWidget* parent) : QWidget(parent)
     tableView->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
     tableView->setToolTip(
         tr("Select a saved bet to add it to the bet or delete it; double-click a note to edit it"));
-    bets->addWidget(tableView, 2);
-    columns->addLayout(bets, 1);
+    tableView->setMinimumHeight(4 * tableView->verticalHeader()->defaultSectionSize());
+    bets->addWidget(tableView, 1);
+    splitter->setStretchFactor(0, 0);
+    splitter->setStretchFactor(1, 1);
 
     setTabOrder(betButton, reverseBetButton);
     setTabOrder(reverseBetButton, undoButton);

@@ -5,6 +5,7 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QSplitter;
 class QTableWidget;
 class QVBoxLayout;
 class XBetButtonsView;
@@ -20,9 +21,8 @@ class XGridManagerView : public QWidget
 public:
     explicit XGridManagerView(QWidget* parent = nullptr);
 
-    static constexpr int kWidth = 1220;
-    static constexpr int kHeight = 520;
-
+    // The controls on the left, the named bets and the saved bets on the right.
+    QSplitter* splitter = nullptr;
     XVirtualButtonGridView* virtualButtonGridView = nullptr;
     XVirtualGridView* virtualGridView = nullptr;
     XButton* betButton = nullptr;

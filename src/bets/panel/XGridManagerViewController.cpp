@@ -166,6 +166,7 @@ void XGridManagerViewController::styleView()
     style(v.undoButton, 1.0, 1.0, 1.0, 6.0);
     style(v.clearButton, 1.0, 1.0, 1.0, 6.0);
     style(v.specialButton, 1.0, 1.0, 1.0, 3.0);
+    style(v.addToTableViewButton, 1.0, 1.0, 1.0, 6.0);
     v.betButton->setTitleColor(Qt::white);
     v.reverseBetButton->setTitleColor(Qt::white);
     v.betButton->setText(QStringLiteral("BET (space)"));

@@ -23,16 +23,28 @@ void XVirtualButtonGridView::loadNumberButtonWithTaget(QObject* target,
     qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
     // A view sized but not yet shown has had no resize event.
     fitGraphicToBounds();
-    XGraphic& g = graphic();
-    for (std::size_t i = 0; i < g.graphicCount(); ++i) {
-        const QRectF cell = g.maxRectForIndex(i).adjusted(2.0, 4.0, -2.0, -4.0);
-        auto* button = new XNumberButton(cell.toRect(), this);
+    for (std::size_t i = 0; i < graphic().graphicCount(); ++i) {
+        auto* button = new XNumberButton(buttonFrame(i).toRect(), this);
         button->setButtonStyle(XNumberButton::LargeNumberStyle);
         button->setTitleNumber(static_cast<long>(i));
         button->setObjectName(QStringLiteral("numberButton%1").arg(i));
         button->setToolTip(tr("Add one click on %1").arg(i));
         QObject::connect(button, &XNumberButton::clicked, target, [action, button] { action(button); });
         button->show();
+    }
+}
+
+QRectF XVirtualButtonGridView::buttonFrame(std::size_t i)
+{
+    return graphic().maxRectForIndex(i).adjusted(2.0, 4.0, -2.0, -4.0);
+}
+
+void XVirtualButtonGridView::resizeEvent(QResizeEvent* event)
+{
+    XVirtualGridView::resizeEvent(event);
+    for (XNumberButton* button : numberButtons()) {
+        if (button->tag() >= 0 && static_cast<std::size_t>(button->tag()) < graphic().graphicCount())
+            button->setGeometry(buttonFrame(static_cast<std::size_t>(button->tag())).toRect());
     }
 }
 
@@ -46,9 +58,8 @@ void XVirtualButtonGridView::paintBackground(QPainter& painter)
 {
     // The table's own colours behind the white numbers.
     painter.fillRect(rect(), QColor(0, 95, 50));
-    XGraphic& g = graphic();
-    for (std::size_t i = 0; i < g.graphicCount(); ++i) {
-        const QRectF cell = g.maxRectForIndex(i).adjusted(2.0, 4.0, -2.0, -4.0);
+    for (std::size_t i = 0; i < graphic().graphicCount(); ++i) {
+        const QRectF cell = buttonFrame(i);
         const QColor fill = i == 0                               ? QColor(0, 140, 70)
                             : XWheel::isRed(static_cast<int>(i)) ? QColor(190, 25, 30)
                                                                  : QColor(30, 30, 30);

@@ -21,4 +21,10 @@ public:
 
 protected:
     void paintBackground(QPainter& painter) override;
+    // The buttons follow their cells when the grid is laid out narrower or wider.
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // Cell i inset by 2 and 4.
+    QRectF buttonFrame(std::size_t i);
 };

@@ -28,6 +28,13 @@ void XVirtualGridView::setHighlightedCells(std::vector<std::size_t> cells)
     update();
 }
 
+QSize XVirtualGridView::sizeHint() const
+{
+    const QSize largest = maximumSize();
+    return largest.width() < QWIDGETSIZE_MAX && largest.height() < QWIDGETSIZE_MAX ? largest
+                                                                                   : XFlippedView::sizeHint();
+}
+
 void XVirtualGridView::resizeEvent(QResizeEvent*)
 {
     fitGraphicToBounds();

@@ -21,6 +21,8 @@ public:
     // Cells drawn highlighted without being part of the bet (a hovered bet button).
     void setHighlightedCells(std::vector<std::size_t> cells);
     virtual void resetView() {}
+    // A view whose size is bounded prefers its largest size.
+    QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -7,6 +7,8 @@
 #include "bets/panel/XNumberButton.h"
 #include "bets/panel/XVirtualButtonGridView.h"
 #include "bets/panel/XVirtualGridView.h"
+#include "catalogue/BetCatalogue.h"
+#include "catalogue/XBetCaption.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -47,7 +49,7 @@ TEST_F(BetsFixture, EveryEntryHasAButtonAndEachPressAddsItsGroupInEntryOrder)
     EXPECT_EQ(view->betButtonsView->namedButtons().size(), 44u);
     EXPECT_EQ(view->betButtonsView->namedButtons().at(QStringLiteral("topRedButton")), bet("REDTOP"));
     EXPECT_EQ(bet("REDTOP")->text(), QStringLiteral("T-RED"));
-    EXPECT_TRUE(bet("number5")->toolTip().contains(QStringLiteral("5, 10, 24")));
+    EXPECT_EQ(bet("number5")->toolTip(), QStringLiteral("5 and its wheel neighbours\nnumber5: 5, 10, 24"));
 
     bet("number5")->click();
     EXPECT_EQ(lastGroup(), (Pairs{{5, 1}, {10, 1}, {24, 1}}));
@@ -58,6 +60,64 @@ TEST_F(BetsFixture, EveryEntryHasAButtonAndEachPressAddsItsGroupInEntryOrder)
     bet("special10238")->click();
     EXPECT_EQ(view->totalCountLabel->text(), QStringLiteral("SUM = 18"));
     EXPECT_TRUE(played().empty());
+}
+
+TEST_F(BetsFixture, EveryButtonReadsAsACaptionAndTellsItsBetInItsTooltip)
+{
+    for (const BetEntry& entry : BetCatalogue::shared().entries()) {
+        XButton* button = view->betButtonsView->buttonForEntry(entry.name);
+        ASSERT_NE(button, nullptr) << entry.name.toStdString();
+        // Only a name that is a plain word ("RED") is its own title.
+        if (XBetCaption(entry.name).compare(entry.name, Qt::CaseInsensitive) != 0) {
+            EXPECT_NE(button->text(), entry.name);
+        }
+        EXPECT_TRUE(button->toolTip().startsWith(XBetCaption(entry.name) + QLatin1Char('\n')))
+            << entry.name.toStdString();
+        EXPECT_TRUE(button->toolTip().contains(entry.name + QStringLiteral(": ")));
+    }
+    EXPECT_EQ(bet("Diag11_12_even_left")->text(), QStringLiteral("Diagonal 11–12 even, left"));
+    EXPECT_EQ(bet("NumL17C")->text(), QStringLiteral("L C"));
+
+    // Each column of the bets around a number says what it holds; none is narrower than its title.
+    QStringList headers;
+    for (const QLabel* label : view->betButtonsView->findChildren<QLabel*>()) {
+        if (!label->objectName().startsWith(QStringLiteral("aroundHeader ")))
+            continue;
+        headers << label->text();
+        EXPECT_FALSE(label->toolTip().isEmpty()) << label->text().toStdString();
+        EXPECT_GE(label->minimumSizeHint().width(), label->fontMetrics().horizontalAdvance(label->text()));
+    }
+    for (const XAroundNumberColumn& column : XAroundNumberColumns())
+        EXPECT_TRUE(headers.contains(column.label)) << column.label.toStdString();
+    XButton* cell = bet("NUMBER17PQR");
+    EXPECT_GE(cell->width(), cell->fontMetrics().horizontalAdvance(cell->text()));
+}
+
+TEST_F(BetsFixture, PagesAreMadeWhenFirstShownAndTheirButtonsPlaceTheirBets)
+{
+    XGridManagerView fresh;
+    XBetButtonsView* bets = fresh.betButtonsView;
+    for (int page = 0; page < bets->count(); ++page)
+        EXPECT_FALSE(bets->isPageBuilt(page));
+    fresh.resize(1400, 700);
+    fresh.show();
+    EXPECT_TRUE(bets->isPageBuilt(0));
+    EXPECT_FALSE(bets->isPageBuilt(2));
+    bets->setCurrentIndex(2);
+    EXPECT_TRUE(bets->isPageBuilt(2));
+    EXPECT_FALSE(bets->isPageBuilt(3));
+
+    // The panel's own pages, made late, still place what their entries hold.
+    for (const char* name : {"NUMBER5ABC", "CKO_K_0", "zoneCrossXdown", "Num17H"}) {
+        XButton* button = bet(name);
+        ASSERT_NE(button, nullptr) << name;
+        button->click();
+        const BetEntry* entry = BetCatalogue::shared().entryNamed(QString::fromLatin1(name));
+        Pairs expected;
+        for (const BetClick& click : entry->clicks)
+            expected.emplace_back(click.index, click.clickCount);
+        EXPECT_EQ(lastGroup(), expected) << name;
+    }
 }
 
 TEST_F(BetsFixture, DirectModePlaysANamedBetAloneInItsOwnOrder)

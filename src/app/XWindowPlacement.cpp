@@ -1,0 +1,67 @@
+#include "XWindowPlacement.h"
+
+#include <algorithm>
+
+namespace {
+constexpr int kGap = 8;
+// Lower than this the grid's rows crowd; the user enlarges it when fitting it anyway.
+constexpr int kMinimumGridHeight = 72;
+
+int clampedStart(int wanted, int length, int areaStart, int areaLength)
+{
+    return std::clamp(wanted, areaStart, areaStart + std::max(0, areaLength - length));
+}
+
+// The main window at a height, below the grid and centred under it.
+QRect below(const QRect& available, const QRect& grid, const QSize& mainSize, int height)
+{
+    const int width = std::min(mainSize.width(), available.width());
+    const int x = clampedStart(grid.center().x() - width / 2, width, available.left(), available.width());
+    return QRect(x, grid.bottom() + 1 + kGap, width, height);
+}
+} // namespace
+
+XWindowPlacement XPlaceWindowsApart(const QRect& available, QRect gridFrame, const QSize& mainSize,
+                                    const QSize& mainMinimumSize)
+{
+    gridFrame.setSize(gridFrame.size().boundedTo(available.size()));
+    if (!available.contains(gridFrame.center()))
+        gridFrame.moveTopLeft(QPoint(available.center().x() - gridFrame.width() / 2, available.top()));
+    gridFrame.moveTopLeft(
+        QPoint(clampedStart(gridFrame.left(), gridFrame.width(), available.left(), available.width()),
+               clampedStart(gridFrame.top(), gridFrame.height(), available.top(), available.height())));
+
+    const int roomBelow = available.bottom() - gridFrame.bottom() - kGap;
+    if (roomBelow >= mainMinimumSize.height())
+        return {gridFrame, below(available, gridFrame, mainSize, std::min(mainSize.height(), roomBelow))};
+
+    const int roomRight = available.right() - gridFrame.right() - kGap;
+    const int roomLeft = gridFrame.left() - available.left() - kGap;
+    if (std::max(roomRight, roomLeft) >= mainMinimumSize.width()) {
+        const bool right = roomRight >= roomLeft;
+        const int width = std::min(mainSize.width(), right ? roomRight : roomLeft);
+        const int height = std::min(mainSize.height(), available.height());
+        const int x = right ? gridFrame.right() + 1 + kGap : gridFrame.left() - kGap - width;
+        const int y = clampedStart(gridFrame.top(), height, available.top(), available.height());
+        return {gridFrame, QRect(x, y, width, height)};
+    }
+
+    // Not enough room as it is: the grid goes to the top and both give up height, the main
+    // window down to its smallest, the grid down to a third of the screen and below.
+    const int mainHeight =
+        std::clamp(available.height() - kGap - std::max(kMinimumGridHeight, available.height() / 3),
+                   mainMinimumSize.height(), std::max(mainMinimumSize.height(), mainSize.height()));
+    const int gridHeight = available.height() - kGap - mainHeight;
+    if (gridHeight >= kMinimumGridHeight) {
+        gridFrame.moveTop(available.top());
+        gridFrame.setHeight(std::min(gridFrame.height(), gridHeight));
+        return {gridFrame, below(available, gridFrame, mainSize, mainHeight)};
+    }
+    // A screen too small for both: the main window at the bottom, over as little grid as can be.
+    const QSize size = mainSize.boundedTo(available.size());
+    QRect main(QPoint(0, 0), size);
+    main.moveBottom(available.bottom());
+    main.moveLeft(clampedStart(gridFrame.center().x() - size.width() / 2, size.width(), available.left(),
+                               available.width()));
+    return {gridFrame, main};
+}

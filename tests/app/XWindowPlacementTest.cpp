@@ -1,0 +1,56 @@
+#include "app/XWindowPlacement.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+const QSize kMain(1500, 640);
+const QSize kMainSmallest(900, 420);
+} // namespace
+
+TEST(XWindowPlacement, TheMainWindowGoesBelowTheGridWhenThereIsRoomElseBesideIt)
+{
+    const QRect screen(0, 0, 1920, 1080);
+    const QRect grid(460, 40, 1000, 340);
+    XWindowPlacement placed = XPlaceWindowsApart(screen, grid, kMain, kMainSmallest);
+    EXPECT_EQ(placed.gridFrame, grid);
+    EXPECT_EQ(placed.mainFrame.size(), kMain);
+    EXPECT_GT(placed.mainFrame.top(), grid.bottom());
+    EXPECT_TRUE(screen.contains(placed.mainFrame));
+
+    // A grid low on a wide screen: beside it, on the side with more room.
+    const QRect wide(0, 0, 3000, 1000);
+    const QRect low(100, 500, 1000, 450);
+    placed = XPlaceWindowsApart(wide, low, kMain, kMainSmallest);
+    EXPECT_EQ(placed.gridFrame, low);
+    EXPECT_GT(placed.mainFrame.left(), low.right());
+    EXPECT_TRUE(wide.contains(placed.mainFrame));
+}
+
+TEST(XWindowPlacement, OnASmallScreenBothGiveUpHeightAndStayApart)
+{
+    for (const QRect& screen : {QRect(0, 0, 1280, 720), QRect(0, 0, 960, 540)}) {
+        const QRect grid(QPoint(screen.width() / 2 - 460, 40), QSize(920, 340));
+        const XWindowPlacement placed = XPlaceWindowsApart(screen, grid, kMain, QSize(900, 400));
+        EXPECT_FALSE(placed.gridFrame.intersects(placed.mainFrame)) << screen.width();
+        EXPECT_TRUE(screen.contains(placed.gridFrame));
+        EXPECT_TRUE(screen.contains(placed.mainFrame));
+        EXPECT_GE(placed.mainFrame.height(), 400);
+        EXPECT_EQ(placed.gridFrame.width(), grid.width());
+    }
+    // No room for both: the main window stays whole on the screen, at its bottom.
+    const QRect tiny(0, 0, 800, 450);
+    const XWindowPlacement placed = XPlaceWindowsApart(tiny, QRect(0, 0, 700, 300), kMain, QSize(700, 420));
+    EXPECT_TRUE(tiny.contains(placed.mainFrame));
+    EXPECT_EQ(placed.mainFrame.bottom(), tiny.bottom());
+}
+
+TEST(XWindowPlacement, BothGoToTheScreenThatHoldsThePointer)
+{
+    // The grid was made on the first monitor; the pointer is on the second.
+    const QRect second(1920, 0, 1920, 1080);
+    const XWindowPlacement placed =
+        XPlaceWindowsApart(second, QRect(460, 40, 1000, 340), kMain, kMainSmallest);
+    EXPECT_TRUE(second.contains(placed.gridFrame));
+    EXPECT_TRUE(second.contains(placed.mainFrame));
+    EXPECT_FALSE(placed.gridFrame.intersects(placed.mainFrame));
+}
