@@ -1,6 +1,7 @@
 #include "XGridWindowController.h"
 
 #include "XGridColors.h"
+#include "XWindowDragHandle.h"
 #include "bets/XArchiving.h"
 #include "platform/XPlatform.h"
 #include "platform/XPreferenceStore.h"
@@ -51,6 +52,8 @@ XGridWindowController::XGridWindowController(XPlatform& platform, QObject* paren
     m_view->setWindowTitle(QStringLiteral("Tableclick grid"));
     m_view->setObjectName(QStringLiteral("gridWindowMainView"));
     m_view->setShapedToPaint(true);
+    // Decided once, before the window exists: its visual has an alpha channel or not.
+    m_view->setTranslucentEditing(platform.hasCompositingManager());
     m_view->installEventFilter(this);
     buildRightView();
     windowDidLoad();
@@ -84,6 +87,15 @@ void XGridWindowController::buildRightView()
     auto* layout = new QVBoxLayout(m_rightView);
     layout->setContentsMargins(8, 8, 8, 8);
 
+    // No window manager frames the grid's window: its title bar and grip are these.
+    auto* title = new XWindowDragHandle(XWindowDragHandle::Move, tr("Tableclick grid"), m_rightView);
+    title->setObjectName(QStringLiteral("gridWindowTitle"));
+    title->setAlignment(Qt::AlignCenter);
+    title->setFrameShape(QFrame::StyledPanel);
+    title->setMinimumHeight(24);
+    title->setToolTip(tr("Drag to move the grid's window"));
+    layout->addWidget(title);
+
     layout->addWidget(new QLabel(tr("Line colour"), m_rightView));
     m_colorButton = new QComboBox(m_rightView);
     m_colorButton->setObjectName(QStringLiteral("gridColorPopUp"));
@@ -113,7 +125,14 @@ void XGridWindowController::buildRightView()
     m_removeButton->setToolTip(tr("Remove the selected layouts"));
     buttons->addWidget(m_addButton);
     buttons->addWidget(m_removeButton);
+    auto* grip = new XWindowDragHandle(XWindowDragHandle::Resize, QStringLiteral("◢"), m_rightView);
+    grip->setObjectName(QStringLiteral("gridWindowGrip"));
+    grip->setToolTip(tr("Drag to resize the grid's window"));
+    grip->setMinimumWindowSize(QSize(kRightViewWidth + 120, 120));
+    buttons->addWidget(grip, 0, Qt::AlignBottom | Qt::AlignRight);
     layout->addLayout(buttons);
+    connect(title, &XWindowDragHandle::dragFinished, this, &XGridWindowController::keepOnScreen);
+    connect(grip, &XWindowDragHandle::dragFinished, this, &XGridWindowController::keepOnScreen);
 
     placeRightView();
     connect(m_view.get(), &XGridWindowMainView::resized, this, &XGridWindowController::placeRightView);
@@ -207,6 +226,11 @@ void XGridWindowController::setEnableWindow(bool enable)
 {
     // The side panel goes beside the grid, not over the table.
     if (enable != m_enabled) {
+        // Before the window covers the table: the screen still shows it around the lines.
+        if (enable)
+            m_view->captureScreenBehind();
+        else
+            m_view->dropScreenBehind();
         QRect area = m_view->geometry();
         area.setWidth(area.width() + (enable ? kRightViewWidth : -kRightViewWidth));
         m_view->setGeometry(area);
@@ -216,6 +240,22 @@ void XGridWindowController::setEnableWindow(bool enable)
     m_rightView->setVisible(enable);
     m_platform.setWindowClickThrough(*m_view, !enable);
     m_view->setNeedsDisplay();
+}
+
+void XGridWindowController::keepOnScreen()
+{
+    const QScreen* screen = m_view->screen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    QRect area = m_view->geometry();
+    area.setSize(area.size().boundedTo(available.size()));
+    area.moveLeft(
+        std::clamp(area.left(), available.left(), available.left() + available.width() - area.width()));
+    area.moveTop(
+        std::clamp(area.top(), available.top(), available.top() + available.height() - area.height()));
+    if (area != m_view->geometry())
+        m_view->setGeometry(area);
 }
 
 void XGridWindowController::clickSelectedGraphicColorButton()

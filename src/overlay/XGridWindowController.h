@@ -58,6 +58,8 @@ public Q_SLOTS:
 private:
     void buildRightView();
     void placeRightView();
+    // After the user moved or resized the window: all of it on the monitor it is on.
+    void keepOnScreen();
     void windowDidLoad();
     void reloadTable();
     void selectRow(int row);

@@ -1,18 +1,38 @@
 #include "XGridWindowMainView.h"
 
+#include "XGridFootprint.h"
+#include "XPaintOut.h"
 #include "platform/XLog.h"
 #include "platform/XPlatform.h"
 
 #include <QBitmap>
 #include <QImage>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QThread>
 
+#include <cmath>
+
 namespace {
-// A grid being edited is masked with wider lines than it draws, so that a line can be
-// grabbed to move the grid.
-constexpr double kGrabbableLineWidth = 6.0;
+// A translucent window must still show where the grid's box is.
+const QColor kTranslucentTint(255, 255, 255, 40);
+// Where the snapshot does not reach (the window was moved or enlarged since).
+const QColor kNoSnapshotColor(48, 48, 48);
+
+// A window region in the device pixels of a snapshot, a pixel wider all round: the lines'
+// antialiased rims go too.
+QRegion toDevicePixels(const QRegion& region, double ratio)
+{
+    QRegion device;
+    for (const QRect& r : region) {
+        device += QRect(QPoint(static_cast<int>(std::floor(r.left() * ratio)) - 1,
+                               static_cast<int>(std::floor(r.top() * ratio)) - 1),
+                        QPoint(static_cast<int>(std::ceil((r.right() + 1) * ratio)),
+                               static_cast<int>(std::ceil((r.bottom() + 1) * ratio))));
+    }
+    return device;
+}
 } // namespace
 
 XGridWindowMainView::XGridWindowMainView(XPlatform& platform, const QRect& frame, QWidget* parent)
@@ -49,8 +69,50 @@ void XGridWindowMainView::resetGraphic()
 
 void XGridWindowMainView::setNeedsDisplay()
 {
+    m_footprintValid = false;
     updateShape();
     update();
+}
+
+void XGridWindowMainView::setTranslucentEditing(bool translucent)
+{
+    m_translucentEditing = translucent;
+    setAttribute(Qt::WA_TranslucentBackground, translucent);
+}
+
+void XGridWindowMainView::captureScreenBehind()
+{
+    if (m_translucentEditing)
+        return;
+    const QRect area = m_platform.windowFrame(*this).toAlignedRect();
+    QImage shot = m_platform.screenSnapshot(area);
+    if (!shot.isNull() && area.width() > 0) {
+        shot = shot.convertToFormat(QImage::Format_RGB32);
+        const double ratio = static_cast<double>(shot.width()) / area.width();
+        // What the window shows of itself is its shape: the grid's own lines.
+        if (isVisible() && !mask().isEmpty())
+            XPaintOutRegion(shot, toDevicePixels(mask(), ratio));
+        shot.setDevicePixelRatio(ratio);
+    }
+    m_screenBehind = shot;
+    m_screenBehindArea = area;
+}
+
+void XGridWindowMainView::dropScreenBehind()
+{
+    m_screenBehind = QImage();
+    m_screenBehindArea = QRect();
+}
+
+const QRegion& XGridWindowMainView::footprint()
+{
+    if (!m_footprintValid) {
+        m_graphic.calculateRowLinearEquations();
+        m_graphic.calculateColumnLinearEquations();
+        m_footprint = XGridFootprint(m_graphic, m_platform.windowAcceptsMouse(*this));
+        m_footprintValid = true;
+    }
+    return m_footprint;
 }
 
 void XGridWindowMainView::setShapedToPaint(bool shaped)
@@ -65,9 +127,8 @@ void XGridWindowMainView::setShapedToPaint(bool shaped)
 void XGridWindowMainView::paintContent(QPainter& painter, XGraphic& graphic, bool acceptsMouse) const
 {
     painter.setRenderHint(QPainter::Antialiasing);
-    // Only what the window's shape keeps shows: a dark rim around the lines where the
-    // shape is wider than they are.
-    if (painter.device() == this)
+    // Click-through, only what the window's shape keeps shows: the lines.
+    if (painter.device() == this && !acceptsMouse)
         painter.fillRect(rect(), Qt::black);
     graphic.drawGraphic(painter);
     if (acceptsMouse) {
@@ -78,10 +139,31 @@ void XGridWindowMainView::paintContent(QPainter& painter, XGraphic& graphic, boo
     }
 }
 
-void XGridWindowMainView::paintEvent(QPaintEvent*)
+void XGridWindowMainView::paintEditBackground(QPainter& painter, const QRegion& region) const
+{
+    if (m_translucentEditing) {
+        painter.fillRect(rect(), kTranslucentTint);
+        return;
+    }
+    const QRect target(m_screenBehindArea.topLeft() - m_platform.windowFrame(*this).topLeft().toPoint(),
+                       m_screenBehindArea.size());
+    painter.save();
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    const QRegion uncovered = m_screenBehind.isNull() ? region : region - target;
+    for (const QRect& r : uncovered)
+        painter.fillRect(r, kNoSnapshotColor);
+    if (!m_screenBehind.isNull())
+        painter.drawImage(target, m_screenBehind);
+    painter.restore();
+}
+
+void XGridWindowMainView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    paintContent(painter, m_graphic, m_platform.windowAcceptsMouse(*this));
+    const bool editing = m_platform.windowAcceptsMouse(*this);
+    if (editing)
+        paintEditBackground(painter, event->region());
+    paintContent(painter, m_graphic, editing);
     refreshScreenMapping();
 }
 
@@ -89,21 +171,21 @@ void XGridWindowMainView::updateShape()
 {
     if (!m_shapedToPaint || size().isEmpty())
         return;
-    const bool acceptsMouse = m_platform.windowAcceptsMouse(*this);
+    // Editing, the window is its whole box: one rectangle that follows every resize by
+    // itself, and no shape work while the grid is dragged.
+    if (m_platform.windowAcceptsMouse(*this)) {
+        if (!mask().isEmpty())
+            clearMask();
+        return;
+    }
     XGraphic shape = m_graphic;
-    shape.setLineWidth(acceptsMouse ? kGrabbableLineWidth : m_graphic.lineWidth());
     QImage image(size(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     {
         QPainter painter(&image);
-        paintContent(painter, shape, acceptsMouse);
+        paintContent(painter, shape, false);
     }
-    QRegion region(QBitmap::fromImage(image.createAlphaMask()));
-    // Controls laid over the view (the side panel while editing) stay whole.
-    for (const QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (child->isVisible())
-            region += child->geometry();
-    }
+    const QRegion region(QBitmap::fromImage(image.createAlphaMask()));
     // An empty mask would mean no mask at all: the whole window.
     setMask(region.isEmpty() ? QRegion(0, 0, 1, 1) : region);
 }
@@ -113,7 +195,7 @@ void XGridWindowMainView::mousePressEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return;
     const QPointF p = event->position();
-    XLog("%f,%f", p.x(), p.y());
+    XLogIn(lcTrace(), "%f,%f", p.x(), p.y());
     m_grapPosition = m_graphic.handleGapPositionAtPoint(p);
     if (m_grapPosition.gapNumber < 0)
         m_handlePosition = m_graphic.handlePositionAtPoint(p);
@@ -125,17 +207,24 @@ void XGridWindowMainView::mouseMoveEvent(QMouseEvent* event)
     if (!(event->buttons() & Qt::LeftButton))
         return;
     const QPointF p = event->position();
+    const QRegion before = footprint();
+    const auto showCursor = [this](Qt::CursorShape shape) {
+        if (cursor().shape() != shape)
+            setCursor(shape);
+    };
     if (m_grapPosition.gapNumber >= 0) {
         m_graphic.setGapHandlePoint(p, m_grapPosition);
-        setCursor(Qt::CrossCursor);
+        showCursor(Qt::CrossCursor);
     } else if (m_handlePosition < XHandleBody) {
         m_graphic.setPoint(p, m_handlePosition);
-        setCursor(Qt::CrossCursor);
+        showCursor(Qt::CrossCursor);
     } else if (m_handlePosition == XHandleBody) {
         m_graphic.moveXBy(p.x() - m_preMouseDraggedPoint.x(), p.y() - m_preMouseDraggedPoint.y());
-        setCursor(Qt::PointingHandCursor);
+        showCursor(Qt::PointingHandCursor);
     }
-    setNeedsDisplay();
+    // Only where the grid was and where it is now changes; the window keeps its shape.
+    m_footprintValid = false;
+    update(before + footprint());
     m_preMouseDraggedPoint = p;
 }
 
@@ -157,6 +246,9 @@ void XGridWindowMainView::resizeEvent(QResizeEvent*)
 
 void XGridWindowMainView::moveEvent(QMoveEvent*)
 {
+    // The snapshot stays where it was taken on the screen, so it shifts in the window.
+    if (!m_screenBehind.isNull() && m_platform.windowAcceptsMouse(*this))
+        update();
     refreshScreenMapping();
 }
 

@@ -27,6 +27,17 @@ public:
     // Redraw after the grid or the window state changed; also re-shapes the window.
     void setNeedsDisplay();
 
+    // While editing the window takes every press in its box, so that fitting the grid
+    // never clicks the table, and the table must show through it in another way: with a
+    // compositor the window is translucent (set before the window first shows)...
+    void setTranslucentEditing(bool translucent);
+    bool translucentEditing() const { return m_translucentEditing; }
+    // ...without one it shows a snapshot of the screen under it, its own lines painted
+    // out; taken at unlocking, before the window covers the table.
+    void captureScreenBehind();
+    void dropScreenBehind();
+    const QImage& screenBehind() const { return m_screenBehind; }
+
     // Any thread. On the view's own thread the answer comes from the live window and
     // grid (and is published); other threads get what was last published.
     QPointF screenCenterPointForIndex(std::size_t index);
@@ -54,6 +65,8 @@ protected:
 private:
     void setupView();
     void paintContent(QPainter& painter, XGraphic& graphic, bool acceptsMouse) const;
+    void paintEditBackground(QPainter& painter, const QRegion& region) const;
+    const QRegion& footprint();
     std::shared_ptr<const XScreenMapping> currentScreenMapping();
     void updateShape();
 
@@ -63,6 +76,11 @@ private:
     XGraphicHandlePosition m_grapPosition{0, -1, {}};
     QPointF m_preMouseDraggedPoint;
     bool m_shapedToPaint = false;
+    bool m_translucentEditing = false;
+    QImage m_screenBehind;
+    QRect m_screenBehindArea; // global logical
+    QRegion m_footprint;
+    bool m_footprintValid = false;
 
     std::shared_ptr<XScreenMappingChannel> m_mappingChannel = std::make_shared<XScreenMappingChannel>();
 };

@@ -57,6 +57,12 @@ void XFakePlatform::setWindowClickThrough(QWidget& window, bool clickThrough)
     m_levels.insert(&window, clickThrough ? XShieldingWindowLevel : XFloatingWindowLevel);
 }
 
+QImage XFakePlatform::screenSnapshot(const QRect& area) const
+{
+    m_snapshotAreas.push_back(area);
+    return m_screenImage.isNull() ? QImage() : m_screenImage.copy(area);
+}
+
 int XFakePlatform::runModalAlert(const XAlert& alert, QWidget* window)
 {
     m_shownAlerts.push_back(alert);

@@ -9,8 +9,8 @@
 
 #include <atomic>
 #include <functional>
-#include <optional>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 // One thing a poster did: an event, or a pause.
@@ -51,6 +51,8 @@ public:
     QRectF windowFrame(const QWidget& widget) const override;
     bool windowAcceptsMouse(const QWidget& widget) const override;
     void setWindowClickThrough(QWidget& window, bool clickThrough) override;
+    bool hasCompositingManager() const override { return m_compositing; }
+    QImage screenSnapshot(const QRect& area) const override;
     void setWindowLevel(QWidget& window, int level) override { m_levels.insert(&window, level); }
     int windowLevel(const QWidget& window) const override { return m_levels.value(&window, 0); }
     // Answers the next alerts from the script, first button when it runs out; records them.
@@ -65,6 +67,10 @@ public:
     void setScreens(std::vector<XScreenInfo> screens) { m_screens = std::move(screens); }
     // Without a frame set here, a widget is where it is placed, its origin being global.
     void setWindowFrame(const QWidget& widget, const QRectF& frame) { m_frames.insert(&widget, frame); }
+    void setCompositingManager(bool running) { m_compositing = running; }
+    // What the screen shows, in global logical coordinates; snapshots are cut from it.
+    void setScreenImage(QImage image) { m_screenImage = std::move(image); }
+    const std::vector<QRect>& snapshotAreas() const { return m_snapshotAreas; }
     // For every window whose click-through state was never set.
     void setWindowAcceptsMouse(bool accepts) { m_acceptsMouse = accepts; }
     void scriptAlertAnswers(std::vector<int> answers) { m_alertAnswers = std::move(answers); }
@@ -97,6 +103,9 @@ private:
     std::vector<XScreenInfo> m_screens;
     QHash<const QWidget*, QRectF> m_frames;
     bool m_acceptsMouse = true;
+    bool m_compositing = false;
+    QImage m_screenImage;
+    mutable std::vector<QRect> m_snapshotAreas;
     QHash<const QWidget*, bool> m_clickThrough;
     QHash<const QWidget*, int> m_levels;
     std::vector<int> m_alertAnswers;

@@ -5,6 +5,7 @@
 #include "XMousePoster.h"
 #include "XScreenInfo.h"
 
+#include <QImage>
 #include <QRectF>
 #include <QUrl>
 
@@ -31,9 +32,15 @@ public:
     virtual bool windowAcceptsMouse(const QWidget& widget) const = 0;
 
     // Click-through: borderless, above everything, every mouse event passing to the
-    // windows underneath. Otherwise an ordinary framed window that floats above others.
-    // The window's area stays where it is on the screen.
+    // windows underneath. Otherwise the same borderless window taking every press inside
+    // its shape. The window is never handed to or taken from a window manager, so its area
+    // stays exactly where it is on the screen.
     virtual void setWindowClickThrough(QWidget& window, bool clickThrough) = 0;
+    // Whether a compositing manager blends translucent windows over what lies below them.
+    virtual bool hasCompositingManager() const = 0;
+    // What the screen shows in a global logical area (windows above it included), at the
+    // monitor's device pixels; null when it cannot be read.
+    virtual QImage screenSnapshot(const QRect& area) const = 0;
     // Levels of managed windows: above 0 they float above ordinary windows.
     virtual void setWindowLevel(QWidget& window, int level) = 0;
     virtual int windowLevel(const QWidget& window) const = 0;

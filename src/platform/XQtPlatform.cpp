@@ -1,15 +1,19 @@
 #include "XQtPlatform.h"
 
 #include "XInertHotKeyService.h"
+#include "XX11Compositor.h"
 #include "XX11HotKeyService.h"
+#include "XX11InputShape.h"
 #include "XX11MousePoster.h"
 
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 #include <X11/Xlib.h>
 
@@ -34,9 +38,20 @@ XQtPlatform::XQtPlatform()
 namespace {
 const char* const kLevelProperty = "tableclickWindowLevel";
 
-// Re-applies flags without moving the window's area: Qt recreates the native window.
+// Re-applies flags without moving the window's area. A window that stays as it is with the
+// window manager (managed, or not) is changed where it is: QWidget::setWindowFlags would
+// unmap it, and a managed window is then framed anew, passing through the new frame's
+// place (0, 0) while Qt reads its position.
 void setFlagsInPlace(QWidget& window, Qt::WindowFlags flags)
 {
+    const Qt::WindowFlags old = window.windowFlags();
+    QWindow* native = window.windowHandle();
+    if (native && native->handle() &&
+        (old & Qt::X11BypassWindowManagerHint) == (flags & Qt::X11BypassWindowManagerHint)) {
+        window.overrideWindowFlags(flags);
+        native->setFlags(flags);
+        return;
+    }
     const QRect area = window.geometry();
     const bool visible = window.isVisible();
     window.setWindowFlags(flags);
@@ -51,11 +66,34 @@ void XQtPlatform::setWindowClickThrough(QWidget& window, bool clickThrough)
     const int level = clickThrough ? XShieldingWindowLevel : XFloatingWindowLevel;
     window.setProperty(kLevelProperty, level);
     // A window manager frames a window and takes clicks on the frame; only a window it
-    // does not manage lets XTest clicks through to what lies below.
-    setFlagsInPlace(window, clickThrough
-                                ? Qt::Window | Qt::X11BypassWindowManagerHint | Qt::FramelessWindowHint |
-                                      Qt::WindowStaysOnTopHint | Qt::WindowTransparentForInput
-                                : Qt::Window | Qt::WindowStaysOnTopHint);
+    // does not manage lets XTest clicks through to what lies below. Both states stay
+    // unmanaged: handing the window over to the manager and back is what moved it.
+    const Qt::WindowFlags unmanaged =
+        Qt::Window | Qt::X11BypassWindowManagerHint | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint;
+    setFlagsInPlace(window, clickThrough ? unmanaged | Qt::WindowTransparentForInput : unmanaged);
+    // Qt gives a window that takes the mouse again an input shape of its size at that
+    // moment, and keeps it: a window enlarged later would let presses through.
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (!clickThrough && x11 && window.windowHandle() && window.windowHandle()->handle())
+        XX11ResetInputShape(x11->display(), window.winId());
+}
+
+bool XQtPlatform::hasCompositingManager() const
+{
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 && XX11HasCompositingManager(x11->display());
+}
+
+QImage XQtPlatform::screenSnapshot(const QRect& area) const
+{
+    QScreen* screen = QGuiApplication::screenAt(area.center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return {};
+    // The offset is within the screen.
+    const QPoint offset = area.topLeft() - screen->geometry().topLeft();
+    return screen->grabWindow(0, offset.x(), offset.y(), area.width(), area.height()).toImage();
 }
 
 void XQtPlatform::setWindowLevel(QWidget& window, int level)

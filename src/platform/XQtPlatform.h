@@ -18,6 +18,8 @@ public:
     QRectF windowFrame(const QWidget& widget) const override;
     bool windowAcceptsMouse(const QWidget& widget) const override;
     void setWindowClickThrough(QWidget& window, bool clickThrough) override;
+    bool hasCompositingManager() const override;
+    QImage screenSnapshot(const QRect& area) const override;
     void setWindowLevel(QWidget& window, int level) override;
     int windowLevel(const QWidget& window) const override;
     int runModalAlert(const XAlert& alert, QWidget* window) override;

@@ -1,12 +1,16 @@
 #include "overlay/XGridWindowController.h"
 #include "bets/XArchiving.h"
 #include "overlay/XGridColors.h"
+#include "overlay/XWindowDragHandle.h"
 #include "platform/XFakePlatform.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QListWidget>
+#include <QMouseEvent>
+#include <QScreen>
 
 #include <gtest/gtest.h>
 
@@ -192,13 +196,65 @@ TEST_F(GridWindowControllerFixture, EditAndClickThroughStates)
     EXPECT_TRUE(platform.windowAcceptsMouse(*controller->mainView()));
     EXPECT_TRUE(controller->rightView()->isVisibleTo(controller->window()));
     EXPECT_EQ(platform.windowLevel(*controller->window()), XFloatingWindowLevel);
-    // The side panel is part of the window's shape while editing.
+    // Editing, the whole window takes the mouse: no shape.
     controller->window()->show();
     controller->mainView()->setNeedsDisplay();
-    EXPECT_TRUE(controller->window()->mask().contains(controller->rightView()->geometry().center()));
+    EXPECT_TRUE(controller->window()->mask().isEmpty());
     // Closing the grid's window from its title bar keeps it.
     EXPECT_FALSE(controller->window()->close());
     EXPECT_TRUE(controller->window()->isVisible());
     controller->setEnableWindow(false);
     EXPECT_EQ(controller->window()->geometry(), clickThrough);
+}
+
+TEST_F(GridWindowControllerFixture, UnlockingTakesASnapshotOfTheGridsAreaUnlessACompositorBlends)
+{
+    const QRect grid = controller->window()->geometry();
+    controller->setEnableWindow(true);
+    ASSERT_EQ(platform.snapshotAreas().size(), 1u);
+    EXPECT_EQ(platform.snapshotAreas()[0], grid);
+    // Switching to the same state again takes none.
+    controller->setEnableWindow(true);
+    EXPECT_EQ(platform.snapshotAreas().size(), 1u);
+    controller->setEnableWindow(false);
+    EXPECT_TRUE(controller->mainView()->screenBehind().isNull());
+
+    platform.setCompositingManager(true);
+    restart();
+    EXPECT_TRUE(controller->mainView()->translucentEditing());
+    EXPECT_TRUE(controller->window()->testAttribute(Qt::WA_TranslucentBackground));
+    controller->setEnableWindow(true);
+    EXPECT_EQ(platform.snapshotAreas().size(), 1u);
+}
+
+TEST_F(GridWindowControllerFixture, TitleAndGripMoveAndResizeTheWindowWithinTheScreen)
+{
+    controller->setEnableWindow(true);
+    QWidget* window = controller->window();
+    window->show();
+    auto* title = window->findChild<XWindowDragHandle*>(QStringLiteral("gridWindowTitle"));
+    auto* grip = window->findChild<XWindowDragHandle*>(QStringLiteral("gridWindowGrip"));
+    ASSERT_TRUE(title && grip);
+    const auto drag = [](QWidget* handle, QPointF from, QPointF to) {
+        const auto send = [handle](QEvent::Type type, QPointF global, Qt::MouseButtons held) {
+            QMouseEvent event(type, handle->mapFromGlobal(global), global, Qt::LeftButton, held,
+                              Qt::NoModifier);
+            QCoreApplication::sendEvent(handle, &event);
+        };
+        send(QEvent::MouseButtonPress, from, Qt::LeftButton);
+        send(QEvent::MouseMove, to, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, to, Qt::NoButton);
+    };
+    window->setGeometry(50, 100, 500, 300);
+    const QRect start = window->geometry();
+    drag(title, {500, 500}, {530, 490});
+    EXPECT_EQ(window->geometry(), start.translated(30, -10));
+    drag(grip, {500, 500}, {10, 10});
+    EXPECT_EQ(window->size(), QSize(controller->rightView()->width() + 120, 120))
+        << "smaller than the smallest";
+    // Dropped past the screen's edge, it comes back whole.
+    const QRect screen = window->screen()->availableGeometry();
+    drag(title, {0, 0}, QPointF(screen.right() + 1 - window->x(), -window->y() - 50));
+    EXPECT_TRUE(screen.contains(window->geometry()))
+        << window->geometry().x() << "," << window->geometry().y();
 }

@@ -1,4 +1,6 @@
 #include "overlay/XGridWindowMainView.h"
+#include "overlay/XGridFootprint.h"
+#include "overlay/XPaintOut.h"
 #include "platform/XFakePlatform.h"
 
 #include <QCoreApplication>
@@ -127,10 +129,93 @@ TEST_F(ViewFixture, AShapedWindowKeepsOnlyWhatItPaints)
     EXPECT_FALSE(lines.contains(QPoint(530, 30))); // inside a cell the table shows through
     EXPECT_FALSE(lines.contains(QPoint(999, 200)));
 
+    // Editing, the window is its whole box: no mask, so it follows every resize by itself.
     platform.setWindowAcceptsMouse(true);
     view.setNeedsDisplay();
-    const QRegion editing = view.mask();
-    EXPECT_TRUE(editing.contains(QPoint(999, 200)));
-    EXPECT_TRUE(editing.contains(QPoint(530, 12))); // lines are easier to grab while editing
-    EXPECT_FALSE(editing.contains(QPoint(530, 30)));
+    EXPECT_TRUE(view.mask().isEmpty());
+}
+
+TEST_F(ViewFixture, EditingShowsTheScreenBehindWithoutTheGridsOwnLines)
+{
+    // The screen: the table (blue) with the locked grid's red lines over it.
+    QImage screen(1920, 1080, QImage::Format_RGB32);
+    screen.fill(QColor(0, 0, 200));
+    view.setShapedToPaint(true);
+    platform.setWindowAcceptsMouse(false);
+    view.setNeedsDisplay();
+    {
+        QPainter painter(&screen);
+        for (const QRect& r : view.mask())
+            painter.fillRect(r, Qt::red);
+    }
+    platform.setScreenImage(screen);
+    view.show();
+    view.captureScreenBehind();
+    ASSERT_EQ(platform.snapshotAreas().size(), 1u);
+    EXPECT_EQ(platform.snapshotAreas()[0], view.geometry());
+    ASSERT_FALSE(view.screenBehind().isNull());
+    EXPECT_EQ(view.screenBehind().pixel(530, 10), qRgb(0, 0, 200)) << "a line stayed in the snapshot";
+
+    platform.setWindowAcceptsMouse(true);
+    view.setNeedsDisplay();
+    const QImage editing = rendered();
+    EXPECT_EQ(editing.pixel(530, 30), qRgb(0, 0, 200)); // inside a cell: the table
+    // Moved, the snapshot stays where the table is; past it, a plain colour.
+    view.move(100, 0);
+    const QImage moved = rendered();
+    EXPECT_EQ(moved.pixel(530, 30), qRgb(0, 0, 200));
+    EXPECT_NE(moved.pixel(950, 200), qRgb(0, 0, 200));
+    view.dropScreenBehind();
+    EXPECT_TRUE(view.screenBehind().isNull());
+}
+
+TEST_F(ViewFixture, TheFootprintHoldsEveryPixelTheGridAndItsHandlesPaint)
+{
+    view.graphic().setGraphicRect({{120.3, 40.7}, {100, 360}, {880.5, 372}, {870, 30.2}});
+    view.graphic().setZeroZoneWidth(18);
+    view.graphic().setTopGaps(XGapArray(14, 2.5));
+    for (bool handles : {false, true}) {
+        XGraphic g = view.graphic();
+        QImage image(1000, 400, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        {
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            g.drawGraphic(painter);
+            if (handles)
+                g.drawHandles(painter);
+        }
+        const QRegion footprint = XGridFootprint(g, handles);
+        int outside = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (qAlpha(image.pixel(x, y)) != 0 && !footprint.contains(QPoint(x, y)))
+                    ++outside;
+            }
+        }
+        EXPECT_EQ(outside, 0) << "pixels a drag step would not repaint, handles " << handles;
+        // Thin bands, not the whole box.
+        long long area = 0;
+        for (const QRect& r : footprint)
+            area += static_cast<long long>(r.width()) * r.height();
+        EXPECT_LT(area, 1000LL * 400 / 2);
+    }
+}
+
+TEST(XPaintOutRegion, FillsTheRegionFromAroundItAndSurvivesAWholeImage)
+{
+    QImage image(40, 20, QImage::Format_RGB32);
+    image.fill(QColor(10, 20, 30));
+    const QRegion line(QRect(5, 8, 30, 3));
+    {
+        QPainter painter(&image);
+        painter.fillRect(line.boundingRect(), Qt::red);
+    }
+    XPaintOutRegion(image, line);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            ASSERT_EQ(image.pixel(x, y), qRgb(10, 20, 30)) << x << "," << y;
+    }
+    XPaintOutRegion(image, QRegion(image.rect()));
+    EXPECT_EQ(image.pixel(0, 0), qRgb(10, 20, 30));
 }

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QLabel>
+
+// A piece of a window that moves it, or resizes it from the bottom-right corner, when
+// dragged: the title bar and the grip of a window that no window manager frames.
+class XWindowDragHandle : public QLabel
+{
+    Q_OBJECT
+public:
+    enum Mode
+    {
+        Move,
+        Resize
+    };
+    XWindowDragHandle(Mode mode, const QString& text, QWidget* parent = nullptr);
+    // The smallest size a resize leaves the window.
+    void setMinimumWindowSize(QSize size) { m_minimumWindowSize = size; }
+
+Q_SIGNALS:
+    // The button is up again: the window is where the user left it.
+    void dragFinished();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    Mode m_mode;
+    QSize m_minimumWindowSize{1, 1};
+    QPointF m_pressedAt; // global
+    QRect m_startGeometry;
+    bool m_dragging = false;
+};
