@@ -148,3 +148,27 @@ TEST(XPreferenceStore, ArraysOfArchivesSurviveAReopen)
     store.removeObjectForKey(QStringLiteral("kSomeIntegerKey"));
     EXPECT_FALSE(store.containsKey(QStringLiteral("kSomeIntegerKey")));
 }
+
+TEST(XArchiving, ArchivesAreTheJsonOfTheirKeyedCodings)
+{
+    XTableMouseData bet;
+    bet.setMouseDatas({record(0, 1, {-0.0, 1e-7}), record(36, 12, {12.5, -30.25}, 3),
+                       record(4, 9007199254740993ULL, {1e15, 3840})});
+    const QString awkward =
+        QStringLiteral("tab\tquote\" back\\ nul") + QChar(0) + QStringLiteral(" \u00e9 \U0001F3B2 \u2028");
+    for (const QString& note : {QStringLiteral(""), awkward}) {
+        bet.setNote(note);
+        const QByteArray bytes = XArchiveTableMouseData(bet);
+        QJsonParseError error{};
+        const QJsonDocument written = QJsonDocument::fromJson(bytes, &error);
+        ASSERT_EQ(error.error, QJsonParseError::NoError) << bytes.constData();
+        // Numbers compare by value: Qt writes large ones with an exponent.
+        EXPECT_EQ(written.object().toVariantMap(),
+                  QJsonDocument::fromJson(XArchive(XEncodeTableMouseData(bet))).object().toVariantMap())
+            << bytes.constData();
+        EXPECT_EQ(XUnarchiveTableMouseData(bytes)->note(), note);
+    }
+    for (const XMouseData& d : bet.mouseDatas())
+        EXPECT_EQ(QJsonDocument::fromJson(XArchiveMouseData(d)).object().toVariantMap(),
+                  QJsonDocument::fromJson(XArchive(XEncodeMouseData(d))).object().toVariantMap());
+}
