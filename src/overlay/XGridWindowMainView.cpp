@@ -12,6 +12,8 @@
 #include <QPainter>
 #include <QThread>
 
+#include <QtMath>
+
 #include <cmath>
 
 namespace {
@@ -124,15 +126,49 @@ void XGridWindowMainView::setShapedToPaint(bool shaped)
         clearMask();
 }
 
+const QImage& XGridWindowMainView::handleSprite() const
+{
+    const double ratio = devicePixelRatioF();
+    const double size = m_graphic.handleSize();
+    if (m_handleSprite.isNull() || m_handleSprite.devicePixelRatio() != ratio ||
+        m_handleSprite.width() != qCeil((size + 4) * ratio)) {
+        // One handle, drawn once as XGraphic draws it, with room for its outline.
+        m_handleSprite = QImage(QSize(qCeil((size + 4) * ratio), qCeil((size + 4) * ratio)),
+                                QImage::Format_ARGB32_Premultiplied);
+        m_handleSprite.setDevicePixelRatio(ratio);
+        m_handleSprite.fill(Qt::transparent);
+        QPainter painter(&m_handleSprite);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const double centre = (size + 4) / 2;
+        m_graphic.drawHandleAtPoint(painter, QPointF(centre, centre));
+    }
+    return m_handleSprite;
+}
+
+void XGridWindowMainView::drawHandles(QPainter& painter, const XGraphic& graphic) const
+{
+    const QImage& sprite = handleSprite();
+    const double offset = (graphic.handleSize() + 4) / 2;
+    const auto stamp = [&](QPointF centre) {
+        painter.drawImage(QPointF(std::round(centre.x() - offset), std::round(centre.y() - offset)), sprite);
+    };
+    for (unsigned position : {XHandleTop, XHandleLeft, XHandleZeroZone, XHandleBottom, XHandleRight})
+        stamp(graphic.handlePointWithHandlePosition(position));
+    for (const XGraphicHandlePosition& handle : graphic.handleGaps())
+        stamp(handle.handlePoint);
+}
+
 void XGridWindowMainView::paintContent(QPainter& painter, XGraphic& graphic, bool acceptsMouse) const
 {
-    painter.setRenderHint(QPainter::Antialiasing);
+    // Antialiased lines cost most of a repaint: while a drag moves them they are drawn
+    // plain, and smoothed once the button is up.
+    painter.setRenderHint(QPainter::Antialiasing, !m_dragging);
     // Click-through, only what the window's shape keeps shows: the lines.
     if (painter.device() == this && !acceptsMouse)
         painter.fillRect(rect(), Qt::black);
     graphic.drawGraphic(painter);
     if (acceptsMouse) {
-        graphic.drawHandles(painter);
+        drawHandles(painter, graphic);
         painter.setPen(QPen(Qt::red, 1.0));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
@@ -223,6 +259,7 @@ void XGridWindowMainView::mouseMoveEvent(QMouseEvent* event)
         showCursor(Qt::PointingHandCursor);
     }
     // Only where the grid was and where it is now changes; the window keeps its shape.
+    m_dragging = m_grapPosition.gapNumber >= 0 || m_handlePosition <= XHandleBody;
     m_footprintValid = false;
     update(before + footprint());
     m_preMouseDraggedPoint = p;
@@ -234,6 +271,10 @@ void XGridWindowMainView::mouseReleaseEvent(QMouseEvent* event)
         return;
     m_handlePosition = XHandleNone;
     m_grapPosition.gapNumber = -1;
+    if (m_dragging) {
+        m_dragging = false;
+        update(footprint());
+    }
     setCursor(Qt::ArrowCursor);
 }
 

@@ -66,6 +66,8 @@ private:
     void setupView();
     void paintContent(QPainter& painter, XGraphic& graphic, bool acceptsMouse) const;
     void paintEditBackground(QPainter& painter, const QRegion& region) const;
+    void drawHandles(QPainter& painter, const XGraphic& graphic) const;
+    const QImage& handleSprite() const;
     const QRegion& footprint();
     std::shared_ptr<const XScreenMapping> currentScreenMapping();
     void updateShape();
@@ -81,6 +83,8 @@ private:
     QRect m_screenBehindArea; // global logical
     QRegion m_footprint;
     bool m_footprintValid = false;
+    bool m_dragging = false;
+    mutable QImage m_handleSprite;
 
     std::shared_ptr<XScreenMappingChannel> m_mappingChannel = std::make_shared<XScreenMappingChannel>();
 };
