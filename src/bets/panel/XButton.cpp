@@ -14,11 +14,20 @@ XButton::XButton(const QString& title, QWidget* parent) : QPushButton(title, par
     setupButton();
 }
 
+namespace {
+// Asking the font database resolves the family through fontconfig every time, which is most
+// of what making a button costs; the answer does not change while the program runs.
+bool hasHelvetica()
+{
+    static const bool has = QFontDatabase::hasFamily(QStringLiteral("Helvetica"));
+    return has;
+}
+} // namespace
+
 QFont XButton::boldFont(int pixelSize)
 {
-    QFont font = QFontDatabase::hasFamily(QStringLiteral("Helvetica"))
-                     ? QFont(QStringLiteral("Helvetica"))
-                     : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    QFont font = hasHelvetica() ? QFont(QStringLiteral("Helvetica"))
+                                : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     font.setBold(true);
     font.setPixelSize(pixelSize);
     return font;
@@ -26,7 +35,7 @@ QFont XButton::boldFont(int pixelSize)
 
 void XButton::setupButton()
 {
-    setFont(QFontDatabase::hasFamily(QStringLiteral("Helvetica")) ? boldFont(12) : boldFont(13));
+    setFont(boldFont(hasHelvetica() ? 12 : 13));
     setCursor(Qt::PointingHandCursor);
 }
 
