@@ -1,5 +1,6 @@
 // The overlay on a real X server with a real window manager: the table underneath shows
 // through it, and once unlocked its corner follows a drag of the mouse.
+#include "ClickLog.h"
 #include "ControlMap.h"
 #include "DesktopSession.h"
 
@@ -7,7 +8,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -32,15 +32,21 @@ TEST(GridWindowE2e, TableShowsThroughAndAnUnlockedCornerFollowsTheMouse)
     session.start(QStringLiteral(CLICK_TARGET_BINARY),
                   {QStringLiteral("--area"), QStringLiteral("0,0,1900,420"), QStringLiteral("--log"),
                    dir.filePath(QStringLiteral("clicks.log"))});
-    ASSERT_TRUE(DesktopSession::windowArea(QStringLiteral("^Roulette table$")))
+    ASSERT_TRUE(DesktopSession::waitFor(
+        [&] { return ClickLog::read(dir.filePath(QStringLiteral("clicks.log"))).table.has_value(); }, 10000))
         << "the click target never showed";
-    QThread::msleep(500);
-    const QImage before = DesktopSession::screenshot();
+    // Painted: two screenshots in a row agree.
+    QImage before = DesktopSession::screenshot();
+    ASSERT_TRUE(DesktopSession::waitFor([&] {
+        const QImage now = DesktopSession::screenshot();
+        return std::exchange(before, now) == now;
+    }));
 
     const QString map = dir.filePath(QStringLiteral("controls.json"));
-    session.start(
-        QStringLiteral(TABLECLICK_BINARY), {},
-        {QStringLiteral("XDG_CONFIG_HOME=") + dir.path(), QStringLiteral("TABLECLICK_TEST_SKIP_SIGNIN=1"), QStringLiteral("TABLECLICK_CONTROL_MAP=") + map});
+    session.start(QStringLiteral(TABLECLICK_BINARY), {},
+                  {QStringLiteral("XDG_CONFIG_HOME=") + dir.path(),
+                   QStringLiteral("TABLECLICK_TEST_SKIP_SIGNIN=1"),
+                   QStringLiteral("TABLECLICK_CONTROL_MAP=") + map});
     ASSERT_TRUE(DesktopSession::waitFor(
         [&] {
             return control(map, QStringLiteral("gridLockButton")).has_value() &&
@@ -50,9 +56,12 @@ TEST(GridWindowE2e, TableShowsThroughAndAnUnlockedCornerFollowsTheMouse)
         << "the main window or the grid never showed";
     const QRect overlay = *control(map, QStringLiteral("gridWindowMainView"));
     ASSERT_TRUE(DesktopSession::windowArea(QStringLiteral("^Tableclick$")));
-    QThread::msleep(500);
     // Locked, the overlay shows only its lines: inside a cell the table shows through.
     const QPoint insideCell = overlay.topLeft() + QPoint(overlay.width() * 4 / 10, overlay.height() / 5);
+    const QPoint onALine = overlay.topLeft() + QPoint(overlay.width() * 4 / 10, 10);
+    ASSERT_TRUE(DesktopSession::waitFor(
+        [&] { return DesktopSession::screenshot().pixel(onALine) != before.pixel(onALine); }, 10000))
+        << "the grid's lines never showed";
     EXPECT_EQ(DesktopSession::screenshot().pixel(insideCell), before.pixel(insideCell));
     EXPECT_FALSE(isHandleGrey(DesktopSession::screenshot().pixel(overlay.topLeft() + QPoint(10, 10))));
 
@@ -63,13 +72,14 @@ TEST(GridWindowE2e, TableShowsThroughAndAnUnlockedCornerFollowsTheMouse)
     ASSERT_TRUE(DesktopSession::waitFor([&] {
         return control(map, QStringLiteral("gridWindowRightView")).has_value();
     })) << "the grid did not unlock";
-    QThread::msleep(300);
     EXPECT_EQ(control(map, QStringLiteral("gridWindowMainView"))->topLeft(), overlay.topLeft())
         << "unlocking moved the grid";
     ASSERT_TRUE(DesktopSession::waitFor(
         [&] { return isHandleGrey(DesktopSession::screenshot().pixel(overlay.topLeft() + QPoint(10, 10))); },
         10000))
         << "no handle at the unlocked grid's corner";
+    EXPECT_EQ(control(map, QStringLiteral("gridWindowMainView"))->topLeft(), overlay.topLeft())
+        << "unlocking moved the grid";
     EXPECT_EQ(DesktopSession::screenshot().pixel(insideCell), before.pixel(insideCell));
 
     DesktopSession::drag(overlay.topLeft() + QPoint(10, 10), overlay.topLeft() + QPoint(60, 40));
