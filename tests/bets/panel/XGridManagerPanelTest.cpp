@@ -163,11 +163,12 @@ TEST(PanelPersistence, SettingsBetAndSavedBetsComeBackInOrder)
     ASSERT_EQ(controller.tableViewDataSource().size(), 1u);
     EXPECT_EQ(controller.tableViewDataSource()[0].note(), QStringLiteral("evening"));
 
+    // "0.5" is no pause the field takes: the 250 still in use is what is stored.
     view->delayClickTextField->setText(QStringLiteral("0.5"));
     controller.saveFileData();
     platform.reopenPreferences();
     XGridManagerViewController again(platform);
-    EXPECT_EQ(again.view()->delayClickTextField->text(), QStringLiteral("0"));
+    EXPECT_EQ(again.view()->delayClickTextField->text(), QStringLiteral("250"));
 }
 
 TEST(PanelPersistence, DamagedStoredValuesAreSkippedWithoutLosingTheOthers)
