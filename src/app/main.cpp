@@ -1,16 +1,20 @@
 #include "XAccountScreens.h"
 #include "XAppDelegate.h"
+#include "XAutoSaver.h"
 #include "XCommandLine.h"
 #include "XControlMap.h"
+#include "XInstanceLock.h"
 #include "XMainWindowViewController.h"
 #include "accounts/XAccountService.h"
 #include "bets/panel/XGridManagerViewController.h"
 #include "overlay/XGridWindowController.h"
+#include "platform/XEmergencySave.h"
 #include "platform/XPreferenceStore.h"
 #include "platform/XQtPlatform.h"
 #include "platform/XTerminationWatcher.h"
 
 #include <QApplication>
+#include <QThread>
 #include <QIcon>
 
 #include <cstdio>
@@ -27,6 +31,13 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tableclick.ico")));
 
     XQtPlatform platform;
+    XInstanceLock instance(platform.preferences().fileName());
+    if (!instance.tryLock()) {
+        std::fprintf(stderr, "tableclick: Tableclick is already running with the settings in %s\n",
+                     qPrintable(platform.preferences().fileName()));
+        instance.askHolderToRaise();
+        return 3;
+    }
     if (const std::optional<QString> url = XAccountServiceOption(argc, argv)) {
         if (!XSetAccountServiceUrl(platform.preferences(), *url)) {
             std::fprintf(stderr, "tableclick: --account-service takes an https URL, such as https://accounts.example.org:5000\n");
@@ -44,6 +55,25 @@ int main(int argc, char* argv[])
 #endif
         delegate.goToSigninView();
     delegate.window()->show();
+
+    QObject::connect(&instance, &XInstanceLock::raiseRequested, &delegate, [&delegate] {
+        XMainWindow* window = delegate.window();
+        window->showNormal();
+        window->raise();
+        window->activateWindow();
+    });
+    XAutoSaver saver(
+        platform,
+        [&delegate] {
+            if (XMainWindowViewController* main = delegate.mainViewController())
+                main->saveState();
+        },
+        delegate.window());
+    saver.watchApplicationInput();
+    // Qt exits at once when the X server goes away: what the user did is written first.
+    const XEmergencySave emergency([&saver](XEmergency why) {
+        saver.saveBeforeExit(why == XEmergency::DisplayLost && QThread::currentThread() == qApp->thread());
+    });
 
     XTerminationWatcher termination;
     QObject::connect(&termination, &XTerminationWatcher::terminationRequested, &delegate,

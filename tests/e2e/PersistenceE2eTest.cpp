@@ -1,0 +1,224 @@
+// What the user did survives the X server going away and a SIGKILL; one Tableclick per
+// settings file; a settings file that cannot be written is shown.
+#include "ControlMap.h"
+#include "DesktopSession.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/prctl.h>
+
+namespace {
+const QString kBetListKey = QStringLiteral("kXGridManagerViewControllerDataSourceKey");
+
+// An X server of the test's own, so that killing it spares the shared one.
+class PrivateDisplay
+{
+public:
+    PrivateDisplay()
+    {
+        for (int n = 150; n < 210 && m_name.isEmpty(); ++n) {
+            if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)) ||
+                QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
+                continue;
+            m_server.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
+            m_server.setProcessChannelMode(QProcess::ForwardedChannels);
+            m_server.start(QStringLiteral("Xvfb"), {QStringLiteral(":%1").arg(n), QStringLiteral("-screen"),
+                                                    QStringLiteral("0"), QStringLiteral("1280x1024x24"),
+                                                    QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+            const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(n);
+            // waitForFinished also notices a server that gave up at once.
+            if (DesktopSession::waitFor([&] { return QFile::exists(socket) || m_server.waitForFinished(20); },
+                                        10000) &&
+                m_server.state() == QProcess::Running)
+                m_name = QStringLiteral(":%1").arg(n);
+            else
+                kill();
+        }
+    }
+    ~PrivateDisplay() { kill(); }
+    QString name() const { return m_name; }
+    void kill()
+    {
+        if (m_server.state() == QProcess::NotRunning)
+            return;
+        m_server.terminate();
+        m_server.waitForFinished(5000);
+    }
+    void xdotool(const QStringList& arguments) const
+    {
+        QProcess tool;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DISPLAY"), m_name);
+        tool.setProcessEnvironment(env);
+        tool.start(QStringLiteral("xdotool"), arguments);
+        tool.waitForFinished(15000);
+    }
+
+private:
+    QProcess m_server;
+    QString m_name;
+};
+
+QJsonObject mapEntry(const QString& mapPath, const QString& name)
+{
+    QFile file(mapPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QJsonDocument::fromJson(file.readAll()).object().value(name).toObject();
+}
+
+class PersistenceE2e : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!DesktopSession::hasDisplay())
+            GTEST_SKIP() << "needs an X display (scripts/test provides one)";
+    }
+
+    QString settingsFile() const { return m_dir.filePath(QStringLiteral("Tableclick/Tableclick.conf")); }
+    QStringList environment(const QString& controlMap, const QString& display = {}) const
+    {
+        QStringList env{QStringLiteral("XDG_CONFIG_HOME=") + m_dir.path(),
+                        QStringLiteral("TABLECLICK_TEST_SKIP_SIGNIN=1"),
+                        QStringLiteral("TABLECLICK_CONTROL_MAP=") + controlMap};
+        if (!display.isEmpty())
+            env << QStringLiteral("DISPLAY=") + display;
+        return env;
+    }
+    // Starts Tableclick with a control map of its own and waits for its bet panel.
+    QProcess& startApp(const QString& mapName, const QString& display = {})
+    {
+        m_map = m_dir.filePath(mapName);
+        QProcess& app = m_session.start(QStringLiteral(TABLECLICK_BINARY), {}, environment(m_map, display));
+        EXPECT_TRUE(DesktopSession::waitFor(
+            [&] { return XControlArea(m_map, QStringLiteral("numberButton17")).has_value(); }, 15000))
+            << "Tableclick's bet panel never showed";
+        return app;
+    }
+    QString shownText(const QString& control) const
+    {
+        return mapEntry(m_map, control).value(QStringLiteral("text")).toString();
+    }
+    static QStringList clickArguments(QPoint at)
+    {
+        return {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
+                QStringLiteral("click"), QStringLiteral("1")};
+    }
+    // Presses number 17 and waits until the panel shows the new sum; answers that text.
+    QString pressSeventeen(const std::function<void(const QStringList&)>& xdotool)
+    {
+        const QString before = shownText(QStringLiteral("totalCountLabel"));
+        // The window manager may still be placing the window: a press that went astray is
+        // made again where the button is now.
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            const std::optional<QRect> button = XControlArea(m_map, QStringLiteral("numberButton17"));
+            if (!button)
+                break;
+            xdotool(clickArguments(button->center()));
+            if (DesktopSession::waitFor(
+                    [&] { return shownText(QStringLiteral("totalCountLabel")) != before; }, 3000))
+                return shownText(QStringLiteral("totalCountLabel"));
+        }
+        ADD_FAILURE() << "the press never reached the panel";
+        return {};
+    }
+    // Whether the file holds a bet with a click on 17, read as bytes: this process's own
+    // QSettings would cache the file.
+    bool storedSeventeen() const
+    {
+        QFile file(settingsFile());
+        if (!file.open(QIODevice::ReadOnly))
+            return false;
+        for (const QByteArray& line : file.readAll().split('\n'))
+            if (line.startsWith(kBetListKey.toUtf8()) && line.contains(R"(kXMouseDataIndexKey\":17)"))
+                return true;
+        return false;
+    }
+
+    QTemporaryDir m_dir;
+    QString m_map;
+    DesktopSession m_session;
+};
+} // namespace
+
+TEST_F(PersistenceE2e, ABetSurvivesTheXServerGoingAwayAndIsThereOnTheNextDisplay)
+{
+    QString shown;
+    {
+        PrivateDisplay display;
+        ASSERT_FALSE(display.name().isEmpty()) << "no Xvfb of our own";
+        QProcess& app = startApp(QStringLiteral("first.json"), display.name());
+        shown = pressSeventeen([&display](const QStringList& a) { display.xdotool(a); });
+        ASSERT_FALSE(shown.isEmpty());
+        // At once: no save as you go has run yet.
+        display.kill();
+        ASSERT_TRUE(app.waitForFinished(15000));
+        EXPECT_TRUE(storedSeventeen()) << "the change was lost with the X server";
+    }
+    PrivateDisplay next;
+    ASSERT_FALSE(next.name().isEmpty());
+    startApp(QStringLiteral("second.json"), next.name());
+    EXPECT_TRUE(DesktopSession::waitFor([&] {
+        return shownText(QStringLiteral("totalCountLabel")) == shown;
+    })) << "shows "
+        << shownText(QStringLiteral("totalCountLabel")).toStdString() << ", not " << shown.toStdString();
+}
+
+TEST_F(PersistenceE2e, ABetIsWrittenWithinASecondAndSurvivesSigkill)
+{
+    QProcess& app = startApp(QStringLiteral("map.json"));
+    ASSERT_FALSE(pressSeventeen(&DesktopSession::xdotool).isEmpty());
+    EXPECT_TRUE(DesktopSession::waitFor([&] { return storedSeventeen(); }, 2000))
+        << "not written soon after the change";
+    ::kill(static_cast<pid_t>(app.processId()), SIGKILL);
+    ASSERT_TRUE(app.waitForFinished(5000));
+    EXPECT_TRUE(storedSeventeen());
+}
+
+TEST_F(PersistenceE2e, ASecondStartOnTheSameSettingsExitsWith3AndAKilledHoldersLockIsTakenOver)
+{
+    QProcess& first = startApp(QStringLiteral("first.json"));
+    QProcess second;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    for (const QString& entry : environment(m_dir.filePath(QStringLiteral("second.json"))))
+        env.insert(entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1));
+    second.setProcessEnvironment(env);
+    second.start(QStringLiteral(TABLECLICK_BINARY), {});
+    ASSERT_TRUE(second.waitForFinished(20000));
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 3);
+    EXPECT_TRUE(second.readAllStandardError().contains("already running"));
+    EXPECT_EQ(first.state(), QProcess::Running);
+
+    ::kill(static_cast<pid_t>(first.processId()), SIGKILL);
+    ASSERT_TRUE(first.waitForFinished(5000));
+    QProcess& third = startApp(QStringLiteral("third.json"));
+    EXPECT_EQ(third.state(), QProcess::Running);
+}
+
+TEST_F(PersistenceE2e, SettingsThatCannotBeWrittenAreShownNamingTheFile)
+{
+    ASSERT_TRUE(QDir().mkpath(settingsFile()));
+    startApp(QStringLiteral("map.json"));
+    const auto alertShown = [&] { return !mapEntry(m_map, QStringLiteral("alert")).isEmpty(); };
+    // Placing the windows may have been enough of a change already.
+    if (!DesktopSession::waitFor(alertShown, 3000)) {
+        const std::optional<QRect> button = XControlArea(m_map, QStringLiteral("numberButton17"));
+        ASSERT_TRUE(button);
+        DesktopSession::xdotool(clickArguments(button->center()));
+    }
+    ASSERT_TRUE(DesktopSession::waitFor(alertShown, 10000));
+    const QString text =
+        mapEntry(m_map, QStringLiteral("alert")).value(QStringLiteral("informativeText")).toString();
+    EXPECT_TRUE(text.contains(settingsFile())) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("folder"))) << text.toStdString();
+}

@@ -1,0 +1,142 @@
+// Writing the store: where it goes wrong and what is said about it, writes on a thread of
+// their own, and the save before Qt ends the program.
+#include "platform/XEmergencySave.h"
+#include "platform/XPreferenceStore.h"
+#include "platform/XPreferenceWriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+namespace {
+QVariant storedValue(const QString& file, const QString& key)
+{
+    return QSettings(file, QSettings::IniFormat).value(key);
+}
+} // namespace
+
+TEST(XPreferenceStoreWrite, AFolderInTheFilesPlaceIsNamedAndTheNextWriteAfterItsRemovalKeepsEverything)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Tableclick.conf"));
+    ASSERT_TRUE(QDir().mkpath(file));
+    XPreferenceStore store(file);
+    store.setInteger(QStringLiteral("before"), 1);
+    const XStoreWriteResult failed = store.write();
+    EXPECT_EQ(failed.kind, XStoreWriteResult::NotWritten);
+    EXPECT_EQ(failed.fileName, file);
+    EXPECT_TRUE(failed.reason.contains(QStringLiteral("folder"))) << failed.reason.toStdString();
+    EXPECT_FALSE(store.synchronize());
+
+    // Qt remembers its first error for good; the store must not.
+    ASSERT_TRUE(QDir(file).removeRecursively());
+    store.setInteger(QStringLiteral("after"), 2);
+    EXPECT_EQ(store.write().kind, XStoreWriteResult::Written);
+    EXPECT_EQ(storedValue(file, QStringLiteral("before")).toInt(), 1);
+    EXPECT_EQ(storedValue(file, QStringLiteral("after")).toInt(), 2);
+    EXPECT_EQ(store.objectForKey(QStringLiteral("before")).toInt(), 1);
+}
+
+TEST(XPreferenceStoreWrite, AMissingFolderIsMadeAndAnUnwritableOneIsNamed)
+{
+    QTemporaryDir dir;
+    XPreferenceStore made(dir.filePath(QStringLiteral("a/b/Tableclick.conf")));
+    made.setInteger(QStringLiteral("k"), 3);
+    EXPECT_TRUE(made.synchronize());
+
+    // A file where the folder should be.
+    QFile blocker(dir.filePath(QStringLiteral("plain")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString inside = dir.filePath(QStringLiteral("plain/Tableclick.conf"));
+    XPreferenceStore blocked(inside);
+    blocked.setInteger(QStringLiteral("k"), 3);
+    const XStoreWriteResult result = blocked.write();
+    EXPECT_EQ(result.kind, XStoreWriteResult::NotWritten);
+    EXPECT_FALSE(result.reason.isEmpty());
+    EXPECT_EQ(XWhyNotWritable(inside), result.reason);
+}
+
+TEST(XPreferenceStoreWrite, DeferredSynchronizeLeavesTheFileAloneUntilWritten)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Tableclick.conf"));
+    XPreferenceStore store(file);
+    store.setSynchronizeDeferred(true);
+    store.setInteger(QStringLiteral("k"), 7);
+    EXPECT_TRUE(store.synchronize());
+    // Not even the event loop writes it behind the store's back.
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(QFile::exists(file));
+    store.setSynchronizeDeferred(false);
+    EXPECT_TRUE(store.synchronize());
+    EXPECT_EQ(storedValue(file, QStringLiteral("k")).toInt(), 7);
+}
+
+TEST(XPreferenceWriter, WritesOnItsOwnThreadWhileTheStoreIsInUseAndFinishesBeforeItGoes)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Tableclick.conf"));
+    XPreferenceStore store(file);
+    std::atomic<int> writes{0};
+    std::atomic<bool> onCallerThread{false};
+    const std::thread::id caller = std::this_thread::get_id();
+    {
+        XPreferenceWriter writer(store, [&](const XStoreWriteResult& result) {
+            EXPECT_TRUE(result.written());
+            onCallerThread = onCallerThread || std::this_thread::get_id() == caller;
+            ++writes;
+        });
+        // The caller keeps changing the store while writes run (ASan/TSan see the sharing).
+        for (int i = 0; i < 200; ++i) {
+            store.setInteger(QStringLiteral("n"), i);
+            if (i % 20 == 0)
+                writer.requestWrite();
+            EXPECT_EQ(store.objectForKey(QStringLiteral("n")).toInt(), i);
+        }
+        writer.requestWrite();
+    }
+    EXPECT_GE(writes.load(), 1);
+    EXPECT_FALSE(onCallerThread.load());
+    EXPECT_EQ(storedValue(file, QStringLiteral("n")).toInt(), 199);
+}
+
+namespace {
+QStringList g_passedOn;
+void recordMessage(QtMsgType, const QMessageLogContext&, const QString& message)
+{
+    g_passedOn << message;
+}
+} // namespace
+
+TEST(XEmergencySave, SavesOnceWhenTheXConnectionBreaksAndPassesEveryMessageOn)
+{
+    EXPECT_TRUE(XIsDisplayLostMessage(
+        QtWarningMsg, QStringLiteral("The X11 connection broke (error 1). Did the X11 server die?")));
+    EXPECT_TRUE(
+        XIsDisplayLostMessage(QtCriticalMsg, QStringLiteral("The X11 connection broke: I/O error (code 1)")));
+    EXPECT_FALSE(
+        XIsDisplayLostMessage(QtWarningMsg, QStringLiteral("QXcbConnection: XCB error: 3 (BadWindow)")));
+    EXPECT_FALSE(XIsDisplayLostMessage(QtDebugMsg, QStringLiteral("The X11 connection broke")));
+
+    g_passedOn.clear();
+    const QtMessageHandler before = qInstallMessageHandler(recordMessage);
+    std::vector<XEmergency> saves;
+    {
+        const XEmergencySave emergency([&saves](XEmergency why) { saves.push_back(why); });
+        qWarning("a warning of no consequence");
+        EXPECT_TRUE(saves.empty());
+        qWarning("The X11 connection broke (error 1). Did the X11 server die?");
+        qWarning("The X11 connection broke (error 1). Did the X11 server die?");
+    }
+    qInstallMessageHandler(before);
+    EXPECT_EQ(saves, std::vector<XEmergency>{XEmergency::DisplayLost});
+    EXPECT_EQ(g_passedOn.size(), 3);
+}
