@@ -153,7 +153,7 @@ TEST(XArchiving, ArchivesAreTheJsonOfTheirKeyedCodings)
 {
     XTableMouseData bet;
     bet.setMouseDatas({record(0, 1, {-0.0, 1e-7}), record(36, 12, {12.5, -30.25}, 3),
-                       record(4, 9007199254740993ULL, {1e15, 3840})});
+                       record(4, 9007199254740993ULL, {1e15, 3840}), record(7, 2, {-3, 999999999999999})});
     const QString awkward =
         QStringLiteral("tab\tquote\" back\\ nul") + QChar(0) + QStringLiteral(" \u00e9 \U0001F3B2 \u2028");
     for (const QString& note : {QStringLiteral(""), awkward}) {
