@@ -5,6 +5,7 @@
 #include "XControlMap.h"
 #include "XInstanceLock.h"
 #include "XMainWindowViewController.h"
+#include "XSessionPlatform.h"
 #include "accounts/XAccountService.h"
 #include "bets/panel/XGridManagerViewController.h"
 #include "overlay/XGridWindowController.h"
@@ -12,17 +13,39 @@
 #include "platform/XPreferenceStore.h"
 #include "platform/XQtPlatform.h"
 #include "platform/XTerminationWatcher.h"
+#include "platform/XX11Display.h"
 
 #include <QApplication>
-#include <QThread>
 #include <QIcon>
+#include <QThread>
+#include <QTextStream>
 
 #include <cstdio>
 
 int main(int argc, char* argv[])
 {
-    if (const std::optional<int> status = XRunCommandLine(argc, argv))
-        return *status;
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const XCommandLineRequest request = XParseCommandLine(arguments);
+    if (request.kind != XCommandLineRequest::Kind::Start) {
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return XAnswerCommandLine(request, out, err);
+    }
+    const XSessionPlatform session = XChooseSessionPlatform(request, XSessionEnvironment::current());
+    if (!session.platformToSet.isEmpty())
+        qputenv("QT_QPA_PLATFORM", session.platformToSet.toLocal8Bit());
+    if (session.needsX11Display) {
+        if (const QString problem = XX11DisplayProblem(request.display.value_or(QString()).toLocal8Bit());
+            !problem.isEmpty()) {
+            std::fprintf(stderr, "tableclick: %s; Tableclick needs an X11 or XWayland session\n", qPrintable(problem));
+            return 1;
+        }
+    }
+    if (session.onWayland)
+        std::fprintf(stderr, "tableclick: a Wayland session: Tableclick runs on XWayland and can click only "
+                             "X11/XWayland windows\n");
     XQtPlatform::initializeThreads();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tableclick"));
@@ -38,7 +61,7 @@ int main(int argc, char* argv[])
         instance.askHolderToRaise();
         return 3;
     }
-    if (const std::optional<QString> url = XAccountServiceOption(argc, argv)) {
+    if (const std::optional<QString>& url = request.accountService) {
         if (!XSetAccountServiceUrl(platform.preferences(), *url)) {
             std::fprintf(stderr, "tableclick: --account-service takes an https URL, such as https://accounts.example.org:5000\n");
             return 2;

@@ -45,7 +45,7 @@ std::vector<XMouseData> XReverseMouseDatas(const std::vector<XMouseData>& bet, s
     std::vector<XMouseData> reverse;
     for (std::size_t i = 0; i < cellCount; ++i) {
         if (!taken[i]) {
-            XLog("%ld,", static_cast<long>(i));
+            XLogIn(lcTrace(), "%ld,", static_cast<long>(i));
             reverse.push_back(XMouseData::mouseDataWithIndex(i, 1));
         }
     }

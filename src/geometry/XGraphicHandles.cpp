@@ -187,7 +187,7 @@ void XGraphic::setGapHandlePoint(QPointF p, const XGraphicHandlePosition& handle
     const double d = XLinearEquation::distanceSignedWithPointA(projected, handle.handlePoint);
     (*gaps)[index] = d;
     if (handle.positon == XHandleRight)
-        XLog("%f", d);
+        XLogIn(lcTrace(), "%f", d);
 }
 
 void XGraphic::moveXBy(double dx, double dy)
