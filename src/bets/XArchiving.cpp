@@ -29,8 +29,11 @@ bool hasKeyWithPrefix(const QJsonObject& object, QLatin1StringView prefix)
 
 // Archives are written straight as compact JSON text, as QJsonDocument writes them (keys
 // in order): building JSON objects first made saving a store of many bets ten times slower.
-char* put(char* at, std::string_view text)
+// Appends `text` when it fits (the buffers are made long enough; this keeps it certain).
+char* put(char* at, char* end, std::string_view text)
 {
+    if (static_cast<std::size_t>(end - at) < text.size())
+        return at;
     std::memcpy(at, text.data(), text.size());
     return at + text.size();
 }
@@ -42,9 +45,9 @@ char* putFixed(char* at, char* end, double value)
     // Whole numbers, as every cell's point is, the quick way.
     if (value == std::trunc(value) && std::abs(value) < 1e15) {
         if (value < 0)
-            *at++ = '-';
+            at = put(at, end, "-");
         at = std::to_chars(at, end, static_cast<std::uint64_t>(std::abs(value))).ptr;
-        return put(at, ".000000");
+        return put(at, end, ".000000");
     }
     return std::to_chars(at, end, value, std::chars_format::fixed, 6).ptr;
 }
@@ -83,17 +86,17 @@ void writeMouseData(QByteArray& out, const XMouseData& data)
     // Long enough for the keys, three numbers and two points as long as doubles make them.
     char text[1024];
     char* const end = text + sizeof text;
-    char* at = put(text, "{\"kXMouseDataClickCountKey\":");
+    char* at = put(text, end, "{\"kXMouseDataClickCountKey\":");
     at = putNumber(at, end, data.clickCount());
-    at = put(at, ",\"kXMouseDataEventTypeKey\":");
+    at = put(at, end, ",\"kXMouseDataEventTypeKey\":");
     at = putNumber(at, end, data.eventType());
-    at = put(at, ",\"kXMouseDataIndexKey\":");
+    at = put(at, end, ",\"kXMouseDataIndexKey\":");
     at = putNumber(at, end, data.index());
-    at = put(at, ",\"kXMouseDataPointKey\":\"");
+    at = put(at, end, ",\"kXMouseDataPointKey\":\"");
     at = putFixed(at, end, data.mousePoint().x());
-    at = put(at, ",");
+    at = put(at, end, ",");
     at = putFixed(at, end, data.mousePoint().y());
-    at = put(at, "\"}");
+    at = put(at, end, "\"}");
     out.append(text, at - text);
 }
 
