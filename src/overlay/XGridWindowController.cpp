@@ -1,6 +1,7 @@
 #include "XGridWindowController.h"
 
 #include "XGridColors.h"
+#include "XSidePanelPlacement.h"
 #include "XWindowDragHandle.h"
 #include "bets/XArchiving.h"
 #include "platform/XPlatform.h"
@@ -14,6 +15,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 
 const QString kXGridWindowDataKey = QStringLiteral("kXGridWindowDataKey");
@@ -67,9 +69,22 @@ XGridWindowController::~XGridWindowController()
 
 bool XGridWindowController::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_view.get() && event->type() == QEvent::Close) {
+    if (watched != m_view.get())
+        return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::Close:
         event->ignore();
         return true;
+    case QEvent::Move:
+    case QEvent::Resize:
+        placeRightView();
+        break;
+    case QEvent::ScreenChangeInternal:
+        // Carried onto a monitor of another scale: after Qt has taken the new scale in.
+        QTimer::singleShot(0, this, &XGridWindowController::keepOnScreen);
+        break;
+    default:
+        break;
     }
     return QObject::eventFilter(watched, event);
 }
@@ -81,14 +96,19 @@ QString XGridWindowController::recordTitle(int row)
 
 void XGridWindowController::buildRightView()
 {
-    m_rightView = new QWidget(m_view.get());
+    // A window of its own beside the grid's, so that switching state never changes the
+    // grid's window; a child of it, so that it goes with it.
+    m_rightView = new QWidget(m_view.get(), Qt::Window | Qt::FramelessWindowHint |
+                                                Qt::X11BypassWindowManagerHint | Qt::WindowStaysOnTopHint);
     m_rightView->setObjectName(QStringLiteral("gridWindowRightView"));
     m_rightView->setAutoFillBackground(true);
+    m_rightView->setFixedWidth(kRightViewWidth);
     auto* layout = new QVBoxLayout(m_rightView);
     layout->setContentsMargins(8, 8, 8, 8);
 
     // No window manager frames the grid's window: its title bar and grip are these.
-    auto* title = new XWindowDragHandle(XWindowDragHandle::Move, tr("Tableclick grid"), m_rightView);
+    auto* title =
+        new XWindowDragHandle(XWindowDragHandle::Move, tr("Tableclick grid"), m_view.get(), m_rightView);
     title->setObjectName(QStringLiteral("gridWindowTitle"));
     title->setAlignment(Qt::AlignCenter);
     title->setFrameShape(QFrame::StyledPanel);
@@ -125,17 +145,19 @@ void XGridWindowController::buildRightView()
     m_removeButton->setToolTip(tr("Remove the selected layouts"));
     buttons->addWidget(m_addButton);
     buttons->addWidget(m_removeButton);
-    auto* grip = new XWindowDragHandle(XWindowDragHandle::Resize, QStringLiteral("◢"), m_rightView);
-    grip->setObjectName(QStringLiteral("gridWindowGrip"));
-    grip->setToolTip(tr("Drag to resize the grid's window"));
-    grip->setMinimumWindowSize(QSize(kRightViewWidth + 120, 120));
-    buttons->addWidget(grip, 0, Qt::AlignBottom | Qt::AlignRight);
     layout->addLayout(buttons);
+    // The grip sits in the grid window's own bottom-right corner.
+    m_grip =
+        new XWindowDragHandle(XWindowDragHandle::Resize, QStringLiteral("◢"), m_view.get(), m_view.get());
+    m_grip->setObjectName(QStringLiteral("gridWindowGrip"));
+    m_grip->setToolTip(tr("Drag to resize the grid's window"));
+    m_grip->setAlignment(Qt::AlignCenter);
+    m_grip->setAutoFillBackground(true);
+    m_grip->setMinimumWindowSize(QSize(120, 80));
     connect(title, &XWindowDragHandle::dragFinished, this, &XGridWindowController::keepOnScreen);
-    connect(grip, &XWindowDragHandle::dragFinished, this, &XGridWindowController::keepOnScreen);
+    connect(m_grip, &XWindowDragHandle::dragFinished, this, &XGridWindowController::keepOnScreen);
 
     placeRightView();
-    connect(m_view.get(), &XGridWindowMainView::resized, this, &XGridWindowController::placeRightView);
     connect(m_colorButton, &QComboBox::currentIndexChanged, this,
             &XGridWindowController::clickSelectedGraphicColorButton);
     connect(m_resetButton, &QPushButton::clicked, this, &XGridWindowController::clickResetGraphicButton);
@@ -148,7 +170,13 @@ void XGridWindowController::buildRightView()
 
 void XGridWindowController::placeRightView()
 {
-    m_rightView->setGeometry(m_view->width() - kRightViewWidth, 0, kRightViewWidth, m_view->height());
+    constexpr int gripSize = 18;
+    m_grip->setGeometry(m_view->width() - gripSize, m_view->height() - gripSize, gripSize, gripSize);
+    const QRect grid = m_view->geometry();
+    const QSize panel(kRightViewWidth, std::max(m_view->height(), m_rightView->minimumSizeHint().height()));
+    const QScreen* screen = m_view->screen();
+    m_rightView->setGeometry(screen ? XSidePanelArea(grid, panel, screen->availableGeometry())
+                                    : QRect(grid.topRight() + QPoint(1, 0), panel));
 }
 
 void XGridWindowController::windowDidLoad()
@@ -180,9 +208,6 @@ XGridWindowData XGridWindowController::gridWindowData() const
     const XGraphic& g = m_view->graphic();
     XGridWindowData d;
     d.windowFrame = m_platform.windowFrame(*m_view);
-    // The side panel widens the window only while editing; the layout is the grid's area.
-    if (m_enabled)
-        d.windowFrame.setWidth(d.windowFrame.width() - kRightViewWidth);
     d.graphicColor = g.borderColor();
     d.graphicRect = g.graphicRect();
     d.graphicZeroZoneWidth = g.zeroZoneWidth();
@@ -201,10 +226,7 @@ void XGridWindowController::loadWithGridWindowData(const std::optional<XGridWind
     // A damaged record (no size, or off every monitor) must not take the window away.
     if (d.windowFrame.width() >= 1 && d.windowFrame.height() >= 1 &&
         isOnSomeScreen(d.windowFrame, m_platform.screens())) {
-        QRect area = d.windowFrame.toAlignedRect();
-        if (m_enabled)
-            area.setWidth(area.width() + kRightViewWidth);
-        m_view->setGeometry(area);
+        m_view->setGeometry(d.windowFrame.toAlignedRect());
     }
     XGraphic& g = m_view->graphic();
     // All-zero corners come only from a damaged record; the grid keeps its place then.
@@ -224,19 +246,17 @@ void XGridWindowController::loadWithGridWindowData(const std::optional<XGridWind
 
 void XGridWindowController::setEnableWindow(bool enable)
 {
-    // The side panel goes beside the grid, not over the table.
+    // The grid's window keeps its area; the side panel shows beside it.
     if (enable != m_enabled) {
         // Before the window covers the table: the screen still shows it around the lines.
         if (enable)
             m_view->captureScreenBehind();
         else
             m_view->dropScreenBehind();
-        QRect area = m_view->geometry();
-        area.setWidth(area.width() + (enable ? kRightViewWidth : -kRightViewWidth));
-        m_view->setGeometry(area);
-        placeRightView();
     }
     m_enabled = enable;
+    placeRightView();
+    m_grip->setVisible(enable);
     m_rightView->setVisible(enable);
     m_platform.setWindowClickThrough(*m_view, !enable);
     m_view->setNeedsDisplay();

@@ -13,12 +13,13 @@ class QComboBox;
 class QListWidget;
 class QPushButton;
 class XPlatform;
+class XWindowDragHandle;
 
 // Owns the overlay window laid over the betting table. Click-through: borderless, above
-// everything, only the grid lines showing, every click passing to the table. Editing: a
-// framed window with handles and, beside the grid, a side panel (line colour, reset, saved
-// layouts). Keeps
-// the current layout and the saved ones in the preference store.
+// everything, only the grid lines showing, every click passing to the table. Editing: the
+// same window, taking every press in its box, with handles and a grip, and beside it a
+// side panel window (title strip to move it, line colour, reset, saved layouts). Keeps the
+// current layout and the saved ones in the preference store.
 class XGridWindowController : public QObject
 {
     Q_OBJECT
@@ -73,6 +74,7 @@ private:
     QPushButton* m_resetButton = nullptr;
     QPushButton* m_addButton = nullptr;
     QPushButton* m_removeButton = nullptr;
+    XWindowDragHandle* m_grip = nullptr;
     std::vector<XGridWindowData> m_gridWindowDatas;
     bool m_enabled = false;
 };

@@ -2,8 +2,8 @@
 
 #include <QMouseEvent>
 
-XWindowDragHandle::XWindowDragHandle(Mode mode, const QString& text, QWidget* parent)
-    : QLabel(text, parent), m_mode(mode)
+XWindowDragHandle::XWindowDragHandle(Mode mode, const QString& text, QWidget* target, QWidget* parent)
+    : QLabel(text, parent), m_mode(mode), m_target(target)
 {
     setCursor(mode == Move ? Qt::SizeAllCursor : Qt::SizeFDiagCursor);
 }
@@ -15,7 +15,7 @@ void XWindowDragHandle::mousePressEvent(QMouseEvent* event)
     m_dragging = true;
     m_pressedAt = event->globalPosition();
     // move() places the frame, where there is one.
-    m_startGeometry = QRect(window()->pos(), window()->size());
+    m_startGeometry = QRect(m_target->pos(), m_target->size());
 }
 
 void XWindowDragHandle::mouseMoveEvent(QMouseEvent* event)
@@ -24,9 +24,9 @@ void XWindowDragHandle::mouseMoveEvent(QMouseEvent* event)
         return;
     const QPoint delta = (event->globalPosition() - m_pressedAt).toPoint();
     if (m_mode == Move) {
-        window()->move(m_startGeometry.topLeft() + delta);
+        m_target->move(m_startGeometry.topLeft() + delta);
     } else {
-        window()->resize(
+        m_target->resize(
             (m_startGeometry.size() + QSize(delta.x(), delta.y())).expandedTo(m_minimumWindowSize));
     }
 }

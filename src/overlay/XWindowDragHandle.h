@@ -2,8 +2,8 @@
 
 #include <QLabel>
 
-// A piece of a window that moves it, or resizes it from the bottom-right corner, when
-// dragged: the title bar and the grip of a window that no window manager frames.
+// A control that moves a window, or resizes it from the bottom-right corner, when dragged:
+// the title bar and the grip of a window that no window manager frames.
 class XWindowDragHandle : public QLabel
 {
     Q_OBJECT
@@ -13,7 +13,8 @@ public:
         Move,
         Resize
     };
-    XWindowDragHandle(Mode mode, const QString& text, QWidget* parent = nullptr);
+    // `target` is the window moved or resized; it outlives the handle.
+    XWindowDragHandle(Mode mode, const QString& text, QWidget* target, QWidget* parent);
     // The smallest size a resize leaves the window.
     void setMinimumWindowSize(QSize size) { m_minimumWindowSize = size; }
 
@@ -28,6 +29,7 @@ protected:
 
 private:
     Mode m_mode;
+    QWidget* m_target;
     QSize m_minimumWindowSize{1, 1};
     QPointF m_pressedAt; // global
     QRect m_startGeometry;

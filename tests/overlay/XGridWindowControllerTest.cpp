@@ -1,6 +1,7 @@
 #include "overlay/XGridWindowController.h"
 #include "bets/XArchiving.h"
 #include "overlay/XGridColors.h"
+#include "overlay/XSidePanelPlacement.h"
 #include "overlay/XWindowDragHandle.h"
 #include "platform/XFakePlatform.h"
 
@@ -183,21 +184,22 @@ TEST_F(GridWindowControllerFixture, EditAndClickThroughStates)
 {
     EXPECT_FALSE(controller->isWindowEnabled());
     EXPECT_FALSE(platform.windowAcceptsMouse(*controller->mainView()));
-    EXPECT_FALSE(controller->rightView()->isVisibleTo(controller->window()));
+    EXPECT_TRUE(controller->rightView()->isHidden());
     EXPECT_EQ(platform.windowLevel(*controller->window()), XShieldingWindowLevel);
+    controller->window()->setGeometry(50, 60, 400, 200);
+    controller->window()->show();
     const QRect clickThrough = controller->window()->geometry();
     const QRectF layoutFrame = controller->gridWindowData().windowFrame;
     controller->setEnableWindow(true);
-    // The side panel goes beside the grid: the window widens, the grid's area stays.
-    EXPECT_EQ(controller->window()->geometry().topLeft(), clickThrough.topLeft());
-    EXPECT_GT(controller->window()->width(), clickThrough.width());
-    EXPECT_GE(controller->rightView()->x(), clickThrough.width());
+    // The grid's window stays exactly as it was; the side panel is a window beside it.
+    EXPECT_EQ(controller->window()->geometry(), clickThrough);
     EXPECT_EQ(controller->gridWindowData().windowFrame, layoutFrame);
     EXPECT_TRUE(platform.windowAcceptsMouse(*controller->mainView()));
-    EXPECT_TRUE(controller->rightView()->isVisibleTo(controller->window()));
+    EXPECT_TRUE(controller->rightView()->isVisible());
+    EXPECT_TRUE(controller->rightView()->isWindow());
+    EXPECT_FALSE(controller->rightView()->geometry().intersects(clickThrough));
     EXPECT_EQ(platform.windowLevel(*controller->window()), XFloatingWindowLevel);
     // Editing, the whole window takes the mouse: no shape.
-    controller->window()->show();
     controller->mainView()->setNeedsDisplay();
     EXPECT_TRUE(controller->window()->mask().isEmpty());
     // Closing the grid's window from its title bar keeps it.
@@ -205,6 +207,7 @@ TEST_F(GridWindowControllerFixture, EditAndClickThroughStates)
     EXPECT_TRUE(controller->window()->isVisible());
     controller->setEnableWindow(false);
     EXPECT_EQ(controller->window()->geometry(), clickThrough);
+    EXPECT_TRUE(controller->rightView()->isHidden());
 }
 
 TEST_F(GridWindowControllerFixture, UnlockingTakesASnapshotOfTheGridsAreaUnlessACompositorBlends)
@@ -249,12 +252,28 @@ TEST_F(GridWindowControllerFixture, TitleAndGripMoveAndResizeTheWindowWithinTheS
     const QRect start = window->geometry();
     drag(title, {500, 500}, {530, 490});
     EXPECT_EQ(window->geometry(), start.translated(30, -10));
+    // The panel follows the window it belongs to.
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(controller->rightView()->geometry().intersects(window->geometry()));
     drag(grip, {500, 500}, {10, 10});
-    EXPECT_EQ(window->size(), QSize(controller->rightView()->width() + 120, 120))
-        << "smaller than the smallest";
+    EXPECT_EQ(window->size(), QSize(120, 80)) << "smaller than the smallest";
     // Dropped past the screen's edge, it comes back whole.
     const QRect screen = window->screen()->availableGeometry();
     drag(title, {0, 0}, QPointF(screen.right() + 1 - window->x(), -window->y() - 50));
     EXPECT_TRUE(screen.contains(window->geometry()))
         << window->geometry().x() << "," << window->geometry().y();
+}
+
+TEST(XSidePanelArea, BesideTheGridOnTheScreenNeverAcrossIt)
+{
+    const QRect screen(0, 0, 1280, 720); // 1920×1080 at 1.5
+    const QSize panel(190, 300);
+    EXPECT_EQ(XSidePanelArea({100, 40, 900, 300}, panel, screen), QRect(1000, 40, 190, 300));
+    // No room on the right: on the left; no room there either: below.
+    EXPECT_EQ(XSidePanelArea({190, 40, 1000, 300}, panel, screen), QRect(0, 40, 190, 300));
+    EXPECT_EQ(XSidePanelArea({140, 40, 1000, 300}, panel, screen), QRect(140, 340, 190, 300));
+    // Beside a grid low on the screen, the panel slides up to stay whole.
+    EXPECT_EQ(XSidePanelArea({100, 600, 900, 100}, panel, screen), QRect(1000, 420, 190, 300));
+    // A grid over the whole screen leaves no side: the panel at the right edge.
+    EXPECT_EQ(XSidePanelArea({20, 100, 1240, 600}, panel, screen), QRect(1090, 100, 190, 300));
 }
