@@ -15,10 +15,7 @@ struct PauseFixture : ControllerFixture
     XGridManagerView* view = controller.view();
     QLineEdit* field = view->delayClickTextField;
 
-    std::int64_t pauseInUse()
-    {
-        return XClickDelayMicroseconds(controller.playbackControls().delayText());
-    }
+    std::int64_t pauseInUse() { return XClickDelayMicroseconds(controller.playbackControls().delayText()); }
     qint64 storedPause()
     {
         controller.saveFileData();
