@@ -23,21 +23,20 @@ protected:
         m_logPath = m_dir.filePath(QStringLiteral("clicks.log"));
     }
 
-    // The click target under where the grid will be, then the grid's window over it.
-    void startTableAndGrid()
+    // The click target under where the grid will be, then the grid's window over it (its
+    // area in logical coordinates).
+    void startTableAndGrid(const QRect& grid = kGridArea, const QStringList& environment = {})
     {
         m_session.start(
             QStringLiteral(CLICK_TARGET_BINARY),
             {QStringLiteral("--area"), QStringLiteral("0,0,1900,480"), QStringLiteral("--log"), m_logPath});
         ASSERT_TRUE(
             DesktopSession::waitFor([&] { return ClickLog::read(m_logPath).table.has_value(); }, 10000));
-        m_driver = &m_session.start(QStringLiteral(GRID_DRIVER_BINARY),
-                                    {QStringLiteral("--area"), QStringLiteral("%1,%2,%3,%4")
-                                                                   .arg(kGridArea.x())
-                                                                   .arg(kGridArea.y())
-                                                                   .arg(kGridArea.width())
-                                                                   .arg(kGridArea.height())},
-                                    {QStringLiteral("XDG_CONFIG_HOME=") + m_dir.path()});
+        m_driver = &m_session.start(
+            QStringLiteral(GRID_DRIVER_BINARY),
+            {QStringLiteral("--area"),
+             QStringLiteral("%1,%2,%3,%4").arg(grid.x()).arg(grid.y()).arg(grid.width()).arg(grid.height())},
+            QStringList{QStringLiteral("XDG_CONFIG_HOME=") + m_dir.path()} + environment);
         const QStringList ready = reply().split(QLatin1Char(' '));
         ASSERT_EQ(ready.value(0), QStringLiteral("ready"));
         m_window = std::make_unique<XServerWindow>(ready.value(1).toULong());
@@ -179,4 +178,27 @@ TEST_F(GridEditE2e, SwitchingStateAHundredTimesUnderLoadNeverMovesTheGrid)
                 << qPrintable(state) << " in cycle " << cycle << ": Qt has the grid elsewhere";
         }
     }
+}
+
+TEST_F(GridEditE2e, AtScaleOneAndAHalfTheUnlockedGridAndItsPanelStayOnTheScreen)
+{
+    // The default grid at 1.5 on 1920×1080: 1000 of the 1280 logical pixels, centred.
+    startTableAndGrid(QRect(140, 40, 1000, 300), {QStringLiteral("QT_SCALE_FACTOR=1.5")});
+    const QRect locked = *m_window->area();
+    ASSERT_EQ(command(QStringLiteral("unlock")), QStringLiteral("unlocked"));
+    EXPECT_EQ(*m_window->area(), locked) << "unlocking changed the grid's window";
+    const XServerWindow panel(command(QStringLiteral("panel")).section(QLatin1Char(' '), 1).toULong());
+    ASSERT_TRUE(DesktopSession::waitFor([&] { return panel.isViewable(); }));
+    const QRect screen(0, 0, 1920, 1080);
+    EXPECT_TRUE(screen.contains(*panel.area())) << "the side panel runs off the screen";
+    EXPECT_FALSE(panel.area()->intersects(locked)) << "the side panel lies across the grid";
+    EXPECT_TRUE(screen.contains(locked));
+    // The grip, in the grid window's corner, is on the screen and resizes it.
+    const QStringList grip = command(QStringLiteral("grip")).split(QLatin1Char(' '));
+    const QPoint gripAt = (QPointF(grip.value(1).toInt(), grip.value(2).toInt()) * 1.5).toPoint();
+    ASSERT_TRUE(screen.contains(gripAt));
+    DesktopSession::drag(gripAt, gripAt + QPoint(-90, 60));
+    EXPECT_TRUE(DesktopSession::waitFor([&] {
+        return m_window->area()->size() == locked.size() + QSize(-90, 60);
+    })) << "the grip did not resize the window";
 }
