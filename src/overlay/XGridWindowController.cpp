@@ -76,11 +76,15 @@ bool XGridWindowController::eventFilter(QObject* watched, QEvent* event)
         event->ignore();
         return true;
     case QEvent::Move:
-    case QEvent::Resize:
         placeRightView();
         break;
+    case QEvent::Resize:
+        placeRightView();
+        keepLogicalSize();
+        break;
     case QEvent::ScreenChangeInternal:
-        // Carried onto a monitor of another scale: after Qt has taken the new scale in.
+        keepLogicalSize();
+        // Carried onto another monitor: after Qt has taken its scale in.
         QTimer::singleShot(0, this, &XGridWindowController::keepOnScreen);
         break;
     default:
@@ -260,6 +264,25 @@ void XGridWindowController::setEnableWindow(bool enable)
     m_rightView->setVisible(enable);
     m_platform.setWindowClickThrough(*m_view, !enable);
     m_view->setNeedsDisplay();
+}
+
+void XGridWindowController::keepLogicalSize()
+{
+    const double ratio = m_view->devicePixelRatioF();
+    if (m_logicalSize.isEmpty() || ratio == m_ratio) {
+        m_logicalSize = m_view->size();
+        m_ratio = ratio;
+        return;
+    }
+    // On a monitor of another scale the window would keep its size in device pixels and
+    // cut the grid, drawn in logical ones: it keeps its logical size instead.
+    m_ratio = ratio;
+    if (m_view->size() != m_logicalSize) {
+        QTimer::singleShot(0, this, [this] {
+            m_view->resize(m_logicalSize);
+            keepOnScreen();
+        });
+    }
 }
 
 void XGridWindowController::keepOnScreen()

@@ -61,6 +61,7 @@ private:
     void placeRightView();
     // After the user moved or resized the window: all of it on the monitor it is on.
     void keepOnScreen();
+    void keepLogicalSize();
     void windowDidLoad();
     void reloadTable();
     void selectRow(int row);
@@ -77,6 +78,8 @@ private:
     XWindowDragHandle* m_grip = nullptr;
     std::vector<XGridWindowData> m_gridWindowDatas;
     bool m_enabled = false;
+    QSize m_logicalSize;
+    double m_ratio = 0;
 };
 
 extern const QString kXGridWindowDataKey;
