@@ -120,12 +120,15 @@ void XMainWindowViewController::fitPanels(int width)
     QWidget* controls = betSplitter->widget(0);
     const int controlsWanted = controls->sizeHint().width();
     const int betsWanted = betSplitter->widget(1)->sizeHint().width();
-    const int actions =
-        std::clamp(width - 2 * handle - controlsWanted - betsWanted,
-                   m_actionScroller->widget()->minimumSizeHint().width(), kAddActionViewWidth);
+    // Never below the smallest, even when the smallest is more than wanted.
+    const auto share = [](int room, int smallest, int wanted) {
+        return std::max(smallest, std::min(room, wanted));
+    };
+    const int actions = share(width - 2 * handle - controlsWanted - betsWanted,
+                              m_actionScroller->widget()->minimumSizeHint().width(), kAddActionViewWidth);
     const int rest = width - actions - handle;
     const int controlsWidth =
-        std::clamp(rest - handle - betsWanted, controls->minimumSizeHint().width(), controlsWanted);
+        share(rest - handle - betsWanted, controls->minimumSizeHint().width(), controlsWanted);
     splitter->setSizes({actions, rest});
     betSplitter->setSizes({controlsWidth, rest - controlsWidth - handle});
 }

@@ -86,7 +86,7 @@ QColor wheelColor(int n)
 }
 
 constexpr int kCellHeight = 20;
-constexpr int kCellSpacing = 2;
+constexpr int kCellSpacing = 1;
 // Columns of the bets around a number shown on the first of their two pages; the number's
 // own column (its neighbours) comes first on both.
 constexpr std::size_t kSectorColumns = 13;
@@ -192,7 +192,7 @@ QWidget* XBetButtonsView::tablePage()
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
     grid->setSpacing(4);
-    constexpr int kColumns = 5;
+    constexpr int kColumns = 4;
     int i = 0;
     for (const NamedBet& named : kNamedBets) {
         XButton* button =
@@ -210,18 +210,19 @@ QWidget* XBetButtonsView::tablePage()
     return scrolled(page);
 }
 
-int XBetButtonsView::aroundColumnWidth()
+int XBetButtonsView::aroundColumnWidth(std::size_t firstColumn, std::size_t endColumn)
 {
     const QFontMetrics metrics(XButton::boldFont(10));
-    int width = 30;
-    for (const XAroundNumberColumn& column : XAroundNumberColumns())
-        width = std::max(width, metrics.horizontalAdvance(column.label) + 10);
+    int width = 28;
+    for (std::size_t c = firstColumn; c < endColumn; ++c)
+        width = std::max(width, metrics.horizontalAdvance(XAroundNumberColumns()[c].label) + 6);
     return width;
 }
 
 QSize XBetButtonsView::sizeHint() const
 {
-    const int rows = static_cast<int>(kSectorColumns) * (aroundColumnWidth() + kCellSpacing) + 12;
+    const int rows =
+        static_cast<int>(kSectorColumns) * (aroundColumnWidth(0, kSectorColumns) + kCellSpacing) + 12;
     return QSize(rows + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8, 360);
 }
 
@@ -230,7 +231,7 @@ QWidget* XBetButtonsView::aroundNumberPage(std::size_t firstColumn, std::size_t 
     const std::vector<XAroundNumberColumn>& columns = XAroundNumberColumns();
     const QFont font = XButton::boldFont(10);
     // Wide enough for the widest header: no column is cut.
-    const int width = aroundColumnWidth();
+    const int width = std::max(aroundColumnWidth(firstColumn, endColumn), aroundColumnWidth(0, 1));
     const auto fixColumns = [&](QGridLayout* grid) {
         grid->setSpacing(kCellSpacing);
         grid->setContentsMargins(6, 4, 6, 4);
@@ -325,6 +326,8 @@ QWidget* XBetButtonsView::sectionsPage()
         grid->setSpacing(4);
         for (int i = 0; i < names.size(); ++i) {
             XButton* button = makeButton(names[i], XBetCaption(names[i]), page);
+            // Captions are longer than the table's titles; two still fit side by side.
+            button->setFont(XButton::boldFont(11));
             button->setMinimumHeight(24);
             grid->addWidget(button, i / kColumns, i % kColumns);
         }

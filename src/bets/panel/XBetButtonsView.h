@@ -49,8 +49,8 @@ private:
     XButton* makeButton(const QString& entryName, const QString& title, QWidget* parent);
     QWidget* tablePage();
     QWidget* aroundNumberPage(std::size_t firstColumn, std::size_t endColumn);
-    // Of a column of the bets around a number: room for the widest header.
-    static int aroundColumnWidth();
+    // Of the columns of the bets around a number on one page: room for the widest header.
+    static int aroundColumnWidth(std::size_t firstColumn, std::size_t endColumn);
     QWidget* sectionsPage();
 
     std::vector<Page> m_pages;
