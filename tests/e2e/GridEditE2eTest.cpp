@@ -135,7 +135,17 @@ TEST_F(GridEditE2e, WithACompositorTooAPressInsideACellMovesTheGridOnly)
     m_session.start(QStringLiteral("xcompmgr"), {});
     ASSERT_TRUE(DesktopSession::waitFor([] { return XServerWindow::compositorRunning(); }, 10000));
     startTableAndGrid();
+    const QImage before = DesktopSession::screenshot();
     expectACellPressMovesTheGridOnly();
+    // Translucent: the table shows through, lightly tinted.
+    const QPoint farFromLines = kGridArea.topLeft() + QPoint(kGridArea.width() - 150, 5);
+    const auto near = [](QRgb a, QRgb b) {
+        return std::abs(qRed(a) - qRed(b)) <= 48 && std::abs(qGreen(a) - qGreen(b)) <= 48 &&
+               std::abs(qBlue(a) - qBlue(b)) <= 48;
+    };
+    EXPECT_TRUE(DesktopSession::waitFor([&] {
+        return near(DesktopSession::screenshot().pixel(farFromLines), before.pixel(farFromLines));
+    })) << "the table does not show through the translucent grid";
 }
 
 TEST_F(GridEditE2e, TheInputAreaFollowsAGripResizeAtOnce)
