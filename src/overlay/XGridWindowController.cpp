@@ -43,8 +43,6 @@ bool isOnSomeScreen(const QRectF& area, const std::vector<XScreenInfo>& screens)
 }
 
 const std::function<QByteArray(const XGridWindowData&)> archiveLayout = XArchiveGridWindowData;
-const std::function<std::optional<XGridWindowData>(const QByteArray&)> unarchiveLayout =
-    XUnarchiveGridWindowData;
 } // namespace
 
 XGridWindowController::XGridWindowController(XPlatform& platform, QObject* parent)
@@ -186,9 +184,13 @@ void XGridWindowController::placeRightView()
 void XGridWindowController::windowDidLoad()
 {
     XPreferenceStore& store = m_platform.preferences();
+    // Layouts are read against the monitors there are now.
+    const XStoredBounds bounds = XStoredBounds::forScreens(m_platform.screens());
+    const std::function<std::optional<XGridWindowData>(const QByteArray&)> unarchiveLayout =
+        [&bounds](const QByteArray& archive) { return XUnarchiveGridWindowDataWithin(archive, bounds); };
     std::optional<XGridWindowData> current;
     if (store.containsKey(kXGridWindowDataKey))
-        current = XUnarchiveGridWindowData(store.objectForKey(kXGridWindowDataKey).toByteArray());
+        current = unarchiveLayout(store.objectForKey(kXGridWindowDataKey).toByteArray());
     if (store.containsKey(kXGridWindowTableDataKey)) {
         if (const auto archives = XArchivesFromVariant(store.objectForKey(kXGridWindowTableDataKey)))
             m_gridWindowDatas = unArchivedData(*archives, unarchiveLayout);

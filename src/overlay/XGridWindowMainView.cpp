@@ -214,14 +214,25 @@ void XGridWindowMainView::updateShape()
             clearMask();
         return;
     }
+    // Only what lies on a monitor is shaped: a window stored far larger than the screens
+    // costs no more than the screens do.
+    QRect onScreens;
+    for (const XScreenInfo& screen : m_platform.screens())
+        onScreens |= screen.geometry.toAlignedRect();
+    const QRect visible = onScreens.isEmpty() ? rect() : rect() & onScreens.translated(-geometry().topLeft());
+    if (visible.isEmpty()) {
+        setMask(QRegion(0, 0, 1, 1));
+        return;
+    }
     XGraphic shape = m_graphic;
-    QImage image(size(), QImage::Format_ARGB32_Premultiplied);
+    QImage image(visible.size(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     {
         QPainter painter(&image);
+        painter.translate(-visible.topLeft());
         paintContent(painter, shape, false);
     }
-    const QRegion region(QBitmap::fromImage(image.createAlphaMask()));
+    const QRegion region = QRegion(QBitmap::fromImage(image.createAlphaMask())).translated(visible.topLeft());
     // An empty mask would mean no mask at all: the whole window.
     setMask(region.isEmpty() ? QRegion(0, 0, 1, 1) : region);
 }

@@ -135,6 +135,25 @@ TEST_F(ViewFixture, AShapedWindowKeepsOnlyWhatItPaints)
     EXPECT_TRUE(view.mask().isEmpty());
 }
 
+// A stored layout may be four screens wide; shaping it must cost no more than the screens.
+TEST(ShapedView, OnlyThePartOnAMonitorIsShaped)
+{
+    XFakePlatform platform;
+    platform.setScreens({{QRectF(0, 0, 1920, 1080), 1.0}});
+    platform.setWindowAcceptsMouse(false);
+    XGridWindowMainView view(platform, QRect(0, 0, 7680, 7680));
+    view.setShapedToPaint(true);
+    view.setNeedsDisplay();
+    const QRegion lines = view.mask();
+    EXPECT_TRUE(QRect(0, 0, 1920, 1080).contains(lines.boundingRect())) << "shaped off the screens";
+    EXPECT_TRUE(lines.contains(QPoint(1000, 10))) << "the top line lost on the screen";
+
+    // Wholly off every monitor: nothing to shape, and still not the whole window.
+    view.move(8000, 0);
+    view.setNeedsDisplay();
+    EXPECT_EQ(view.mask().boundingRect().size(), QSize(1, 1));
+}
+
 TEST_F(ViewFixture, EditingShowsTheScreenBehindWithoutTheGridsOwnLines)
 {
     // The screen: the table (blue) with the locked grid's red lines over it.
