@@ -29,7 +29,10 @@ void pressButton(benchmark::State& state, bool withSaver)
     QObject::connect(&button, &QPushButton::clicked, [&pressed] { ++pressed; });
     button.resize(80, 40);
     button.show();
-    QTest::qWaitForWindowExposed(&button);
+    if (!QTest::qWaitForWindowExposed(&button)) {
+        state.SkipWithError("the button never showed");
+        return;
+    }
     QWindow* window = button.windowHandle();
     for (auto _ : state)
         QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(40, 20));
