@@ -91,38 +91,38 @@ void XAppDelegate::goToMainView()
     stack->setCurrentWidget(mainView);
     XGridWindowController* overlay = m_mainViewController->gridWindowController();
     m_platform.setWindowLevel(*m_window, m_platform.windowLevel(*overlay->window()) - 1);
-    placeMainWindow(firstLaunch ? overlay : nullptr);
+    placeMainWindow(*overlay, firstLaunch);
     Q_EMIT mainViewShown();
 }
 
-void XAppDelegate::placeMainWindow(XGridWindowController* newOverlay)
+void XAppDelegate::placeMainWindow(XGridWindowController& overlay, bool firstLaunch)
 {
     const QScreen* screen = pointerScreen();
     if (!screen)
         return;
     const QRect available = screen->availableGeometry();
     const QSize mainSize = m_mainViewController->view()->size() + kFrameAllowance;
-    if (!newOverlay) {
-        QRect frame(QPoint(0, 0), mainSize.boundedTo(available.size()));
-        frame.moveCenter(available.center());
-        m_window->resize(frame.size() - kFrameAllowance);
-        m_mainViewController->fitPanels(m_window->width());
-        m_window->move(frame.topLeft());
-        return;
+    QWidget* grid = overlay.window();
+    const XWindowPlacement apart = XPlaceWindowsApart(available, grid->geometry(), mainSize,
+                                                      m_window->minimumSizeHint() + kFrameAllowance);
+    QRect frame(QPoint(0, 0), mainSize.boundedTo(available.size()));
+    frame.moveCenter(available.center());
+    if (firstLaunch) {
+        if (apart.gridFrame != grid->geometry()) {
+            const bool resized = apart.gridFrame.size() != grid->size();
+            grid->setGeometry(apart.gridFrame);
+            // A lower window gets the grid's first shape anew, so that all of it shows.
+            if (resized)
+                overlay.mainView()->resetGraphic();
+        }
+        frame = apart.mainFrame;
+    } else if (frame.intersects(grid->geometry()) && apart.gridFrame == grid->geometry()) {
+        // A fitted grid stays where it is; the main window keeps off it when there is room.
+        frame = apart.mainFrame;
     }
-    QWidget* grid = newOverlay->window();
-    const XWindowPlacement placement = XPlaceWindowsApart(available, grid->geometry(), mainSize,
-                                                          m_window->minimumSizeHint() + kFrameAllowance);
-    if (placement.gridFrame != grid->geometry()) {
-        const bool resized = placement.gridFrame.size() != grid->size();
-        grid->setGeometry(placement.gridFrame);
-        // A lower window gets the grid's first shape anew, so that all of it shows.
-        if (resized)
-            newOverlay->mainView()->resetGraphic();
-    }
-    m_window->resize(placement.mainFrame.size() - kFrameAllowance);
+    m_window->resize(frame.size() - kFrameAllowance);
     m_mainViewController->fitPanels(m_window->width());
-    m_window->move(placement.mainFrame.topLeft());
+    m_window->move(frame.topLeft());
 }
 
 QScreen* XAppDelegate::pointerScreen()

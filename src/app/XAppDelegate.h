@@ -73,8 +73,10 @@ public:
 private:
     void goToAccountView(AccountScreen screen);
     // Sizes the main window to the main view within the pointer's screen and centres it
-    // there; beside a grid just made (first launch), places the two apart instead.
-    void placeMainWindow(XGridWindowController* newOverlay);
+    // there, or below or beside the grid when centred it would cover the grid. On first
+    // launch the grid, only just made, comes to that screen too and gives up height if both
+    // do not fit otherwise.
+    void placeMainWindow(XGridWindowController& overlay, bool firstLaunch);
     static QScreen* pointerScreen();
 
     XPlatform& m_platform;
