@@ -94,7 +94,7 @@ XGridManagerView::XGridManagerView(QWidget* parent) : QWidget(parent)
     delayRow->addWidget(new QLabel(tr("Pause"), this));
     delayClickTextField = new QLineEdit(QStringLiteral("100"), this);
     delayClickTextField->setObjectName(QStringLiteral("delayClickTextField"));
-    delayClickTextField->setToolTip(tr("Pause after each click, in milliseconds (at least 1 ms)"));
+    delayClickTextField->setToolTip(tr("Pause after each click, in milliseconds: 1 to 86400000 (a day)"));
     delayClickTextField->setMaximumWidth(70);
     delayRow->addWidget(delayClickTextField);
     delayRow->addWidget(new QLabel(tr("ms"), this));
