@@ -433,6 +433,13 @@ QByteArray XArchiveTableMouseData(const XTableMouseData& data)
     return out;
 }
 
+QByteArray XKeptArchiveTableMouseData(const XTableMouseData& data)
+{
+    if (data.keptArchive().isEmpty())
+        data.keepArchive(XArchiveTableMouseData(data));
+    return data.keptArchive();
+}
+
 std::optional<XTableMouseData> XUnarchiveTableMouseDataWithin(const QByteArray& archive,
                                                               const XStoredBounds& bounds)
 {

@@ -44,6 +44,8 @@ std::optional<XMouseData> XUnarchiveMouseDataWithin(const QByteArray& archive, c
 // Within the bounds of the monitors Qt knows now.
 std::optional<XMouseData> XUnarchiveMouseData(const QByteArray& archive);
 QByteArray XArchiveTableMouseData(const XTableMouseData& data);
+// The same bytes, encoded only when the saved bet changed since its last archive.
+QByteArray XKeptArchiveTableMouseData(const XTableMouseData& data);
 std::optional<XTableMouseData> XUnarchiveTableMouseDataWithin(const QByteArray& archive,
                                                               const XStoredBounds& bounds);
 // Within the bounds of the monitors Qt knows now.

@@ -12,7 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSplitter>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace {
@@ -139,9 +139,8 @@ XGridManagerView::XGridManagerView(QWidget* parent) : QWidget(parent)
     addToTableViewButton->setMinimumSize(90, 26);
     savedHeader->addWidget(addToTableViewButton);
     bets->addLayout(savedHeader);
-    tableView = new QTableWidget(0, 2, this);
+    tableView = new QTableView(this);
     tableView->setObjectName(QStringLiteral("savedBetsTable"));
-    tableView->setHorizontalHeaderLabels({tr("Bet"), tr("Note")});
     tableView->horizontalHeader()->setStretchLastSection(true);
     tableView->verticalHeader()->hide();
     tableView->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -6,7 +6,7 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QSplitter;
-class QTableWidget;
+class QTableView;
 class QVBoxLayout;
 class XBetButtonsView;
 class XButton;
@@ -37,7 +37,8 @@ public:
     QLabel* totalCountLabel = nullptr;
     QLineEdit* displayTextField = nullptr;
     XBetButtonsView* betButtonsView = nullptr;
-    QTableWidget* tableView = nullptr;
+    // The saved bets; the controller gives it its model.
+    QTableView* tableView = nullptr;
     // Where the controller puts the Stop button and the run's progress.
     QVBoxLayout* runStatusArea = nullptr;
     XButton* addToTableViewButton = nullptr;

@@ -7,6 +7,7 @@
 #include "XPanelWindowPublisher.h"
 #include "XPauseField.h"
 #include "XRunStatusView.h"
+#include "XSavedBetsModel.h"
 #include "XVirtualButtonGridView.h"
 #include "bets/XArchiving.h"
 #include "bets/XClickDelay.h"
@@ -21,7 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QShortcut>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -37,7 +38,7 @@ const QString kXGridManagerViewControllerTableMouseDatasKey =
 
 namespace {
 const std::function<QByteArray(const XMouseData&)> archiveMouseData = XArchiveMouseData;
-const std::function<QByteArray(const XTableMouseData&)> archiveTableMouseData = XArchiveTableMouseData;
+const std::function<QByteArray(const XTableMouseData&)> archiveTableMouseData = XKeptArchiveTableMouseData;
 
 // A stored group: its records, or nothing when it holds anything but click records.
 std::optional<XClickGroup> restoreGroup(const QList<QByteArray>& archives, const XStoredBounds& bounds)
@@ -68,7 +69,7 @@ QString hoverText(const char* what, const QString& title)
 } // namespace
 
 XGridManagerViewController::XGridManagerViewController(XPlatform& platform,
-                                                     std::shared_ptr<XPlaybackQueue> queue, QObject* parent)
+                                                       std::shared_ptr<XPlaybackQueue> queue, QObject* parent)
     : QObject(parent), m_platform(platform),
       m_playbackQueue(queue ? std::move(queue) : std::make_shared<XPlaybackQueue>(platform))
 {
@@ -137,14 +138,13 @@ void XGridManagerViewController::loadView()
             [this] { m_view->virtualGridView->setHighlightedCells({}); });
     connect(v.addToTableViewButton, &QPushButton::clicked, this,
             &XGridManagerViewController::clickAddToTableViewButton);
-    connect(v.tableView, &QTableWidget::itemSelectionChanged, this,
+    m_savedBetsModel = new XSavedBetsModel(
+        m_tableViewDataSource, [this](int row, const QString& note) { endEditing(row, note); }, m_view.get());
+    v.tableView->setModel(m_savedBetsModel);
+    connect(v.tableView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &XGridManagerViewController::tableViewSelectionDidChange);
-    connect(v.tableView, &QTableWidget::currentCellChanged, this,
-            [](int row) { XLogIn(lcTrace(), "%li", static_cast<long>(row)); });
-    connect(v.tableView, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
-        if (item->column() == 1)
-            endEditing(item->row(), item->text());
-    });
+    connect(v.tableView->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [](const QModelIndex& current) { XLogIn(lcTrace(), "%li", static_cast<long>(current.row())); });
     m_runStatusView = new XRunStatusView(*m_playbackQueue, QStringLiteral("bet"), m_view.get());
     v.runStatusArea->addWidget(m_runStatusView);
     m_windowPublisher = new XPanelWindowPublisher(*m_view, m_platform, m_playbackControls);
@@ -310,8 +310,8 @@ void XGridManagerViewController::clickAddToTableViewButton()
     XTableMouseData saved;
     saved.setMouseDatas(combineAllMouseDatas());
     saved.setNote(QStringLiteral("Note"));
-    m_tableViewDataSource.push_back(std::move(saved));
-    reloadTable();
+    view();
+    m_savedBetsModel->append(std::move(saved));
     m_view->tableView->scrollToBottom();
 }
 
@@ -319,22 +319,15 @@ void XGridManagerViewController::reloadTable()
 {
     if (!m_view)
         return;
-    QTableWidget* table = m_view->tableView;
-    const QSignalBlocker quiet(table);
-    table->setRowCount(static_cast<int>(m_tableViewDataSource.size()));
-    for (int row = 0; row < table->rowCount(); ++row) {
-        auto* label = new QTableWidgetItem(QString::asprintf("record%ld", static_cast<long>(row)));
-        label->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-        table->setItem(row, 0, label);
-        table->setItem(row, 1,
-                       new QTableWidgetItem(m_tableViewDataSource[static_cast<std::size_t>(row)].note()));
-    }
+    // Refilling the table is no choice of the user's: it asks nothing.
+    const QSignalBlocker quiet(m_view->tableView->selectionModel());
+    m_savedBetsModel->reload();
 }
 
 void XGridManagerViewController::tableViewSelectionDidChange()
 {
-    const QList<QTableWidgetItem*> selected = m_view->tableView->selectedItems();
-    const int row = selected.isEmpty() ? -1 : selected.first()->row();
+    const QModelIndexList selected = m_view->tableView->selectionModel()->selectedIndexes();
+    const int row = selected.isEmpty() ? -1 : selected.first().row();
     if (row < 0 || row >= static_cast<int>(m_tableViewDataSource.size()))
         return;
     const XTableMouseData& saved = m_tableViewDataSource[static_cast<std::size_t>(row)];
@@ -362,7 +355,8 @@ void XGridManagerViewController::endEditing(int row, const QString& text)
     if (row < 0 || row >= static_cast<int>(m_tableViewDataSource.size()))
         return;
     m_tableViewDataSource[static_cast<std::size_t>(row)].setNote(text);
-    reloadTable();
+    if (m_savedBetsModel)
+        m_savedBetsModel->rowChanged(row);
 }
 
 void XGridManagerViewController::startPlayback(bool clickAll, bool reverse)

@@ -16,6 +16,7 @@ class XPlatform;
 class XPanelWindowPublisher;
 class XPauseField;
 class XRunStatusView;
+class XSavedBetsModel;
 
 // The bet panel's controller: the bet being composed, what shows it (the preview's click
 // counts and the SUM label), its playback as real clicks, the overlay it clicks through,
@@ -109,6 +110,7 @@ private:
     XRunStatusView* m_runStatusView = nullptr;
     XPanelWindowPublisher* m_windowPublisher = nullptr;
     XPauseField* m_pauseField = nullptr;
+    XSavedBetsModel* m_savedBetsModel = nullptr;
     // Last: an own queue stops and joins its worker before anything else goes away.
     std::shared_ptr<XPlaybackQueue> m_playbackQueue;
 };

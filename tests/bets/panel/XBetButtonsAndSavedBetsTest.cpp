@@ -14,7 +14,7 @@
 #include <QCoreApplication>
 #include <QEnterEvent>
 #include <QLabel>
-#include <QTableWidget>
+#include <QTableView>
 
 namespace {
 struct BetsFixture : ControllerFixture
@@ -36,6 +36,9 @@ struct BetsFixture : ControllerFixture
                 b->click();
     }
     void selectRow(int row) { view->tableView->selectRow(row); }
+    int savedRows() const { return view->tableView->model()->rowCount(); }
+    QModelIndex cell(int row, int column) const { return view->tableView->model()->index(row, column); }
+    QString cellText(int row, int column) const { return cell(row, column).data().toString(); }
 };
 using Cells = std::vector<std::size_t>;
 using Pairs = std::vector<std::pair<std::uint64_t, std::uint64_t>>;
@@ -158,7 +161,7 @@ TEST_F(BetsFixture, SavingAnEmptyBetExplainsWhy)
     EXPECT_EQ(platform.shownAlerts()[0].messageText, QStringLiteral("No Data in Grid"));
     EXPECT_EQ(platform.shownAlerts()[0].informativeText, QStringLiteral("No Data in Grid"));
     EXPECT_EQ(platform.shownAlerts()[0].defaultButton, QStringLiteral("OK"));
-    EXPECT_EQ(view->tableView->rowCount(), 0);
+    EXPECT_EQ(savedRows(), 0);
 }
 
 TEST_F(BetsFixture, SavedBetsRowMenuAppendsDeletesOrCancels)
@@ -168,9 +171,9 @@ TEST_F(BetsFixture, SavedBetsRowMenuAppendsDeletesOrCancels)
     pressNumber(9);
     pressNumber(5);
     view->addToTableViewButton->click();
-    ASSERT_EQ(view->tableView->rowCount(), 1);
-    EXPECT_EQ(view->tableView->item(0, 0)->text(), QStringLiteral("record0"));
-    EXPECT_EQ(view->tableView->item(0, 1)->text(), QStringLiteral("Note"));
+    ASSERT_EQ(savedRows(), 1);
+    EXPECT_EQ(cellText(0, 0), QStringLiteral("record0"));
+    EXPECT_EQ(cellText(0, 1), QStringLiteral("Note"));
     EXPECT_EQ(controller.mouseDataArray().groups().size(), 2u); // saving leaves the bet as it is
 
     view->directModeButton->setChecked(true);
@@ -195,15 +198,15 @@ TEST_F(BetsFixture, SavedBetsRowMenuAppendsDeletesOrCancels)
     view->addToTableViewButton->click();
     pressNumber(2);
     view->addToTableViewButton->click();
-    ASSERT_EQ(view->tableView->rowCount(), 3);
+    ASSERT_EQ(savedRows(), 3);
     platform.scriptAlertAnswers({XAlertSecondButtonReturn, XAlertThirdButtonReturn});
     const std::size_t groups = controller.mouseDataArray().groups().size();
     selectRow(2); // Cancel
     EXPECT_EQ(controller.mouseDataArray().groups().size(), groups);
-    EXPECT_EQ(view->tableView->rowCount(), 3);
+    EXPECT_EQ(savedRows(), 3);
     selectRow(1); // Delete
-    ASSERT_EQ(view->tableView->rowCount(), 2);
-    EXPECT_EQ(view->tableView->item(1, 0)->text(), QStringLiteral("record1"));
+    ASSERT_EQ(savedRows(), 2);
+    EXPECT_EQ(cellText(1, 0), QStringLiteral("record1"));
     // The third bet, now second: 1, 2, and 5 and 9 twice (the appended saved bet).
     EXPECT_EQ(controller.tableViewDataSource()[1].mouseDatas().size(), 4u);
     EXPECT_EQ(controller.tableViewDataSource()[1].mouseDatas()[2].clickCount(), 2u);
@@ -213,9 +216,9 @@ TEST_F(BetsFixture, EditingANoteKeepsIt)
 {
     pressNumber(3);
     view->addToTableViewButton->click();
-    view->tableView->item(0, 1)->setText(QStringLiteral("after the break"));
+    EXPECT_TRUE(view->tableView->model()->setData(cell(0, 1), QStringLiteral("after the break")));
     EXPECT_EQ(controller.tableViewDataSource()[0].note(), QStringLiteral("after the break"));
-    view->tableView->item(0, 1)->setText(QString());
+    EXPECT_TRUE(view->tableView->model()->setData(cell(0, 1), QString()));
     EXPECT_EQ(controller.tableViewDataSource()[0].note(), QStringLiteral(""));
     EXPECT_TRUE(platform.shownAlerts().empty());
 }
