@@ -1,7 +1,7 @@
 // Figures for the store of saved bets: the time to load and to save 10 000 and 100 000
 // saved bets (six cells each, as a bet on a number's neighbours), through the preference
 // file, and the heap the loading takes at its peak and keeps. Also the bet panel opening on such a
-// store, which fills its saved-bet table.
+// store, which fills its saved-bet table, and the panel saving again as the user goes.
 #include "bets/XArchiving.h"
 #include "bets/panel/XGridManagerViewController.h"
 #include "platform/XFakePlatform.h"
@@ -169,6 +169,40 @@ void BM_OpenBetPanelOnSavedBets(benchmark::State& state)
     state.counters["peak_heap_MB"] = peak;
 }
 BENCHMARK(BM_OpenBetPanelOnSavedBets)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The open panel saving again after the user changed one note, as saving as the user goes
+// does on the main thread: the file is written by another thread, so it is not written
+// here. first_save_ms is the first save after opening, which encodes every saved bet.
+void BM_SaveAgainAfterOneNoteChanged(benchmark::State& state)
+{
+    const auto count = static_cast<int>(state.range(0));
+    XFakePlatform platform;
+    save(platform.preferencesFile(), savedBets(static_cast<std::size_t>(count)));
+    platform.reopenPreferences();
+    XGridManagerViewController controller(platform);
+    controller.view();
+    platform.preferences().setSynchronizeDeferred(true);
+    const double before = heapMegabytes();
+    const auto start = std::chrono::steady_clock::now();
+    controller.saveFileData();
+    state.counters["first_save_ms"] =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    state.counters["held_after_first_save_MB"] = heapMegabytes() - before;
+    int edits = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        ++edits;
+        controller.endEditing((edits * 7919) % count, QStringLiteral("Edited %1").arg(edits));
+        state.ResumeTiming();
+        controller.saveFileData();
+    }
+    platform.preferences().setSynchronizeDeferred(false);
+}
+BENCHMARK(BM_SaveAgainAfterOneNoteChanged)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
 } // namespace
 
 int main(int argc, char** argv)
