@@ -82,23 +82,24 @@ TEST_F(SavedBetsFixture, ANoteTypedInTheTableIsKept)
 
 TEST_F(SavedBetsFixture, SavingAgainReencodesOnlyWhatChangedAndWritesTheSameBytes)
 {
-    for (std::uint64_t cell : {4, 7, 11})
+    for (std::uint64_t cell : {4, 7, 11, 12})
         saveBet(cell);
     controller.saveFileData();
     const QList<QByteArray> first = stored();
-    ASSERT_EQ(first.size(), 3);
+    ASSERT_EQ(first.size(), 4);
 
     controller.endEditing(1, QStringLiteral("caf\u00e9 \"quoted\"\n"));
+    controller.tableViewDataSource()[2].setMouseDatas({XMouseData::mouseDataWithIndex(30, 2)});
     XTableMouseData replaced;
-    replaced.setMouseDatas({XMouseData::mouseDataWithIndex(30, 2)});
-    controller.tableViewDataSource()[2] = replaced;
+    replaced.setNote(QStringLiteral("new"));
+    controller.tableViewDataSource()[3] = replaced;
     controller.saveFileData();
     const QList<QByteArray> second = stored();
     EXPECT_EQ(second, archivedData(controller.tableViewDataSource(), freshArchive));
     // The unchanged bet's bytes are the very ones written before, not encoded again.
     EXPECT_EQ(second[0].constData(), first[0].constData());
-    EXPECT_NE(second[1], first[1]);
-    EXPECT_NE(second[2], first[2]);
+    for (int changed : {1, 2, 3})
+        EXPECT_NE(second[changed], first[changed]) << changed;
 
     platform.reopenPreferences();
     EXPECT_EQ(stored(), second);
