@@ -8,7 +8,6 @@
 #include "platform/XFakePlatform.h"
 #include "platform/XPreferenceStore.h"
 
-#include <QApplication>
 #include <QPushButton>
 #include <QTest>
 #include <QWindow>
@@ -98,14 +97,3 @@ void BM_WriteFile(benchmark::State& state)
 }
 BENCHMARK(BM_WriteFile)->Arg(10)->Arg(1000)->Unit(benchmark::kMicrosecond);
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -3,7 +3,6 @@
 #include "overlay/XGridWindowMainView.h"
 #include "platform/XFakePlatform.h"
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -88,14 +87,3 @@ void BM_ScreenCenterPointOnTheViewsThread(benchmark::State& state)
 }
 BENCHMARK(BM_ScreenCenterPointOnTheViewsThread);
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -5,7 +5,7 @@
 #include "overlay/XGridWindowMainView.h"
 #include "platform/XFakePlatform.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QMouseEvent>
 
 #include <benchmark/benchmark.h>
@@ -58,14 +58,3 @@ BENCHMARK(BM_EditDragStep)
     ->Args({3840, 1})
     ->Unit(benchmark::kMillisecond);
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -14,9 +14,9 @@ ClickLog ClickLog::read(const QString& path)
         const QStringList f = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
         if (f.size() == 5 && f[0] == QLatin1String("ready"))
             log.table = QRect(f[1].toInt(), f[2].toInt(), f[3].toInt(), f[4].toInt());
-        else if (f.size() == 6)
+        else if (f.size() == 7)
             log.events.push_back({f[0].toLongLong(), f[1], QPointF(f[2].toDouble(), f[3].toDouble()),
-                                  f[4].toInt(), f[5].toInt()});
+                                  f[4].toInt(), f[5].toInt(), f[6].toULongLong()});
     }
     return log;
 }

@@ -12,11 +12,13 @@ struct ClickLog
 {
     struct Event
     {
-        long long micros = 0;
+        long long micros = 0; // when the target got it
         QString kind; // press, drag or release
         QPointF point;
         int button = 0;
         int cell = -1;
+        // When the X server made it, in its milliseconds.
+        unsigned long long serverMillis = 0;
     };
 
     std::optional<QRect> table;

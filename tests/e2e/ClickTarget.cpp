@@ -80,7 +80,8 @@ protected:
     // Keys too, so a test can tell that a key reached this program and not another.
     void keyPressEvent(QKeyEvent* e) override
     {
-        std::fprintf(m_log, "%lld key 0 0 %d -1\n", static_cast<long long>(nowMicros()), e->key());
+        std::fprintf(m_log, "%lld key 0 0 %d -1 %llu\n", static_cast<long long>(nowMicros()), e->key(),
+                     static_cast<unsigned long long>(e->timestamp()));
         std::fflush(m_log);
     }
 
@@ -97,8 +98,10 @@ private:
         const long long micros = nowMicros();
         const Qt::MouseButton which = e->button() == Qt::NoButton ? Qt::LeftButton : e->button();
         const int button = which == Qt::LeftButton ? 1 : which == Qt::MiddleButton ? 2 : 3;
-        std::fprintf(m_log, "%lld %s %.1f %.1f %d %d\n", micros, what,
-                     e->globalPosition().x(), e->globalPosition().y(), button, cellAt(e->position()));
+        // The X server's time too: when the event was made, whenever this busy program gets it.
+        std::fprintf(m_log, "%lld %s %.1f %.1f %d %d %llu\n", micros, what, e->globalPosition().x(),
+                     e->globalPosition().y(), button, cellAt(e->position()),
+                     static_cast<unsigned long long>(e->timestamp()));
         std::fflush(m_log);
     }
 

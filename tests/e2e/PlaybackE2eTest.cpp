@@ -109,13 +109,15 @@ TEST_P(PlaybackE2e, MergedBetClicksEachCellInAscendingOrderWithThePause)
               QStringLiteral("20")});
     EXPECT_EQ(log.pressedCells(), (std::vector<int>{3, 5, 5, 17, 17, 17, 36}));
     expectWholeClicks(log);
-    // After each click: 100 µs after the release, then the 20 ms pause.
+    // After each click: 100 µs after the release, then the 20 ms pause. Read on the X
+    // server's clock: a window manager's click-to-focus grab may hand the target a release
+    // late, which says nothing of when it was posted.
     const auto presses = log.ofKind(QStringLiteral("press"));
     const auto releases = log.ofKind(QStringLiteral("release"));
     for (std::size_t i = 0; i + 1 < presses.size(); ++i) {
-        const long long gap = presses[i + 1]->micros - releases[i]->micros;
-        EXPECT_GE(gap, 20100 - 3000) << "after click " << i;
-        EXPECT_LE(gap, 20100 + 60000) << "after click " << i;
+        const auto gap = static_cast<long long>(presses[i + 1]->serverMillis - releases[i]->serverMillis);
+        EXPECT_GE(gap, 20 - 1) << "after click " << i;
+        EXPECT_LE(gap, 20 + 60) << "after click " << i;
     }
 }
 
