@@ -7,7 +7,6 @@
 #include "platform/XFakePlatform.h"
 #include "platform/XPreferenceStore.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -204,14 +203,3 @@ BENCHMARK(BM_SaveAgainAfterOneNoteChanged)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(5);
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
