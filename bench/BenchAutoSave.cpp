@@ -60,17 +60,24 @@ void BM_NoteChange(benchmark::State& state)
 }
 BENCHMARK(BM_NoteChange);
 
+// The main view up with a bet of `presses` presses on one number.
+XMainWindowViewController* mainViewWithABetOf(XAppDelegate& delegate, int presses)
+{
+    delegate.goToMainView();
+    XMainWindowViewController* main = delegate.mainViewController();
+    auto* button = main->view()->findChild<QPushButton*>(QStringLiteral("numberButton17"));
+    for (int i = 0; button && i < presses; ++i)
+        button->click();
+    return main;
+}
+
 // Later, off the press: the whole state into the store (main thread), and the file write
 // (the writer's thread), for a main view holding a bet of `range` presses.
 void BM_SaveStateIntoStore(benchmark::State& state)
 {
     XFakePlatform platform;
     XAppDelegate delegate(platform);
-    delegate.goToMainView();
-    XMainWindowViewController* main = delegate.mainViewController();
-    auto* button = main->view()->findChild<QPushButton*>(QStringLiteral("numberButton17"));
-    for (int i = 0; button && i < state.range(0); ++i)
-        button->click();
+    XMainWindowViewController* main = mainViewWithABetOf(delegate, static_cast<int>(state.range(0)));
     platform.preferences().setSynchronizeDeferred(true);
     for (auto _ : state)
         main->saveState();
@@ -82,11 +89,7 @@ void BM_WriteFile(benchmark::State& state)
 {
     XFakePlatform platform;
     XAppDelegate delegate(platform);
-    delegate.goToMainView();
-    XMainWindowViewController* main = delegate.mainViewController();
-    auto* button = main->view()->findChild<QPushButton*>(QStringLiteral("numberButton17"));
-    for (int i = 0; button && i < state.range(0); ++i)
-        button->click();
+    XMainWindowViewController* main = mainViewWithABetOf(delegate, static_cast<int>(state.range(0)));
     main->saveState();
     int n = 0;
     for (auto _ : state) {
