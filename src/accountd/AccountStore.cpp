@@ -3,16 +3,40 @@
 #include "platform/XLog.h"
 
 #include <QAtomicInteger>
+#include <QDeadlineTimer>
+#include <QRandomGenerator>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
+#include <QThread>
 
 namespace {
 
 constexpr int kSchemaVersion = 1;
 // Any number of ours: instances that start together take turns at migrating.
 constexpr qint64 kMigrationLockKey = 7253001;
+constexpr int kSqliteBusyTimeoutMs = 5000;
+
+bool isSqliteBusy(const QSqlError& error)
+{
+    // SQLITE_BUSY and SQLITE_LOCKED.
+    return error.nativeErrorCode() == QLatin1String("5") || error.nativeErrorCode() == QLatin1String("6");
+}
+
+// SQLite answers "busy" at once, without waiting, where two connections would wait on each
+// other (two processes switching a new file's journal mode together); one of them must let
+// go and try again.
+bool execRetryingWhileBusy(QSqlQuery& query, const QString& sql)
+{
+    const QDeadlineTimer deadline(kSqliteBusyTimeoutMs);
+    while (!query.exec(sql)) {
+        if (!isSqliteBusy(query.lastError()) || deadline.hasExpired())
+            return false;
+        QThread::msleep(QRandomGenerator::global()->bounded(1, 20));
+    }
+    return true;
+}
 
 QStringList migrationTo(int version, DatabaseSettings::Kind kind)
 {
@@ -80,7 +104,7 @@ bool AccountStore::open(QString* error)
         db = QSqlDatabase::addDatabase(m_settings.driverName(), m_connectionName);
         if (m_settings.kind == DatabaseSettings::Kind::Sqlite) {
             db.setDatabaseName(m_settings.sqlitePath);
-            db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+            db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kSqliteBusyTimeoutMs));
         } else {
             db.setHostName(m_settings.host);
             if (m_settings.port > 0)
@@ -104,7 +128,7 @@ bool AccountStore::open(QString* error)
         // WAL lets readers go on while a worker writes; the foreign keys are off by default.
         for (const char* statement :
              {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=NORMAL", "PRAGMA foreign_keys=ON"}) {
-            if (!pragma.exec(QString::fromLatin1(statement))) {
+            if (!execRetryingWhileBusy(pragma, QString::fromLatin1(statement))) {
                 *error = pragma.lastError().text();
                 return false;
             }
