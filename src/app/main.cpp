@@ -85,13 +85,11 @@ int main(int argc, char* argv[])
         window->raise();
         window->activateWindow();
     });
-    XAutoSaver saver(
-        platform,
-        [&delegate] {
-            if (XMainWindowViewController* main = delegate.mainViewController())
-                main->saveState();
-        },
-        delegate.window());
+    const auto saveMainView = [&delegate] {
+        if (XMainWindowViewController* main = delegate.mainViewController())
+            main->saveState();
+    };
+    XAutoSaver saver(platform, saveMainView, delegate.window());
     saver.watchApplicationInput();
     // Qt exits at once when the X server goes away: what the user did is written first.
     const XEmergencySave emergency([&saver](XEmergency why) {
@@ -102,10 +100,7 @@ int main(int argc, char* argv[])
     QObject::connect(&termination, &XTerminationWatcher::terminationRequested, &delegate,
                      [&delegate] { delegate.applicationWillTerminate(); });
     // Logging out: write everything now, the session may end the program without a close.
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &delegate, [&delegate] {
-        if (XMainWindowViewController* main = delegate.mainViewController())
-            main->saveState();
-    });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &delegate, saveMainView);
 
 #ifdef TABLECLICK_TEST_HOOKS
     std::unique_ptr<XControlMap> controlMap;

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <optional>
 #include <thread>
 
 // X11 headers last: they define macros such as None and Bool.
@@ -13,6 +14,22 @@
 #include <X11/extensions/XTest.h>
 
 namespace {
+struct PointerState
+{
+    QPointF position; // on the root window
+    unsigned int buttons = 0; // the server's button and modifier mask
+};
+
+std::optional<PointerState> queryPointer(Display* display)
+{
+    Window root = 0, child = 0;
+    int rootX = 0, rootY = 0, x = 0, y = 0;
+    unsigned int mask = 0;
+    if (!XQueryPointer(display, DefaultRootWindow(display), &root, &child, &rootX, &rootY, &x, &y, &mask))
+        return std::nullopt;
+    return PointerState{QPointF(rootX, rootY), mask};
+}
+
 bool hasProperty(Display* display, Window window, Atom property)
 {
     Atom type = 0;
@@ -116,11 +133,8 @@ void XX11MousePoster::settleRelease(std::chrono::microseconds within)
         return;
     const auto deadline = std::chrono::steady_clock::now() + within;
     for (;;) {
-        Window root = 0, child = 0;
-        int rootX = 0, rootY = 0, x = 0, y = 0;
-        unsigned int state = 0;
-        if (!XQueryPointer(m_display, DefaultRootWindow(m_display), &root, &child, &rootX, &rootY, &x, &y, &state) ||
-            !(state & m_pendingRelease)) {
+        const std::optional<PointerState> pointer = queryPointer(m_display);
+        if (!pointer || !(pointer->buttons & m_pendingRelease)) {
             m_pendingRelease = 0;
             return;
         }
@@ -217,12 +231,10 @@ std::optional<QPointF> XX11MousePoster::pointerPosition()
 {
     if (!m_display)
         return std::nullopt;
-    Window root = 0, child = 0;
-    int rootX = 0, rootY = 0, x = 0, y = 0;
-    unsigned int mask = 0;
-    if (!XQueryPointer(m_display, DefaultRootWindow(m_display), &root, &child, &rootX, &rootY, &x, &y, &mask))
+    const std::optional<PointerState> pointer = queryPointer(m_display);
+    if (!pointer)
         return std::nullopt;
-    return QPointF(rootX, rootY);
+    return pointer->position;
 }
 
 bool XX11MousePoster::pauseWatchingPointer(std::int64_t micros, std::stop_token stop, QPointF expected,

@@ -375,50 +375,31 @@ TEST_P(AccountdServiceTest, CodesAndLinksExpireAndAccountsOutliveARestart)
 
 TEST_P(AccountdServiceTest, TenFailedLoginsLockTheAddressAndTheClientForAWhile)
 {
+    const QString kim = QStringLiteral("kim@example.org");
+    const QString lee = QStringLiteral("lee@example.org");
+    const QString right = QStringLiteral("secret123");
     ASSERT_NO_FATAL_FAILURE(startService());
-    createConfirmedAccount(QStringLiteral("kim"), QStringLiteral("kim@example.org"),
-                           QStringLiteral("secret123"));
-    createConfirmedAccount(QStringLiteral("lee"), QStringLiteral("lee@example.org"),
-                           QStringLiteral("secret123"));
+    createConfirmedAccount(QStringLiteral("kim"), kim, right);
+    createConfirmedAccount(QStringLiteral("lee"), lee, right);
+    const auto failLogins = [this, &kim](const QString& from, int times) {
+        for (int i = 0; i < times; ++i)
+            ASSERT_EQ(loginFrom(from, kim, QStringLiteral("wrong1234")).success(), QStringLiteral("false"));
+    };
 
-    for (int i = 0; i < 9; ++i)
-        ASSERT_EQ(loginFrom(QStringLiteral("127.0.0.1"), QStringLiteral("kim@example.org"),
-                            QStringLiteral("wrong1234"))
-                      .success(),
-                  QStringLiteral("false"));
-    EXPECT_EQ(
-        loginFrom(QStringLiteral("127.0.0.2"), QStringLiteral("kim@example.org"), QStringLiteral("secret123"))
-            .success(),
-        QStringLiteral("true"))
+    ASSERT_NO_FATAL_FAILURE(failLogins(QStringLiteral("127.0.0.1"), 9));
+    EXPECT_EQ(loginFrom(QStringLiteral("127.0.0.2"), kim, right).success(), QStringLiteral("true"))
         << "nine failures are not yet the limit (and a success clears them)";
-    for (int i = 0; i < 10; ++i)
-        ASSERT_EQ(loginFrom(QStringLiteral("127.0.0.3"), QStringLiteral("kim@example.org"),
-                            QStringLiteral("wrong1234"))
-                      .success(),
-                  QStringLiteral("false"));
+    ASSERT_NO_FATAL_FAILURE(failLogins(QStringLiteral("127.0.0.3"), 10));
 
     // kim's address is locked from everywhere; 127.0.0.3 is locked for everyone.
-    EXPECT_EQ(
-        loginFrom(QStringLiteral("127.0.0.2"), QStringLiteral("kim@example.org"), QStringLiteral("secret123"))
-            .success(),
-        QStringLiteral("false"));
-    EXPECT_EQ(
-        loginFrom(QStringLiteral("127.0.0.3"), QStringLiteral("lee@example.org"), QStringLiteral("secret123"))
-            .success(),
-        QStringLiteral("false"));
-    EXPECT_EQ(
-        loginFrom(QStringLiteral("127.0.0.2"), QStringLiteral("lee@example.org"), QStringLiteral("secret123"))
-            .success(),
-        QStringLiteral("true"));
+    EXPECT_EQ(loginFrom(QStringLiteral("127.0.0.2"), kim, right).success(), QStringLiteral("false"));
+    EXPECT_EQ(loginFrom(QStringLiteral("127.0.0.3"), lee, right).success(), QStringLiteral("false"));
+    EXPECT_EQ(loginFrom(QStringLiteral("127.0.0.2"), lee, right).success(), QStringLiteral("true"));
 
     // A password reset proves the address and lifts its lock.
-    const QString code = requestCode(QStringLiteral("kim@example.org"));
-    ASSERT_EQ(
-        resetPassword(code, QStringLiteral("kim@example.org"), QStringLiteral("newsecret456")).success(),
-        QStringLiteral("true"));
-    EXPECT_EQ(loginFrom(QStringLiteral("127.0.0.2"), QStringLiteral("kim@example.org"),
-                        QStringLiteral("newsecret456"))
-                  .success(),
+    const QString code = requestCode(kim);
+    ASSERT_EQ(resetPassword(code, kim, QStringLiteral("newsecret456")).success(), QStringLiteral("true"));
+    EXPECT_EQ(loginFrom(QStringLiteral("127.0.0.2"), kim, QStringLiteral("newsecret456")).success(),
               QStringLiteral("true"));
 }
 

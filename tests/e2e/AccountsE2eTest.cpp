@@ -61,8 +61,7 @@ protected:
     {
         const auto area = XControlArea(m_controls, name);
         ASSERT_TRUE(area) << name.toStdString();
-        DesktopSession::xdotool({QStringLiteral("mousemove"), QString::number(area->center().x()),
-                                 QString::number(area->center().y()), QStringLiteral("click"), QStringLiteral("1")});
+        DesktopSession::click(area->center());
     }
     void typeInto(const QString& field, const QString& text)
     {

@@ -2,15 +2,14 @@
 // played into the click target with the real pointer, the position hot key recorded with
 // the real keyboard and pressed, and a combination another client holds.
 #include "ClickLog.h"
+#include "ClickTargetProcess.h"
 #include "ControlMap.h"
 #include "DesktopSession.h"
+#include "TableclickSetup.h"
 
 #include "bets/XArchiving.h"
-#include "overlay/XGridWindowController.h"
-#include "overlay/XGridWindowData.h"
 #include "platform/XPreferenceStore.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QJsonDocument>
@@ -45,34 +44,26 @@ protected:
             GTEST_SKIP() << "needs an X display (scripts/test provides one)";
         m_log = m_dir.filePath(QStringLiteral("clicks.log"));
         m_controls = m_dir.filePath(QStringLiteral("controls.json"));
-        QDir(m_dir.path()).mkpath(QStringLiteral("Tableclick"));
     }
 
-    QString storePath() const { return m_dir.filePath(QStringLiteral("Tableclick/Tableclick.conf")); }
+    QString storePath() const { return XTableclickSettingsFile(m_dir.path()); }
 
     // High on the screen by default, clear of the main window, which opens centred.
-    void startTarget(const QString& area = QStringLiteral("40,20,1300,260"))
+    void startTarget(const QRect& area = QRect(40, 20, 1300, 260))
     {
-        m_session.start(QStringLiteral(CLICK_TARGET_BINARY),
-                        {QStringLiteral("--area"), area, QStringLiteral("--log"), m_log});
-        ASSERT_TRUE(DesktopSession::waitFor([&] { return ClickLog::read(m_log).table.has_value(); }, 10000));
-        m_table = *ClickLog::read(m_log).table;
+        const auto table = XStartClickTarget(m_session, area, m_log);
+        ASSERT_TRUE(table) << "the click target never showed";
+        m_table = *table;
         // The grid's overlay stays locked over the table, out of the way of the clicks.
-        XPreferenceStore store(storePath());
-        XGridWindowData fitted;
-        fitted.windowFrame = QRectF(m_table);
-        fitted.graphicRect = XMakeGraphicRect(QRectF(0, 0, m_table.width(), m_table.height()));
-        store.setObject(kXGridWindowDataKey, XArchiveGridWindowData(fitted));
-        ASSERT_TRUE(store.synchronize());
+        ASSERT_TRUE(XStoreGridOverTable(m_dir.path(), m_table));
     }
 
     void startTableclick(double scale = 1.0)
     {
         QFile::remove(m_controls);
         m_app = &m_session.start(QStringLiteral(TABLECLICK_BINARY), {},
-                                 {QStringLiteral("XDG_CONFIG_HOME=") + m_dir.path(),
-                                  QStringLiteral("TABLECLICK_TEST_SKIP_SIGNIN=1"), QStringLiteral("TABLECLICK_CONTROL_MAP=") + m_controls,
-                                  QStringLiteral("QT_SCALE_FACTOR=") + QString::number(scale)});
+                                 XTableclickEnvironment(m_dir.path(), m_controls)
+                                     << QStringLiteral("QT_SCALE_FACTOR=") + QString::number(scale));
         ASSERT_TRUE(DesktopSession::waitFor(
             [&] { return XControlArea(m_controls, QStringLiteral("executeListButton")).has_value(); }, 10000))
             << "Tableclick's main window never showed";
@@ -104,9 +95,7 @@ protected:
     {
         const auto area = XControlArea(m_controls, name);
         ASSERT_TRUE(area) << name.toStdString();
-        DesktopSession::xdotool({QStringLiteral("mousemove"), QString::number(area->center().x()),
-                                 QString::number(area->center().y()), QStringLiteral("click"),
-                                 QStringLiteral("1")});
+        DesktopSession::click(area->center());
     }
 
     // The centre of a number's cell on the target's table.
@@ -142,7 +131,7 @@ protected:
 void ActionsE2e::executeStoredList(double scale)
 {
     // Scaled up, the main window fills the screen's middle: the table goes below it.
-    startTarget(scale == 1.0 ? QStringLiteral("40,20,1300,260") : QStringLiteral("40,960,1300,110"));
+    startTarget(scale == 1.0 ? QRect(40, 20, 1300, 260) : QRect(40, 960, 1300, 110));
     {
         XPreferenceStore store(storePath());
         const auto logical = [&](int cell) { return cellCentre(cell) / scale; };

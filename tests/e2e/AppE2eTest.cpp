@@ -1,15 +1,16 @@
 // Tableclick itself on a real X server with a window manager: its overlay stored over the
 // click target's table, bets composed and placed with the real pointer on its own controls.
 #include "ClickLog.h"
+#include "ClickTargetProcess.h"
 #include "ControlMap.h"
 #include "DesktopSession.h"
+#include "TableclickSetup.h"
 
 #include "bets/XArchiving.h"
 #include "overlay/XGridWindowController.h"
 #include "overlay/XGridWindowData.h"
 #include "platform/XPreferenceStore.h"
 
-#include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -29,25 +30,18 @@ protected:
         m_log = m_dir.filePath(QStringLiteral("clicks.log"));
         m_controls = m_dir.filePath(QStringLiteral("controls.json"));
         // High on the screen, clear of the main window, which opens centred.
-        m_session.start(
-            QStringLiteral(CLICK_TARGET_BINARY),
-            {QStringLiteral("--area"), QStringLiteral("40,20,1300,260"), QStringLiteral("--log"), m_log});
-        ASSERT_TRUE(DesktopSession::waitFor([&] { return ClickLog::read(m_log).table.has_value(); }, 10000));
-        m_table = *ClickLog::read(m_log).table;
+        const auto table = XStartClickTarget(m_session, QRect(40, 20, 1300, 260), m_log);
+        ASSERT_TRUE(table) << "the click target never showed";
+        m_table = *table;
 
         // A stored layout that lays the grid exactly over the table.
-        QDir(m_dir.path()).mkpath(QStringLiteral("Tableclick"));
-        XPreferenceStore store(m_dir.filePath(QStringLiteral("Tableclick/Tableclick.conf")));
-        XGridWindowData fitted;
-        fitted.windowFrame = QRectF(m_table);
-        fitted.graphicRect = XMakeGraphicRect(QRectF(0, 0, m_table.width(), m_table.height()));
-        store.setObject(kXGridWindowDataKey, XArchiveGridWindowData(fitted));
+        ASSERT_TRUE(XStoreGridOverTable(m_dir.path(), m_table));
+        XPreferenceStore store(XTableclickSettingsFile(m_dir.path()));
         store.setInteger(QStringLiteral("kXGridManagerViewControllerClickSpeedKey"), 5);
         ASSERT_TRUE(store.synchronize());
 
         m_app = &m_session.start(QStringLiteral(TABLECLICK_BINARY), {},
-                                 {QStringLiteral("XDG_CONFIG_HOME=") + m_dir.path(),
-                                  QStringLiteral("TABLECLICK_TEST_SKIP_SIGNIN=1"), QStringLiteral("TABLECLICK_CONTROL_MAP=") + m_controls});
+                                 XTableclickEnvironment(m_dir.path(), m_controls));
         ASSERT_TRUE(DesktopSession::waitFor(
             [&] {
                 return control(QStringLiteral("numberButton36")).has_value() &&
@@ -62,11 +56,7 @@ protected:
 
     std::optional<QRect> control(const QString& name) const { return XControlArea(m_controls, name); }
 
-    void click(QPoint at)
-    {
-        DesktopSession::xdotool({QStringLiteral("mousemove"), QString::number(at.x()),
-                                 QString::number(at.y()), QStringLiteral("click"), QStringLiteral("1")});
-    }
+    static void click(QPoint at) { DesktopSession::click(at); }
     void clickControl(const QString& name)
     {
         const auto area = control(name);
@@ -196,7 +186,7 @@ TEST_F(AppE2e, NamedBetsInDirectModeAndTheBetSurvivesATermination)
     m_app->terminate();
     ASSERT_TRUE(m_app->waitForFinished(10000));
     {
-        XPreferenceStore store(m_dir.filePath(QStringLiteral("Tableclick/Tableclick.conf")));
+        XPreferenceStore store(XTableclickSettingsFile(m_dir.path()));
         EXPECT_EQ(
             store.objectForKey(QStringLiteral("kXGridManagerViewControllerDataSourceKey")).toList().size(),
             3);
@@ -208,8 +198,7 @@ TEST_F(AppE2e, NamedBetsInDirectModeAndTheBetSurvivesATermination)
 
     QFile::remove(m_controls);
     m_app = &m_session.start(QStringLiteral(TABLECLICK_BINARY), {},
-                             {QStringLiteral("XDG_CONFIG_HOME=") + m_dir.path(),
-                              QStringLiteral("TABLECLICK_TEST_SKIP_SIGNIN=1"), QStringLiteral("TABLECLICK_CONTROL_MAP=") + m_controls});
+                             XTableclickEnvironment(m_dir.path(), m_controls));
     ASSERT_TRUE(
         DesktopSession::waitFor([&] { return control(QStringLiteral("betButton")).has_value(); }, 10000));
     QThread::msleep(800);
@@ -224,7 +213,7 @@ TEST_F(AppE2e, TerminationSavesTheLayouts)
     m_app->terminate();
     ASSERT_TRUE(m_app->waitForFinished(10000));
     EXPECT_EQ(m_app->exitStatus(), QProcess::NormalExit);
-    XPreferenceStore store(m_dir.filePath(QStringLiteral("Tableclick/Tableclick.conf")));
+    XPreferenceStore store(XTableclickSettingsFile(m_dir.path()));
     EXPECT_TRUE(store.containsKey(kXGridWindowTableDataKey));
     EXPECT_TRUE(store.containsKey(QStringLiteral("kXGridManagerViewControllerDataSourceKey")));
     const auto current = XUnarchiveGridWindowData(store.objectForKey(kXGridWindowDataKey).toByteArray());

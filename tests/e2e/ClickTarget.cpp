@@ -6,6 +6,8 @@
 // coordinates), then "<µs> press|drag|release <global x> <global y> <button> <cell>",
 // the time from a monotonic clock, "drag" a move with the left button held, cell -1 off
 // the table.
+#include "AreaText.h"
+
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFile>
@@ -122,8 +124,8 @@ int main(int argc, char** argv)
         {QStringLiteral("log"), QStringLiteral("Where to log the clicks."), QStringLiteral("file")});
     parser.process(app);
 
-    const QStringList g = parser.value(QStringLiteral("area")).split(QLatin1Char(','));
-    if (g.size() != 4) {
+    const std::optional<QRectF> area = XParseAreaText(parser.value(QStringLiteral("area")));
+    if (!area) {
         std::fprintf(stderr, "--area takes X,Y,W,H\n");
         return 2;
     }
@@ -136,7 +138,7 @@ int main(int argc, char** argv)
         }
     }
     Table table(log);
-    table.setGeometry(g[0].toInt(), g[1].toInt(), g[2].toInt(), g[3].toInt());
+    table.setGeometry(area->toRect());
     table.show();
     // Placed by the window manager only after it is mapped: report once that settled.
     QTimer::singleShot(500, &table, [&table] { table.logReady(); });

@@ -56,6 +56,17 @@ void DesktopSession::xdotool(const QStringList& arguments)
     run(QStringLiteral("xdotool"), arguments);
 }
 
+QStringList DesktopSession::clickArguments(QPoint at)
+{
+    return {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
+            QStringLiteral("click"), QStringLiteral("1")};
+}
+
+void DesktopSession::click(QPoint at)
+{
+    xdotool(clickArguments(at));
+}
+
 std::optional<QRect> DesktopSession::windowArea(const QString& titlePattern, int timeoutMs)
 {
     std::optional<QRect> area;

@@ -26,6 +26,9 @@ public:
     // Runs a command to its end and returns what it printed.
     static QString run(const QString& program, const QStringList& arguments);
     static void xdotool(const QStringList& arguments);
+    // xdotool's arguments for a left click of the real pointer at `at`, and that click.
+    static QStringList clickArguments(QPoint at);
+    static void click(QPoint at);
 
     // The area of the first visible window whose title matches, in global coordinates.
     static std::optional<QRect> windowArea(const QString& titlePattern, int timeoutMs = 10000);

@@ -9,6 +9,8 @@
 //   grip            answers "grip <x> <y>": the middle of the resize grip (global)
 //   panel           answers "panel <window id>": the side panel's window
 //   frame           answers "frame <x> <y> <w> <h>": where Qt has the window (logical)
+#include "AreaText.h"
+
 #include "overlay/XGridWindowController.h"
 #include "platform/XQtPlatform.h"
 
@@ -56,12 +58,6 @@ protected:
         return false;
     }
 };
-
-QRect parseArea(const QString& text)
-{
-    const QStringList f = text.split(QLatin1Char(','));
-    return f.size() == 4 ? QRect(f[0].toInt(), f[1].toInt(), f[2].toInt(), f[3].toInt()) : QRect();
-}
 } // namespace
 
 int main(int argc, char** argv)
@@ -76,9 +72,8 @@ int main(int argc, char** argv)
     XQtPlatform platform;
     XGridWindowController controller(platform);
     QWidget* window = controller.window();
-    const QRect area = parseArea(parser.value(QStringLiteral("area")));
-    if (area.isValid())
-        window->setGeometry(area);
+    if (const auto area = XParseAreaText(parser.value(QStringLiteral("area"))))
+        window->setGeometry(area->toRect());
     PressCounter presses;
     window->installEventFilter(&presses);
     window->show();

@@ -2,7 +2,9 @@
 // unlocked it takes every press inside its box (a press in a cell moves the grid and never
 // reaches the table), its input area follows a resize at once, and switching state never
 // moves it, not even under load.
+#include "AreaText.h"
 #include "ClickLog.h"
+#include "ClickTargetProcess.h"
 #include "DesktopSession.h"
 #include "XServerWindow.h"
 
@@ -27,15 +29,10 @@ protected:
     // area in logical coordinates).
     void startTableAndGrid(const QRect& grid = kGridArea, const QStringList& environment = {})
     {
-        m_session.start(
-            QStringLiteral(CLICK_TARGET_BINARY),
-            {QStringLiteral("--area"), QStringLiteral("0,0,1900,480"), QStringLiteral("--log"), m_logPath});
-        ASSERT_TRUE(
-            DesktopSession::waitFor([&] { return ClickLog::read(m_logPath).table.has_value(); }, 10000));
+        ASSERT_TRUE(XStartClickTarget(m_session, QRect(0, 0, 1900, 480), m_logPath));
         m_driver = &m_session.start(
             QStringLiteral(GRID_DRIVER_BINARY),
-            {QStringLiteral("--area"),
-             QStringLiteral("%1,%2,%3,%4").arg(grid.x()).arg(grid.y()).arg(grid.width()).arg(grid.height())},
+            {QStringLiteral("--area"), XAreaText(grid)},
             QStringList{QStringLiteral("XDG_CONFIG_HOME=") + m_dir.path()} + environment);
         const QStringList ready = reply().split(QLatin1Char(' '));
         ASSERT_EQ(ready.value(0), QStringLiteral("ready"));
@@ -77,11 +74,7 @@ protected:
         click(at);
         return DesktopSession::waitFor([&] { return gridPresses() > before; });
     }
-    static void click(QPoint at)
-    {
-        DesktopSession::xdotool({QStringLiteral("mousemove"), QString::number(at.x()),
-                                 QString::number(at.y()), QStringLiteral("click"), QStringLiteral("1")});
-    }
+    static void click(QPoint at) { DesktopSession::click(at); }
 
     // Unlocked, a press inside a cell grabs the whole grid, and nothing reaches the table.
     void expectACellPressMovesTheGridOnly()

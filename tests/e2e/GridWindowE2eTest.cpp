@@ -1,8 +1,10 @@
 // The overlay on a real X server with a real window manager: the table underneath shows
 // through it, and once unlocked its corner follows a drag of the mouse.
 #include "ClickLog.h"
+#include "ClickTargetProcess.h"
 #include "ControlMap.h"
 #include "DesktopSession.h"
+#include "TableclickSetup.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -29,11 +31,7 @@ TEST(GridWindowE2e, TableShowsThroughAndAnUnlockedCornerFollowsTheMouse)
         GTEST_SKIP() << "needs an X display (scripts/test provides one)";
     QTemporaryDir dir;
     DesktopSession session;
-    session.start(QStringLiteral(CLICK_TARGET_BINARY),
-                  {QStringLiteral("--area"), QStringLiteral("0,0,1900,420"), QStringLiteral("--log"),
-                   dir.filePath(QStringLiteral("clicks.log"))});
-    ASSERT_TRUE(DesktopSession::waitFor(
-        [&] { return ClickLog::read(dir.filePath(QStringLiteral("clicks.log"))).table.has_value(); }, 10000))
+    ASSERT_TRUE(XStartClickTarget(session, QRect(0, 0, 1900, 420), dir.filePath(QStringLiteral("clicks.log"))))
         << "the click target never showed";
     // Painted: two screenshots in a row agree.
     QImage before = DesktopSession::screenshot();
@@ -43,10 +41,7 @@ TEST(GridWindowE2e, TableShowsThroughAndAnUnlockedCornerFollowsTheMouse)
     }));
 
     const QString map = dir.filePath(QStringLiteral("controls.json"));
-    session.start(QStringLiteral(TABLECLICK_BINARY), {},
-                  {QStringLiteral("XDG_CONFIG_HOME=") + dir.path(),
-                   QStringLiteral("TABLECLICK_TEST_SKIP_SIGNIN=1"),
-                   QStringLiteral("TABLECLICK_CONTROL_MAP=") + map});
+    session.start(QStringLiteral(TABLECLICK_BINARY), {}, XTableclickEnvironment(dir.path(), map));
     ASSERT_TRUE(DesktopSession::waitFor(
         [&] {
             return control(map, QStringLiteral("gridLockButton")).has_value() &&
@@ -66,9 +61,7 @@ TEST(GridWindowE2e, TableShowsThroughAndAnUnlockedCornerFollowsTheMouse)
     EXPECT_FALSE(isHandleGrey(DesktopSession::screenshot().pixel(overlay.topLeft() + QPoint(10, 10))));
 
     const QRect lock = *control(map, QStringLiteral("gridLockButton"));
-    DesktopSession::xdotool({QStringLiteral("mousemove"), QString::number(lock.center().x()),
-                             QString::number(lock.center().y()), QStringLiteral("click"),
-                             QStringLiteral("1")});
+    DesktopSession::click(lock.center());
     ASSERT_TRUE(DesktopSession::waitFor([&] {
         return control(map, QStringLiteral("gridWindowRightView")).has_value();
     })) << "the grid did not unlock";

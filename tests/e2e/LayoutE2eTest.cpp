@@ -1,6 +1,7 @@
 // Tableclick as a new user first starts it, at scale 1, 1.5 and 2 on the 1920x1080 screen:
 // the main window whole on the screen and clear of the grid's window, as the X server has them.
 #include "DesktopSession.h"
+#include "TableclickSetup.h"
 
 #include <QTemporaryDir>
 
@@ -49,9 +50,8 @@ protected:
 TEST_P(LayoutE2e, FirstLaunchPutsTheMainWindowOnTheScreenApartFromTheGrid)
 {
     m_session.start(QStringLiteral(TABLECLICK_BINARY), {},
-                    {QStringLiteral("XDG_CONFIG_HOME=") + m_settings.path(),
-                     QStringLiteral("TABLECLICK_TEST_SKIP_SIGNIN=1"),
-                     QStringLiteral("QT_SCALE_FACTOR=") + QLatin1String(GetParam())});
+                    XTableclickEnvironment(m_settings.path())
+                        << QStringLiteral("QT_SCALE_FACTOR=") + QLatin1String(GetParam()));
     const QRect screen(0, 0, 1920, 1080);
     std::optional<QRect> main, grid;
     // Framed by the window manager and placed.

@@ -2,6 +2,7 @@
 // settings file; a settings file that cannot be written is shown.
 #include "ControlMap.h"
 #include "DesktopSession.h"
+#include "TableclickSetup.h"
 
 #include <QDir>
 #include <QFile>
@@ -83,12 +84,10 @@ protected:
             GTEST_SKIP() << "needs an X display (scripts/test provides one)";
     }
 
-    QString settingsFile() const { return m_dir.filePath(QStringLiteral("Tableclick/Tableclick.conf")); }
+    QString settingsFile() const { return XTableclickSettingsFile(m_dir.path()); }
     QStringList environment(const QString& controlMap, const QString& display = {}) const
     {
-        QStringList env{QStringLiteral("XDG_CONFIG_HOME=") + m_dir.path(),
-                        QStringLiteral("TABLECLICK_TEST_SKIP_SIGNIN=1"),
-                        QStringLiteral("TABLECLICK_CONTROL_MAP=") + controlMap};
+        QStringList env = XTableclickEnvironment(m_dir.path(), controlMap);
         if (!display.isEmpty())
             env << QStringLiteral("DISPLAY=") + display;
         return env;
@@ -107,11 +106,6 @@ protected:
     {
         return mapEntry(m_map, control).value(QStringLiteral("text")).toString();
     }
-    static QStringList clickArguments(QPoint at)
-    {
-        return {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
-                QStringLiteral("click"), QStringLiteral("1")};
-    }
     // Presses number 17 and waits until the panel shows the new sum; answers that text.
     QString pressSeventeen(const std::function<void(const QStringList&)>& xdotool)
     {
@@ -122,7 +116,7 @@ protected:
             const std::optional<QRect> button = XControlArea(m_map, QStringLiteral("numberButton17"));
             if (!button)
                 break;
-            xdotool(clickArguments(button->center()));
+            xdotool(DesktopSession::clickArguments(button->center()));
             if (DesktopSession::waitFor(
                     [&] { return shownText(QStringLiteral("totalCountLabel")) != before; }, 3000))
                 return shownText(QStringLiteral("totalCountLabel"));
@@ -214,7 +208,7 @@ TEST_F(PersistenceE2e, SettingsThatCannotBeWrittenAreShownNamingTheFile)
     if (!DesktopSession::waitFor(alertShown, 3000)) {
         const std::optional<QRect> button = XControlArea(m_map, QStringLiteral("numberButton17"));
         ASSERT_TRUE(button);
-        DesktopSession::xdotool(clickArguments(button->center()));
+        DesktopSession::xdotool(DesktopSession::clickArguments(button->center()));
     }
     ASSERT_TRUE(DesktopSession::waitFor(alertShown, 10000));
     const QString text =

@@ -7,6 +7,8 @@
 // every click, 1 ms after each): ";"-separated "x:y:count:type" in logical coordinates,
 // type 1 left, 3 right.
 // Prints "played <µs>" (from the first start to the last run's end) when done.
+#include "AreaText.h"
+
 #include "bets/panel/XGridManagerViewController.h"
 #include "overlay/XGridWindowMainView.h"
 #include "platform/XQtPlatform.h"
@@ -64,8 +66,8 @@ int main(int argc, char** argv)
          {QStringLiteral("drag"), QStringLiteral("Drag in every click.")},
          {QStringLiteral("actions"), QStringLiteral("Mouse actions x:y:count:type;…"), QStringLiteral("list")}});
     parser.process(app);
-    const QStringList t = parser.value(QStringLiteral("table")).split(QLatin1Char(','));
-    if (t.size() != 4) {
+    const std::optional<QRectF> table = XParseAreaText(parser.value(QStringLiteral("table")));
+    if (!table) {
         std::fprintf(stderr, "--table takes X,Y,W,H\n");
         return 2;
     }
@@ -73,8 +75,8 @@ int main(int argc, char** argv)
     XQtPlatform platform;
     // Qt's logical coordinates: the device ones divided by the scale, about the screen's origin.
     const double ratio = QGuiApplication::primaryScreen()->devicePixelRatio();
-    const QRect area(qRound(t[0].toDouble() / ratio), qRound(t[1].toDouble() / ratio),
-                     qRound(t[2].toDouble() / ratio), qRound(t[3].toDouble() / ratio));
+    const QRect area(qRound(table->x() / ratio), qRound(table->y() / ratio), qRound(table->width() / ratio),
+                     qRound(table->height() / ratio));
     XGridWindowMainView overlay(platform, area);
     overlay.setWindowFlags(Qt::X11BypassWindowManagerHint | Qt::FramelessWindowHint |
                            Qt::WindowStaysOnTopHint | Qt::WindowTransparentForInput);

@@ -1,6 +1,8 @@
 // Bets played by Tableclick's playback land on another program's table: in the right
 // cells, in order, as often as asked, with the asked pauses, at 1× and 2× scale.
+#include "AreaText.h"
 #include "ClickLog.h"
+#include "ClickTargetProcess.h"
 #include "DesktopSession.h"
 
 #include <QTemporaryDir>
@@ -26,12 +28,9 @@ protected:
         if (!DesktopSession::hasDisplay())
             GTEST_SKIP() << "needs an X display (scripts/test provides one)";
         m_logPath = m_dir.filePath(QStringLiteral("clicks.log"));
-        m_session.start(QStringLiteral(CLICK_TARGET_BINARY),
-                        {QStringLiteral("--area"), QStringLiteral("100,200,1300,420"),
-                         QStringLiteral("--log"), m_logPath});
-        ASSERT_TRUE(
-            DesktopSession::waitFor([&] { return ClickLog::read(m_logPath).table.has_value(); }, 10000));
-        m_table = *ClickLog::read(m_logPath).table;
+        const auto table = XStartClickTarget(m_session, QRect(100, 200, 1300, 420), m_logPath);
+        ASSERT_TRUE(table) << "the click target never showed";
+        m_table = *table;
         // Keep the pointer away from the table while nothing is played.
         DesktopSession::xdotool(
             {QStringLiteral("mousemove"), QStringLiteral("1900"), QStringLiteral("1060")});
@@ -42,11 +41,7 @@ protected:
     {
         const std::size_t before = ClickLog::read(m_logPath).events.size();
         QStringList args{QStringLiteral("--table"),
-                         QStringLiteral("%1,%2,%3,%4")
-                             .arg(m_table.x())
-                             .arg(m_table.y())
-                             .arg(m_table.width())
-                             .arg(m_table.height()),
+                         XAreaText(m_table),
                          QStringLiteral("--play"),
                          p.how,
                          QStringLiteral("--delay"),

@@ -5,6 +5,8 @@
 #include "overlay/XWindowDragHandle.h"
 #include "platform/XFakePlatform.h"
 
+#include "SampleGridLayout.h"
+
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -18,17 +20,7 @@
 namespace {
 XGridWindowData layout(double x, const QColor& color = Qt::green)
 {
-    XGridWindowData d;
-    d.windowFrame = QRectF(x, 50, 900, 300);
-    d.graphicColor = color;
-    d.graphicRect = {{20, 20}, {15, 280}, {700, 285}, {705, 25}};
-    d.graphicZeroZoneWidth = 7.5;
-    d.topGaps = XGapArray(14, 0.0);
-    d.topGaps[3] = 2.25;
-    d.leftGaps = {0, 1, -1, 0};
-    d.bottomGaps = XGapArray(14, 0.0);
-    d.rightGaps = {0, 0.5, 0, 0};
-    return d;
+    return XSampleGridLayout(x, color);
 }
 
 void expectSameLayout(const XGridWindowData& a, const XGridWindowData& b)

@@ -11,6 +11,8 @@
 #include "overlay/XGridWindowData.h"
 #include "platform/XPreferenceStore.h"
 
+#include "SampleGridLayout.h"
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QJsonArray>
@@ -272,17 +274,7 @@ std::vector<QByteArray> seeds()
     result.push_back(XArchiveTableMouseData(bet));
     bet.setNote(QStringLiteral(""));
     result.push_back(XArchiveTableMouseData(bet));
-    XGridWindowData layout;
-    layout.windowFrame = QRectF(100, 50, 900, 300);
-    layout.graphicColor = Qt::green;
-    layout.graphicRect = {{20, 20}, {15, 280}, {700, 285}, {705, 25}};
-    layout.graphicZeroZoneWidth = 7.5;
-    layout.topGaps = XGapArray(14, 0.0);
-    layout.topGaps[3] = 2.25;
-    layout.leftGaps = {0, 1, -1, 0};
-    layout.bottomGaps = XGapArray(14, 0.0);
-    layout.rightGaps = {0, 0.5, 0, 0};
-    result.push_back(XArchiveGridWindowData(layout));
+    result.push_back(XArchiveGridWindowData(XSampleGridLayout()));
     result.push_back(R"({"kXGridWindowFrameKey":"{{100, 200}, {800, 600}}","kXGridWindowGraphicRectKey":)"
                      R"(["{10, 20}",{"x":10,"y":580},[790,580],"790,20"]})");
     // An array of archives as the store's file holds it.
