@@ -2,6 +2,7 @@
 
 #include "XButton.h"
 #include "XCaption.h"
+#include "XNumberColor.h"
 #include "catalogue/BetCatalogue.h"
 #include "catalogue/XBetCaption.h"
 #include "catalogue/XWheel.h"
@@ -78,11 +79,6 @@ QScrollArea* scrolled(QWidget* content)
     area->setWidgetResizable(true);
     area->setFrameShape(QFrame::NoFrame);
     return area;
-}
-
-QColor wheelColor(int n)
-{
-    return n == 0 ? QColor(0, 140, 70) : XWheel::isRed(n) ? QColor(190, 25, 30) : QColor(30, 30, 30);
 }
 
 constexpr int kCellHeight = 20;
@@ -268,7 +264,7 @@ QWidget* XBetButtonsView::aroundNumberPage(std::size_t firstColumn, std::size_t 
         // The number's own bet has one button, on the first page; the second shows the number.
         XButton* number = ownsNumbers ? makeButton(columns[0].namePattern.arg(n), QString::number(n), rows)
                                       : new XButton(QString::number(n), rows);
-        number->setBgColor(wheelColor(n));
+        number->setBgColor(XNumberColor(n));
         number->setTitleColor(Qt::white);
         number->setFixedSize(width, kCellHeight);
         if (!ownsNumbers) {

@@ -2,9 +2,9 @@
 
 #include <QTabWidget>
 
-#include <array>
 #include <functional>
 #include <map>
+#include <vector>
 
 struct BetEntry;
 class XButton;

@@ -1,7 +1,7 @@
 #include "XVirtualButtonGridView.h"
 
 #include "XNumberButton.h"
-#include "catalogue/XWheel.h"
+#include "XNumberColor.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -60,11 +60,8 @@ void XVirtualButtonGridView::paintBackground(QPainter& painter)
     painter.fillRect(rect(), QColor(0, 95, 50));
     for (std::size_t i = 0; i < graphic().graphicCount(); ++i) {
         const QRectF cell = buttonFrame(i);
-        const QColor fill = i == 0                               ? QColor(0, 140, 70)
-                            : XWheel::isRed(static_cast<int>(i)) ? QColor(190, 25, 30)
-                                                                 : QColor(30, 30, 30);
         QPainterPath path;
         path.addRoundedRect(cell, 4, 4);
-        painter.fillPath(path, fill);
+        painter.fillPath(path, XNumberColor(static_cast<int>(i)));
     }
 }
