@@ -1,5 +1,7 @@
 #include "XWindowPlacement.h"
 
+#include "overlay/XAreaFit.h"
+
 #include <algorithm>
 
 namespace {
@@ -7,16 +9,11 @@ constexpr int kGap = 8;
 // Lower than this the grid's rows crowd; the user enlarges it when fitting it anyway.
 constexpr int kMinimumGridHeight = 72;
 
-int clampedStart(int wanted, int length, int areaStart, int areaLength)
-{
-    return std::clamp(wanted, areaStart, areaStart + std::max(0, areaLength - length));
-}
-
 // The main window at a height, below the grid and centred under it.
 QRect below(const QRect& available, const QRect& grid, const QSize& mainSize, int height)
 {
     const int width = std::min(mainSize.width(), available.width());
-    const int x = clampedStart(grid.center().x() - width / 2, width, available.left(), available.width());
+    const int x = XClampedStart(grid.center().x() - width / 2, width, available.left(), available.width());
     return QRect(x, grid.bottom() + 1 + kGap, width, height);
 }
 } // namespace
@@ -27,9 +24,7 @@ XWindowPlacement XPlaceWindowsApart(const QRect& available, QRect gridFrame, con
     gridFrame.setSize(gridFrame.size().boundedTo(available.size()));
     if (!available.contains(gridFrame.center()))
         gridFrame.moveTopLeft(QPoint(available.center().x() - gridFrame.width() / 2, available.top()));
-    gridFrame.moveTopLeft(
-        QPoint(clampedStart(gridFrame.left(), gridFrame.width(), available.left(), available.width()),
-               clampedStart(gridFrame.top(), gridFrame.height(), available.top(), available.height())));
+    gridFrame = XKeptInside(gridFrame, available);
 
     const int roomBelow = available.bottom() - gridFrame.bottom() - kGap;
     if (roomBelow >= mainMinimumSize.height())
@@ -42,7 +37,7 @@ XWindowPlacement XPlaceWindowsApart(const QRect& available, QRect gridFrame, con
         const int width = std::min(mainSize.width(), right ? roomRight : roomLeft);
         const int height = std::min(mainSize.height(), available.height());
         const int x = right ? gridFrame.right() + 1 + kGap : gridFrame.left() - kGap - width;
-        const int y = clampedStart(gridFrame.top(), height, available.top(), available.height());
+        const int y = XClampedStart(gridFrame.top(), height, available.top(), available.height());
         return {gridFrame, QRect(x, y, width, height)};
     }
 
@@ -61,7 +56,7 @@ XWindowPlacement XPlaceWindowsApart(const QRect& available, QRect gridFrame, con
     const QSize size = mainSize.boundedTo(available.size());
     QRect main(QPoint(0, 0), size);
     main.moveBottom(available.bottom());
-    main.moveLeft(clampedStart(gridFrame.center().x() - size.width() / 2, size.width(), available.left(),
+    main.moveLeft(XClampedStart(gridFrame.center().x() - size.width() / 2, size.width(), available.left(),
                                available.width()));
     return {gridFrame, main};
 }

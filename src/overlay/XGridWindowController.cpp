@@ -1,5 +1,6 @@
 #include "XGridWindowController.h"
 
+#include "XAreaFit.h"
 #include "XGridColors.h"
 #include "XSidePanelPlacement.h"
 #include "XWindowDragHandle.h"
@@ -292,13 +293,7 @@ void XGridWindowController::keepOnScreen()
     const QScreen* screen = m_view->screen();
     if (!screen)
         return;
-    const QRect available = screen->availableGeometry();
-    QRect area = m_view->geometry();
-    area.setSize(area.size().boundedTo(available.size()));
-    area.moveLeft(
-        std::clamp(area.left(), available.left(), available.left() + available.width() - area.width()));
-    area.moveTop(
-        std::clamp(area.top(), available.top(), available.top() + available.height() - area.height()));
+    const QRect area = XKeptInside(m_view->geometry(), screen->availableGeometry());
     if (area != m_view->geometry())
         m_view->setGeometry(area);
 }

@@ -1,20 +1,12 @@
 #include "XSidePanelPlacement.h"
 
-#include <algorithm>
-
-namespace {
-// The panel's top (or left) edge alongside the grid, slid to stay on the screen.
-int alongside(int gridStart, int panelLength, int screenStart, int screenLength)
-{
-    return std::clamp(gridStart, screenStart,
-                      std::max(screenStart, screenStart + screenLength - panelLength));
-}
-} // namespace
+#include "XAreaFit.h"
 
 QRect XSidePanelArea(const QRect& grid, const QSize& panel, const QRect& screen)
 {
-    const int top = alongside(grid.top(), panel.height(), screen.top(), screen.height());
-    const int left = alongside(grid.left(), panel.width(), screen.left(), screen.width());
+    // Alongside the grid, slid to stay on the screen.
+    const int top = XClampedStart(grid.top(), panel.height(), screen.top(), screen.height());
+    const int left = XClampedStart(grid.left(), panel.width(), screen.left(), screen.width());
     const QRect right(QPoint(grid.left() + grid.width(), top), panel);
     if (screen.contains(right))
         return right;
