@@ -224,13 +224,12 @@ void XGridWindowMainView::updateShape()
         setMask(QRegion(0, 0, 1, 1));
         return;
     }
-    XGraphic shape = m_graphic;
     QImage image(visible.size(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     {
         QPainter painter(&image);
         painter.translate(-visible.topLeft());
-        paintContent(painter, shape, false);
+        paintContent(painter, m_graphic, false);
     }
     const QRegion region = QRegion(QBitmap::fromImage(image.createAlphaMask())).translated(visible.topLeft());
     // An empty mask would mean no mask at all: the whole window.

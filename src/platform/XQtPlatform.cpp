@@ -3,6 +3,7 @@
 #include "XInertHotKeyService.h"
 #include "XX11Compositor.h"
 #include "XX11HotKeyService.h"
+#include "XX11Display.h"
 #include "XX11InputShape.h"
 #include "XX11MousePoster.h"
 
@@ -25,7 +26,7 @@ void XQtPlatform::initializeThreads()
 XQtPlatform::XQtPlatform()
 {
     // Qt's own connection tells which display it uses (it may come from -display).
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    auto* x11 = XQtX11Application();
     if (x11) {
         m_displayName = DisplayString(x11->display());
         m_hotKeys = std::make_unique<XX11HotKeyService>([this] { return screens(); });
@@ -73,14 +74,14 @@ void XQtPlatform::setWindowClickThrough(QWidget& window, bool clickThrough)
     setFlagsInPlace(window, clickThrough ? unmanaged | Qt::WindowTransparentForInput : unmanaged);
     // Qt gives a window that takes the mouse again an input shape of its size at that
     // moment, and keeps it: a window enlarged later would let presses through.
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    auto* x11 = XQtX11Application();
     if (!clickThrough && x11 && window.windowHandle() && window.windowHandle()->handle())
         XX11ResetInputShape(x11->display(), window.winId());
 }
 
 bool XQtPlatform::hasCompositingManager() const
 {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    auto* x11 = XQtX11Application();
     return x11 && XX11HasCompositingManager(x11->display());
 }
 

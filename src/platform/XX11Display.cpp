@@ -14,3 +14,8 @@ QString XX11DisplayProblem(const QByteArray& displayName)
         return {};
     return QStringLiteral("cannot open the X display \"%1\"").arg(QString::fromLocal8Bit(name));
 }
+
+QNativeInterface::QX11Application* XQtX11Application()
+{
+    return qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+}

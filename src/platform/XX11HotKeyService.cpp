@@ -1,6 +1,7 @@
 #include "XX11HotKeyService.h"
 
 #include "XVirtualKeys.h"
+#include "XX11Display.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QByteArray>
@@ -103,7 +104,7 @@ public:
     Private(XX11HotKeyService& service, std::function<std::vector<XScreenInfo>()> screens)
         : m_service(service), m_screens(std::move(screens))
     {
-        auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+        auto* x11 = XQtX11Application();
         if (!x11)
             return;
         m_connection = x11->connection();

@@ -13,6 +13,7 @@
 
 #include "overlay/XGridWindowController.h"
 #include "platform/XQtPlatform.h"
+#include "platform/XX11Display.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -37,7 +38,7 @@ void answer(const QString& line)
 void roundTrip()
 {
     QCoreApplication::processEvents();
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    auto* x11 = XQtX11Application();
     if (!x11)
         return;
     xcb_connection_t* connection = x11->connection();
