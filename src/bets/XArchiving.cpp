@@ -1,5 +1,7 @@
 #include "XArchiving.h"
 
+#include "platform/XLog.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -219,19 +221,48 @@ QJsonObject XEncodeMouseData(const XMouseData& data)
 }
 
 namespace {
-// The point of a "x,y" text: left at (0, 0) unless the text holds exactly one comma; false
-// when the point lies out of bounds.
-bool readPoint(QStringView text, const XStoredBounds& bounds, XMouseData& data)
+enum class XPointRead
+{
+    Read,
+    OutOfBounds,
+    // Not two finite numbers: clicking it would click somewhere the user never chose.
+    Damaged,
+};
+
+// One coordinate: a decimal number and nothing else ("%f" writes "12.500000"; older values
+// such as "12.5" or "-3" read as before). Qt's reader takes "nan" and "inf", so finiteness
+// is checked here.
+std::optional<double> readCoordinate(QStringView text)
+{
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+XPointRead readPoint(QStringView text, const XStoredBounds& bounds, XMouseData& data)
 {
     const qsizetype comma = text.indexOf(QLatin1Char(','));
     if (comma < 0 || text.indexOf(QLatin1Char(','), comma + 1) >= 0)
-        return true;
-    const QPointF p(XLeadingNumberAsWritten(text.first(comma)).value_or(0),
-                    XLeadingNumberAsWritten(text.sliced(comma + 1)).value_or(0));
-    if (!bounds.containsPoint(p))
-        return false;
-    data.setMousePoint(p);
-    return true;
+        return XPointRead::Damaged;
+    const std::optional<double> x = readCoordinate(text.first(comma));
+    const std::optional<double> y = readCoordinate(text.sliced(comma + 1));
+    if (!x || !y)
+        return XPointRead::Damaged;
+    if (!bounds.containsPoint(QPointF(*x, *y)))
+        return XPointRead::OutOfBounds;
+    data.setMousePoint(QPointF(*x, *y));
+    return XPointRead::Read;
+}
+
+void logDamagedPoint(const QJsonObject& object)
+{
+    const QJsonValue point = object.value(kPointKey);
+    const QString shown = point.isString() ? QLatin1Char('"') + point.toString().left(64) + QLatin1Char('"')
+                                           : QStringLiteral("missing or not a text");
+    XLog("ERROR! a stored click record of cell %llu is left out: its point %s is damaged",
+         static_cast<unsigned long long>(XDecodeUnsigned(object, kIndexKey)), qPrintable(shown));
 }
 
 // Reads the archives this program writes without building JSON objects first, which made
@@ -277,8 +308,8 @@ public:
             return std::nullopt;
         return std::string_view(start, static_cast<std::size_t>(m_at++ - start));
     }
-    // A record as writeMouseData writes it: nothing when it is not; `inBounds` false when it
-    // is, but its point lies out of bounds.
+    // A record as writeMouseData writes it with a good point: nothing when it is not;
+    // `inBounds` false when it is, but its point lies out of bounds.
     std::optional<XMouseData> mouseData(const XStoredBounds& bounds, bool& inBounds)
     {
         XMouseData data;
@@ -292,8 +323,12 @@ public:
         data.setClickCount(*count);
         data.setEventType(static_cast<std::uint32_t>(std::min<std::uint64_t>(*type, UINT32_MAX)));
         data.setIndex(*index);
-        inBounds =
+        const XPointRead read =
             readPoint(QString::fromUtf8(point->data(), static_cast<qsizetype>(point->size())), bounds, data);
+        // Damage is rare: the general way reads it and says so, once.
+        if (read == XPointRead::Damaged)
+            return std::nullopt;
+        inBounds = read == XPointRead::Read;
         return data;
     }
 
@@ -346,8 +381,15 @@ std::optional<XMouseData> XDecodeMouseData(const QJsonObject& object, const XSto
     if (kindOf(object) != XArchiveKind::MouseData)
         return std::nullopt;
     XMouseData data;
-    if (!readPoint(object.value(kPointKey).toString(), bounds, data))
+    switch (readPoint(object.value(kPointKey).toString(), bounds, data)) {
+    case XPointRead::Read:
+        break;
+    case XPointRead::OutOfBounds:
         return std::nullopt;
+    case XPointRead::Damaged:
+        logDamagedPoint(object);
+        return std::nullopt;
+    }
     data.setIndex(XDecodeUnsigned(object, kIndexKey));
     data.setEventType(static_cast<std::uint32_t>(
         std::min<std::uint64_t>(XDecodeUnsigned(object, kEventTypeKey), UINT32_MAX)));

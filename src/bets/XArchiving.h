@@ -16,7 +16,8 @@
 // Keyed archives: each record is a compact JSON object holding exactly its keys, stored
 // as bytes. Decoding trusts nothing: a value of the wrong kind reads as empty, bytes that
 // are no archive of the record restore to nothing, and so does a record whose geometry
-// lies outside the bounds (it is skipped like a malformed one, never moved into them).
+// lies outside the bounds (it is skipped like a malformed one, never moved into them) or
+// whose click point is not two finite numbers (logged, never clicked at (0, 0)).
 // Text that is not valid UTF-8 is read with replacement characters.
 
 enum class XArchiveKind

@@ -55,29 +55,54 @@ TEST(XDamagedStore, LeadingNumbersAsWritten)
               9000012);
 }
 
-TEST(XDamagedStore, RecordsWhosePointIsOutOfBoundsAreLeftOut)
+TEST(XDamagedStore, RecordsWhosePointIsOutOfBoundsOrDamagedAreLeftOut)
 {
     EXPECT_TRUE(XUnarchiveMouseDataWithin(mouseArchive("7680,-7680"), kFullHd));
-    for (const char* point : {"9000012,30", "5,-2800012", "1e999,2", "1e308,1e308", "-7681,0"})
+    for (const char* point : {"9000012,30", "5,-2800012", "1e308,1e308", "-7681,0"})
         EXPECT_FALSE(XUnarchiveMouseDataWithin(mouseArchive(point), kFullHd)) << point;
-    // Malformed points are no bounds matter: they read (0, 0) as before.
-    for (const char* point : {"nan,inf", "1,2,3", "x", ""}) {
-        const auto record = XUnarchiveMouseDataWithin(mouseArchive(point), kFullHd);
-        ASSERT_TRUE(record) << point;
-        EXPECT_EQ(record->mousePoint(), QPointF(0, 0)) << point;
+    // Points as stored before keep reading as they did.
+    const std::tuple<const char*, double, double> kept[] = {{"12.5,30", 12.5, 30},
+                                                            {"-100.250000,-3.000000", -100.25, -3},
+                                                            {" 7, 8", 7, 8},
+                                                            {"+1e2,.5", 100, 0.5}};
+    for (const auto& [text, x, y] : kept) {
+        const auto record = XUnarchiveMouseDataWithin(mouseArchive(text), kFullHd);
+        ASSERT_TRUE(record) << text;
+        EXPECT_TRUE(record->mousePoint().x() == x && record->mousePoint().y() == y) << text;
     }
+    // A point that is no point would click where nobody chose: the record is left out, and
+    // said so once, naming it.
+    QJsonObject noPoint = XEncodeMouseData(XMouseData::mouseDataWithIndex(5, 1));
+    noPoint.remove(QStringLiteral("kXMouseDataPointKey"));
+    QJsonObject numberPoint = noPoint;
+    numberPoint.insert(QStringLiteral("kXMouseDataPointKey"), 7);
+    QList<QByteArray> damaged{XArchive(noPoint), XArchive(numberPoint)};
+    for (const char* point :
+         {"NaN,NaN", "inf,inf", "abc", "", "10,20,30", "nan,100", "3,-nan", "12px,30", ",5", "1e999,2"})
+        damaged.append(mouseArchive(point));
+    testing::internal::CaptureStderr();
+    for (const QByteArray& archive : damaged)
+        EXPECT_FALSE(XUnarchiveMouseDataWithin(archive, kFullHd)) << archive.constData();
+    const QString log = QString::fromStdString(testing::internal::GetCapturedStderr());
+    EXPECT_EQ(log.count(QStringLiteral("of cell 5 is left out")), damaged.size()) << qPrintable(log);
+    EXPECT_TRUE(log.contains(QStringLiteral("\"nan,100\""))) << qPrintable(log);
 
-    // In a saved bet, such a record is left out and the others kept.
-    QJsonObject bet = XEncodeTableMouseData(savedBet({1, 2, 3}, QStringLiteral("n")));
+    // In a saved bet, such records are left out and the others kept, however it is read.
+    QJsonObject bet = XEncodeTableMouseData(savedBet({1, 2, 3, 4}, QStringLiteral("n")));
     QJsonArray records = bet.value(QStringLiteral("kXTableMouseDataKey")).toArray();
-    QJsonObject far = records[1].toObject();
-    far.insert(QStringLiteral("kXMouseDataPointKey"), QStringLiteral("9000012.000000,0.000000"));
-    records[1] = far;
+    for (int i : {1, 2}) {
+        QJsonObject record = records[i].toObject();
+        record.insert(QStringLiteral("kXMouseDataPointKey"),
+                      QLatin1String(i == 1 ? "9000012.000000,0.000000" : "nan,0"));
+        records[i] = record;
+    }
     bet.insert(QStringLiteral("kXTableMouseDataKey"), records);
-    const auto restored = XDecodeTableMouseData(bet, kFullHd);
-    ASSERT_TRUE(restored);
-    ASSERT_EQ(restored->mouseDatas().size(), 2u);
-    EXPECT_EQ(restored->mouseDatas()[1].index(), 3u);
+    for (const auto& restored :
+         {XDecodeTableMouseData(bet, kFullHd), XUnarchiveTableMouseDataWithin(XArchive(bet), kFullHd)}) {
+        ASSERT_TRUE(restored);
+        ASSERT_EQ(restored->mouseDatas().size(), 2u);
+        EXPECT_EQ(restored->mouseDatas()[1].index(), 4u);
+    }
 }
 
 TEST(XDamagedStore, ANoteThatIsNotUtf8KeepsItsBet)
@@ -101,7 +126,7 @@ TEST(XDamagedStore, ANoteThatIsNotUtf8KeepsItsBet)
 TEST(XDamagedStore, ValuesOfTheWrongKindReadAsEmpty)
 {
     const auto bet = XUnarchiveTableMouseDataWithin(
-        R"({"kXTableNoteKey":42,"kXTableMouseDataKey":[{"kXMouseDataIndexKey":[3],"kXMouseDataClickCountKey":"2","kXMouseDataPointKey":7}]})",
+        R"({"kXTableNoteKey":42,"kXTableMouseDataKey":[{"kXMouseDataIndexKey":[3],"kXMouseDataClickCountKey":"2","kXMouseDataPointKey":"1,2"}]})",
         kFullHd);
     ASSERT_TRUE(bet);
     EXPECT_EQ(bet->note(), QStringLiteral(""));
