@@ -26,7 +26,7 @@ std::vector<XMouseData> XBetList::combineAllMouseDatas(std::size_t cellCount) co
             if (record.index() >= cellCount)
                 continue;
             XMouseData& cell = cells[record.index()];
-            cell.setClickCount(cell.clickCount() + record.clickCount());
+            cell.setClickCount(XAddClickCounts(cell.clickCount(), record.clickCount()));
             cell.setEventType(record.eventType());
             cell.setMousePoint(record.mousePoint());
         }
@@ -67,8 +67,9 @@ QString XSumText(const std::vector<XMouseData>& merged)
 {
     std::uint64_t sum = 0;
     for (const XMouseData& record : merged)
-        sum += record.clickCount();
-    return QString::asprintf("SUM = %ld", static_cast<long>(sum));
+        sum = XAddClickCounts(sum, record.clickCount());
+    // Unsigned: a sum past a long's range is no negative number.
+    return QString::asprintf("SUM = %llu", static_cast<unsigned long long>(sum));
 }
 
 QString XTotalText(int total)

@@ -35,5 +35,12 @@ private:
     QPointF m_mousePoint;
 };
 
+// Click counts summed: a total past the largest count stays there, never wrapping round to
+// a few clicks.
+constexpr std::uint64_t XAddClickCounts(std::uint64_t a, std::uint64_t b)
+{
+    return b > UINT64_MAX - a ? UINT64_MAX : a + b;
+}
+
 // One press of a bet button: the records it adds to the bet, never edited afterwards.
 using XClickGroup = std::vector<XMouseData>;

@@ -13,7 +13,7 @@ int XPlaybackRun::totalClicks() const
 {
     std::uint64_t total = 0;
     for (const XMouseData& record : list)
-        total += record.clickCount();
+        total = XAddClickCounts(total, record.clickCount());
     return static_cast<int>(std::min<std::uint64_t>(total, INT32_MAX));
 }
 

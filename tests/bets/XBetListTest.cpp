@@ -1,4 +1,5 @@
 #include "bets/XBetList.h"
+#include "bets/XPlaybackRun.h"
 #include "bets/XTableMouseData.h"
 
 #include <gtest/gtest.h>
@@ -55,6 +56,23 @@ TEST(XBetList, MergeKeepsTheLastPointAndEventTypeForACell)
     EXPECT_EQ(merged[0].clickCount(), 3u);
     EXPECT_EQ(merged[0].mousePoint(), QPointF(7, 8));
     EXPECT_EQ(merged[0].eventType(), 3u);
+}
+
+TEST(XBetList, ClickTotalsStopAtTheLargestCountInsteadOfWrapping)
+{
+    constexpr std::uint64_t kMax = UINT64_MAX;
+    XBetList bet;
+    bet.addMouseDatas(group({{5, kMax}}), true);
+    bet.addMouseDatas(group({{5, 4}, {6, kMax - 3}}), true);
+    const std::vector<XMouseData> merged = bet.combineAllMouseDatas(37);
+    EXPECT_EQ(cellsOf(merged), (Cells{{5, kMax}, {6, kMax - 3}}));
+    EXPECT_EQ(XSumText(merged), QStringLiteral("SUM = 18446744073709551615"));
+    // A run of the groups as pressed, before any merge: "71 of 3 clicks" was seen.
+    for (const XClickGroup& list : {group({{5, kMax}, {5, 4}}), group({{6, kMax - 3}, {7, 4}})}) {
+        XPlaybackRun run;
+        run.list = list;
+        EXPECT_EQ(run.totalClicks(), INT32_MAX);
+    }
 }
 
 TEST(XBetList, UndoTakesBackOnePressAndIsHarmlessOnAnEmptyBet)
