@@ -18,7 +18,9 @@ constexpr int kPollMilliseconds = 25;
 XPlaybackQueue::XPlaybackQueue(XPlatform& platform, QObject* parent) : QObject(parent), m_platform(platform)
 {
     qRegisterMetaType<XRunEnd>();
-    m_platform.hotKeys().setHandler(kStopSignature, [this](const XHotKeyEvent&) { stopAll(XRunEnd::EscapeKey); });
+    // On the press: a held Escape must not let the run go on until it comes up.
+    m_platform.hotKeys().setHandler(
+        kStopSignature, [this](const XHotKeyEvent&) { stopAll(XRunEnd::EscapeKey); }, XHotKeyFires::OnPress);
     // The worker never touches Qt: the main thread picks up its reports.
     m_pollTimer.setInterval(kPollMilliseconds);
     connect(&m_pollTimer, &QTimer::timeout, this, &XPlaybackQueue::poll);
@@ -50,8 +52,19 @@ void XPlaybackQueue::grabEscape(bool active)
     }
 }
 
+void XPlaybackQueue::publishTargets()
+{
+    XClickTargets targets;
+    for (const XScreenInfo& screen : m_platform.screens())
+        targets.monitors.push_back(XDeviceArea(screen));
+    targets.ownWindows = m_platform.ownWindows();
+    const std::lock_guard lock(m_mutex);
+    m_targets = std::move(targets);
+}
+
 void XPlaybackQueue::enqueue(XPlaybackRun run)
 {
+    publishTargets();
     {
         const std::lock_guard lock(m_mutex);
         m_waiting.push_back(std::move(run));
@@ -102,8 +115,25 @@ bool XPlaybackQueue::waitUntilIdle(int timeoutMs) const
                               [this] { return !m_running && m_waiting.empty(); });
 }
 
+QString XPlaybackQueue::describe(const Ended& end)
+{
+    switch (end.reason) {
+    case XRunEnd::ClickNotTaken:
+        return tr("click %1").arg(end.clicked);
+    case XRunEnd::PointRefused:
+    case XRunEnd::OwnWindow:
+        if (end.record < 0)
+            return {};
+        return end.cells ? tr("cell %1").arg(end.record) : tr("action %1").arg(end.record);
+    default:
+        return {};
+    }
+}
+
 void XPlaybackQueue::poll()
 {
+    // Windows move and open while runs click.
+    publishTargets();
     std::vector<Ended> ended;
     bool progressed = false;
     bool idle = false;
@@ -118,7 +148,7 @@ void XPlaybackQueue::poll()
         idle = !m_running && m_waiting.empty();
     }
     for (const Ended& e : ended)
-        Q_EMIT runEnded(e.reason, e.clicked, e.total);
+        Q_EMIT runEnded(e.reason, e.clicked, e.total, describe(e));
     if (progressed)
         Q_EMIT progressChanged(clicked, total);
     if (idle && m_active) {
@@ -129,14 +159,49 @@ void XPlaybackQueue::poll()
     }
 }
 
+namespace {
+XRunEnd endOf(XRunOutcome outcome, XRunEnd stopReason)
+{
+    switch (outcome) {
+    case XRunOutcome::Finished:
+        return XRunEnd::Finished;
+    case XRunOutcome::Stopped:
+        return stopReason;
+    case XRunOutcome::PointerMoved:
+        return XRunEnd::PointerMoved;
+    case XRunOutcome::UserClicked:
+        return XRunEnd::UserClicked;
+    case XRunOutcome::EscapePressed:
+        return XRunEnd::EscapeKey;
+    case XRunOutcome::ReleaseNotSeen:
+        return XRunEnd::ClickNotTaken;
+    case XRunOutcome::PointRefused:
+        return XRunEnd::PointRefused;
+    case XRunOutcome::OwnWindow:
+        return XRunEnd::OwnWindow;
+    case XRunOutcome::DisplayLost:
+        return XRunEnd::DisplayLost;
+    }
+    return XRunEnd::Finished;
+}
+} // namespace
+
 void XPlaybackQueue::work(std::stop_token shutdown)
 {
+    // Kept from the first run's turn until no run waits: the user's input is watched
+    // between runs too, and a move after one run's last click stops the next.
+    std::unique_ptr<XMousePoster> poster;
     for (;;) {
         XPlaybackRun run;
         std::stop_token runStop;
         int total = 0;
         {
             std::unique_lock lock(m_mutex);
+            if (m_waiting.empty() && poster) {
+                lock.unlock();
+                poster.reset();
+                lock.lock();
+            }
             if (!m_changed.wait(lock, shutdown, [this] { return !m_waiting.empty(); }))
                 return;
             run = std::move(m_waiting.front());
@@ -149,29 +214,36 @@ void XPlaybackQueue::work(std::stop_token shutdown)
             m_total = total;
             ++m_progressSerial;
         }
-        XRunResult result;
-        {
-            // Opened only now, and closed before the next run's turn.
-            const std::unique_ptr<XMousePoster> poster = m_platform.createMousePoster();
-            result = XPlayRun(*poster, run, runStop, [this](int clicked) {
+        if (!poster)
+            poster = m_platform.createMousePoster();
+        const XRunResult result = XPlayRun(
+            *poster, run, runStop,
+            [this](int clicked) {
                 const std::lock_guard lock(m_mutex);
                 m_clicked = clicked;
                 ++m_progressSerial;
+            },
+            [this] {
+                const std::lock_guard lock(m_mutex);
+                return m_targets;
             });
-        }
         {
             const std::lock_guard lock(m_mutex);
-            XRunEnd end = XRunEnd::Finished;
-            if (result.outcome == XRunOutcome::PointerMoved) {
-                end = XRunEnd::PointerMoved;
-                // The user took the mouse back: what waits would click where they no longer expect.
+            const XRunEnd end = endOf(result.outcome, m_stopReason);
+            // Whatever ended a run early, what waits would click where the user no longer
+            // expects it.
+            if (end != XRunEnd::Finished)
                 m_waiting.clear();
-            } else if (result.outcome == XRunOutcome::Stopped) {
-                end = m_stopReason;
-            }
-            m_ended.push_back({end, result.clicked, total});
+            int record = -1;
+            if (result.record >= 0 && result.record < static_cast<int>(run.list.size()))
+                record = run.cells ? static_cast<int>(run.list[result.record].index()) : result.record + 1;
+            m_ended.push_back({end, result.clicked, total, record, run.cells});
             m_running = false;
         }
+        // What the user did is the poster's to remember only while it stops runs: a run
+        // queued after a stop starts with a fresh look.
+        if (result.outcome != XRunOutcome::Finished)
+            poster.reset();
         m_changed.notify_all();
     }
 }

@@ -13,21 +13,27 @@
 
 class XPlatform;
 
-// Why a run ended.
+// Why a run ended. Every end but Finished drops the runs waiting behind it.
 enum class XRunEnd
 {
     Finished,
-    StopButton,   // Stop pressed in a panel
-    EscapeKey,    // Escape pressed anywhere
-    PointerMoved, // the user took the mouse away
+    StopButton,    // Stop pressed in a panel
+    EscapeKey,     // Escape pressed anywhere
+    PointerMoved,  // the user took the mouse away
+    UserClicked,   // the user clicked or scrolled
+    ClickNotTaken, // a click's release never reached the table
+    PointRefused,  // a point is not a number or on no monitor
+    OwnWindow,     // a point lies on one of this program's windows
+    DisplayLost,
     Shutdown,
 };
 
 // The one line of clicks on this display: runs of both panels play one after the other,
-// never side by side (they share the pointer), on a worker thread of the queue. A run
-// opens its X connection only when its turn comes. Stopping ends the running one before
-// its next click (a started click is completed) and drops those waiting. While runs
-// click, Escape is grabbed to stop them.
+// never side by side (they share the pointer), on a worker thread of the queue. The X
+// connection is opened when the first run's turn comes and kept until the last one is
+// through, so that the user's mouse and keyboard are watched between runs too. Stopping
+// ends the running one before its next click (a started click is completed) and drops
+// those waiting. While runs click, Escape is grabbed to stop them.
 class XPlaybackQueue : public QObject
 {
     Q_OBJECT
@@ -50,7 +56,8 @@ Q_SIGNALS:
     // All on the main thread, from what the worker left for it a moment before.
     // `clicked` of `total` clicks of the running run.
     void progressChanged(int clicked, int total);
-    void runEnded(XRunEnd reason, int clicked, int total);
+    // `where` names what it stopped at ("cell 17", "action 3", "click 5"), or is empty.
+    void runEnded(XRunEnd reason, int clicked, int total, const QString& where);
     // True when a run is added to an idle queue, false once the last one has ended.
     void activeChanged(bool active);
     // A run was added or dropped.
@@ -64,12 +71,18 @@ private:
         XRunEnd reason;
         int clicked;
         int total;
+        // What it stopped at: a cell, or an action's place in its list (from 1); -1: none.
+        int record;
+        bool cells;
     };
 
     void work(std::stop_token shutdown);
     // Hands what the worker did to the main thread's signals.
     void poll();
     void grabEscape(bool active);
+    // What runs must keep off, as the main thread sees it now.
+    void publishTargets();
+    static QString describe(const Ended& end);
 
     XPlatform& m_platform;
     mutable std::mutex m_mutex;
@@ -83,6 +96,7 @@ private:
     int m_total = 0;
     std::uint64_t m_progressSerial = 0;
     std::vector<Ended> m_ended;
+    XClickTargets m_targets;
     // Main thread only.
     QTimer m_pollTimer;
     bool m_active = false;

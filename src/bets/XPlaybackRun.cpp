@@ -2,7 +2,10 @@
 
 #include "XClickDelay.h"
 #include "XEvent.h"
+#include "XClickablePoint.h"
 #include "platform/XMousePoster.h"
+
+#include <cmath>
 
 
 namespace {
@@ -22,31 +25,74 @@ XPlaybackRun XCellRun(std::vector<XMouseData> list, XCellLocator locator,
 {
     return {std::move(list),
             [locator = std::move(locator)](const XMouseData& record) { return locator(record.index()); },
-            std::move(controls)};
+            std::move(controls), true};
 }
 
+namespace {
+XRunOutcome outcomeOf(XClickVerdict verdict)
+{
+    switch (verdict) {
+    case XClickVerdict::Go:
+        return XRunOutcome::Finished;
+    case XClickVerdict::PointerMoved:
+        return XRunOutcome::PointerMoved;
+    case XClickVerdict::UserClicked:
+        return XRunOutcome::UserClicked;
+    case XClickVerdict::EscapePressed:
+        return XRunOutcome::EscapePressed;
+    case XClickVerdict::ReleaseNotSeen:
+        return XRunOutcome::ReleaseNotSeen;
+    case XClickVerdict::OwnWindow:
+        return XRunOutcome::OwnWindow;
+    case XClickVerdict::DisplayLost:
+        return XRunOutcome::DisplayLost;
+    }
+    return XRunOutcome::Stopped;
+}
+
+// The first record whose point may not be clicked; -1 when all may.
+int firstRefusedPoint(const XPlaybackRun& run, const std::vector<QRectF>& monitors)
+{
+    for (std::size_t i = 0; i < run.list.size(); ++i) {
+        if (run.list[i].clickCount() == 0)
+            continue;
+        const QPointF point = run.locate(run.list[i]);
+        const bool finite = std::isfinite(point.x()) && std::isfinite(point.y());
+        if (!finite || (!monitors.empty() && !XPointIsOnAMonitor(point, monitors)))
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+} // namespace
+
 XRunResult XPlayRun(XMousePoster& poster, const XPlaybackRun& run, std::stop_token stop,
-                    const std::function<void(int)>& clickDone)
+                    const std::function<void(int)>& clickDone, const std::function<XClickTargets()>& targets)
 {
     const XPlaybackControls& controls = *run.controls;
     XRunResult result;
+    const auto stopAt = [&](XRunOutcome outcome, int record) {
+        result.outcome = outcome;
+        result.record = record;
+        return result;
+    };
+    XClickTargets where = targets ? targets() : XClickTargets{};
+    // Nothing of a run whose points are not all on a screen is clicked: half a bet is no bet.
+    if (const int refused = firstRefusedPoint(run, where.monitors); refused >= 0)
+        return stopAt(XRunOutcome::PointRefused, refused);
     bool firstClick = true;
-    bool pointerMoved = false;
-    for (const XMouseData& record : run.list) {
+    for (std::size_t r = 0; r < run.list.size(); ++r) {
+        const XMouseData& record = run.list[r];
+        const int position = static_cast<int>(r);
         if (record.clickCount() == 0)
             continue;
         const QPointF point = run.locate(record);
+        if (targets)
+            where = targets();
         // Right is chosen only by the actions' editor; bets and everything else click left.
         const XMouseButton button = record.eventType() == XRightMouseDown ? XMouseButton::Right : XMouseButton::Left;
         for (std::uint64_t n = 0; n < record.clickCount(); ++n) {
-            if (stop.stop_requested()) {
-                result.outcome = XRunOutcome::Stopped;
-                return result;
-            }
-            if (pointerMoved) {
-                result.outcome = XRunOutcome::PointerMoved;
-                return result;
-            }
+            if (stop.stop_requested())
+                return stopAt(XRunOutcome::Stopped, position);
             // The window under the first point is made the active one before it is
             // clicked: while a window manager is still handing the focus over it holds
             // the pointer, and a release can land where the next click moves it. When the
@@ -57,15 +103,22 @@ XRunResult XPlayRun(XMousePoster& poster, const XPlaybackRun& run, std::stop_tok
                 if (controls.panelWindowIsKeyAndMisses(point))
                     poster.sleepMicroseconds(kActivationPause, stop);
             }
+            if (const XClickVerdict verdict = poster.beginClick(point, where.ownWindows);
+                verdict != XClickVerdict::Go)
+                return stopAt(outcomeOf(verdict), position);
             const bool drag = controls.needMouseDrag();
             XEvent::postMouseDownUpEventWithCursorPosition(poster, point, drag, stop, button);
+            poster.endClick();
             ++result.clicked;
             if (clickDone)
                 clickDone(result.clicked);
-            pointerMoved = poster.pauseWatchingPointer(XClickDelayMicroseconds(controls.delayText()), stop,
-                                                       XEvent::pointAfterClick(point, drag),
-                                                       kPointerMovedTolerance);
+            const XClickVerdict paused = poster.pauseWatching(XClickDelayMicroseconds(controls.delayText()), stop);
+            if (paused != XClickVerdict::Go)
+                return stopAt(outcomeOf(paused), position);
         }
     }
+    // The last release too: a table that never took it still holds the button down.
+    if (const XClickVerdict finished = poster.finish(); finished != XClickVerdict::Go)
+        return stopAt(outcomeOf(finished), static_cast<int>(run.list.size()) - 1);
     return result;
 }

@@ -2,13 +2,12 @@
 
 #include "XMouseData.h"
 #include "XPlaybackControls.h"
+#include "platform/XMousePoster.h"
 
 #include <functional>
 #include <memory>
 #include <stop_token>
 #include <vector>
-
-class XMousePoster;
 
 // Where a record is clicked, in global device pixels; asked on the worker before the
 // record's clicks.
@@ -21,6 +20,8 @@ struct XPlaybackRun
     XRecordLocator locate;
     // The drag switch, the pause and the panel's window, read while it clicks.
     std::shared_ptr<const XPlaybackControls> controls;
+    // A bet's cells (named by their index), else actions (named by their place in the list).
+    bool cells = false;
 
     // Clicks in all: click counts of 0 are skipped.
     int totalClicks() const;
@@ -30,25 +31,39 @@ struct XPlaybackRun
 XPlaybackRun XCellRun(std::vector<XMouseData> list, XCellLocator locator,
                       std::shared_ptr<const XPlaybackControls> controls);
 
-// How far the user may have nudged the pointer before a run takes it as "stop", in
-// device pixels.
-constexpr double kPointerMovedTolerance = 6.0;
+// What a run must not click: anything off these monitors, and these windows of ours.
+// All in global device pixels; no monitors means they are not known, and not checked.
+struct XClickTargets
+{
+    std::vector<QRectF> monitors;
+    std::vector<XOwnWindow> ownWindows;
+};
 
 enum class XRunOutcome
 {
     Finished,
-    Stopped,
-    PointerMoved,
+    Stopped,        // asked to stop
+    PointerMoved,   // the user took the mouse
+    UserClicked,    // the user clicked or scrolled
+    EscapePressed,  // the user pressed Escape
+    ReleaseNotSeen, // the table did not take a click's release
+    PointRefused,   // a point is not a number, or on no monitor
+    OwnWindow,      // a point would click one of this program's windows
+    DisplayLost,
 };
 
 struct XRunResult
 {
     XRunOutcome outcome = XRunOutcome::Finished;
     int clicked = 0;
+    // The record (0-based, in the run's list) it stopped at; -1 when it did not stop at one.
+    int record = -1;
 };
 
-// Plays the run on the calling thread. Before every click but the first it checks the
-// stop request and that the pointer is still where the previous click left it. A started
-// click is always completed. `clickDone` is told the number of clicks done after each.
+// Plays the run on the calling thread. Before its first click every point is checked
+// against the monitors, and before each click the poster checks the stop request, the
+// user's own input, the previous release and this program's windows; a started click is
+// always completed. `clickDone` is told the number of clicks done after each.
 XRunResult XPlayRun(XMousePoster& poster, const XPlaybackRun& run, std::stop_token stop,
-                    const std::function<void(int clicked)>& clickDone = {});
+                    const std::function<void(int clicked)>& clickDone = {},
+                    const std::function<XClickTargets()>& targets = {});

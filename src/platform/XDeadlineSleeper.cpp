@@ -20,14 +20,15 @@ void sleepUntil(std::chrono::steady_clock::time_point deadline)
     }
 }
 
-void sleepUntilExactly(std::chrono::steady_clock::time_point deadline, std::chrono::microseconds spin)
+} // namespace
+
+void XSleepUntilExactly(std::chrono::steady_clock::time_point deadline, std::chrono::microseconds spin)
 {
     if (deadline - std::chrono::steady_clock::now() > spin)
         sleepUntil(deadline - spin);
     while (std::chrono::steady_clock::now() < deadline) {
     }
 }
-} // namespace
 
 void XDeadlineSleeper::mark()
 {
@@ -41,7 +42,7 @@ void XDeadlineSleeper::markFirstEvent()
         mark();
 }
 
-void XDeadlineSleeper::sleepMicroseconds(std::int64_t micros, std::stop_token stop)
+std::optional<XDeadlineSleeper::Clock::time_point> XDeadlineSleeper::deadlineFor(std::int64_t micros)
 {
     const auto now = Clock::now();
     if (!m_marked)
@@ -49,8 +50,18 @@ void XDeadlineSleeper::sleepMicroseconds(std::int64_t micros, std::stop_token st
     const auto deadline = m_mark + std::chrono::microseconds(micros);
     if (deadline <= now) {
         m_mark = now;
-        return;
+        return std::nullopt;
     }
+    return deadline;
+}
+
+void XDeadlineSleeper::sleepMicroseconds(std::int64_t micros, std::stop_token stop)
+{
+    const auto due = deadlineFor(micros);
+    if (!due)
+        return;
+    const auto deadline = *due;
+    const auto now = Clock::now();
     // Long pauses wait where a stop request can end them; the last stretch is slept
     // precisely.
     if (deadline - now > 2ms) {
@@ -61,8 +72,8 @@ void XDeadlineSleeper::sleepMicroseconds(std::int64_t micros, std::stop_token st
         if (stop.stop_requested())
             return;
     }
-    sleepUntilExactly(deadline, m_spinStretch);
-    m_mark = deadline;
+    XSleepUntilExactly(deadline, m_spinStretch);
+    reached(deadline);
 }
 
 void XUseFineTimerSlack()

@@ -5,7 +5,11 @@
 bool XFakeHotKeyService::registerHotKey(std::uint32_t signature, std::uint32_t id, std::uint16_t keyCode,
                                         std::uint32_t carbonModifiers)
 {
-    if (m_refused.contains({keyCode, carbonModifiers}) || registration(keyCode, carbonModifiers))
+    // As the X11 service: a pair names one grab, and one combination is held once.
+    const bool idInUse = std::any_of(m_registrations.begin(), m_registrations.end(), [&](const Registration& r) {
+        return r.signature == signature && r.id == id;
+    });
+    if (idInUse || m_refused.contains({keyCode, carbonModifiers}) || registration(keyCode, carbonModifiers))
         return false;
     m_registrations.push_back({signature, id, keyCode, carbonModifiers});
     m_registrationLog.push_back(m_registrations.back());

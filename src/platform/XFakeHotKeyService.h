@@ -7,7 +7,8 @@
 #include <vector>
 
 // Global keys for tests: records what was grabbed and released, refuses what the test
-// says another program holds, and fires when the test says so (at once, on the calling
+// says another program holds and what the X11 service would refuse (an identifier or a
+// combination already held), and fires when the test says so (at once, on the calling
 // thread). Answers as a US keyboard would.
 class XFakeHotKeyService : public XInertHotKeyService
 {

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include <condition_variable>
+#include <utility>
 
 namespace {
 class XRecordingPoster : public XMousePoster
@@ -12,6 +13,7 @@ public:
     ~XRecordingPoster() override { m_platform.posterClosed(); }
     void postMouseEvent(XMouseEventType type, QPointF point) override
     {
+        m_watch.placed(point);
         m_platform.record({XPostedAction::Event, type, point, 0, std::this_thread::get_id()});
     }
     void activateWindowAt(QPointF point) override
@@ -30,8 +32,43 @@ public:
     }
     std::optional<QPointF> pointerPosition() override { return m_platform.pointerPosition(); }
 
+    XClickVerdict beginClick(QPointF point, const std::vector<XOwnWindow>& ownWindows) override
+    {
+        if (!m_platform.releasesTaken())
+            return XClickVerdict::ReleaseNotSeen;
+        if (const XClickVerdict seen = look(); seen != XClickVerdict::Go)
+            return seen;
+        // No other program's windows here: a frame that holds the point is on top.
+        for (const XOwnWindow& window : ownWindows)
+            if (window.takesInput && window.deviceFrame.contains(point))
+                return XClickVerdict::OwnWindow;
+        return XClickVerdict::Go;
+    }
+    XClickVerdict pauseWatching(std::int64_t micros, std::stop_token stop) override
+    {
+        sleepMicroseconds(micros, stop);
+        return look();
+    }
+    XClickVerdict finish() override
+    {
+        return m_platform.releasesTaken() ? XClickVerdict::Go : XClickVerdict::ReleaseNotSeen;
+    }
+
 private:
+    XClickVerdict look()
+    {
+        if (const XClickVerdict input = m_platform.takeUserInput(); input != XClickVerdict::Go)
+            m_input = input;
+        const auto pointer = m_platform.pointerPosition();
+        m_watch.looked(pointer);
+        if (m_input != XClickVerdict::Go)
+            return m_input;
+        return m_watch.movedTooFar() ? XClickVerdict::PointerMoved : XClickVerdict::Go;
+    }
+
     XFakePlatform& m_platform;
+    XPointerWatch m_watch;
+    XClickVerdict m_input = XClickVerdict::Go;
 };
 } // namespace
 
@@ -68,7 +105,7 @@ int XFakePlatform::runModalAlert(const XAlert& alert, QWidget* window)
     m_shownAlerts.push_back(alert);
     m_alertWindowLevels.push_back(window ? windowLevel(*window->window()) : 0);
     if (m_alertAnswers.empty())
-        return XAlertFirstButtonReturn;
+        return alert.keyboardDefault;
     const int answer = m_alertAnswers.front();
     m_alertAnswers.erase(m_alertAnswers.begin());
     return answer;
@@ -78,6 +115,18 @@ bool XFakePlatform::openUrl(const QUrl& url)
 {
     m_openedUrls.push_back(url);
     return true;
+}
+
+std::vector<XOwnWindow> XFakePlatform::ownWindows() const
+{
+    const std::lock_guard lock(m_postedMutex);
+    return m_ownWindows;
+}
+
+void XFakePlatform::setOwnWindows(std::vector<XOwnWindow> windows)
+{
+    const std::lock_guard lock(m_postedMutex);
+    m_ownWindows = std::move(windows);
 }
 
 std::unique_ptr<XMousePoster> XFakePlatform::createMousePoster()
@@ -113,6 +162,7 @@ void XFakePlatform::record(const XPostedAction& action)
         m_posted.push_back(action);
         if (action.kind == XPostedAction::Event)
             m_pointer = action.point;
+
         observer = m_postObserver;
     }
     if (observer)
@@ -129,6 +179,18 @@ void XFakePlatform::moveUserPointer(QPointF devicePoint)
 {
     const std::lock_guard lock(m_postedMutex);
     m_pointer = devicePoint;
+}
+
+void XFakePlatform::pressUserInput(XClickVerdict input)
+{
+    const std::lock_guard lock(m_postedMutex);
+    m_userInput = input;
+}
+
+XClickVerdict XFakePlatform::takeUserInput()
+{
+    const std::lock_guard lock(m_postedMutex);
+    return std::exchange(m_userInput, XClickVerdict::Go);
 }
 
 void XFakePlatform::setPostObserver(std::function<void(const XPostedAction&)> observer)

@@ -55,9 +55,11 @@ public:
     QImage screenSnapshot(const QRect& area) const override;
     void setWindowLevel(QWidget& window, int level) override { m_levels.insert(&window, level); }
     int windowLevel(const QWidget& window) const override { return m_levels.value(&window, 0); }
-    // Answers the next alerts from the script, first button when it runs out; records them.
+    // Answers the next alerts from the script, then as Enter would (the keyboard default);
+    // records them.
     int runModalAlert(const XAlert& alert, QWidget* window) override;
     bool openUrl(const QUrl& url) override;
+    std::vector<XOwnWindow> ownWindows() const override;
     std::unique_ptr<XMousePoster> createMousePoster() override;
     XPreferenceStore& preferences() override { return *m_preferences; }
     XHotKeyService& hotKeys() override { return m_hotKeys; }
@@ -65,6 +67,8 @@ public:
     XFakeHotKeyService& fakeHotKeys() { return m_hotKeys; }
 
     void setScreens(std::vector<XScreenInfo> screens) { m_screens = std::move(screens); }
+    // This program's windows as runs see them.
+    void setOwnWindows(std::vector<XOwnWindow> windows);
     // Without a frame set here, a widget is where it is placed, its origin being global.
     void setWindowFrame(const QWidget& widget, const QRectF& frame) { m_frames.insert(&widget, frame); }
     void setCompositingManager(bool running) { m_compositing = running; }
@@ -89,6 +93,12 @@ public:
     // The pointer: where the last event put it, or where the user moved it since.
     std::optional<QPointF> pointerPosition() const;
     void moveUserPointer(QPointF devicePoint);
+    // The user clicking or pressing Escape, as the posters' next look sees it.
+    void pressUserInput(XClickVerdict input);
+    XClickVerdict takeUserInput();
+    // False: no click's release ever reaches its window (a hung table).
+    void setReleasesTaken(bool taken) { m_releasesTaken = taken; }
+    bool releasesTaken() const { return m_releasesTaken; }
     // Called on the posting thread after each recorded action (tests act at exact moments).
     void setPostObserver(std::function<void(const XPostedAction&)> observer);
     // Posters stand for X connections: how many were open at once, at the most.
@@ -118,6 +128,9 @@ private:
     mutable std::mutex m_postedMutex;
     std::vector<XPostedAction> m_posted;
     std::optional<QPointF> m_pointer;
+    std::vector<XOwnWindow> m_ownWindows;
+    XClickVerdict m_userInput = XClickVerdict::Go;
+    std::atomic<bool> m_releasesTaken{true};
     std::function<void(const XPostedAction&)> m_postObserver;
     QTemporaryDir m_preferencesDir;
     std::unique_ptr<XPreferenceStore> m_preferences;

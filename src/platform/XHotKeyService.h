@@ -45,6 +45,12 @@ struct XHotKeyEvent
     double timestamp = 0;
 };
 
+enum class XHotKeyFires
+{
+    OnRelease,
+    OnPress,
+};
+
 // System-wide key combinations. Key codes are the program's own positional numbering
 // (the key at the position of the US layout's A is 0, Escape 53, F1 122…); a backend
 // translates them to its keyboard. Everything here runs on the main thread.
@@ -54,8 +60,10 @@ public:
     using Handler = std::function<void(const XHotKeyEvent&)>;
     virtual ~XHotKeyService() = default;
 
-    // Grabs the combination under the identifier {signature, id}. False when it cannot be
-    // had: another program holds it, or no key of this keyboard sits at that position.
+    // Grabs the combination under the identifier {signature, id}: numbers are counted per
+    // signature, so only the pair names a grab. False when it cannot be had: another
+    // program holds it, this service holds it already (under any identifier), the
+    // identifier is in use, or no key of this keyboard sits at that position.
     virtual bool registerHotKey(std::uint32_t signature, std::uint32_t id, std::uint16_t keyCode,
                                 std::uint32_t carbonModifiers) = 0;
     virtual void unregisterHotKey(std::uint32_t signature, std::uint32_t id) = 0;
@@ -67,19 +75,33 @@ public:
     // no position in the numbering.
     virtual std::optional<std::uint16_t> keyCodeForKeyEvent(const QKeyEvent& event) const = 0;
 
-    // Each release of a combination registered under `signature` reaches this handler,
+    // Each release of a combination registered under `signature` (each press, for one that
+    // stops something and must not wait for the key to come up) reaches this handler,
     // queued on the main thread, never from inside the event filter.
-    void setHandler(std::uint32_t signature, Handler handler) { m_handlers[signature] = std::move(handler); }
+    void setHandler(std::uint32_t signature, Handler handler, XHotKeyFires fires = XHotKeyFires::OnRelease)
+    {
+        m_handlers[signature] = {std::move(handler), fires};
+    }
     void removeHandler(std::uint32_t signature) { m_handlers.erase(signature); }
+    XHotKeyFires firesOn(std::uint32_t signature) const
+    {
+        const auto it = m_handlers.find(signature);
+        return it == m_handlers.end() ? XHotKeyFires::OnRelease : it->second.fires;
+    }
 
 protected:
     void deliver(const XHotKeyEvent& event) const
     {
         const auto it = m_handlers.find(event.signature);
-        if (it != m_handlers.end() && it->second)
-            it->second(event);
+        if (it != m_handlers.end() && it->second.handler)
+            it->second.handler(event);
     }
 
 private:
-    std::map<std::uint32_t, Handler> m_handlers;
+    struct Registered
+    {
+        Handler handler;
+        XHotKeyFires fires = XHotKeyFires::OnRelease;
+    };
+    std::map<std::uint32_t, Registered> m_handlers;
 };

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "XPointerWatch.h"
+
 #include <QPointF>
+#include <QRectF>
 
 #include <cstdint>
 #include <optional>
 #include <stop_token>
+#include <vector>
 
 // Mouse event types, numbered as the stored records number them.
 enum XMouseEventType : std::uint32_t
@@ -17,11 +21,33 @@ enum XMouseEventType : std::uint32_t
     XRightMouseDragged = 7,
 };
 
-// Whether the pointer (when known) lies more than `tolerance` from `expected`.
-bool XPointerMovedAway(std::optional<QPointF> pointer, QPointF expected, double tolerance);
+// What stands in the way of the next click, or what ended a pause early.
+enum class XClickVerdict
+{
+    Go,
+    PointerMoved,   // the user moved the mouse more than a few pixels, in all, since the run began
+    UserClicked,    // the user pressed a mouse button (or turned the wheel)
+    EscapePressed,  // the user pressed Escape, in any program
+    ReleaseNotSeen, // the previous click's release never reached its window
+    OwnWindow,      // the point would click one of this program's own windows
+    DisplayLost,    // the connection to the display is gone
+};
 
-// Posts synthetic mouse events system-wide. One poster per playback thread, created and
-// used on that thread only.
+// One of this program's top-level windows, as a run sees it.
+struct XOwnWindow
+{
+    std::uint64_t id = 0; // the native window
+    QRectF deviceFrame;   // global device pixels, frame included
+    bool takesInput = true; // false while clicks pass through it to what lies below
+};
+
+// How long a click's release may take to reach its window before the run gives up on it
+// (a window manager's focus grab holds it for a few milliseconds, a busy browser longer).
+constexpr std::int64_t kReleaseBoundMicros = 1'000'000;
+
+// Posts synthetic mouse events system-wide and watches the user's own mouse and keyboard
+// while it does. One poster per playback thread, created and used on that thread only; it
+// watches from its creation to its end, across every run it plays.
 class XMousePoster
 {
 public:
@@ -36,9 +62,16 @@ public:
     virtual void sleepMicroseconds(std::int64_t micros, std::stop_token stop) = 0;
     // Where the pointer is now, in global device pixels; nothing when it cannot be told.
     virtual std::optional<QPointF> pointerPosition() = 0;
-    // A pause as above that also tells whether the user moved the pointer more than
-    // `tolerance` away from `expected` during it. The look is taken near the pause's end,
-    // so that it costs the clicks no time.
-    virtual bool pauseWatchingPointer(std::int64_t micros, std::stop_token stop, QPointF expected,
-                                      double tolerance);
+
+    // Before each click at `devicePoint`: has the previous release been taken (waited for
+    // up to kReleaseBoundMicros), has the user done anything since the last look, and
+    // would the point reach one of `ownWindows` (stacking counts: one covered by another
+    // program's window is not hit)? On Go nothing else moves the pointer until endClick.
+    virtual XClickVerdict beginClick(QPointF devicePoint, const std::vector<XOwnWindow>& ownWindows) = 0;
+    virtual void endClick() {}
+    // A pause as sleepMicroseconds that ends as soon as the user moves the mouse, clicks
+    // or presses Escape, and says which.
+    virtual XClickVerdict pauseWatching(std::int64_t micros, std::stop_token stop) = 0;
+    // After the last click: its release has been taken (or ReleaseNotSeen).
+    virtual XClickVerdict finish() = 0;
 };

@@ -48,6 +48,9 @@ public:
     virtual int runModalAlert(const XAlert& alert, QWidget* window) = 0;
     virtual bool openUrl(const QUrl& url) = 0;
 
+    // This program's visible top-level windows, for runs to keep their clicks off them.
+    virtual std::vector<XOwnWindow> ownWindows() const = 0;
+
     // A poster for the calling thread; any thread may ask.
     virtual std::unique_ptr<XMousePoster> createMousePoster() = 0;
     virtual XPreferenceStore& preferences() = 0;

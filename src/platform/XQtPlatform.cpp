@@ -7,6 +7,7 @@
 #include "XX11InputShape.h"
 #include "XX11MousePoster.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -122,7 +123,11 @@ int XQtPlatform::runModalAlert(const XAlert& alert, QWidget* window)
                               : box.addButton(alert.alternateButton, QMessageBox::RejectRole);
     QPushButton* third =
         alert.otherButton.isEmpty() ? nullptr : box.addButton(alert.otherButton, QMessageBox::ActionRole);
-    box.setDefaultButton(first);
+    QPushButton* keyboardDefault = alert.keyboardDefault == XAlertSecondButtonReturn && second ? second
+                                   : alert.keyboardDefault == XAlertThirdButtonReturn && third ? third
+                                                                                               : first;
+    box.setDefaultButton(keyboardDefault);
+    keyboardDefault->setFocus();
     box.exec();
     if (box.clickedButton() == second && second)
         return XAlertSecondButtonReturn;
@@ -134,6 +139,23 @@ int XQtPlatform::runModalAlert(const XAlert& alert, QWidget* window)
 bool XQtPlatform::openUrl(const QUrl& url)
 {
     return QDesktopServices::openUrl(url);
+}
+
+std::vector<XOwnWindow> XQtPlatform::ownWindows() const
+{
+    std::vector<XOwnWindow> result;
+    const auto monitors = screens();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        // Only windows that exist on the display: asking others for an id would make one.
+        if (!window->isVisible() || !window->windowHandle() || !window->windowHandle()->handle())
+            continue;
+        const QRectF frame(window->frameGeometry());
+        result.push_back({static_cast<std::uint64_t>(window->winId()),
+                          QRectF(XLogicalToDevicePoint(frame.topLeft(), monitors),
+                                 XLogicalToDevicePoint(frame.bottomRight() + QPointF(1, 1), monitors)),
+                          windowAcceptsMouse(*window)});
+    }
+    return result;
 }
 
 std::unique_ptr<XMousePoster> XQtPlatform::createMousePoster()

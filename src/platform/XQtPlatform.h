@@ -24,6 +24,7 @@ public:
     int windowLevel(const QWidget& window) const override;
     int runModalAlert(const XAlert& alert, QWidget* window) override;
     bool openUrl(const QUrl& url) override;
+    std::vector<XOwnWindow> ownWindows() const override;
     std::unique_ptr<XMousePoster> createMousePoster() override;
     XPreferenceStore& preferences() override { return m_preferences; }
     XHotKeyService& hotKeys() override { return *m_hotKeys; }

@@ -12,6 +12,11 @@ double distanceToRect(QPointF p, const QRectF& r)
 }
 } // namespace
 
+QRectF XDeviceArea(const XScreenInfo& screen)
+{
+    return {screen.geometry.topLeft(), screen.geometry.size() * screen.devicePixelRatio};
+}
+
 QPointF XLogicalToDevicePoint(QPointF logical, const std::vector<XScreenInfo>& screens)
 {
     const XScreenInfo* best = nullptr;

@@ -13,6 +13,9 @@ struct XScreenInfo
     double devicePixelRatio = 1.0;
 };
 
+// The monitor's area in device pixels.
+QRectF XDeviceArea(const XScreenInfo& screen);
+
 // The device-pixel point (what XTest takes) for a global logical point, scaled about
 // the origin of the monitor that holds it; a point off every monitor uses the nearest.
 // Not rounded: round once, when posting.

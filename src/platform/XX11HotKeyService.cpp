@@ -80,9 +80,11 @@ std::uint64_t flagsFromXState(std::uint16_t state)
     return flags;
 }
 
+// Numbers are counted per signature: only the pair names a grab.
+using GrabId = std::pair<std::uint32_t, std::uint32_t>;
+
 struct Grab
 {
-    std::uint32_t signature = 0;
     xcb_keycode_t keycode = 0;
     std::uint16_t modifiers = 0;
     // The lock states it was grabbed under, one grab each.
@@ -140,13 +142,18 @@ public:
     bool registerHotKey(std::uint32_t signature, std::uint32_t id, std::uint16_t keyCode,
                         std::uint32_t carbonModifiers)
     {
-        if (!m_connection || m_grabs.contains(id))
+        if (!m_connection || m_grabs.contains({signature, id}))
             return false;
         refreshKeymap();
         const auto keycode = m_keycodes.find(keyCode);
         if (keycode == m_keycodes.end())
             return false;
-        Grab grab{signature, keycode->second, xModifiersFromCarbon(carbonModifiers), {}};
+        Grab grab{keycode->second, xModifiersFromCarbon(carbonModifiers), {}};
+        // Grabbing again what this connection holds would succeed and take it from the
+        // first holder silently: ungrabbing one would then free both.
+        for (const auto& [held, other] : m_grabs)
+            if (other.keycode == grab.keycode && other.modifiers == grab.modifiers)
+                return false;
         // The combination must fire whatever the state of Num Lock, Scroll Lock and, unless
         // it is part of it, Caps Lock.
         std::vector<std::uint16_t> locks{m_numLockMask, m_scrollLockMask};
@@ -181,18 +188,18 @@ public:
             return false;
         }
         grab.lockCombinations = std::move(combinations);
-        m_grabs.emplace(id, std::move(grab));
+        m_grabs.emplace(GrabId{signature, id}, std::move(grab));
         return true;
     }
 
     void unregisterHotKey(std::uint32_t signature, std::uint32_t id)
     {
-        const auto it = m_grabs.find(id);
-        if (it == m_grabs.end() || it->second.signature != signature)
+        const auto it = m_grabs.find({signature, id});
+        if (it == m_grabs.end())
             return;
         ungrab(it->second, it->second.lockCombinations);
         xcb_flush(m_connection);
-        if (m_active && *m_active == id)
+        if (m_active && *m_active == it->first)
             m_active.reset();
         m_grabs.erase(it);
     }
@@ -259,7 +266,7 @@ private:
         // cannot say so itself: the combination is still held.
         if (!m_pending.empty() && m_pending.back().keycode == event.detail &&
             m_pending.back().time == event.time) {
-            m_active = m_pending.back().event.id;
+            m_active = GrabId{m_pending.back().event.signature, m_pending.back().event.id};
             m_activeKeycode = event.detail;
             m_pending.pop_back();
             return true;
@@ -273,6 +280,9 @@ private:
             if (grab.keycode == event.detail && held == grab.modifiers) {
                 m_active = id;
                 m_activeKeycode = event.detail;
+                m_activeFiredOnPress = m_service.firesOn(id.first) == XHotKeyFires::OnPress;
+                if (m_activeFiredOnPress)
+                    queueDelivery(id, event.detail, event.time, event.root_x, event.root_y, event.state);
                 return true;
             }
         }
@@ -284,23 +294,30 @@ private:
         // The modifiers may go first: the release of the key itself ends the combination.
         if (!m_active || m_activeKeycode != event.detail)
             return false;
-        const auto grab = m_grabs.find(*m_active);
+        const GrabId id = *m_active;
         m_active.reset();
-        if (grab == m_grabs.end())
+        if (!m_grabs.contains(id) || m_activeFiredOnPress)
             return true;
+        queueDelivery(id, event.detail, event.time, event.root_x, event.root_y, event.state);
+        return true;
+    }
+
+    void queueDelivery(GrabId id, xcb_keycode_t keycode, xcb_timestamp_t time, std::int16_t rootX,
+                       std::int16_t rootY, std::uint16_t state)
+    {
         XHotKeyEvent hotKeyEvent;
-        hotKeyEvent.signature = grab->second.signature;
-        hotKeyEvent.id = grab->first;
+        hotKeyEvent.signature = id.first;
+        hotKeyEvent.id = id.second;
         // Device pixels for now: the screens are asked at delivery.
-        hotKeyEvent.location = QPointF(event.root_x, event.root_y);
-        hotKeyEvent.modifierFlags = flagsFromXState(event.state);
-        hotKeyEvent.timestamp = event.time / 1000.0;
+        hotKeyEvent.location = QPointF(rootX, rootY);
+        hotKeyEvent.modifierFlags = flagsFromXState(state);
+        hotKeyEvent.timestamp = time / 1000.0;
         const std::uint64_t serial = ++m_lastSerial;
-        m_pending.push_back({serial, event.detail, event.time, hotKeyEvent});
+        // A press is never a repeat taken back: only releases wait in the repeat check.
+        m_pending.push_back({serial, m_activeFiredOnPress ? xcb_keycode_t(0) : keycode, time, hotKeyEvent});
         // Never inside the filter: once the events read with this one are through.
         QMetaObject::invokeMethod(
             &m_receiver, [this, serial] { deliverPending(serial); }, Qt::QueuedConnection);
-        return true;
     }
 
     // A release taken back as a repeat is no longer there when its call comes.
@@ -415,10 +432,11 @@ private:
     mutable std::unordered_map<xkb_keycode_t, std::uint16_t> m_codes;
     mutable std::uint16_t m_numLockMask = 0;
     mutable std::uint16_t m_scrollLockMask = 0;
-    std::map<std::uint32_t, Grab> m_grabs;
+    std::map<GrabId, Grab> m_grabs;
     // The combination pressed and not yet released.
-    std::optional<std::uint32_t> m_active;
+    std::optional<GrabId> m_active;
     xcb_keycode_t m_activeKeycode = 0;
+    bool m_activeFiredOnPress = false;
     std::deque<PendingRelease> m_pending;
     std::uint64_t m_lastSerial = 0;
 };

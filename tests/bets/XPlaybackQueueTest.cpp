@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
+#include <limits>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -19,12 +21,16 @@ struct QueueFixture : testing::Test
     std::shared_ptr<XPlaybackControls> controls = std::make_shared<XPlaybackControls>();
     XPlaybackQueue queue{platform};
     std::vector<std::tuple<XRunEnd, int, int>> ends;
+    std::vector<QString> endPlaces;
 
     QueueFixture()
     {
         controls->setDelayText(QStringLiteral("0"));
         QObject::connect(&queue, &XPlaybackQueue::runEnded, &queue,
-                         [this](XRunEnd end, int clicked, int total) { ends.emplace_back(end, clicked, total); });
+                         [this](XRunEnd end, int clicked, int total, const QString& where) {
+                             ends.emplace_back(end, clicked, total);
+                             endPlaces.push_back(where);
+                         });
     }
 
     // A run clicking points (x, 500), x = 10 · index, with each record's click count.
@@ -152,6 +158,106 @@ TEST_F(QueueFixture, TheUserMovingTheMouseStopsTheRunButANudgeDoesNot)
     EXPECT_EQ(ends[0], std::make_tuple(XRunEnd::PointerMoved, 2, 4));
 }
 
+// Moves below the tolerance add up, also across runs: each nudge is undone by the next
+// click's motion, and a watch that compares one look with one click never sees them.
+TEST_F(QueueFixture, SmallMovesAddUpAcrossQueuedRuns)
+{
+    auto releases = std::make_shared<std::atomic<int>>(0);
+    platform.setPostObserver([&, releases](const XPostedAction& a) {
+        if (a.kind == XPostedAction::Event && a.type == XLeftMouseUp) {
+            ++*releases;
+            platform.moveUserPointer(a.point + QPointF(2, 0));
+        }
+    });
+    // Slow enough that the second run waits while the first clicks.
+    platform.setSleepsForReal(true);
+    controls->setDelayText(QStringLiteral("5"));
+    queue.enqueue(run({{1, 1}, {2, 1}}));
+    queue.enqueue(run({{3, 1}, {4, 1}, {5, 1}}));
+    settle();
+    // 2 px after each click: past 6 px in all after the fourth, before the fifth.
+    EXPECT_EQ(pressedIndexes(), (std::vector<int>{1, 2, 3, 4}));
+    ASSERT_EQ(ends.size(), 2u);
+    EXPECT_EQ(ends[0], std::make_tuple(XRunEnd::Finished, 2, 2));
+    EXPECT_EQ(ends[1], std::make_tuple(XRunEnd::PointerMoved, 2, 3));
+}
+
+// Each way a run must end before its next click, and what it says.
+TEST_F(QueueFixture, WhatTheUserDoesAndWhatTheTableDoesNotTakeEndTheRun)
+{
+    struct Case
+    {
+        const char* name;
+        std::function<void()> afterSecondRelease;
+        XRunEnd end;
+        int clicked;
+        const char* where;
+    };
+    const std::vector<Case> cases{
+        {"a click", [this] { platform.pressUserInput(XClickVerdict::UserClicked); }, XRunEnd::UserClicked, 2, ""},
+        {"Escape", [this] { platform.pressUserInput(XClickVerdict::EscapePressed); }, XRunEnd::EscapeKey, 2, ""},
+        {"a hung table", [this] { platform.setReleasesTaken(false); }, XRunEnd::ClickNotTaken, 2, "click 2"},
+    };
+    // Slow enough that the second run waits while the first clicks.
+    platform.setSleepsForReal(true);
+    controls->setDelayText(QStringLiteral("5"));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        platform.clearPostedActions();
+        platform.setReleasesTaken(true);
+        ends.clear();
+        endPlaces.clear();
+        afterRelease(2, c.afterSecondRelease);
+        queue.enqueue(run({{1, 1}, {2, 1}, {3, 1}, {4, 1}}));
+        queue.enqueue(run({{5, 1}}));
+        settle();
+        EXPECT_EQ(pressedIndexes(), (std::vector<int>{1, 2}));
+        ASSERT_EQ(ends.size(), 1u) << "the waiting run was not dropped";
+        EXPECT_EQ(ends[0], std::make_tuple(c.end, c.clicked, 4));
+        EXPECT_EQ(endPlaces[0], QString::fromLatin1(c.where));
+    }
+}
+
+// A damaged or outdated point, or one on Tableclick's own window, is never clicked; a
+// run that holds one clicks nothing of it rather than half a bet.
+TEST_F(QueueFixture, PointsOffTheScreensOrOnOwnWindowsAreNotClicked)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const auto actions = [this](std::vector<QPointF> points) {
+        std::vector<XMouseData> list;
+        for (const QPointF& p : points) {
+            XMouseData record = XMouseData::mouseDataWithIndex(0, 1);
+            record.setMousePoint(p);
+            list.push_back(record);
+        }
+        return XPlaybackRun{std::move(list), [](const XMouseData& r) { return r.mousePoint(); }, controls};
+    };
+    platform.setScreens({{QRectF(0, 0, 1920, 1080), 1.0}, {QRectF(1920, 0, 1280, 720), 1.5}});
+    queue.enqueue(actions({{100, 100}, {nan, 100}}));
+    settle();
+    // The second monitor is 1920 device pixels wide: 3839 is on it, 3840 is not.
+    queue.enqueue(actions({{3839, 1079}, {3840, 100}}));
+    settle();
+    platform.setOwnWindows({{7, QRectF(500, 500, 200, 100), true}, {8, QRectF(0, 0, 1920, 1080), false}});
+    queue.enqueue(actions({{100, 100}, {550, 550}}));
+    settle();
+    queue.enqueue(run({{4, 1}}));
+    settle();
+
+    std::vector<QPointF> pressed;
+    for (const XPostedAction& a : events())
+        if (a.type == XLeftMouseDown)
+            pressed.push_back(a.point);
+    EXPECT_EQ(pressed, (std::vector<QPointF>{{100, 100}, {40, 500}}));
+    ASSERT_EQ(ends.size(), 4u);
+    EXPECT_EQ(ends[0], std::make_tuple(XRunEnd::PointRefused, 0, 2));
+    EXPECT_EQ(endPlaces[0], QStringLiteral("action 2"));
+    EXPECT_EQ(std::get<0>(ends[1]), XRunEnd::PointRefused);
+    EXPECT_EQ(ends[2], std::make_tuple(XRunEnd::OwnWindow, 1, 2));
+    EXPECT_EQ(endPlaces[2], QStringLiteral("action 2"));
+    EXPECT_EQ(std::get<0>(ends[3]), XRunEnd::Finished) << "a window that lets clicks through is no obstacle";
+}
+
 TEST_F(QueueFixture, RightActionsClickTheRightButtonAndEverythingElseTheLeft)
 {
     controls->setNeedMouseDrag(true);
@@ -173,6 +279,10 @@ TEST_F(QueueFixture, RightActionsClickTheRightButtonAndEverythingElseTheLeft)
 TEST_F(QueueFixture, EscapeIsGrabbedOnlyWhileRunsClickAndStopsThem)
 {
     XFakeHotKeyService& keys = platform.fakeHotKeys();
+    // The pointer hot key holds number 1 of its own signature, as the queue's Escape does.
+    ASSERT_TRUE(keys.registerHotKey(0x68746B31, 1, 40, 0x1000 | 0x800));
+    // On the press: a held Escape must not let clicks go on.
+    EXPECT_EQ(keys.firesOn(kStopSignature), XHotKeyFires::OnPress);
     platform.setSleepsForReal(true);
     controls->setDelayText(QStringLiteral("20"));
     queue.enqueue(run({{1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}, {6, 1}, {7, 1}, {8, 1}}));

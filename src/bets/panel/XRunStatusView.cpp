@@ -5,6 +5,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
+
+namespace {
+// A notice is kept at least this long, and as long as runs click, to be read in time.
+constexpr int kNoticeMilliseconds = 3000;
+} // namespace
 
 XRunStatusView::XRunStatusView(XPlaybackQueue& queue, const QString& namePrefix, QWidget* parent)
     : QWidget(parent), m_queue(queue)
@@ -36,8 +42,22 @@ XRunStatusView::XRunStatusView(XPlaybackQueue& queue, const QString& namePrefix,
     connect(&queue, &XPlaybackQueue::runEnded, this, &XRunStatusView::showEnd);
     connect(&queue, &XPlaybackQueue::pendingChanged, this, &XRunStatusView::render);
     connect(&queue, &XPlaybackQueue::escapeUnavailable, this, [this] {
-        m_statusLabel->setText(tr("Escape is taken by another program: stop with Stop or by moving the mouse"));
+        m_notice = tr("Escape is taken by another program: stop with Stop or by moving the mouse");
+        m_noticeShownUntil.setRemainingTime(kNoticeMilliseconds);
+        show(m_shown);
+        QTimer::singleShot(kNoticeMilliseconds + 10, this, [this] { show(m_shown); });
     });
+}
+
+void XRunStatusView::show(const QString& text)
+{
+    m_shown = text;
+    if (!m_notice.isEmpty() && m_noticeShownUntil.hasExpired() && m_queue.pendingCount() == 0)
+        m_notice.clear();
+    if (m_notice.isEmpty())
+        m_statusLabel->setText(text);
+    else
+        m_statusLabel->setText(text.isEmpty() ? m_notice : m_notice + QStringLiteral(" · ") + text);
 }
 
 QString XRunStatusView::statusText() const
@@ -57,26 +77,46 @@ void XRunStatusView::render()
     if (const int waiting = m_queue.waitingCount(); waiting > 0)
         parts << (waiting == 1 ? tr("1 run waiting") : tr("%1 runs waiting").arg(waiting));
     if (!parts.isEmpty())
-        m_statusLabel->setText(parts.join(QStringLiteral(" · ")));
+        show(parts.join(QStringLiteral(" · ")));
 }
 
-void XRunStatusView::showEnd(XRunEnd reason, int clicked, int total)
+void XRunStatusView::showEnd(XRunEnd reason, int clicked, int total, const QString& where)
 {
     m_running = false;
     m_stopButton->setEnabled(m_queue.pendingCount() > 0);
     const QString counts = tr("%1 of %2 clicks").arg(clicked).arg(total);
     switch (reason) {
     case XRunEnd::Finished:
-        m_statusLabel->setText(tr("Done: %1").arg(counts));
+        show(tr("Done: %1").arg(counts));
         break;
     case XRunEnd::StopButton:
-        m_statusLabel->setText(tr("Stopped with Stop after %1").arg(counts));
+        show(tr("Stopped with Stop after %1").arg(counts));
         break;
     case XRunEnd::EscapeKey:
-        m_statusLabel->setText(tr("Stopped with Escape after %1").arg(counts));
+        show(tr("Stopped with Escape after %1").arg(counts));
         break;
     case XRunEnd::PointerMoved:
-        m_statusLabel->setText(tr("Stopped: the mouse moved, after %1").arg(counts));
+        show(tr("Stopped: the mouse moved, after %1").arg(counts));
+        break;
+    case XRunEnd::UserClicked:
+        show(tr("Stopped: you clicked or scrolled, after %1").arg(counts));
+        break;
+    case XRunEnd::ClickNotTaken:
+        show(tr("Stopped: the table did not take %1 (its button release never arrived); check the table, "
+                "then try again with a longer Pause")
+                 .arg(where));
+        break;
+    case XRunEnd::PointRefused:
+        show(tr("Nothing clicked: %1 is not on any screen (a damaged or outdated point); fix it, then try again")
+                 .arg(where));
+        break;
+    case XRunEnd::OwnWindow:
+        show(tr("Stopped before %1: it would click Tableclick's own window; move the window or the point, "
+                "after %2")
+                 .arg(where, counts));
+        break;
+    case XRunEnd::DisplayLost:
+        show(tr("Stopped: the display went away, after %1").arg(counts));
         break;
     case XRunEnd::Shutdown:
         break;

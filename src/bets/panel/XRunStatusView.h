@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QWidget>
 
 class QLabel;
@@ -22,7 +23,9 @@ public:
 
 private:
     void render();
-    void showEnd(XRunEnd reason, int clicked, int total);
+    void showEnd(XRunEnd reason, int clicked, int total, const QString& where);
+    // The line, after a notice that must stay readable.
+    void show(const QString& text);
 
     XPlaybackQueue& m_queue;
     QPushButton* m_stopButton = nullptr;
@@ -30,4 +33,8 @@ private:
     bool m_running = false;
     int m_clicked = 0;
     int m_total = 0;
+    QString m_shown;
+    // Said once, and kept in front of the progress for a while, or for as long as runs click.
+    QString m_notice;
+    QDeadlineTimer m_noticeShownUntil;
 };
