@@ -19,6 +19,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
+// X11 last: it defines macros such as None and Bool.
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
 namespace {
 const QString kTableArrayKey = QStringLiteral("kXAddMouseActionViewControllerTableArrayKey");
 const QString kShortcutKey = QStringLiteral("kXAddMouseActionViewControllerShortcutKey");
@@ -33,6 +40,39 @@ XMouseData action(QPointF point, std::uint32_t type, std::uint64_t clicks, std::
     record.setClickCount(clicks);
     record.setIndex(index);
     return record;
+}
+
+// Input from this process's own connection, at exact moments (xdotool is a process away).
+class TestInput
+{
+public:
+    TestInput() : m_display(XOpenDisplay(nullptr)) {}
+    ~TestInput()
+    {
+        if (m_display)
+            XCloseDisplay(m_display);
+    }
+    void key(KeySym key, bool down)
+    {
+        XTestFakeKeyEvent(m_display, XKeysymToKeycode(m_display, key), down, CurrentTime);
+        XFlush(m_display);
+    }
+    void moveBy(int dx, int dy)
+    {
+        XTestFakeRelativeMotionEvent(m_display, dx, dy, CurrentTime);
+        XFlush(m_display);
+    }
+
+private:
+    Display* m_display;
+};
+
+// The click target's clock.
+long long nowMicros()
+{
+    return std::chrono::duration_cast<std::chrono::microseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
 
 class ActionsE2e : public testing::Test
@@ -116,6 +156,39 @@ protected:
     }
 
     void executeStoredList(double scale);
+
+    void storeList(const QList<QByteArray>& archives, bool withHotKey = false)
+    {
+        XPreferenceStore store(storePath());
+        store.setObject(kTableArrayKey, XArchivesToVariant(archives));
+        if (withHotKey)
+            store.setObject(kShortcutKey, kStoredCombination);
+        ASSERT_TRUE(store.synchronize());
+    }
+
+    // Starts a list long enough to be stopped, and waits until it clicks.
+    void startLongRun()
+    {
+        clickControl(QStringLiteral("executeListButton"));
+        ASSERT_TRUE(DesktopSession::waitFor(
+            [&] { return ClickLog::read(m_log).ofKind(QStringLiteral("press")).size() >= 30; }, 5000))
+            << text(QStringLiteral("actionRunStatusLabel")).toStdString();
+    }
+
+    // Presses logged after `micros`, and the time from `micros` to the last of them.
+    std::pair<int, double> pressesAfter(long long micros) const
+    {
+        int count = 0;
+        double lastMs = 0;
+        const ClickLog log = ClickLog::read(m_log);
+        for (const ClickLog::Event* press : log.ofKind(QStringLiteral("press"))) {
+            if (press->micros > micros) {
+                ++count;
+                lastMs = (press->micros - micros) / 1000.0;
+            }
+        }
+        return {count, lastMs};
+    }
 
     QTemporaryDir m_dir;
     QString m_log;
@@ -251,4 +324,110 @@ TEST_F(ActionsE2e, ACombinationAnotherClientHoldsBringsTheUnknownErrorAlert)
     terminateTableclick();
     XPreferenceStore store(storePath());
     EXPECT_EQ(store.objectForKey(kShortcutKey).toString(), kStoredCombination);
+}
+
+// Escape works beside a stored pointer hot key (whose grab once took Escape's number), and
+// on its press: a held key stops the run at once.
+TEST_F(ActionsE2e, EscapeStopsALongRunOnItsPressWithAPointerHotKeyStored)
+{
+    startTarget();
+    storeList(archivedData<XMouseData>({action(cellCentre(5), 1, 20000, 1)}, XArchiveMouseData), true);
+    startTableclick();
+    ASSERT_TRUE(DesktopSession::waitFor([&] { return !text(QStringLiteral("mouseCursorRecorder")).isEmpty(); }));
+    TestInput input;
+    std::vector<double> latencies;
+    for (int stop = 0; stop < 5; ++stop) {
+        startLongRun();
+        const long long pressed = nowMicros();
+        input.key(XK_Escape, true);
+        EXPECT_TRUE(DesktopSession::waitFor(
+            [&] { return text(QStringLiteral("actionRunStatusLabel")).startsWith(QStringLiteral("Stopped with Escape")); },
+            3000))
+            << text(QStringLiteral("actionRunStatusLabel")).toStdString();
+        QThread::msleep(200);
+        input.key(XK_Escape, false);
+        const auto [after, lastMs] = pressesAfter(pressed);
+        // At most the click that was under way.
+        EXPECT_LE(after, 1) << "stop " << stop;
+        latencies.push_back(lastMs);
+        QFile::remove(m_log);
+    }
+    std::string said;
+    for (const double ms : latencies)
+        said += std::to_string(ms) + " ms ";
+    std::printf("last click after the Escape press: %s\n", said.c_str());
+}
+
+// A mouse moved slowly, 2 px per report at a mouse's 125 reports a second (250 px/s), stops
+// a list with 1 ms pauses once the moves add up past a few pixels, though each is undone
+// by the next click.
+TEST_F(ActionsE2e, ASlowlyMovingMouseStopsAListOfOneMillisecondPauses)
+{
+    startTarget();
+    storeList(archivedData<XMouseData>({action(cellCentre(5), 1, 20000, 1)}, XArchiveMouseData));
+    startTableclick();
+    startLongRun();
+    TestInput input;
+    std::vector<long long> steps;
+    for (int step = 0; step < 50; ++step) {
+        input.moveBy(2, 0);
+        steps.push_back(nowMicros());
+        QThread::msleep(8);
+        if (text(QStringLiteral("actionRunStatusLabel")).startsWith(QStringLiteral("Stopped")))
+            break;
+    }
+    EXPECT_TRUE(DesktopSession::waitFor(
+        [&] { return text(QStringLiteral("actionRunStatusLabel")).startsWith(QStringLiteral("Stopped: the mouse moved")); },
+        3000))
+        << text(QStringLiteral("actionRunStatusLabel")).toStdString();
+    ASSERT_GE(steps.size(), 4u);
+    // Past 6 px at the fourth step: after it, one pause and the click under way at most.
+    const auto [after, lastMs] = pressesAfter(steps[3]);
+    EXPECT_LE(after, 2) << "last at " << lastMs << " ms";
+    std::printf("the mouse moved past 6 px: last click %.2f ms later\n", lastMs);
+}
+
+// Stored points that are not numbers or lie off every monitor are never clicked: a list
+// that holds one clicks nothing, and says which action stopped it.
+TEST_F(ActionsE2e, DamagedAndOffScreenPointsClickNothing)
+{
+    startTarget();
+    QList<QByteArray> archives = archivedData<XMouseData>(
+        {action(cellCentre(5), 1, 1, 1), action(QPointF(19200, 100), 1, 1, 2)}, XArchiveMouseData);
+    archives.insert(1, QByteArrayLiteral("{\"kXMouseDataPointKey\":\"NaN,NaN\",\"kXMouseDataIndexKey\":9,"
+                                         "\"kXMouseDataEventTypeKey\":1,\"kXMouseDataClickCountKey\":1}"));
+    storeList(archives);
+    startTableclick();
+    clickControl(QStringLiteral("executeListButton"));
+    EXPECT_TRUE(DesktopSession::waitFor(
+        [&] { return text(QStringLiteral("actionRunStatusLabel")).startsWith(QStringLiteral("Nothing clicked: action")); }))
+        << text(QStringLiteral("actionRunStatusLabel")).toStdString();
+    QThread::msleep(300);
+    EXPECT_TRUE(ClickLog::read(m_log).ofKind(QStringLiteral("press")).empty());
+}
+
+// A list whose point is Tableclick's own Execute button would start itself again and
+// again: it is refused before it clicks.
+TEST_F(ActionsE2e, AListPointingAtExecuteIsRefused)
+{
+    startTarget();
+    storeList({}, true);
+    startTableclick();
+    ASSERT_TRUE(DesktopSession::waitFor([&] { return !text(QStringLiteral("mouseCursorRecorder")).isEmpty(); }));
+    const auto execute = XControlArea(m_controls, QStringLiteral("executeListButton"));
+    ASSERT_TRUE(execute);
+    DesktopSession::xdotool({QStringLiteral("mousemove"), QString::number(execute->center().x()),
+                             QString::number(execute->center().y())});
+    pressCombination(QStringLiteral("ctrl+alt"), QStringLiteral("k"));
+    ASSERT_TRUE(waitForText(QStringLiteral("xPosTextField"), QString::number(execute->center().x()) +
+                                                                 QStringLiteral(".00")));
+    clickControl(QStringLiteral("addActionButton"));
+    clickControl(QStringLiteral("executeListButton"));
+    const QString refused = QStringLiteral("Stopped before action 1: it would click Tableclick's own window");
+    EXPECT_TRUE(DesktopSession::waitFor(
+        [&] { return text(QStringLiteral("actionRunStatusLabel")).startsWith(refused); }))
+        << text(QStringLiteral("actionRunStatusLabel")).toStdString();
+    // Nothing started again.
+    QThread::msleep(500);
+    EXPECT_TRUE(text(QStringLiteral("actionRunStatusLabel")).startsWith(refused));
 }
