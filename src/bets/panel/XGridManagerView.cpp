@@ -27,6 +27,9 @@ void fitGridView(QWidget* view, int rowHeight)
 XButton* actionButton(const QString& title, const QString& tip, QWidget* parent)
 {
     auto* button = new XButton(title, parent);
+    // A click leaves the keyboard with the panel, where Space is BET; a focused button
+    // would take Space as a press of its own.
+    button->setFocusPolicy(Qt::TabFocus);
     button->setMinimumHeight(34);
     button->setToolTip(tip);
     return button;
@@ -36,6 +39,8 @@ XButton* actionButton(const QString& title, const QString& tip, QWidget* parent)
 XGridManagerView::XGridManagerView(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("gridManagerView"));
+    // Clicks on the panel (numbers, labels, buttons) give it the keyboard: Space is BET there.
+    setFocusPolicy(Qt::ClickFocus);
     // The controls on the left keep their size; the bets beside them take what the window
     // gives, and the user may move the line between the two.
     auto* columns = new QHBoxLayout(this);
@@ -99,6 +104,8 @@ XGridManagerView::XGridManagerView(QWidget* parent) : QWidget(parent)
     delayRow->addWidget(delayClickTextField);
     delayRow->addWidget(new QLabel(tr("ms"), this));
     delayRow->addStretch(1);
+    for (QCheckBox* box : {directModeButton, needMouseDragButton, gridLockButton})
+        box->setFocusPolicy(Qt::TabFocus);
     switches->addWidget(directModeButton, 0, 0);
     switches->addWidget(needMouseDragButton, 0, 1);
     switches->addWidget(gridLockButton, 0, 2);
@@ -146,8 +153,9 @@ XGridManagerView::XGridManagerView(QWidget* parent) : QWidget(parent)
     tableView->setSelectionBehavior(QAbstractItemView::SelectRows);
     tableView->setSelectionMode(QAbstractItemView::SingleSelection);
     tableView->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
-    tableView->setToolTip(
-        tr("Select a saved bet to add it to the bet or delete it; double-click a note to edit it"));
+    tableView->setContextMenuPolicy(Qt::CustomContextMenu);
+    tableView->setToolTip(tr("Right-click a saved bet, or double-click its record, to add it to the bet or "
+                             "delete it; double-click a note to edit it"));
     tableView->setMinimumHeight(4 * tableView->verticalHeader()->defaultSectionSize());
     bets->addWidget(tableView, 1);
     splitter->setStretchFactor(0, 0);

@@ -111,10 +111,11 @@ void XGridManagerViewController::loadView()
     connect(v.needMouseDragButton, &QCheckBox::toggled, this,
             [this](bool on) { m_playbackControls->setNeedMouseDrag(on); });
     m_pauseField = new XPauseField(*v.delayClickTextField, m_playbackControls, m_view.get());
-    connect(m_pauseField, &XPauseField::spacePressed, this,
-            &XGridManagerViewController::clickApplyAllActionButton);
     m_playbackControls->setNeedMouseDrag(v.needMouseDragButton->isChecked());
+    // Only while the panel itself has the keyboard: a Space typed into a field, the note
+    // editor, the saved-bet table or an alert must never click the table.
     auto* space = new QShortcut(QKeySequence(Qt::Key_Space), m_view.get());
+    space->setContext(Qt::WidgetShortcut);
     connect(space, &QShortcut::activated, this, &XGridManagerViewController::clickApplyAllActionButton);
 
     m_mouseDataArray.removeAllMouseDatas();
@@ -141,8 +142,14 @@ void XGridManagerViewController::loadView()
     m_savedBetsModel = new XSavedBetsModel(
         m_tableViewDataSource, [this](int row, const QString& note) { endEditing(row, note); }, m_view.get());
     v.tableView->setModel(m_savedBetsModel);
-    connect(v.tableView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &XGridManagerViewController::tableViewSelectionDidChange);
+    // The row menu can place the bet: it opens on a deliberate request only, never on a
+    // selection or on the double-click that edits a note.
+    connect(v.tableView, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { showRowMenu(m_view->tableView->indexAt(pos).row()); });
+    connect(v.tableView, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (index.column() == XSavedBetsModel::BetColumn)
+            showRowMenu(index.row());
+    });
     connect(v.tableView->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [](const QModelIndex& current) { XLogIn(lcTrace(), "%li", static_cast<long>(current.row())); });
     m_runStatusView = new XRunStatusView(*m_playbackQueue, QStringLiteral("bet"), m_view.get());
@@ -324,10 +331,8 @@ void XGridManagerViewController::reloadTable()
     m_savedBetsModel->reload();
 }
 
-void XGridManagerViewController::tableViewSelectionDidChange()
+void XGridManagerViewController::showRowMenu(int row)
 {
-    const QModelIndexList selected = m_view->tableView->selectionModel()->selectedIndexes();
-    const int row = selected.isEmpty() ? -1 : selected.first().row();
     if (row < 0 || row >= static_cast<int>(m_tableViewDataSource.size()))
         return;
     const XTableMouseData& saved = m_tableViewDataSource[static_cast<std::size_t>(row)];
@@ -335,9 +340,12 @@ void XGridManagerViewController::tableViewSelectionDidChange()
     for (const XMouseData& record : saved.mouseDatas())
         text += QString::asprintf("(index:%ld,clickCount:%ld)  ", static_cast<long>(record.index()),
                                   static_cast<long>(record.clickCount()));
-    const int answer =
-        runModalWithhMessageText(m_platform, QStringLiteral("请选择操作"), text, QStringLiteral("Append"),
-                                 QStringLiteral("Cancel"), QStringLiteral("Delete"), view());
+    // Enter, or a Space typed on, means Cancel: Append may click the table at once.
+    const int answer = runModalWithhMessageText(m_platform, QStringLiteral("请选择操作"), text,
+                                                QStringLiteral("Append"), QStringLiteral("Cancel"),
+                                                QStringLiteral("Delete"), view(), XAlertSecondButtonReturn);
+    if (row >= static_cast<int>(m_tableViewDataSource.size()))
+        return;
     if (answer == 1) {
         XClickGroup group;
         for (const XMouseData& record : m_tableViewDataSource[static_cast<std::size_t>(row)].mouseDatas())
@@ -345,6 +353,14 @@ void XGridManagerViewController::tableViewSelectionDidChange()
         addMouseDatas(std::move(group), true);
         applyAction(false, false);
     } else if (answer == -1) {
+        const QString which = m_savedBetsModel->index(row, XSavedBetsModel::BetColumn).data().toString();
+        const QString note = m_savedBetsModel->index(row, XSavedBetsModel::NoteColumn).data().toString();
+        const int sure =
+            runModalWithhMessageText(m_platform, tr("Delete %1 (%2)?").arg(which, note),
+                                     tr("The saved bet is removed from the table. This cannot be undone."),
+                                     tr("Delete"), tr("No"), {}, view(), XAlertSecondButtonReturn);
+        if (sure != 1 || row >= static_cast<int>(m_tableViewDataSource.size()))
+            return;
         m_tableViewDataSource.erase(m_tableViewDataSource.begin() + row);
         reloadTable();
     }

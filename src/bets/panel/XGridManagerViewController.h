@@ -85,7 +85,8 @@ public Q_SLOTS:
     void mouseEntered(XNumberButton* sender);
     void mouseExited(XNumberButton* sender);
     void clickAddToTableViewButton();
-    void tableViewSelectionDidChange();
+    // The saved bet's menu: Append, Cancel (the default) or Delete (asked again).
+    void showRowMenu(int row);
 
 Q_SIGNALS:
     void graphicAttributesChanged();

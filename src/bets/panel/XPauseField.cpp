@@ -3,24 +3,12 @@
 #include "bets/XClickDelay.h"
 #include "bets/XPlaybackControls.h"
 
-#include <QKeyEvent>
 #include <QLineEdit>
-
-namespace {
-bool isPlainSpace(const QEvent* event)
-{
-    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
-        return false;
-    const auto* key = static_cast<const QKeyEvent*>(event);
-    return key->key() == Qt::Key_Space && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-}
-} // namespace
 
 XPauseField::XPauseField(QLineEdit& field, std::shared_ptr<XPlaybackControls> controls, QObject* parent)
     : QObject(parent), m_field(field), m_controls(std::move(controls)), m_toolTip(field.toolTip())
 {
     connect(&m_field, &QLineEdit::textChanged, this, &XPauseField::textChanged);
-    m_field.installEventFilter(this);
     textChanged(m_field.text());
 }
 
@@ -51,18 +39,4 @@ void XPauseField::textChanged(const QString& text)
                               "The pause in use stays %1 ms.")
                                .arg(m_acceptedText.trimmed()));
     }
-}
-
-bool XPauseField::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == &m_field && isPlainSpace(event)) {
-        // Taken before the shortcuts see it, so that the bet is placed once.
-        if (event->type() == QEvent::ShortcutOverride) {
-            event->accept();
-            return true;
-        }
-        Q_EMIT spacePressed();
-        return true;
-    }
-    return QObject::eventFilter(watched, event);
 }

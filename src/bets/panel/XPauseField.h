@@ -11,7 +11,7 @@ class XPlaybackControls;
 
 // The rules of the bet panel's Pause field. It takes only a pause in milliseconds (1 ms to
 // a day); other text is framed in red, says why in its tooltip and is not taken: the last
-// pause taken stays in use. Space in the field places the bet, as everywhere in the panel.
+// pause taken stays in use.
 class XPauseField : public QObject
 {
     Q_OBJECT
@@ -26,12 +26,6 @@ public:
     std::int64_t storedValue() const;
     // Shows and takes a stored pause; false, and nothing changes, when it is no pause.
     bool restore(std::int64_t storedMilliseconds);
-
-Q_SIGNALS:
-    void spacePressed();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void textChanged(const QString& text);

@@ -35,7 +35,6 @@ struct BetsFixture : ControllerFixture
             if (b->tag() == n)
                 b->click();
     }
-    void selectRow(int row) { view->tableView->selectRow(row); }
     int savedRows() const { return view->tableView->model()->rowCount(); }
     QModelIndex cell(int row, int column) const { return view->tableView->model()->index(row, column); }
     QString cellText(int row, int column) const { return cell(row, column).data().toString(); }
@@ -178,7 +177,7 @@ TEST_F(BetsFixture, SavedBetsRowMenuAppendsDeletesOrCancels)
 
     view->directModeButton->setChecked(true);
     platform.scriptAlertAnswers({XAlertFirstButtonReturn});
-    selectRow(0);
+    controller.showRowMenu(0);
     ASSERT_EQ(platform.shownAlerts().size(), 1u);
     const XAlert& menu = platform.shownAlerts()[0];
     EXPECT_EQ(menu.messageText, QStringLiteral("请选择操作"));
@@ -199,12 +198,12 @@ TEST_F(BetsFixture, SavedBetsRowMenuAppendsDeletesOrCancels)
     pressNumber(2);
     view->addToTableViewButton->click();
     ASSERT_EQ(savedRows(), 3);
-    platform.scriptAlertAnswers({XAlertSecondButtonReturn, XAlertThirdButtonReturn});
+    platform.scriptAlertAnswers({XAlertSecondButtonReturn, XAlertThirdButtonReturn, XAlertFirstButtonReturn});
     const std::size_t groups = controller.mouseDataArray().groups().size();
-    selectRow(2); // Cancel
+    controller.showRowMenu(2); // Cancel
     EXPECT_EQ(controller.mouseDataArray().groups().size(), groups);
     EXPECT_EQ(savedRows(), 3);
-    selectRow(1); // Delete
+    controller.showRowMenu(1); // Delete, and Yes
     ASSERT_EQ(savedRows(), 2);
     EXPECT_EQ(cellText(1, 0), QStringLiteral("record1"));
     // The third bet, now second: 1, 2, and 5 and 9 twice (the appended saved bet).

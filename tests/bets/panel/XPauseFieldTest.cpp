@@ -1,12 +1,16 @@
-// The Pause field takes numbers only and keeps the last good pause in use; Space in it
-// places the bet; the pause stored is the pause in use.
+// The Pause field takes numbers only and keeps the last good pause in use; the pause stored
+// is the pause in use. Space places the bet only while the panel has the keyboard.
 #include "PlaybackExpectations.h"
 
 #include "bets/XArchiving.h"
 #include "bets/XClickDelay.h"
+#include "bets/panel/XButton.h"
 #include "bets/panel/XGridManagerView.h"
 
+#include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QTableView>
 #include <QTest>
 
 namespace {
@@ -95,15 +99,30 @@ TEST(PausePersistence, AStoredValueThatIsNoPauseLeavesTheLayoutsPause)
     }
 }
 
-TEST_F(PauseFixture, SpaceInTheFieldPlacesTheBetAndTypesNothing)
+TEST_F(PauseFixture, SpacePlacesTheBetOnlyWhileThePanelItselfHasTheKeyboard)
 {
-    field->setText(QStringLiteral("30"));
-    field->setFocus();
     press({7});
-    QTest::keyClick(field, Qt::Key_Space);
-    EXPECT_EQ(field->text(), QStringLiteral("30"));
-    EXPECT_EQ(clickedCells(played()), std::vector<std::size_t>{7});
-    // Other keys still edit the field.
-    QTest::keyClick(field, Qt::Key_5);
-    EXPECT_EQ(field->text(), QStringLiteral("305"));
+    view->addToTableViewButton->click();
+    view->show();
+    QApplication::setActiveWindow(view);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view));
+    view->tableView->edit(view->tableView->model()->index(0, 1));
+    auto* noteEditor = view->tableView->findChild<QLineEdit*>();
+    ASSERT_NE(noteEditor, nullptr);
+    for (QWidget* typedInto : {static_cast<QWidget*>(noteEditor), static_cast<QWidget*>(field),
+                               static_cast<QWidget*>(view->tableView)}) {
+        typedInto->setFocus();
+        QTest::keyClick(typedInto, Qt::Key_Space);
+        EXPECT_TRUE(played().empty()) << typedInto->metaObject()->className();
+    }
+    EXPECT_EQ(field->text(), QStringLiteral("100 ")); // typed, as in any field
+    // A click on the panel (here its SUM label, or any of its buttons) gives it the keyboard.
+    for (QWidget* clicked :
+         {static_cast<QWidget*>(view->totalCountLabel), static_cast<QWidget*>(view->undoButton)}) {
+        field->setFocus();
+        QTest::mouseClick(clicked, Qt::LeftButton);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        EXPECT_EQ(clickedCells(played()), std::vector<std::size_t>{7}) << clicked->metaObject()->className();
+        press({7});
+    }
 }

@@ -4,10 +4,13 @@
 #include "bets/XArchiving.h"
 #include "bets/panel/XButton.h"
 #include "bets/panel/XGridManagerView.h"
+#include "bets/panel/XSavedBetsModel.h"
 
 #include <QAbstractItemModelTester>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTableView>
 #include <QTest>
 
@@ -23,6 +26,27 @@ struct SavedBetsFixture : ControllerFixture
         view->addToTableViewButton->click();
     }
     QString text(int row, int column) const { return model->index(row, column).data().toString(); }
+    QPoint at(int row, int column) const
+    {
+        return view->tableView->visualRect(model->index(row, column)).center();
+    }
+    void doubleClick(int row, int column)
+    {
+        // The second press of a double-click arrives as a double-click event.
+        QWidget* viewport = view->tableView->viewport();
+        const QPointF pos = at(row, column);
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, pos.toPoint());
+        QMouseEvent twice(QEvent::MouseButtonDblClick, pos, viewport->mapToGlobal(pos), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(viewport, &twice);
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, pos.toPoint());
+    }
+    void rightClick(int row)
+    {
+        const QPoint pos = at(row, XSavedBetsModel::BetColumn);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, pos, view->tableView->viewport()->mapToGlobal(pos));
+        QCoreApplication::sendEvent(view->tableView->viewport(), &event);
+    }
     QList<QByteArray> stored()
     {
         return XArchivesFromVariant(
@@ -47,22 +71,32 @@ TEST_F(SavedBetsFixture, AddingEditingAndDeletingKeepTheModelConsistent)
     EXPECT_FALSE(model->setData(model->index(0, 0), QStringLiteral("x")));
     EXPECT_EQ(text(0, 0), QStringLiteral("record0"));
 
-    // Adding leaves a selected row selected: picking it again asks nothing.
-    platform.scriptAlertAnswers({XAlertSecondButtonReturn});
+    // Selecting a row, or double-clicking a note (which edits it), asks nothing: the menu
+    // opens on a double-click on the Bet column or a right-click, with Cancel for Enter.
+    view->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
     view->tableView->selectRow(1);
+    doubleClick(1, XSavedBetsModel::NoteColumn);
+    EXPECT_NE(view->tableView->findChild<QLineEdit*>(), nullptr); // the note's editor
+    EXPECT_TRUE(platform.shownAlerts().empty());
+    const std::size_t groups = controller.mouseDataArray().groups().size();
+    doubleClick(2, XSavedBetsModel::BetColumn);
     ASSERT_EQ(platform.shownAlerts().size(), 1u);
-    saveBet(20);
-    view->tableView->selectRow(1);
-    EXPECT_EQ(platform.shownAlerts().size(), 1u);
+    EXPECT_EQ(platform.shownAlerts()[0].keyboardDefault, XAlertSecondButtonReturn);
+    EXPECT_EQ(controller.mouseDataArray().groups().size(), groups);
 
-    // Deleting renumbers the rows below and leaves nothing selected. Each saved bet holds
-    // the whole bet so far: one cell more than the one before.
+    // Delete asks again, No being its default; only a Yes deletes. Deleting renumbers the rows
+    // below. Each saved bet holds the whole bet so far: one cell more than the one before.
     platform.scriptAlertAnswers({XAlertThirdButtonReturn});
-    view->tableView->selectRow(0);
-    ASSERT_EQ(model->rowCount(), 3);
-    EXPECT_EQ(text(2, 0), QStringLiteral("record2"));
+    rightClick(0);
+    ASSERT_EQ(platform.shownAlerts().size(), 3u);
+    EXPECT_EQ(platform.shownAlerts()[2].keyboardDefault, XAlertSecondButtonReturn);
+    EXPECT_EQ(model->rowCount(), 3);
+    platform.scriptAlertAnswers({XAlertThirdButtonReturn, XAlertFirstButtonReturn});
+    rightClick(0);
+    ASSERT_EQ(model->rowCount(), 2);
+    EXPECT_EQ(text(1, 0), QStringLiteral("record1"));
     EXPECT_EQ(controller.tableViewDataSource()[0].mouseDatas().size(), 2u);
-    EXPECT_TRUE(view->tableView->selectionModel()->selectedIndexes().isEmpty());
 }
 
 TEST_F(SavedBetsFixture, ANoteTypedInTheTableIsKept)
