@@ -294,12 +294,13 @@ void XAddMouseActionViewController::clickUserDefinedButton(XUserDefinedButton* s
     }
     if (sameRecords(sender->dataSource(), m_dataSource))
         return;
-    const int answer = runModalWithhMessageText(m_platform, QStringLiteral("The Button Had Mouse Data"),
-                                                QStringLiteral("Do you want to replace It ?"),
-                                                QStringLiteral("YES"), QStringLiteral("NO"),
-                                                QStringLiteral("Display Button Data In Table"), view());
+    // Enter keeps the list: one key after Delete all must not wipe it.
+    const int answer = runModalWithhMessageText(
+        m_platform, QStringLiteral("The Button Had Mouse Data"),
+        QStringLiteral("Do you want to replace It ?"), QStringLiteral("YES"), QStringLiteral("NO"),
+        QStringLiteral("Display Button Data In Table"), view(), XAlertSecondButtonReturn);
     if (answer == 1) {
-        sender->setCopyDataSource(m_dataSource);
+        sender->replaceWithCopyDataSource(m_dataSource);
     } else if (answer == -1) {
         m_dataSource = sender->dataSource();
         reloadTable();
@@ -310,8 +311,11 @@ void XAddMouseActionViewController::refreshUserDefinedButton(XUserDefinedButton*
 {
     // Filled buttons stand out; the tip tells what they hold.
     button->setBgColor(button->holdsRecords() ? QColor(170, 220, 170) : QColor(Qt::white));
-    button->setToolTip(button->holdsRecords() ? button->description().trimmed()
-                                              : tr("Empty: press to keep a copy of the table"));
+    QString tip = button->holdsRecords() ? button->description().trimmed()
+                                         : tr("Empty: press to keep a copy of the table");
+    if (button->canUndoReplace())
+        tip += QStringLiteral("\n\n") + tr("Right-click, Undo replace: back to the list held before");
+    button->setToolTip(tip);
 }
 
 void XAddMouseActionViewController::clickUserDefinedClickButton()

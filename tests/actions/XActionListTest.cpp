@@ -4,6 +4,7 @@
 
 #include "bets/panel/XButton.h"
 
+#include <QAction>
 #include <QCursor>
 #include <QTest>
 
@@ -157,9 +158,22 @@ TEST_F(ActionPanelFixture, ListButtonsTakeTheTableAndAskBeforeReplacingIt)
     EXPECT_EQ(platform.alertWindowLevels()[0], 0);
     EXPECT_EQ(platform.windowLevel(*window), 7);
 
+    EXPECT_EQ(alert.keyboardDefault, XAlertSecondButtonReturn);
+    EXPECT_FALSE(button->undoReplaceAction()->isEnabled());
+
     button->click(); // YES
     ASSERT_EQ(button->dataSource().size(), 1u);
     EXPECT_EQ(button->dataSource()[0].mousePoint(), QPointF(5, 5));
+    // The list replaced comes back once, from the button's menu, as its tip says.
+    EXPECT_TRUE(button->actions().contains(button->undoReplaceAction()));
+    EXPECT_TRUE(button->toolTip().contains(button->undoReplaceAction()->text()));
+    button->undoReplaceAction()->trigger();
+    EXPECT_EQ(button->dataSource().size(), 2u);
+    EXPECT_FALSE(button->undoReplaceAction()->isEnabled());
+    button->undoReplaceAction()->trigger();
+    EXPECT_EQ(button->dataSource().size(), 2u);
+    platform.scriptAlertAnswers({XAlertFirstButtonReturn});
+    button->click(); // YES again, for the overview below
 
     // Display: the table shows the button's list, which the button keeps.
     view->userDefinedButtons[5]->setDataSource(
@@ -171,12 +185,15 @@ TEST_F(ActionPanelFixture, ListButtonsTakeTheTableAndAskBeforeReplacingIt)
     select({0});
     view->deleteButton->click();
     EXPECT_EQ(view->userDefinedButtons[5]->dataSource().size(), 3u);
-    EXPECT_EQ(platform.shownAlerts().size(), 3u);
+    EXPECT_EQ(platform.shownAlerts().size(), 4u);
+    // Enter (the default) keeps the button's list.
+    view->userDefinedButtons[5]->click();
+    EXPECT_EQ(view->userDefinedButtons[5]->dataSource().size(), 3u);
 
     // The red caption button lists what each button holds.
     view->userDefinedClickButton->click();
-    ASSERT_EQ(platform.shownAlerts().size(), 4u);
-    const QString overview = platform.shownAlerts()[3].informativeText;
+    ASSERT_EQ(platform.shownAlerts().size(), 6u);
+    const QString overview = platform.shownAlerts()[5].informativeText;
     EXPECT_TRUE(overview.contains(QStringLiteral("List 3:\r\nNo01: clickPoint(5.00,5.00)  clickCount:1\r\n")))
         << overview.toStdString();
     EXPECT_TRUE(overview.contains(QStringLiteral("List 1:\r\n(empty)\r\n")));
