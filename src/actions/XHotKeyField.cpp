@@ -19,8 +19,9 @@ XHotKeyField::XHotKeyField(XPlatform& platform, HKHotKeyCenter& center, QWidget*
     m_recorder = new HKHotKeyTextField(platform.hotKeys(), this);
     m_recorder->setObjectName(QStringLiteral("mouseCursorRecorder"));
     m_recorder->setPlaceholderText(tr("Click, then press the keys"));
-    m_recorder->setToolTip(tr("Click here and press a combination with Ctrl, Alt, Shift or Super; "
-                              "pressing it later anywhere copies the pointer's position into X and Y"));
+    m_recorderToolTip = tr("Click here and press a combination with Ctrl, Alt or Super (Shift may be added); "
+                           "pressing it later anywhere copies the pointer's position into X and Y");
+    m_recorder->setToolTip(m_recorderToolTip);
     layout->addWidget(m_recorder, 1);
     m_clearButton = new QToolButton(this);
     m_clearButton->setObjectName(QStringLiteral("mouseCursorClearButton"));
@@ -76,6 +77,14 @@ void XHotKeyField::keyComboDidChange(const XKeyCombo& combo)
 
 void XHotKeyField::showKeyCombo()
 {
+    // A stored key without Control, Option or Command (say Space) would be taken from every
+    // program: shown struck through, and not registered.
+    const bool unusable = XKeyComboHasKey(m_keyCombo) && !XKeyComboIsUsable(m_keyCombo);
+    QFont font = m_recorder->font();
+    font.setStrikeOut(unusable);
+    m_recorder->setFont(font);
+    m_recorder->setToolTip(unusable ? tr("Not used: a hot key needs Ctrl, Alt or Super. ") + m_recorderToolTip
+                                    : m_recorderToolTip);
     if (!XKeyComboHasKey(m_keyCombo)) {
         m_recorder->setHotKey(nullptr);
         return;
@@ -90,9 +99,9 @@ void XHotKeyField::showKeyCombo()
 void XHotKeyField::registerHotKeyWithKeyCombo(const XKeyCombo& combo)
 {
     unregisterHotKey();
-    // Nothing to grab: no key, or a code past the keyboard's (the "no key" value −1 among
-    // them).
-    if (!XKeyComboHasKey(combo))
+    // Nothing to grab: no key, a code past the keyboard's (the "no key" value −1 among
+    // them), or a key without a modifier that would steal it from every program.
+    if (!XKeyComboIsUsable(combo))
         return;
     m_hotKey = m_center.registerHotKeyWithKeyCode(static_cast<std::uint16_t>(combo.code & 0xFFFF),
                                                   combo.flags, m_hotKeyTarget.data(), m_hotKeySelector);

@@ -36,7 +36,8 @@ public:
     void keyComboDidChange(const XKeyCombo& combo);
 
     // Replaces the registered hot key by the combination's. A refusal leaves none and
-    // tells the user. A combination without a key registers nothing.
+    // tells the user. A combination without a key, or without Control, Option or Command,
+    // registers nothing.
     void registerHotKeyWithKeyCombo(const XKeyCombo& combo);
     void unregisterHotKey();
     // Unregisters by the combination, whatever hot key this field holds.
@@ -58,6 +59,7 @@ private:
     HKHotKeyCenter& m_center;
     HKHotKeyTextField* m_recorder = nullptr;
     QToolButton* m_clearButton = nullptr;
+    QString m_recorderToolTip;
     XKeyCombo m_keyCombo;
     std::shared_ptr<HKHotKey> m_hotKey;
     QPointer<QObject> m_hotKeyTarget;

@@ -2,6 +2,8 @@
 
 #include "XTextValues.h"
 
+#include "hotkeys/HKKeyCodes.h"
+
 #include <QStringList>
 
 namespace {
@@ -35,5 +37,12 @@ std::optional<XKeyCombo> XKeyComboFromText(const QString& text)
 
 bool XKeyComboIsStorable(const XKeyCombo& combo)
 {
-    return combo.code != 0 && static_cast<long>(combo.flags) != -1;
+    if (static_cast<long>(combo.flags) == -1)
+        return false;
+    return combo.code != 0 || HKModifierFlagsMakeAHotKey(combo.flags);
+}
+
+bool XKeyComboIsUsable(const XKeyCombo& combo)
+{
+    return XKeyComboHasKey(combo) && HKModifierFlagsMakeAHotKey(combo.flags);
 }

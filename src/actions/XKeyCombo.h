@@ -23,5 +23,9 @@ bool XKeyComboIsModifierKey(const XKeyCombo& combo);
 QString XKeyComboText(const XKeyCombo& combo);
 // Nothing unless the text has exactly two comma-separated parts.
 std::optional<XKeyCombo> XKeyComboFromText(const QString& text);
-// Whether a stored combination is worth keeping: code 0 and flags −1 are not.
+// Whether a combination is kept in the store: not flags with every bit set, nor code 0
+// (the A key) without a modifier, which is what a cleared store reads as.
 bool XKeyComboIsStorable(const XKeyCombo& combo);
+// Whether the combination may be grabbed from every program: a key, held with Control,
+// Option or Command (the rule the recorder applies).
+bool XKeyComboIsUsable(const XKeyCombo& combo);

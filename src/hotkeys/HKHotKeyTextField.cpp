@@ -8,9 +8,6 @@
 #include <QKeyEvent>
 
 namespace {
-// Shift, Control, Option, Command or Function.
-constexpr std::uint64_t kRecordingModifiers = 0x9E0000;
-
 std::uint64_t flagsFromQt(Qt::KeyboardModifiers modifiers)
 {
     std::uint64_t flags = 0;
@@ -92,7 +89,7 @@ QString HKHotKeyTextField::displayText(const HKHotKey& hotKey) const
 
 void HKHotKeyTextField::processHotkeyEvent(const HKKeyEvent& event)
 {
-    const bool hasModifier = (event.modifierFlags & kRecordingModifiers) != 0;
+    const bool hasModifier = HKModifierFlagsMakeAHotKey(event.modifierFlags);
     if (event.type == HKKeyEvent::kKeyDown) {
         m_hasSeenKeyDown = true;
         if (!hasModifier && (isNewline(event.charactersIgnoringModifiers) || event.keyCode == 53)) {

@@ -13,7 +13,7 @@ class XHotKeyService;
 // Shows a hot key and records a new combination typed into it: while it has the focus
 // every key press and modifier change is taken as a combination (the caret is hidden);
 // Escape alone restores the hot key held when recording began, Return alone keeps what
-// was recorded; a plain key without a modifier changes nothing; modifiers held alone
+// was recorded; a key without Control, Option or Command changes nothing; modifiers held alone
 // record the modifier key. It only shows what was recorded: registering it is the
 // reader's business.
 class HKHotKeyTextField : public QLineEdit

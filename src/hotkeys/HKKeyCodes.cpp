@@ -62,3 +62,8 @@ std::uint32_t HKCarbonModifierFlagsFromCocoaModifiers(std::uint64_t modifierFlag
         carbon |= XCarbonAlphaLock;
     return carbon;
 }
+
+bool HKModifierFlagsMakeAHotKey(std::uint64_t modifierFlags)
+{
+    return (modifierFlags & (XControlKeyMask | XAlternateKeyMask | XCommandKeyMask)) != 0;
+}

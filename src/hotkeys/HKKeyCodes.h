@@ -15,3 +15,6 @@ QString HKStringFromKeyCode(const XHotKeyService& service, std::uint16_t keyCode
 const QHash<std::uint16_t, QString>& HKKeyCodeToCharacterMap();
 // The registration mask for modifier flags; other bits are dropped.
 std::uint32_t HKCarbonModifierFlagsFromCocoaModifiers(std::uint64_t modifierFlags);
+// Whether held modifiers make a combination that may be taken from every program: Control,
+// Option or Command among them. Shift or Fn alone still type (⇧S is a capital S).
+bool HKModifierFlagsMakeAHotKey(std::uint64_t modifierFlags);

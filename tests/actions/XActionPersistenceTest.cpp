@@ -44,7 +44,8 @@ TEST(XKeyCombo, StoredTextAndWhatIsKept)
     EXPECT_FALSE(XKeyComboFromText(QStringLiteral("40,1,2")));
     EXPECT_FALSE(XKeyComboFromText(QString()));
     EXPECT_TRUE(XKeyComboIsStorable({0, -1}));
-    EXPECT_FALSE(XKeyComboIsStorable({kControlOption, 0}));
+    EXPECT_TRUE(XKeyComboIsStorable({kControlOption, 0}));
+    EXPECT_FALSE(XKeyComboIsStorable({0, 0}));
     EXPECT_FALSE(XKeyComboIsStorable({~std::uint64_t{0}, kKeyK}));
 }
 
@@ -99,14 +100,38 @@ TEST_F(ActionPanelFixture, NoKeyIsStoredAsMinusOneAndComesBackWithoutRegistering
     EXPECT_TRUE(view->mouseCursorField->recorder()->text().isEmpty());
     EXPECT_TRUE(platform.shownAlerts().empty());
 
-    // Key code 0 (A) and flags with every bit set are not kept at all.
-    view->mouseCursorField->setKeyCombo({XControlKeyMask, 0});
+    // Key code 0 is the A key: Ctrl+Alt+A is kept and works again. Code 0 alone, and flags
+    // with every bit set, are not kept at all.
+    view->mouseCursorField->setKeyCombo({kControlOption, 0});
     restart();
-    EXPECT_FALSE(platform.preferences().containsKey(kXAddMouseActionViewControllerShortcutKey));
-    EXPECT_EQ(view->mouseCursorField->keyCombo(), (XKeyCombo{0, -1}));
-    view->mouseCursorField->setKeyCombo({~std::uint64_t{0}, kKeyK});
-    restart();
-    EXPECT_FALSE(platform.preferences().containsKey(kXAddMouseActionViewControllerShortcutKey));
+    EXPECT_EQ(view->mouseCursorField->keyCombo(), (XKeyCombo{kControlOption, 0}));
+    EXPECT_TRUE(platform.fakeHotKeys().registration(0, kCarbonControlOption));
+    for (const XKeyCombo& dropped : {XKeyCombo{0, 0}, XKeyCombo{~std::uint64_t{0}, kKeyK}}) {
+        view->mouseCursorField->setKeyCombo(dropped);
+        restart();
+        EXPECT_FALSE(platform.preferences().containsKey(kXAddMouseActionViewControllerShortcutKey));
+    }
+    EXPECT_TRUE(platform.shownAlerts().empty());
+}
+
+TEST_F(ActionPanelFixture, AStoredKeyWithoutCtrlAltOrSuperIsShownStruckAndNeverGrabbed)
+{
+    // S, Escape, Space, and Shift+S: each would be taken from every program.
+    for (const char* stored : {"1,0", "53,0", "49,0", "1,131072"}) {
+        controller.reset();
+        platform.preferences().setObject(kXAddMouseActionViewControllerShortcutKey,
+                                         QString::fromLatin1(stored));
+        controller = std::make_unique<XAddMouseActionViewController>(platform, center);
+        view = controller->view();
+        HKHotKeyTextField* shown = view->mouseCursorField->recorder();
+        EXPECT_TRUE(platform.fakeHotKeys().registrations().empty()) << stored;
+        EXPECT_TRUE(shown->font().strikeOut()) << stored;
+        EXPECT_TRUE(shown->toolTip().startsWith(QStringLiteral("Not used"))) << stored;
+    }
+    // A usable combination clears the mark.
+    view->mouseCursorField->setKeyCombo({kControlOption, kKeyK});
+    EXPECT_FALSE(view->mouseCursorField->recorder()->font().strikeOut());
+    EXPECT_TRUE(platform.shownAlerts().empty());
 }
 
 TEST_F(ActionPanelFixture, ValuesOfTheWrongKindAreSkipped)

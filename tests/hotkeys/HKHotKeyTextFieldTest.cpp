@@ -86,7 +86,7 @@ TEST_F(HKHotKeyTextFieldTest, EscapeRestoresTheHotKeyFromTheStartOfTheRecording)
     EXPECT_EQ(ended.count(), 1);
 }
 
-TEST_F(HKHotKeyTextFieldTest, ReturnKeepsWhatWasRecordedAndAPlainKeyChangesNothing)
+TEST_F(HKHotKeyTextFieldTest, ReturnKeepsWhatWasRecordedAndAKeyWithoutCtrlAltOrSuperChangesNothing)
 {
     startRecording();
     QTest::keyClick(m_field, Qt::Key_C);
@@ -95,11 +95,14 @@ TEST_F(HKHotKeyTextFieldTest, ReturnKeepsWhatWasRecordedAndAPlainKeyChangesNothi
     EXPECT_EQ(m_field->text(), QStringLiteral("⇧⌘A"));
     EXPECT_TRUE(m_field->hasFocus());
 
+    // Shift alone is no modifier of a hot key either.
     QTest::keyClick(m_field, Qt::Key_F1, Qt::ShiftModifier);
+    EXPECT_EQ(m_field->hotKey(), m_original);
+    QTest::keyClick(m_field, Qt::Key_F1, Qt::ShiftModifier | Qt::AltModifier);
     QTest::keyClick(m_field, Qt::Key_Return);
     EXPECT_EQ(m_field->hotKey()->keyCode(), 122);
-    EXPECT_EQ(m_field->hotKey()->modifierFlags(), XShiftKeyMask);
-    EXPECT_EQ(m_field->text(), QStringLiteral("⇧F1"));
+    EXPECT_EQ(m_field->hotKey()->modifierFlags(), XShiftKeyMask | XAlternateKeyMask);
+    EXPECT_EQ(m_field->text(), QStringLiteral("⌥⇧F1"));
     EXPECT_FALSE(m_field->hasFocus());
 
     // Escape in the next recording goes back to that one, not to the first.
