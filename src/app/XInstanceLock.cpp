@@ -36,22 +36,50 @@ XInstanceLock::XInstanceLock(const QString& settingsFile, QObject* parent)
 
 XInstanceLock::~XInstanceLock() = default;
 
-bool XInstanceLock::tryLock()
+bool XInstanceLock::takeLockFile(bool listening)
 {
     QDir().mkpath(QFileInfo(m_lockFileName).absolutePath());
-    if (!m_lock.tryLock(0)) {
-        if (m_lock.error() == QLockFile::LockFailedError)
-            return false;
-        // An unwritable folder: the settings cannot be written either, which is shown then.
-        XLog("ERROR! the lock %s could not be made; Tableclick runs without it", qPrintable(m_lockFileName));
+    if (m_lock.tryLock(0))
         return true;
+    qint64 pid = 0;
+    QString host, application;
+    // QLockFile takes over only from a process that is gone; a file that names none stays
+    // for ever. While we hold the socket no other start is here, so removing it is safe.
+    if (listening && m_lock.error() == QLockFile::LockFailedError &&
+        !m_lock.getLockInfo(&pid, &host, &application)) {
+        XLog("ERROR! the lock %s names no process; it is taken over", qPrintable(m_lockFileName));
+        m_lock.removeStaleLockFile();
+        return m_lock.tryLock(0);
     }
+    return false;
+}
+
+XInstanceLock::Outcome XInstanceLock::tryLock()
+{
     m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    // A socket left by a killed holder; ours now, since the lock is.
-    QLocalServer::removeServer(m_serverName);
-    if (!m_server->listen(m_serverName))
+    // An abstract name: no file to go stale, and binding it fails while anyone holds it.
+    // Any local user may connect, and all a connection can ask is "come forward".
+    m_server->setSocketOptions(QLocalServer::AbstractNamespaceOption);
+    const bool listening = m_server->listen(m_serverName);
+    const bool inUse = !listening && m_server->serverError() == QAbstractSocket::AddressInUseError;
+    const bool locked = !inUse && takeLockFile(listening);
+    if (inUse || (!locked && m_lock.error() == QLockFile::LockFailedError)) {
+        // A live holder, on the socket or (one that does not listen on it) in the file.
+        delete m_server;
+        m_server = nullptr;
+        return Outcome::HeldElsewhere;
+    }
+    if (!listening) {
         XLog("ERROR! a second start cannot reach this one: %s", qPrintable(m_server->errorString()));
+        delete m_server;
+        m_server = nullptr;
+        return locked ? Outcome::Held : Outcome::Unavailable;
+    }
+    // A full disk or a read-only folder: the socket alone keeps a second start out, and the
+    // settings cannot be written either, which is shown then.
+    if (!locked)
+        XLog("ERROR! the lock %s could not be made; the socket keeps a second start out",
+             qPrintable(m_lockFileName));
     connect(m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = m_server->nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
@@ -62,12 +90,13 @@ bool XInstanceLock::tryLock()
             });
         }
     });
-    return true;
+    return Outcome::Held;
 }
 
 bool XInstanceLock::askHolderToRaise(int timeoutMs)
 {
     QLocalSocket socket;
+    socket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
     socket.connectToServer(m_serverName);
     if (!socket.waitForConnected(timeoutMs))
         return false;

@@ -55,10 +55,19 @@ int main(int argc, char* argv[])
 
     XQtPlatform platform;
     XInstanceLock instance(platform.preferences().fileName());
-    if (!instance.tryLock()) {
+    switch (instance.tryLock()) {
+    case XInstanceLock::Outcome::Held:
+        break;
+    case XInstanceLock::Outcome::HeldElsewhere:
         std::fprintf(stderr, "tableclick: Tableclick is already running with the settings in %s\n",
                      qPrintable(platform.preferences().fileName()));
         instance.askHolderToRaise();
+        return 3;
+    case XInstanceLock::Outcome::Unavailable:
+        std::fprintf(stderr,
+                     "tableclick: Tableclick cannot make sure it runs only once with the settings in %s, "
+                     "so it does not start\n",
+                     qPrintable(platform.preferences().fileName()));
         return 3;
     }
     if (const std::optional<QString>& url = request.accountService) {

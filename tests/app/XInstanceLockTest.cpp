@@ -1,5 +1,6 @@
 // One Tableclick per settings file: the lock refuses a second holder, is not lost to age,
-// is taken over from a process that is gone, and a second start reaches the first.
+// is taken over from a process that is gone or a file that names none, holds without a
+// lock file, and a second start reaches the first.
 #include "app/XInstanceLock.h"
 
 #include <QDateTime>
@@ -8,15 +9,23 @@
 #include <QSignalSpy>
 #include <QSysInfo>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <gtest/gtest.h>
+
+#include <atomic>
+#include <latch>
+#include <memory>
+#include <vector>
+
+using Outcome = XInstanceLock::Outcome;
 
 TEST(XInstanceLock, ASecondHolderIsRefusedEvenWhenTheLockIsOldAndReachesTheFirst)
 {
     QTemporaryDir dir;
     const QString settings = dir.filePath(QStringLiteral("Tableclick/Tableclick.conf"));
     XInstanceLock first(settings);
-    ASSERT_TRUE(first.tryLock());
+    ASSERT_EQ(first.tryLock(), Outcome::Held);
     EXPECT_TRUE(QFile::exists(first.lockFileName()));
     EXPECT_NE(first.lockFileName(), settings + QStringLiteral(".lock")) << "QSettings' own lock";
 
@@ -28,33 +37,72 @@ TEST(XInstanceLock, ASecondHolderIsRefusedEvenWhenTheLockIsOldAndReachesTheFirst
     lockFile.close();
 
     XInstanceLock second(settings);
-    EXPECT_FALSE(second.tryLock());
+    EXPECT_EQ(second.tryLock(), Outcome::HeldElsewhere);
     QSignalSpy raised(&first, &XInstanceLock::raiseRequested);
     EXPECT_TRUE(second.askHolderToRaise());
     EXPECT_TRUE(raised.wait(5000));
 
     // Another settings file is another lock.
     XInstanceLock elsewhere(dir.filePath(QStringLiteral("other.conf")));
-    EXPECT_TRUE(elsewhere.tryLock());
+    EXPECT_EQ(elsewhere.tryLock(), Outcome::Held);
 }
 
-TEST(XInstanceLock, TheLockOfAProcessThatIsGoneIsTakenOver)
+TEST(XInstanceLock, ALockFileThatNamesNoLiveProcessIsTakenOverByOneOfTwoStartsAtOnce)
 {
-    QTemporaryDir dir;
-    const QString settings = dir.filePath(QStringLiteral("Tableclick.conf"));
     QProcess gone;
     gone.start(QStringLiteral("true"), {});
     ASSERT_TRUE(gone.waitForFinished(5000));
     const qint64 pid = gone.processId() ? gone.processId() : 999999;
-    // What QLockFile writes: pid, application, host.
-    QFile stale(XInstanceLock::lockFileNameFor(settings));
-    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
-    stale.write(QByteArray::number(pid) + "\ntableclick\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-    stale.close();
+    // What QLockFile writes (pid, application, host), and what a crash between creating and
+    // writing it leaves.
+    const QByteArray host = QSysInfo::machineHostName().toUtf8();
+    for (const QByteArray& left :
+         {QByteArray(QByteArray::number(pid) + "\ntableclick\n" + host + "\n"), QByteArray(),
+          QByteArray("\n"), QByteArray("\x01\xff\n\x7f"), QByteArray("12abc\n")}) {
+        QTemporaryDir dir;
+        const QString settings = dir.filePath(QStringLiteral("Tableclick.conf"));
+        QFile stale(XInstanceLock::lockFileNameFor(settings));
+        ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+        stale.write(left);
+        stale.close();
 
-    XInstanceLock next(settings);
-    EXPECT_TRUE(next.tryLock());
-    XInstanceLock again(settings);
-    EXPECT_FALSE(again.tryLock());
-    EXPECT_FALSE(XInstanceLock(dir.filePath(QStringLiteral("none.conf"))).askHolderToRaise(500));
+        std::latch ready(2), decided(2);
+        std::atomic<int> held = 0, refused = 0;
+        std::vector<std::unique_ptr<QThread>> starts;
+        for (int i = 0; i < 2; ++i) {
+            starts.emplace_back(QThread::create([&] {
+                XInstanceLock lock(settings);
+                ready.arrive_and_wait();
+                const Outcome outcome = lock.tryLock();
+                if (outcome == Outcome::Held)
+                    ++held;
+                else if (outcome == Outcome::HeldElsewhere)
+                    ++refused;
+                decided.arrive_and_wait();
+            }));
+            starts.back()->start();
+        }
+        for (const auto& start : starts)
+            ASSERT_TRUE(start->wait(10000));
+        EXPECT_EQ(held, 1) << left.toHex().constData();
+        EXPECT_EQ(refused, 1) << left.toHex().constData();
+    }
+    EXPECT_FALSE(XInstanceLock(QDir::temp().filePath(QStringLiteral("none.conf"))).askHolderToRaise(500));
+}
+
+TEST(XInstanceLock, WithoutALockFileTheSocketStillKeepsASecondStartOut)
+{
+    QTemporaryDir dir;
+    // The settings' folder is a file: no lock file can be made, not even by root.
+    QFile file(dir.filePath(QStringLiteral("Tableclick")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    const QString settings = dir.filePath(QStringLiteral("Tableclick/Tableclick.conf"));
+    XInstanceLock first(settings);
+    ASSERT_EQ(first.tryLock(), Outcome::Held);
+    XInstanceLock second(settings);
+    EXPECT_EQ(second.tryLock(), Outcome::HeldElsewhere);
+    QSignalSpy raised(&first, &XInstanceLock::raiseRequested);
+    EXPECT_TRUE(second.askHolderToRaise());
+    EXPECT_TRUE(raised.wait(5000));
 }
