@@ -87,7 +87,9 @@ void XAutoSaver::saveNow()
 
 void XAutoSaver::saveBeforeExit(bool readState)
 {
-    if (readState && m_pending)
+    // Not only when a change is noted: a hot key, or a key still held when the display went,
+    // changes the widgets without the input that notes it.
+    if (readState)
         putStateIntoStore();
     m_platform.preferences().write();
 }

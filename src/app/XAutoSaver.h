@@ -39,7 +39,7 @@ public:
     // The state into the store now; the file is written in the background.
     void saveNow();
     // The program ends without a close: the store to disk now, on this thread, with the
-    // latest state first when `readState` (main thread, widgets intact).
+    // widgets' current state put into it first when `readState` (main thread, widgets intact).
     void saveBeforeExit(bool readState);
     // True while a background write is asked for or running.
     bool isWriting() const;

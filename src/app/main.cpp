@@ -17,7 +17,6 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QThread>
 #include <QTextStream>
 
 #include <cstdio>
@@ -100,10 +99,9 @@ int main(int argc, char* argv[])
     };
     XAutoSaver saver(platform, saveMainView, delegate.window());
     saver.watchApplicationInput();
-    // Qt exits at once when the X server goes away: what the user did is written first.
-    const XEmergencySave emergency([&saver](XEmergency why) {
-        saver.saveBeforeExit(why == XEmergency::DisplayLost && QThread::currentThread() == qApp->thread());
-    });
+    // Qt exits at once when the X server goes away: what the user did is written first, the
+    // widgets read on the main thread even if another thread's message saved the store already.
+    const XEmergencySave emergency([&saver](XEmergency, bool readState) { saver.saveBeforeExit(readState); });
 
     XTerminationWatcher termination;
     QObject::connect(&termination, &XTerminationWatcher::terminationRequested, &delegate,

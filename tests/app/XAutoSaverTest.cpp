@@ -35,13 +35,14 @@ struct AutoSaverFixture : testing::Test
     {
         platform.preferences().setWriteObserver([this](const QString& key) { keysWritten << key; });
     }
-    void pressNumber(int number)
+    void pressNumber(int number, bool noted = true)
     {
         auto* button = delegate.mainViewController()->view()->findChild<QAbstractButton*>(
             QStringLiteral("numberButton%1").arg(number));
         ASSERT_NE(button, nullptr);
         button->click();
-        saver.noteChange();
+        if (noted)
+            saver.noteChange();
     }
     QVariant inFile(const QString& key) const
     {
@@ -144,4 +145,11 @@ TEST_F(AutoSaverFixture, BeforeTheProgramEndsTheLatestStateIsWrittenAtOnce)
     saver.saveBeforeExit(false);
     EXPECT_EQ(saves, 1);
     EXPECT_EQ(inFile(kBetListKey).toList().size(), 1);
+
+    // On the main thread the widgets are read even when no input noted the change (a hot
+    // key, a key still held when the display went).
+    saver.saveBeforeExit(true);
+    pressNumber(11, false);
+    saver.saveBeforeExit(true);
+    EXPECT_EQ(inFile(kBetListKey).toList().size(), 3);
 }
