@@ -6,6 +6,7 @@
 #include "XTextValues.h"
 #include "XUserDefinedButton.h"
 #include "bets/XArchiving.h"
+#include "bets/XClickablePoint.h"
 #include "bets/XPlaybackQueue.h"
 #include "bets/panel/XButton.h"
 #include "bets/panel/XPanelWindowPublisher.h"
@@ -21,6 +22,7 @@
 #include <QTableWidget>
 
 #include <algorithm>
+#include <cmath>
 
 const QString kXAddMouseActionViewControllerTableArrayKey =
     QStringLiteral("kXAddMouseActionViewControllerTableArrayKey");
@@ -63,6 +65,38 @@ QString decimalText(double value)
 {
     return QString::asprintf("%.2f", value);
 }
+
+// A coordinate typed for Add: the whole text one finite number ("12.5", " 1e3 ").
+std::optional<double> typedCoordinate(const QString& text)
+{
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    return ok && std::isfinite(value) ? std::optional(value) : std::nullopt;
+}
+
+// The monitors' extent along one axis (each [from, to)), joined where they touch:
+// "0 to 1919, 2000 to 3279".
+QString spanText(std::vector<std::pair<double, double>> spans)
+{
+    std::sort(spans.begin(), spans.end());
+    QStringList parts;
+    for (std::size_t i = 0; i < spans.size();) {
+        const double from = spans[i].first;
+        double to = spans[i].second;
+        for (++i; i < spans.size() && spans[i].first <= to; ++i)
+            to = std::max(to, spans[i].second);
+        parts << QStringLiteral("%1 to %2").arg(from).arg(to - 1);
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+bool inSpan(const std::vector<std::pair<double, double>>& spans, double value)
+{
+    return std::any_of(spans.begin(), spans.end(),
+                       [value](const auto& span) { return value >= span.first && value < span.second; });
+}
+
+const char* const kNormalToolTip = "normalToolTip";
 } // namespace
 
 XAddMouseActionViewController::XAddMouseActionViewController(XPlatform& platform,
@@ -114,6 +148,11 @@ void XAddMouseActionViewController::loadView()
             &XAddMouseActionViewController::clickAddClickPositionButton);
     connect(v.userDefinedClickButton, &QPushButton::clicked, this,
             &XAddMouseActionViewController::clickUserDefinedClickButton);
+    for (QLineEdit* field : {v.xPosTextField, v.yPosTextField})
+        connect(field, &QLineEdit::textChanged, this, [this, field] {
+            if (field->property("refused").toBool())
+                markRefusedField(field, {});
+        });
     for (XUserDefinedButton* button : v.userDefinedButtons) {
         connect(button, &QPushButton::clicked, this, [this, button] { clickUserDefinedButton(button); });
         connect(button, &XUserDefinedButton::dataSourceChanged, this,
@@ -158,8 +197,45 @@ XMouseData XAddMouseActionViewController::editorRecord() const
     return record;
 }
 
+bool XAddMouseActionViewController::editorPointIsClickable()
+{
+    const std::optional<double> x = typedCoordinate(m_view->xPosTextField->text());
+    const std::optional<double> y = typedCoordinate(m_view->yPosTextField->text());
+    std::vector<QRectF> monitors;
+    std::vector<std::pair<double, double>> across, down;
+    for (const XScreenInfo& screen : m_platform.screens()) {
+        monitors.push_back(screen.geometry);
+        across.emplace_back(screen.geometry.left(), screen.geometry.left() + screen.geometry.width());
+        down.emplace_back(screen.geometry.top(), screen.geometry.top() + screen.geometry.height());
+    }
+    if (x && y && XPointIsOnAMonitor({*x, *y}, monitors))
+        return true;
+    // Mark what lies on no monitor; both when each does, but not together.
+    const bool xFits = x && inSpan(across, *x);
+    const bool yFits = y && inSpan(down, *y);
+    if (!xFits || yFits)
+        markRefusedField(m_view->xPosTextField,
+                         tr("X must be a number on a screen: %1").arg(spanText(across)));
+    if (!yFits || xFits)
+        markRefusedField(m_view->yPosTextField, tr("Y must be a number on a screen: %1").arg(spanText(down)));
+    return false;
+}
+
+void XAddMouseActionViewController::markRefusedField(QLineEdit* field, const QString& why)
+{
+    if (!field->property(kNormalToolTip).isValid())
+        field->setProperty(kNormalToolTip, field->toolTip());
+    field->setProperty("refused", !why.isEmpty());
+    field->setStyleSheet(why.isEmpty() ? QString()
+                                       : QStringLiteral("QLineEdit { border: 2px solid #e00000; }"));
+    field->setToolTip(why.isEmpty() ? field->property(kNormalToolTip).toString() : why);
+}
+
 void XAddMouseActionViewController::clikcAddActionButton()
 {
+    // A click where no monitor is lands nowhere the user meant: refused here, said why.
+    if (!editorPointIsClickable())
+        return;
     XMouseData record = editorRecord();
     const long count = XIntegerValue(m_view->clickCountTextField->text());
     record.setClickCount(count < 1 ? 1 : static_cast<std::uint64_t>(count));

@@ -10,6 +10,7 @@
 #include <vector>
 
 class HKHotKeyCenter;
+class QLineEdit;
 class XAddMouseActionView;
 class XPanelWindowPublisher;
 class XPlatform;
@@ -76,6 +77,10 @@ private:
     void selectRowAlone(int row);
     std::vector<int> selectedRows() const;
     XMouseData editorRecord() const;
+    // Whether X and Y are numbers of a point on a monitor; marks the fields when not.
+    bool editorPointIsClickable();
+    // Frames the field in red with the reason as its tooltip; no reason clears the mark.
+    void markRefusedField(QLineEdit* field, const QString& why);
     void captureTick();
     void showCaptureTitle();
     void refreshUserDefinedButton(XUserDefinedButton* button);

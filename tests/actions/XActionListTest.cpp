@@ -13,12 +13,12 @@ using Strings = std::vector<QString>;
 TEST_F(ActionPanelFixture, AddingReadsTheEditorRowAndClicksAtLeastOnce)
 {
     add(QStringLiteral("12.5"), QStringLiteral("7"), 0, QStringLiteral("0"));
-    add(QStringLiteral("abc"), QStringLiteral(" 3.256px"), 1, QStringLiteral("-3"));
-    add(QStringLiteral("1e3"), QStringLiteral(""), 0, QStringLiteral("abc"));
-    add(QStringLiteral("-4"), QStringLiteral("5"), 1, QStringLiteral("2.9"));
+    add(QStringLiteral("0"), QStringLiteral(" 3.256"), 1, QStringLiteral("-3"));
+    add(QStringLiteral("1e3"), QStringLiteral("0"), 0, QStringLiteral("abc"));
+    add(QStringLiteral("4"), QStringLiteral("5"), 1, QStringLiteral("2.9"));
     EXPECT_EQ(rows(),
               (Strings{QStringLiteral("1 Left 12.50 7.00 1"), QStringLiteral("2 Right 0.00 3.26 1"),
-                       QStringLiteral("3 Left 1000.00 0.00 1"), QStringLiteral("4 Right -4.00 5.00 2")}));
+                       QStringLiteral("3 Left 1000.00 0.00 1"), QStringLiteral("4 Right 4.00 5.00 2")}));
     const std::vector<XMouseData>& list = controller->dataSource();
     EXPECT_EQ(list[0].eventType(), 1u);
     EXPECT_EQ(list[1].eventType(), 3u);
@@ -29,6 +29,46 @@ TEST_F(ActionPanelFixture, AddingReadsTheEditorRowAndClicksAtLeastOnce)
     // A record of neither button shows as Right.
     controller->setDataSource({action(1, 2, 0, 1, 9)});
     EXPECT_EQ(rows(), (Strings{QStringLiteral("1 Right 1.00 2.00 1")}));
+}
+
+TEST_F(ActionPanelFixture, AddRefusesWhatIsNoPointOnAMonitorAndMarksTheFieldUntilItIsEdited)
+{
+    // A 1920×1080 monitor and a 1280×720 one right of it, 100 lower.
+    platform.setScreens({{QRectF(0, 0, 1920, 1080), 1.0}, {QRectF(1920, 100, 1280, 720), 2.0}});
+    QLineEdit* x = view->xPosTextField;
+    QLineEdit* y = view->yPosTextField;
+    const QString normalTip = x->toolTip();
+    const struct
+    {
+        const char *x, *y;
+        bool xMarked, yMarked;
+    } refused[] = {
+        {"nan", "10", true, false},  {"10", "-inf", false, true}, {"abc", "", true, true},
+        {"1e999", "5", true, false}, {"3.2px", "5", true, false}, {"-1", "5", true, false},
+        {"3200", "5", true, false},  {"5", "1080", false, true},  {"2000", "50", true, true}, // on neither
+    };
+    for (const auto& c : refused) {
+        x->clear();
+        y->clear();
+        add(QString::fromLatin1(c.x), QString::fromLatin1(c.y), 0, QStringLiteral("1"));
+        EXPECT_TRUE(controller->dataSource().empty()) << c.x << "," << c.y;
+        EXPECT_EQ(x->property("refused").toBool(), c.xMarked) << c.x << "," << c.y;
+        EXPECT_EQ(y->property("refused").toBool(), c.yMarked) << c.x << "," << c.y;
+    }
+    EXPECT_EQ(x->toolTip(), QStringLiteral("X must be a number on a screen: 0 to 3199"));
+    EXPECT_EQ(y->toolTip(), QStringLiteral("Y must be a number on a screen: 0 to 1079"));
+    x->resize(80, 26);
+    const QImage framed = x->grab().toImage();
+    const QColor border = framed.pixelColor(0, framed.height() / 2);
+    EXPECT_TRUE(border.red() > 200 && border.green() < 60) << "no red frame";
+    x->setText(QStringLiteral("10"));
+    EXPECT_FALSE(x->property("refused").toBool());
+    EXPECT_EQ(x->toolTip(), normalTip);
+
+    add(QStringLiteral("1919.5"), QStringLiteral("1079.5"), 0, QStringLiteral("1"));
+    add(QStringLiteral("3199"), QStringLiteral("819"), 0, QStringLiteral("1"));
+    EXPECT_EQ(controller->dataSource().size(), 2u);
+    EXPECT_FALSE(y->property("refused").toBool());
 }
 
 TEST_F(ActionPanelFixture, IndexIsTheLengthAtAddingAndStaysWhenRowsMoveOrGo)
