@@ -230,24 +230,29 @@ enum class XPointRead
 };
 
 // One coordinate: a decimal number and nothing else ("%f" writes "12.500000"; older values
-// such as "12.5" or "-3" read as before). Qt's reader takes "nan" and "inf", so finiteness
-// is checked here.
-std::optional<double> readCoordinate(QStringView text)
+// such as "12.5", "-3" or " 7" read as before). from_chars also takes "nan" and "inf".
+std::optional<double> readCoordinate(std::string_view text)
 {
-    bool ok = false;
-    const double value = text.toDouble(&ok);
-    if (!ok || !std::isfinite(value))
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    if (text.starts_with('+') && !text.starts_with("+-"))
+        text.remove_prefix(1);
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
         return std::nullopt;
     return value;
 }
 
-XPointRead readPoint(QStringView text, const XStoredBounds& bounds, XMouseData& data)
+XPointRead readPoint(std::string_view text, const XStoredBounds& bounds, XMouseData& data)
 {
-    const qsizetype comma = text.indexOf(QLatin1Char(','));
-    if (comma < 0 || text.indexOf(QLatin1Char(','), comma + 1) >= 0)
+    const std::size_t comma = text.find(',');
+    if (comma == std::string_view::npos || text.find(',', comma + 1) != std::string_view::npos)
         return XPointRead::Damaged;
-    const std::optional<double> x = readCoordinate(text.first(comma));
-    const std::optional<double> y = readCoordinate(text.sliced(comma + 1));
+    const std::optional<double> x = readCoordinate(text.substr(0, comma));
+    const std::optional<double> y = readCoordinate(text.substr(comma + 1));
     if (!x || !y)
         return XPointRead::Damaged;
     if (!bounds.containsPoint(QPointF(*x, *y)))
@@ -323,8 +328,7 @@ public:
         data.setClickCount(*count);
         data.setEventType(static_cast<std::uint32_t>(std::min<std::uint64_t>(*type, UINT32_MAX)));
         data.setIndex(*index);
-        const XPointRead read =
-            readPoint(QString::fromUtf8(point->data(), static_cast<qsizetype>(point->size())), bounds, data);
+        const XPointRead read = readPoint(*point, bounds, data);
         // Damage is rare: the general way reads it and says so, once.
         if (read == XPointRead::Damaged)
             return std::nullopt;
@@ -381,7 +385,9 @@ std::optional<XMouseData> XDecodeMouseData(const QJsonObject& object, const XSto
     if (kindOf(object) != XArchiveKind::MouseData)
         return std::nullopt;
     XMouseData data;
-    switch (readPoint(object.value(kPointKey).toString(), bounds, data)) {
+    const QByteArray point = object.value(kPointKey).toString().toUtf8();
+    switch (readPoint(std::string_view(point.constData(), static_cast<std::size_t>(point.size())), bounds,
+                      data)) {
     case XPointRead::Read:
         break;
     case XPointRead::OutOfBounds:
