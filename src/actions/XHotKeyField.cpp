@@ -83,6 +83,7 @@ void XHotKeyField::showKeyCombo()
     QFont font = m_recorder->font();
     font.setStrikeOut(unusable);
     m_recorder->setFont(font);
+    m_recorder->setStyleSheet(unusable ? QStringLiteral("QLineEdit { color: #b00000; }") : QString());
     m_recorder->setToolTip(unusable ? tr("Not used: a hot key needs Ctrl, Alt or Super. ") + m_recorderToolTip
                                     : m_recorderToolTip);
     if (!XKeyComboHasKey(m_keyCombo)) {
