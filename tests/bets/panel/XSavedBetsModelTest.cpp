@@ -5,14 +5,18 @@
 #include "bets/panel/XButton.h"
 #include "bets/panel/XGridManagerView.h"
 #include "bets/panel/XSavedBetsModel.h"
+#include "platform/XQtPlatform.h"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 struct SavedBetsFixture : ControllerFixture
@@ -137,4 +141,26 @@ TEST_F(SavedBetsFixture, SavingAgainReencodesOnlyWhatChangedAndWritesTheSameByte
 
     platform.reopenPreferences();
     EXPECT_EQ(stored(), second);
+}
+
+// The real alert, as the user met it typing a note: Space and Enter press Cancel.
+TEST(XQtPlatformAlert, SpaceAndEnterPressTheKeyboardDefaultNeverTheFirstButton)
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        GTEST_SKIP() << "needs an X display (QT_QPA_PLATFORM=xcb)";
+    XQtPlatform platform;
+    for (const bool space : {true, false}) {
+        QTimer::singleShot(0, [space] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            if (space)
+                QTest::keyClick(box->focusWidget(), Qt::Key_Space);
+            else
+                QTest::keyClick(box, Qt::Key_Return);
+        });
+        const XAlert menu{QStringLiteral("请选择操作"), {},
+                          QStringLiteral("Append"),     QStringLiteral("Cancel"),
+                          QStringLiteral("Delete"),     XAlertSecondButtonReturn};
+        EXPECT_EQ(platform.runModalAlert(menu, nullptr), XAlertSecondButtonReturn) << space;
+    }
 }
