@@ -169,9 +169,10 @@ protected:
     // Starts a list long enough to be stopped, and waits until it clicks.
     void startLongRun()
     {
+        const std::size_t before = ClickLog::read(m_log).ofKind(QStringLiteral("press")).size();
         clickControl(QStringLiteral("executeListButton"));
         ASSERT_TRUE(DesktopSession::waitFor(
-            [&] { return ClickLog::read(m_log).ofKind(QStringLiteral("press")).size() >= 30; }, 5000))
+            [&] { return ClickLog::read(m_log).ofKind(QStringLiteral("press")).size() >= before + 30; }, 5000))
             << text(QStringLiteral("actionRunStatusLabel")).toStdString();
     }
 
@@ -347,10 +348,10 @@ TEST_F(ActionsE2e, EscapeStopsALongRunOnItsPressWithAPointerHotKeyStored)
         QThread::msleep(200);
         input.key(XK_Escape, false);
         const auto [after, lastMs] = pressesAfter(pressed);
-        // At most the click that was under way.
-        EXPECT_LE(after, 1) << "stop " << stop;
+        // The click under way, and those the target had not read yet when the key went
+        // down (it stamps a press when it reads it, a few ms late on a busy machine).
+        EXPECT_LE(after, 4) << "stop " << stop;
         latencies.push_back(lastMs);
-        QFile::remove(m_log);
     }
     std::string said;
     for (const double ms : latencies)
@@ -387,9 +388,9 @@ TEST_F(ActionsE2e, ASlowlyMovingMouseStopsAListOfOneMillisecondPauses)
     std::printf("the mouse moved past 6 px: last click %.2f ms later\n", lastMs);
 }
 
-// Stored points that are not numbers or lie off every monitor are never clicked: a list
-// that holds one clicks nothing, and says which action stopped it.
-TEST_F(ActionsE2e, DamagedAndOffScreenPointsClickNothing)
+// Stored points that are not numbers or lie off every monitor are never clicked: they are
+// left out when the list is read, and the rest of it plays.
+TEST_F(ActionsE2e, DamagedAndOffScreenPointsAreNotClicked)
 {
     startTarget();
     QList<QByteArray> archives = archivedData<XMouseData>(
@@ -399,11 +400,10 @@ TEST_F(ActionsE2e, DamagedAndOffScreenPointsClickNothing)
     storeList(archives);
     startTableclick();
     clickControl(QStringLiteral("executeListButton"));
-    EXPECT_TRUE(DesktopSession::waitFor(
-        [&] { return text(QStringLiteral("actionRunStatusLabel")).startsWith(QStringLiteral("Nothing clicked: action")); }))
+    EXPECT_TRUE(waitForText(QStringLiteral("actionRunStatusLabel"), QStringLiteral("Done: 1 of 1 clicks")))
         << text(QStringLiteral("actionRunStatusLabel")).toStdString();
     QThread::msleep(300);
-    EXPECT_TRUE(ClickLog::read(m_log).ofKind(QStringLiteral("press")).empty());
+    EXPECT_EQ(ClickLog::read(m_log).pressedCells(), (std::vector<int>{5}));
 }
 
 // A list whose point is Tableclick's own Execute button would start itself again and

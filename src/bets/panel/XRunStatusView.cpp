@@ -10,6 +10,9 @@
 namespace {
 // A notice is kept at least this long, and as long as runs click, to be read in time.
 constexpr int kNoticeMilliseconds = 3000;
+// After the user's mouse ended a run, Stop stays pressable this long: it may be what the
+// mouse was on its way to.
+constexpr int kStopStaysMilliseconds = 1000;
 } // namespace
 
 XRunStatusView::XRunStatusView(XPlaybackQueue& queue, const QString& namePrefix, QWidget* parent)
@@ -28,7 +31,16 @@ XRunStatusView::XRunStatusView(XPlaybackQueue& queue, const QString& namePrefix,
     layout->addWidget(m_stopButton);
     layout->addWidget(m_statusLabel, 1);
 
-    connect(m_stopButton, &QPushButton::clicked, this, [this] { m_queue.stopAll(XRunEnd::StopButton); });
+    connect(m_stopButton, &QPushButton::clicked, this, [this] {
+        // The way to Stop is a move and a press of the mouse: the watch on the user's mouse
+        // may have ended the run a moment before the click arrived. It was still Stop.
+        if (m_queue.pendingCount() == 0 && m_tookTheMouse.isValid() &&
+            !m_tookTheMouse.hasExpired(kStopStaysMilliseconds)) {
+            show(tr("Stopped with Stop after %1").arg(m_lastCounts));
+            return;
+        }
+        m_queue.stopAll(XRunEnd::StopButton);
+    });
     connect(&queue, &XPlaybackQueue::progressChanged, this, [this](int clicked, int total) {
         m_running = true;
         m_clicked = clicked;
@@ -37,7 +49,7 @@ XRunStatusView::XRunStatusView(XPlaybackQueue& queue, const QString& namePrefix,
     });
     connect(&queue, &XPlaybackQueue::activeChanged, this, [this](bool active) {
         if (!active)
-            m_stopButton->setEnabled(false);
+            updateStopButton();
     });
     connect(&queue, &XPlaybackQueue::runEnded, this, &XRunStatusView::showEnd);
     connect(&queue, &XPlaybackQueue::pendingChanged, this, &XRunStatusView::render);
@@ -47,6 +59,12 @@ XRunStatusView::XRunStatusView(XPlaybackQueue& queue, const QString& namePrefix,
         show(m_shown);
         QTimer::singleShot(kNoticeMilliseconds + 10, this, [this] { show(m_shown); });
     });
+}
+
+void XRunStatusView::updateStopButton()
+{
+    m_stopButton->setEnabled(m_queue.pendingCount() > 0 ||
+                             (m_tookTheMouse.isValid() && !m_tookTheMouse.hasExpired(kStopStaysMilliseconds)));
 }
 
 void XRunStatusView::show(const QString& text)
@@ -68,7 +86,7 @@ QString XRunStatusView::statusText() const
 void XRunStatusView::render()
 {
     const bool busy = m_queue.pendingCount() > 0;
-    m_stopButton->setEnabled(busy);
+    updateStopButton();
     if (!busy)
         return; // the last run's end stays readable
     QStringList parts;
@@ -83,8 +101,14 @@ void XRunStatusView::render()
 void XRunStatusView::showEnd(XRunEnd reason, int clicked, int total, const QString& where)
 {
     m_running = false;
-    m_stopButton->setEnabled(m_queue.pendingCount() > 0);
     const QString counts = tr("%1 of %2 clicks").arg(clicked).arg(total);
+    m_lastCounts = counts;
+    m_tookTheMouse = QElapsedTimer();
+    if (reason == XRunEnd::PointerMoved || reason == XRunEnd::UserClicked) {
+        m_tookTheMouse.start();
+        QTimer::singleShot(kStopStaysMilliseconds + 10, this, &XRunStatusView::updateStopButton);
+    }
+    updateStopButton();
     switch (reason) {
     case XRunEnd::Finished:
         show(tr("Done: %1").arg(counts));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QWidget>
 
 class QLabel;
@@ -23,6 +24,7 @@ public:
 
 private:
     void render();
+    void updateStopButton();
     void showEnd(XRunEnd reason, int clicked, int total, const QString& where);
     // The line, after a notice that must stay readable.
     void show(const QString& text);
@@ -34,6 +36,9 @@ private:
     int m_clicked = 0;
     int m_total = 0;
     QString m_shown;
+    // When the user's mouse last ended a run, and what it had clicked.
+    QElapsedTimer m_tookTheMouse;
+    QString m_lastCounts;
     // Said once, and kept in front of the progress for a while, or for as long as runs click.
     QString m_notice;
     QDeadlineTimer m_noticeShownUntil;
