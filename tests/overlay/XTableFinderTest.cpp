@@ -1,0 +1,147 @@
+#include "overlay/XTableFinder.h"
+#include "BusyDesktop.h"
+#include "FoundTableError.h"
+#include "RouletteTable.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+const QSize Screen(1440, 900);
+
+struct Placed
+{
+    QRectF area; // where the table goes, before turning and shrinking to fit
+    double degrees = 0, narrowing = 0, scale = 1;
+};
+
+RouletteTable tableFor(const Placed& p)
+{
+    return RouletteTable::fitted(p.area, p.degrees, p.narrowing, p.scale);
+}
+
+QRectF areaAt(QPointF topLeft, double scale)
+{
+    return {topLeft, QSizeF(600, 190) * scale};
+}
+
+struct FoundCase
+{
+    const char* name;
+    std::vector<Placed> tables; // the larger first
+    bool smooth = false;        // antialiased, as most programs paint; the click target does not
+};
+
+class TableFinderFound : public testing::TestWithParam<FoundCase>
+{
+};
+
+TEST_P(TableFinderFound, FindsEveryLineWithinTwoPixels)
+{
+    std::vector<RouletteTable> tables;
+    for (const Placed& p : GetParam().tables)
+        tables.push_back(tableFor(p));
+    const XTableSearch search = XFindTables(desktopWithTables(Screen, tables, 7, GetParam().smooth));
+    ASSERT_EQ(search.tables.size(), tables.size()) << search.reason.toStdString();
+    for (std::size_t k = 0; k < tables.size(); ++k)
+        EXPECT_LE(worstLineError(search.tables[k], tables[k]), 2.0) << "table " << k;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Poses, TableFinderFound,
+    testing::Values(FoundCase{"Upright", {{areaAt({300, 300}, 1)}}},
+                    FoundCase{"TurnedLeft", {{areaAt({300, 300}, 1), 8}}},
+                    FoundCase{"TurnedRight", {{areaAt({300, 300}, 1), -8}}},
+                    FoundCase{"Perspective", {{areaAt({300, 300}, 1), 0, 0.15}}},
+                    FoundCase{"TurnedInPerspective", {{areaAt({300, 300}, 1.25), -5, 0.1, 1.25}}},
+                    FoundCase{"SmoothTurned", {{areaAt({300, 300}, 1), 8}}, true},
+                    FoundCase{"SmoothInPerspective", {{areaAt({300, 300}, 1), -3, 0.15}}, true},
+                    FoundCase{"Scale125", {{areaAt({300, 300}, 1.25), 0, 0, 1.25}}},
+                    FoundCase{"Scale15Turned", {{areaAt({250, 300}, 1.5), 8, 0, 1.5}}},
+                    FoundCase{"Scale2", {{areaAt({200, 250}, 2), 0, 0, 2}}},
+                    FoundCase{"Scale2InPerspective", {{areaAt({200, 250}, 2), 3, 0.15, 2}}},
+                    FoundCase{"TwoTables", {{areaAt({600, 80}, 1.25), 4, 0, 1.25}, {areaAt({300, 550}, 1)}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct MissingCase
+{
+    const char* name;
+    std::vector<Placed> tables;
+    const char* reasonSays;
+};
+
+class TableFinderMissing : public testing::TestWithParam<MissingCase>
+{
+};
+
+TEST_P(TableFinderMissing, FindsNoneAndSaysWhy)
+{
+    std::vector<RouletteTable> tables;
+    for (const Placed& p : GetParam().tables)
+        tables.push_back(tableFor(p));
+    const XTableSearch search = XFindTables(desktopWithTables(Screen, tables, 11));
+    EXPECT_TRUE(search.tables.empty());
+    EXPECT_TRUE(search.reason.contains(QLatin1String(GetParam().reasonSays))) << search.reason.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Desktops, TableFinderMissing,
+    testing::Values(MissingCase{"NoTable", {}, "No roulette table"},
+                    MissingCase{"CutAtTheRight", {{areaAt({1000, 300}, 1)}}, "cut off"},
+                    MissingCase{"CutAtTheBottom", {{areaAt({300, 820}, 1), 5}}, "cut off"},
+                    MissingCase{"ZeroCutAtTheLeft", {{areaAt({-30, 300}, 1)}}, "cut off"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A table as a web page shows it: collapsed 1-pixel borders, no gaps. Each border's middle is a
+// line: the table's left border at x = 100, then one every 59 pixels; rows every 49 from y = 200.
+TEST(TableFinderBrowser, FindsAnHtmlTable)
+{
+    const QString chromium = QStandardPaths::findExecutable(QStringLiteral("chromium"));
+    if (chromium.isEmpty())
+        GTEST_SKIP() << "Chromium is not installed";
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QString rows[3];
+    for (int r = 0; r < 3; ++r)
+        for (int column = 1; column <= 12; ++column) {
+            const int n = 3 * column - r;
+            const bool red = RouletteTable::isRed(n);
+            rows[r] +=
+                QStringLiteral("<td class=%1>%2</td>").arg(red ? QLatin1Char('r') : QLatin1Char('b')).arg(n);
+        }
+    QFile page(dir.filePath(QStringLiteral("table.html")));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.write(
+        QStringLiteral("<!DOCTYPE html><html><head><style>"
+                       "body{margin:0;background:#f4f4f4;font:16px sans-serif}"
+                       "table{position:absolute;left:100px;top:200px;border-collapse:collapse}"
+                       "td{width:59px;height:49px;box-sizing:border-box;padding:0;border:1px solid #e8e8e8;"
+                       "color:#fff;font:bold 20px sans-serif;text-align:center}"
+                       ".r{background:#c81e28}.b{background:#1a1a1a}.z{background:#00964a}"
+                       "</style></head><body><p>Place your bets</p><table>"
+                       "<tr><td class=z rowspan=3>0</td>%1</tr><tr>%2</tr><tr>%3</tr>"
+                       "</table></body></html>")
+            .arg(rows[0], rows[1], rows[2])
+            .toUtf8());
+    page.close();
+    const QString shot = dir.filePath(QStringLiteral("shot.png"));
+    QProcess process;
+    process.start(chromium, {QStringLiteral("--headless"), QStringLiteral("--no-sandbox"),
+                             QStringLiteral("--force-device-scale-factor=1"),
+                             QStringLiteral("--hide-scrollbars"), QStringLiteral("--window-size=1280,720"),
+                             QStringLiteral("--screenshot=") + shot, page.fileName()});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    const QImage image(shot);
+    ASSERT_FALSE(image.isNull()) << process.readAllStandardError().toStdString();
+
+    const XTableSearch search = XFindTables(image);
+    ASSERT_EQ(search.tables.size(), 1u) << search.reason.toStdString();
+    // The same lines as an upright table of 13 × 59 by 3 × 49 pixels.
+    const RouletteTable truth(QSizeF(13 * 59, 3 * 49), QTransform::fromTranslate(100.5, 200.5));
+    EXPECT_LE(worstLineError(search.tables[0], truth), 2.0);
+}
+} // namespace

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "RouletteTable.h"
+#include "overlay/XTableFinder.h"
+
+#include <QLineF>
+
+#include <algorithm>
+
+// How far, in pixels, the worst of a found table's corners and line ends is from the truth.
+inline double worstLineError(const XFoundTable& found, const RouletteTable& truth)
+{
+    double worst = 0;
+    const auto check = [&](QPointF seen, double column, double row) {
+        worst = std::max(worst, QLineF(seen, truth.at(column, row)).length());
+    };
+    for (int j = 0; j <= 13; ++j) {
+        check(found.columnTop[j], j, 0);
+        check(found.columnBottom[j], j, 3);
+    }
+    for (int i = 0; i <= 3; ++i) {
+        check(found.rowLeft[i], 0, i);
+        check(found.rowRight[i], 13, i);
+    }
+    return worst;
+}
