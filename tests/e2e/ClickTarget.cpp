@@ -1,12 +1,15 @@
 // A stand-in for the betting application: paints a roulette table (the zero column and
 // twelve columns of three numbers) over its whole window and logs every mouse press and
 // release it receives.
-//   tableclick-target --area X,Y,W,H --log FILE
+//   tableclick-target --area X,Y,W,H --log FILE [--rotate DEG] [--perspective F]
+// --rotate turns the table about its centre and --perspective makes its top edge F (a
+// fraction) shorter than its bottom; either shrinks the table to fit the window.
 // Log lines: "ready X Y W H" once the window is on the screen (its area in global
 // coordinates), then "<µs> press|drag|release <global x> <global y> <button> <cell>",
 // the time from a monotonic clock, "drag" a move with the left button held, cell -1 off
 // the table.
 #include "AreaText.h"
+#include "RouletteTable.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -21,26 +24,17 @@
 #include <cstdio>
 
 namespace {
-bool isRedNumber(int n)
-{
-    static const QList<int> reds{1, 3, 5, 7, 9, 12, 14, 16, 18, 19, 21, 23, 25, 27, 30, 32, 34, 36};
-    return reds.contains(n);
-}
-
 class Table : public QWidget
 {
 public:
-    explicit Table(FILE* log) : m_log(log) { setWindowTitle(QStringLiteral("Roulette table")); }
+    Table(FILE* log, double degrees, double narrowing)
+        : m_log(log), m_degrees(degrees), m_narrowing(narrowing)
+    {
+        setWindowTitle(QStringLiteral("Roulette table"));
+    }
 
     // The number under a point of the widget, or -1.
-    int cellAt(QPointF p) const
-    {
-        if (p.x() < 0 || p.y() < 0 || p.x() >= width() || p.y() >= height())
-            return -1;
-        const int column = static_cast<int>(p.x() * 13 / width());
-        const int row = static_cast<int>(p.y() * 3 / height());
-        return column == 0 ? 0 : 3 * column - row;
-    }
+    int cellAt(QPointF p) const { return table().cellAt(p); }
 
     void logReady()
     {
@@ -54,23 +48,7 @@ protected:
     {
         QPainter painter(this);
         painter.fillRect(rect(), QColor(0, 110, 50));
-        QFont font = painter.font();
-        font.setPixelSize(std::max(8, height() / 9));
-        font.setBold(true);
-        painter.setFont(font);
-        const double w = width() / 13.0, h = height() / 3.0;
-        const auto cell = [&](QRectF r, const QColor& fill, int number) {
-            painter.fillRect(r.adjusted(3, 3, -3, -3), fill);
-            painter.setPen(Qt::white);
-            painter.drawText(r, Qt::AlignCenter, QString::number(number));
-        };
-        cell(QRectF(0, 0, w, height()), QColor(0, 150, 70), 0);
-        for (int column = 1; column <= 12; ++column)
-            for (int row = 0; row < 3; ++row) {
-                const int n = 3 * column - row;
-                cell(QRectF(column * w, row * h, w, h),
-                     isRedNumber(n) ? QColor(200, 20, 30) : QColor(25, 25, 25), n);
-            }
+        table().paint(painter);
     }
     void mousePressEvent(QMouseEvent* e) override { log("press", e); }
     void mouseMoveEvent(QMouseEvent* e) override
@@ -107,7 +85,11 @@ private:
         std::fflush(m_log);
     }
 
+    RouletteTable table() const { return RouletteTable::fitted(rect(), m_degrees, m_narrowing); }
+
     FILE* m_log;
+    double m_degrees;
+    double m_narrowing;
 };
 } // namespace
 
@@ -122,11 +104,23 @@ int main(int argc, char** argv)
                       QStringLiteral("100,100,1040,300")});
     parser.addOption(
         {QStringLiteral("log"), QStringLiteral("Where to log the clicks."), QStringLiteral("file")});
+    parser.addOption({QStringLiteral("rotate"), QStringLiteral("Turn the table by this many degrees."),
+                      QStringLiteral("degrees"), QStringLiteral("0")});
+    parser.addOption({QStringLiteral("perspective"),
+                      QStringLiteral("Make the table's top edge this fraction shorter than its bottom."),
+                      QStringLiteral("fraction"), QStringLiteral("0")});
     parser.process(app);
 
     const std::optional<QRectF> area = XParseAreaText(parser.value(QStringLiteral("area")));
     if (!area) {
         std::fprintf(stderr, "--area takes X,Y,W,H\n");
+        return 2;
+    }
+    bool degreesOk = false, narrowingOk = false;
+    const double degrees = parser.value(QStringLiteral("rotate")).toDouble(&degreesOk);
+    const double narrowing = parser.value(QStringLiteral("perspective")).toDouble(&narrowingOk);
+    if (!degreesOk || !narrowingOk || narrowing < 0 || narrowing >= 1) {
+        std::fprintf(stderr, "--rotate takes degrees, --perspective a fraction from 0 to below 1\n");
         return 2;
     }
     FILE* log = stdout;
@@ -137,7 +131,7 @@ int main(int argc, char** argv)
             return 2;
         }
     }
-    Table table(log);
+    Table table(log, degrees, narrowing);
     table.setGeometry(area->toRect());
     table.show();
     // Placed by the window manager only after it is mapped: report once that settled.

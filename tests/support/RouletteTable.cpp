@@ -18,6 +18,10 @@ RouletteTable::RouletteTable(QSizeF size, const QTransform& pose) : m_size(size)
 RouletteTable RouletteTable::fitted(const QRectF& area, double degrees, double narrowing, double scale)
 {
     const double w = area.width(), h = area.height();
+    // Exactly upright, so that a cell's border falls where the table's own arithmetic puts it.
+    if (degrees == 0 && narrowing == 0)
+        return RouletteTable(area.size() / scale, QTransform::fromScale(scale, scale) *
+                                                      QTransform::fromTranslate(area.x(), area.y()));
     QPolygonF corners{QPointF(narrowing * w / 2, 0), QPointF(w - narrowing * w / 2, 0), QPointF(w, h),
                       QPointF(0, h)};
     corners = QTransform().translate(w / 2, h / 2).rotate(degrees).translate(-w / 2, -h / 2).map(corners);
