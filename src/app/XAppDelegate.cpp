@@ -11,6 +11,8 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QStackedWidget>
 
@@ -92,7 +94,22 @@ void XAppDelegate::goToMainView()
     XGridWindowController* overlay = m_mainViewController->gridWindowController();
     m_platform.setWindowLevel(*m_window, m_platform.windowLevel(*overlay->window()) - 1);
     placeMainWindow(*overlay, firstLaunch);
+    addGridMenu();
     Q_EMIT mainViewShown();
+}
+
+void XAppDelegate::addGridMenu()
+{
+    if (m_window->menuBar()->findChild<QAction*>(QStringLiteral("findTableAction")))
+        return;
+    QMenu* grid = m_window->menuBar()->addMenu(tr("&Grid"));
+    QAction* find = grid->addAction(tr("&Find Table"));
+    find->setObjectName(QStringLiteral("findTableAction"));
+    find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    connect(find, &QAction::triggered, this, [this] {
+        if (m_mainViewController)
+            m_mainViewController->findTable();
+    });
 }
 
 void XAppDelegate::placeMainWindow(XGridWindowController& overlay, bool firstLaunch)

@@ -53,13 +53,16 @@ QString XUsageText()
         "  -v, --version              Show the version and exit.\n"
         "  --list-bets [NAME…]        Print the named bets (all, or those named) and the\n"
         "                             cells each one clicks, and exit.\n"
+        "  --find-table               Look for a roulette table on every monitor, print the\n"
+        "                             grid layout for each one found, and exit (1: none).\n"
         "  --account-service URL      Use the account service at URL (https://…) from now\n"
         "                             on; the default is the local service at\n"
         "                             https://localhost:5000.\n"
         "  -platform NAME, -display DISPLAY, -style NAME, -session ID\n"
         "                             Qt's own options.\n"
         "\n"
-        "Exit status: 0 ok, 1 no X display, 2 wrong usage, 3 already running.\n");
+        "Exit status: 0 ok, 1 no X display (--find-table: no table), 2 wrong usage,\n"
+        "3 already running.\n");
 }
 
 XCommandLineRequest XParseCommandLine(const QStringList& arguments)
@@ -68,6 +71,7 @@ XCommandLineRequest XParseCommandLine(const QStringList& arguments)
     bool listBets = false;
     bool help = false;
     bool version = false;
+    bool findTable = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& arg = arguments[i];
         const auto valueOf = [&](const QString& option) -> std::optional<QString> {
@@ -79,6 +83,8 @@ XCommandLineRequest XParseCommandLine(const QStringList& arguments)
         };
         if (arg == QLatin1String("--list-bets")) {
             listBets = true;
+        } else if (arg == QLatin1String("--find-table")) {
+            findTable = true;
         } else if (arg == QLatin1String("-h") || arg == QLatin1String("--help") ||
                    arg == QLatin1String("--help-all")) {
             help = true;
@@ -112,6 +118,8 @@ XCommandLineRequest XParseCommandLine(const QStringList& arguments)
         request.kind = XCommandLineRequest::Kind::Version;
     else if (listBets)
         request.kind = XCommandLineRequest::Kind::ListBets;
+    else if (findTable)
+        request.kind = XCommandLineRequest::Kind::FindTable;
     return request;
 }
 
@@ -130,6 +138,7 @@ int XAnswerCommandLine(const XCommandLineRequest& request, QTextStream& out, QTe
         err << "tableclick: " << request.problem << "\n\n" << XUsageText();
         return 2;
     case XCommandLineRequest::Kind::Start:
+    case XCommandLineRequest::Kind::FindTable:
         break;
     }
     return 0;

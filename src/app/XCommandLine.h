@@ -15,6 +15,8 @@ struct XCommandLineRequest
     {
         Start,
         ListBets,
+        // Needs the display: answered once the application runs.
+        FindTable,
         Help,
         Version,
         BadUsage

@@ -133,6 +133,12 @@ void XMainWindowViewController::fitPanels(int width)
     betSplitter->setSizes({controlsWidth, rest - controlsWidth - handle});
 }
 
+void XMainWindowViewController::findTable()
+{
+    view();
+    m_gridManagerViewController->findTable();
+}
+
 XGridWindowController* XMainWindowViewController::gridWindowController()
 {
     view();

@@ -35,6 +35,7 @@ public:
         return m_gridManagerViewController.get();
     }
     XGridWindowController* gridWindowController();
+    void findTable();
     XPlaybackQueue& playbackQueue() const { return *m_playbackQueue; }
     QPushButton* tutorialButton() const { return m_tutorialButton; }
     // Shares a width out: the bets get what they need first, then the bet panel's controls,

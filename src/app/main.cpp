@@ -3,6 +3,7 @@
 #include "XAutoSaver.h"
 #include "XCommandLine.h"
 #include "XControlMap.h"
+#include "XFindTableCommand.h"
 #include "XInstanceLock.h"
 #include "XMainWindowViewController.h"
 #include "XSessionPlatform.h"
@@ -27,7 +28,7 @@ int main(int argc, char* argv[])
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     const XCommandLineRequest request = XParseCommandLine(arguments);
-    if (request.kind != XCommandLineRequest::Kind::Start) {
+    if (request.kind != XCommandLineRequest::Kind::Start && request.kind != XCommandLineRequest::Kind::FindTable) {
         QTextStream out(stdout);
         QTextStream err(stderr);
         return XAnswerCommandLine(request, out, err);
@@ -53,6 +54,11 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tableclick.ico")));
 
     XQtPlatform platform;
+    if (request.kind == XCommandLineRequest::Kind::FindTable) {
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return XPrintFoundTables(platform, out, err);
+    }
     XInstanceLock instance(platform.preferences().fileName());
     switch (instance.tryLock()) {
     case XInstanceLock::Outcome::Held:

@@ -3,6 +3,7 @@
 #include "XAreaFit.h"
 #include "XGridColors.h"
 #include "XSidePanelPlacement.h"
+#include "XTableFinding.h"
 #include "XWindowDragHandle.h"
 #include "bets/XArchiving.h"
 #include "platform/XPlatform.h"
@@ -119,6 +120,8 @@ void XGridWindowController::buildRightView()
     title->setToolTip(tr("Drag to move the grid's window"));
     layout->addWidget(title);
 
+    buildFindTable(*layout);
+
     layout->addWidget(new QLabel(tr("Line colour"), m_rightView));
     m_colorButton = new QComboBox(m_rightView);
     m_colorButton->setObjectName(QStringLiteral("gridColorPopUp"));
@@ -169,6 +172,49 @@ void XGridWindowController::buildRightView()
             &XGridWindowController::clickRemoveGraphicDataButton);
     connect(m_tableView, &QListWidget::itemSelectionChanged, this,
             &XGridWindowController::tableViewSelectionDidChange);
+}
+
+void XGridWindowController::buildFindTable(QVBoxLayout& layout)
+{
+    m_findTableButton = new QPushButton(tr("Find table"), m_rightView);
+    m_findTableButton->setObjectName(QStringLiteral("findTableButton"));
+    m_findTableButton->setToolTip(tr("Look at the screen under the grid and lay the grid on the table there"));
+    m_undoFindButton = new QPushButton(tr("Undo"), m_rightView);
+    m_undoFindButton->setObjectName(QStringLiteral("undoFindTableButton"));
+    m_undoFindButton->setToolTip(tr("Put the grid back where it was before Find table"));
+    auto* row = new QHBoxLayout;
+    row->addWidget(m_findTableButton, 1);
+    row->addWidget(m_undoFindButton);
+    layout.addLayout(row);
+    m_findTableStatus = new QLabel(m_rightView);
+    m_findTableStatus->setObjectName(QStringLiteral("findTableStatus"));
+    m_findTableStatus->setWordWrap(true);
+    m_findTableStatus->hide();
+    layout.addWidget(m_findTableStatus);
+
+    m_tableFinding = new XTableFinding(
+        m_platform, {QPointer<QWidget>(m_view.get()), QPointer<QWidget>(m_rightView)},
+        [this] { return gridWindowData(); },
+        [this](const XGridWindowData& data) {
+            loadWithGridWindowData(data);
+            m_view->setNeedsDisplay();
+        },
+        this);
+    const auto showState = [this] {
+        m_findTableButton->setEnabled(!m_tableFinding->isFinding());
+        m_undoFindButton->setEnabled(m_tableFinding->canUndo());
+        m_findTableStatus->setText(m_tableFinding->status());
+        m_findTableStatus->setVisible(!m_tableFinding->status().isEmpty());
+    };
+    connect(m_tableFinding, &XTableFinding::changed, this, showState);
+    connect(m_findTableButton, &QPushButton::clicked, m_tableFinding, &XTableFinding::find);
+    connect(m_undoFindButton, &QPushButton::clicked, m_tableFinding, &XTableFinding::undo);
+    showState();
+}
+
+void XGridWindowController::findTable()
+{
+    m_tableFinding->find();
 }
 
 void XGridWindowController::placeRightView()
@@ -261,6 +307,9 @@ void XGridWindowController::setEnableWindow(bool enable)
         else
             m_view->dropScreenBehind();
     }
+    // Locking accepts what Find table proposed.
+    if (!enable)
+        m_tableFinding->forgetUndo();
     m_enabled = enable;
     placeRightView();
     m_grip->setVisible(enable);

@@ -10,6 +10,9 @@
 #include <vector>
 
 class QComboBox;
+class QLabel;
+class QVBoxLayout;
+class XTableFinding;
 class QListWidget;
 class QPushButton;
 class XPlatform;
@@ -41,6 +44,10 @@ public:
     void setEnableWindow(bool enable);
     bool isWindowEnabled() const { return m_enabled; }
 
+    // Lays the grid on the table found on the screen under it (shown while unlocked).
+    void findTable();
+    XTableFinding* tableFinding() const { return m_tableFinding; }
+
     static QString recordTitle(int row);
     // Writes the current layout and the saved ones to the preference store.
     void saveLayouts();
@@ -58,6 +65,7 @@ public Q_SLOTS:
 
 private:
     void buildRightView();
+    void buildFindTable(QVBoxLayout& layout);
     void placeRightView();
     // After the user moved or resized the window: all of it on the monitor it is on.
     void keepOnScreen();
@@ -76,6 +84,10 @@ private:
     QPushButton* m_addButton = nullptr;
     QPushButton* m_removeButton = nullptr;
     XWindowDragHandle* m_grip = nullptr;
+    QPushButton* m_findTableButton = nullptr;
+    QPushButton* m_undoFindButton = nullptr;
+    QLabel* m_findTableStatus = nullptr;
+    XTableFinding* m_tableFinding = nullptr;
     std::vector<XGridWindowData> m_gridWindowDatas;
     bool m_enabled = false;
     QSize m_logicalSize;

@@ -4,10 +4,11 @@
 #include "ClickLog.h"
 #include "DesktopSession.h"
 
-std::optional<QRect> XStartClickTarget(DesktopSession& session, const QRect& area, const QString& logPath)
+std::optional<QRect> XStartClickTarget(DesktopSession& session, const QRect& area, const QString& logPath,
+                                       const QStringList& pose)
 {
     session.start(QStringLiteral(CLICK_TARGET_BINARY),
-                  {QStringLiteral("--area"), XAreaText(area), QStringLiteral("--log"), logPath});
+                  QStringList{QStringLiteral("--area"), XAreaText(area), QStringLiteral("--log"), logPath} + pose);
     std::optional<QRect> table;
     DesktopSession::waitFor(
         [&] {

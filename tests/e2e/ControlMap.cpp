@@ -4,12 +4,24 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-std::optional<QRect> XControlArea(const QString& mapPath, const QString& name)
+namespace {
+QJsonObject controlEntry(const QString& mapPath, const QString& name)
 {
     QFile file(mapPath);
     if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QJsonObject c = QJsonDocument::fromJson(file.readAll()).object().value(name).toObject();
+        return {};
+    return QJsonDocument::fromJson(file.readAll()).object().value(name).toObject();
+}
+} // namespace
+
+QString XControlText(const QString& mapPath, const QString& name)
+{
+    return controlEntry(mapPath, name).value(QStringLiteral("text")).toString();
+}
+
+std::optional<QRect> XControlArea(const QString& mapPath, const QString& name)
+{
+    const QJsonObject c = controlEntry(mapPath, name);
     if (c.isEmpty())
         return std::nullopt;
     return QRect(qRound(c.value(QStringLiteral("x")).toDouble()),

@@ -2,17 +2,22 @@
 #include "bets/XArchiving.h"
 #include "overlay/XGridColors.h"
 #include "overlay/XSidePanelPlacement.h"
+#include "overlay/XTableFinding.h"
 #include "overlay/XWindowDragHandle.h"
 #include "platform/XFakePlatform.h"
 
+#include "BusyDesktop.h"
+#include "RouletteTable.h"
 #include "SampleGridLayout.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScreen>
 
 #include <gtest/gtest.h>
@@ -268,4 +273,53 @@ TEST(XSidePanelArea, BesideTheGridOnTheScreenNeverAcrossIt)
     EXPECT_EQ(XSidePanelArea({100, 600, 900, 100}, panel, screen), QRect(1000, 420, 190, 300));
     // A grid over the whole screen leaves no side: the panel at the right edge.
     EXPECT_EQ(XSidePanelArea({20, 100, 1240, 600}, panel, screen), QRect(1090, 100, 190, 300));
+}
+
+namespace {
+bool finishFinding(XGridWindowController& controller)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (controller.tableFinding()->isFinding() && clock.elapsed() < 20000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return !controller.tableFinding()->isFinding();
+}
+
+QPushButton* sideButton(const XGridWindowController& controller, const char* name)
+{
+    return controller.rightView()->findChild<QPushButton*>(QLatin1String(name));
+}
+} // namespace
+
+// Catches a proposal that is not put on the grid at once, an Undo that does not bring back
+// every field of the layout before, and a search that finds nothing yet moves the grid.
+TEST_F(GridWindowControllerFixture, FindTableLaysTheGridOnTheTableAndOneUndoTakesItBack)
+{
+    platform.setScreens({{QRectF(0, 0, 1280, 720), 1.0}});
+    const RouletteTable table = RouletteTable::fitted(QRectF(200, 150, 780, 260), 5, 0);
+    platform.setScreenImage(desktopWithTables(QSize(1280, 720), {table}, 7));
+    controller->loadWithGridWindowData(layout(100));
+    controller->setEnableWindow(true);
+    const XGridWindowData before = controller->gridWindowData();
+
+    sideButton(*controller, "findTableButton")->click();
+    ASSERT_TRUE(finishFinding(*controller));
+    const XGridWindowData found = controller->gridWindowData();
+    const QPointF corners[] = {found.graphicRect.topPoint, found.graphicRect.leftPoint,
+                               found.graphicRect.bottomPoint, found.graphicRect.rightPoint};
+    const QPointF truth[] = {table.at(0, 0), table.at(0, 3), table.at(13, 3), table.at(13, 0)};
+    for (int k = 0; k < 4; ++k)
+        EXPECT_LT((corners[k] + found.windowFrame.topLeft() - truth[k]).manhattanLength(), 3)
+            << "corner " << k;
+    EXPECT_TRUE(sideButton(*controller, "undoFindTableButton")->isEnabled());
+
+    sideButton(*controller, "undoFindTableButton")->click();
+    expectSameLayout(controller->gridWindowData(), before);
+    EXPECT_FALSE(sideButton(*controller, "undoFindTableButton")->isEnabled());
+
+    platform.setScreenImage(desktopWithTables(QSize(1280, 720), {}, 7));
+    sideButton(*controller, "findTableButton")->click();
+    ASSERT_TRUE(finishFinding(*controller));
+    expectSameLayout(controller->gridWindowData(), before);
+    EXPECT_TRUE(controller->tableFinding()->status().contains(QLatin1String("Make the whole table visible")));
 }

@@ -288,6 +288,12 @@ void XGridManagerViewController::clickEditGridWindowMode(bool locked)
                               locked ? m_platform.windowLevel(*overlay->window()) - 1 : XNormalWindowLevel);
 }
 
+void XGridManagerViewController::findTable()
+{
+    view()->gridLockButton->setChecked(false);
+    gridWindowController()->findTable();
+}
+
 void XGridManagerViewController::mouseEntered(XNumberButton* sender)
 {
     m_view->displayTextField->setText(hoverText("鼠标进入", sender->text()));

@@ -82,6 +82,8 @@ public Q_SLOTS:
     void clickNumberButton(XNumberButton* sender);
     void clickSpecialButton();
     void clickEditGridWindowMode(bool locked);
+    // Unlocks the grid, so that the user sees what is proposed, and finds the table.
+    void findTable();
     void mouseEntered(XNumberButton* sender);
     void mouseExited(XNumberButton* sender);
     void clickAddToTableViewButton();
