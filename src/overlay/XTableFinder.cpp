@@ -170,19 +170,30 @@ struct Quad
 cv::Mat edgePixels(const cv::Mat& image)
 {
     const int w = image.cols, h = image.rows;
-    cv::Mat edge(h, w, CV_8U, cv::Scalar(0));
-    const auto mark = [&](const cv::Mat& a, const cv::Mat& b, std::initializer_list<cv::Mat> where) {
-        cv::Mat change, strong;
-        cv::absdiff(a, b, change);
-        cv::transform(change, strong, cv::Matx<float, 1, 4>(1, 1, 1, 0));
-        cv::threshold(strong, strong, EdgeContrast, 255, cv::THRESH_BINARY);
-        for (cv::Mat m : where)
+    cv::Mat channels[4];
+    cv::split(image, channels);
+    cv::Mat edge(h, w, CV_8U, cv::Scalar(0)), change, total;
+    // The change summed over the colour channels, saturating at 255.
+    const auto mark = [&](const cv::Rect& a, const cv::Rect& b, std::initializer_list<cv::Rect> where) {
+        for (int c = 0; c < 3; ++c) {
+            cv::absdiff(channels[c](a), channels[c](b), change);
+            if (c == 0)
+                change.copyTo(total);
+            else
+                cv::add(total, change, total);
+        }
+        const cv::Mat strong = total > EdgeContrast;
+        for (const cv::Rect& r : where) {
+            cv::Mat m = edge(r);
             cv::bitwise_or(m, strong, m);
+        }
     };
-    mark(image.colRange(0, w - 1), image.colRange(1, w), {edge.colRange(0, w - 1), edge.colRange(1, w)});
-    mark(image.rowRange(0, h - 1), image.rowRange(1, h), {edge.rowRange(0, h - 1), edge.rowRange(1, h)});
-    mark(image.colRange(0, w - 2), image.colRange(2, w), {edge.colRange(1, w - 1)});
-    mark(image.rowRange(0, h - 2), image.rowRange(2, h), {edge.rowRange(1, h - 1)});
+    const auto columns = [&](int from, int count) { return cv::Rect(from, 0, count, h); };
+    const auto rows = [&](int from, int count) { return cv::Rect(0, from, w, count); };
+    mark(columns(0, w - 1), columns(1, w - 1), {columns(0, w - 1), columns(1, w - 1)});
+    mark(rows(0, h - 1), rows(1, h - 1), {rows(0, h - 1), rows(1, h - 1)});
+    mark(columns(0, w - 2), columns(2, w - 2), {columns(1, w - 2)});
+    mark(rows(0, h - 2), rows(2, h - 2), {rows(1, h - 2)});
     return edge;
 }
 
