@@ -96,37 +96,41 @@ INSTANTIATE_TEST_SUITE_P(
                     MissingCase{"ZeroCutAtTheLeft", {{areaAt({-30, 300}, 1)}}, "cut off"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// A table as a web page shows it: collapsed 1-pixel borders, no gaps. Each border's middle is a
-// line: the table's left border at x = 100, then one every 59 pixels; rows every 49 from y = 200.
-TEST(TableFinderBrowser, FindsAnHtmlTable)
+// A table as a web page shows it: collapsed 1-pixel borders, no gaps, columns and rows of
+// uneven sizes. Each border's middle is a line: the table's left border at x = 100, its top
+// border at y = 200, each next one a cell's CSS size further.
+TEST(TableFinderBrowser, FindsAnHtmlTableOfUnevenCells)
 {
     const QString chromium = QStandardPaths::findExecutable(QStringLiteral("chromium"));
     if (chromium.isEmpty())
         GTEST_SKIP() << "Chromium is not installed";
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
+    const auto columnWidth = [](int column) { return column == 0 ? 59 : 53 + column % 3 * 6; };
+    const int rowHeight[3] = {45, 49, 53};
     QString rows[3];
     for (int r = 0; r < 3; ++r)
         for (int column = 1; column <= 12; ++column) {
             const int n = 3 * column - r;
-            const bool red = RouletteTable::isRed(n);
-            rows[r] +=
-                QStringLiteral("<td class=%1>%2</td>").arg(red ? QLatin1Char('r') : QLatin1Char('b')).arg(n);
+            rows[r] += QStringLiteral("<td class=%1 style=\"width:%2px;height:%3px\">%4</td>")
+                           .arg(RouletteTable::isRed(n) ? QLatin1Char('r') : QLatin1Char('b'))
+                           .arg(columnWidth(column))
+                           .arg(rowHeight[r])
+                           .arg(n);
         }
     QFile page(dir.filePath(QStringLiteral("table.html")));
     ASSERT_TRUE(page.open(QIODevice::WriteOnly));
-    page.write(
-        QStringLiteral("<!DOCTYPE html><html><head><style>"
-                       "body{margin:0;background:#f4f4f4;font:16px sans-serif}"
-                       "table{position:absolute;left:100px;top:200px;border-collapse:collapse}"
-                       "td{width:59px;height:49px;box-sizing:border-box;padding:0;border:1px solid #e8e8e8;"
-                       "color:#fff;font:bold 20px sans-serif;text-align:center}"
-                       ".r{background:#c81e28}.b{background:#1a1a1a}.z{background:#00964a}"
-                       "</style></head><body><p>Place your bets</p><table>"
-                       "<tr><td class=z rowspan=3>0</td>%1</tr><tr>%2</tr><tr>%3</tr>"
-                       "</table></body></html>")
-            .arg(rows[0], rows[1], rows[2])
-            .toUtf8());
+    page.write(QStringLiteral("<!DOCTYPE html><html><head><style>"
+                              "body{margin:0;background:#f4f4f4;font:16px sans-serif}"
+                              "table{position:absolute;left:100px;top:200px;border-collapse:collapse}"
+                              "td{box-sizing:border-box;padding:0;border:1px solid #e8e8e8;"
+                              "color:#fff;font:bold 20px sans-serif;text-align:center}"
+                              ".r{background:#c81e28}.b{background:#1a1a1a}.z{background:#00964a;width:59px}"
+                              "</style></head><body><p>Place your bets</p><table>"
+                              "<tr><td class=z rowspan=3>0</td>%1</tr><tr>%2</tr><tr>%3</tr>"
+                              "</table></body></html>")
+                   .arg(rows[0], rows[1], rows[2])
+                   .toUtf8());
     page.close();
     const QString shot = dir.filePath(QStringLiteral("shot.png"));
     QProcess process;
@@ -140,8 +144,14 @@ TEST(TableFinderBrowser, FindsAnHtmlTable)
 
     const XTableSearch search = XFindTables(image);
     ASSERT_EQ(search.tables.size(), 1u) << search.reason.toStdString();
-    // The same lines as an upright table of 13 × 59 by 3 × 49 pixels.
-    const RouletteTable truth(QSizeF(13 * 59, 3 * 49), QTransform::fromTranslate(100.5, 200.5));
+    const auto truth = [&](int j, int i) {
+        QPointF at(100.5, 200.5);
+        for (int k = 0; k < j; ++k)
+            at.rx() += columnWidth(k);
+        for (int k = 0; k < i; ++k)
+            at.ry() += rowHeight[k];
+        return at;
+    };
     EXPECT_LE(worstLineError(search.tables[0], truth), 2.0);
 }
 } // namespace

@@ -6,13 +6,15 @@
 #include <QLineF>
 
 #include <algorithm>
+#include <functional>
 
-// How far, in pixels, the worst of a found table's corners and line ends is from the truth.
-inline double worstLineError(const XFoundTable& found, const RouletteTable& truth)
+// How far, in pixels, the worst of a found table's corners and line ends is from `truth`: where
+// column line j meets row line i.
+inline double worstLineError(const XFoundTable& found, const std::function<QPointF(int j, int i)>& truth)
 {
     double worst = 0;
-    const auto check = [&](QPointF seen, double column, double row) {
-        worst = std::max(worst, QLineF(seen, truth.at(column, row)).length());
+    const auto check = [&](QPointF seen, int j, int i) {
+        worst = std::max(worst, QLineF(seen, truth(j, i)).length());
     };
     for (int j = 0; j <= 13; ++j) {
         check(found.columnTop[j], j, 0);
@@ -23,4 +25,9 @@ inline double worstLineError(const XFoundTable& found, const RouletteTable& trut
         check(found.rowRight[i], 13, i);
     }
     return worst;
+}
+
+inline double worstLineError(const XFoundTable& found, const RouletteTable& truth)
+{
+    return worstLineError(found, [&](int j, int i) { return truth.at(j, i); });
 }
