@@ -23,7 +23,7 @@ XConfirmEmailViewController::XConfirmEmailViewController(XPlatform& platform, XA
     confirmEmailButton =
         form.addButton(QStringLiteral("confirmEmailButton"), tr("Send the code"), XAccountLook::kOrange, 6);
     backButton = form.addButton(QStringLiteral("backButton"), tr("Back"), XAccountLook::kGreen, 6);
-    new XFieldBinding(*confirmEmailTextField, platform.preferences(), QStringLiteral("foo1"));
+    XFieldBinding::bindEmail(*confirmEmailTextField, platform.preferences());
     m_requester = new XAccountRequester(platform, service, *this);
     connect(m_requester, &XAccountRequester::busyChanged, confirmEmailButton, &QWidget::setDisabled);
 

@@ -13,10 +13,48 @@ XFieldBinding::XFieldBinding(QLineEdit& field, XPreferenceStore& store, QString 
     field.installEventFilter(this);
 }
 
+namespace {
+const QString kEmailKey = QStringLiteral("foo2");
+const QString kUsernameKey = QStringLiteral("foo1");
+
+bool looksLikeAddress(const QString& text)
+{
+    return text.contains(QLatin1Char('@'));
+}
+} // namespace
+
+XFieldBinding* XFieldBinding::bindEmail(QLineEdit& field, XPreferenceStore& store)
+{
+    auto* binding = new XFieldBinding(field, store, kEmailKey);
+    binding->m_olderKey = kUsernameKey;
+    binding->m_wantsAddress = true;
+    binding->m_checksAddress = true;
+    binding->load();
+    return binding;
+}
+
+XFieldBinding* XFieldBinding::bindUsername(QLineEdit& field, XPreferenceStore& store)
+{
+    auto* binding = new XFieldBinding(field, store, kUsernameKey);
+    binding->m_wantsAddress = false;
+    binding->m_checksAddress = true;
+    binding->load();
+    return binding;
+}
+
+QString XFieldBinding::stored(const QString& key) const
+{
+    const QVariant value = m_store.objectForKey(key);
+    return value.typeId() == QMetaType::QString ? value.toString() : QString();
+}
+
 void XFieldBinding::load()
 {
-    const QVariant stored = m_store.objectForKey(m_key);
-    const QString text = stored.typeId() == QMetaType::QString ? stored.toString() : QString();
+    QString text = stored(m_key);
+    if (text.isEmpty() && !m_olderKey.isEmpty())
+        text = stored(m_olderKey);
+    if (m_checksAddress && looksLikeAddress(text) != m_wantsAddress)
+        text.clear();
     if (m_field.text() != text)
         m_field.setText(text);
 }

@@ -28,8 +28,8 @@ XResetPasswordViewController::XResetPasswordViewController(XPlatform& platform, 
     resetPasswordButton =
         form.addButton(QStringLiteral("resetPasswordButton"), tr("Set the password"), XAccountLook::kOrange, 6);
     backButton = form.addButton(QStringLiteral("backButton"), tr("Back"), XAccountLook::kGreen, 6);
-    new XFieldBinding(*verificationCodeTextField, platform.preferences(), QStringLiteral("foo1"));
-    new XFieldBinding(*emailTextField, platform.preferences(), QStringLiteral("foo2"));
+    // The code is good for one reset: it is not kept.
+    XFieldBinding::bindEmail(*emailTextField, platform.preferences());
     m_requester = new XAccountRequester(platform, service, *this);
     connect(m_requester, &XAccountRequester::busyChanged, resetPasswordButton, &QWidget::setDisabled);
 

@@ -31,7 +31,7 @@ XSigninViewController::XSigninViewController(XPlatform& platform, XAccountServic
     form.fields->addWidget(horizontalLine);
     signupButton = form.addLink(QStringLiteral("signupButton"), tr("No account yet? Sign up"));
     // Only the e-mail is kept between runs; a password never is.
-    new XFieldBinding(*emailTextField, platform.preferences(), QStringLiteral("foo1"));
+    XFieldBinding::bindEmail(*emailTextField, platform.preferences());
     m_requester = new XAccountRequester(platform, service, *this);
     connect(m_requester, &XAccountRequester::busyChanged, loginButton, &QWidget::setDisabled);
 

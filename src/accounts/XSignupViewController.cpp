@@ -51,8 +51,8 @@ XSignupViewController::XSignupViewController(XPlatform& platform, XAccountServic
     termButton = form.addLink(QStringLiteral("termButton"), tr("Read the terms of use"));
     signupButton = form.addButton(QStringLiteral("signupButton"), tr("Sign up"), XAccountLook::kGreen, 6);
     backButton = form.addLink(QStringLiteral("backButton"), tr("Back to sign in"));
-    new XFieldBinding(*usernameTextField, platform.preferences(), QStringLiteral("foo1"));
-    new XFieldBinding(*emailTextField, platform.preferences(), QStringLiteral("foo2"));
+    XFieldBinding::bindUsername(*usernameTextField, platform.preferences());
+    XFieldBinding::bindEmail(*emailTextField, platform.preferences());
     m_requester = new XAccountRequester(platform, service, *this);
     connect(m_requester, &XAccountRequester::busyChanged, signupButton, &QWidget::setDisabled);
 
