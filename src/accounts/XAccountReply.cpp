@@ -1,5 +1,7 @@
 #include "XAccountReply.h"
 
+#include "XAccountService.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QUrlQuery>
@@ -106,6 +108,12 @@ QString XRedactedForLog(const QByteArray& body)
                                : XRedactedForLog(QJsonValue(document.array()));
 }
 
+QString XServiceText(const XAccountReply& reply, const QString& fallback)
+{
+    const QString message = reply.json.value(QStringLiteral("message")).toString().trimmed();
+    return message.isEmpty() ? fallback : message;
+}
+
 std::pair<QString, QString> XFailureAlertTexts(const XAccountReply& reply, const QUrl& service)
 {
     const QString where = service.toDisplayString(QUrl::RemoveUserInfo | QUrl::RemovePath | QUrl::RemoveQuery);
@@ -113,8 +121,12 @@ std::pair<QString, QString> XFailureAlertTexts(const XAccountReply& reply, const
     switch (reply.failure) {
     case XAccountReply::Failure::NoConnection:
         return {QStringLiteral("Cannot reach the account service"),
-                QStringLiteral("Nothing answers at %1. Check your connection, or start the service, and try "
-                               "again.")
+                (XIsLocalDefaultService(service)
+                     ? QStringLiteral("Nothing answers at %1. Start the local account service (run "
+                                      "tableclick-accountd in a terminal, or systemctl --user start "
+                                      "tableclick-accountd), then try again.")
+                     : QStringLiteral("Nothing answers at %1. Check your connection, or start the service, and "
+                                      "try again."))
                         .arg(where) +
                     detail};
     case XAccountReply::Failure::Tls:

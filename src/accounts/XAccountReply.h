@@ -53,3 +53,6 @@ QString XRedactedForLog(const QByteArray& body);
 
 // The alert for a failure: message and informative text.
 std::pair<QString, QString> XFailureAlertTexts(const XAccountReply& reply, const QUrl& service);
+// What the service said of a refusal (its "message"), which is more precise than anything
+// the screen could guess; `fallback` when it said nothing.
+QString XServiceText(const XAccountReply& reply, const QString& fallback);

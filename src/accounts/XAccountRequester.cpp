@@ -38,3 +38,8 @@ void XAccountRequester::send(const QString& path, const XQueryItems& query, bool
         handle(reply.success, reply);
     });
 }
+
+const QUrl& XAccountRequester::serviceUrl() const
+{
+    return m_service.baseUrl();
+}

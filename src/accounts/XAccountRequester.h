@@ -21,6 +21,7 @@ public:
     XAccountRequester(XPlatform& platform, XAccountService& service, QWidget& screen);
 
     bool isBusy() const { return m_busy; }
+    const QUrl& serviceUrl() const;
     // Sends unless busy; `logUserinfo` adds the "Request Userinfo" line.
     void send(const QString& path, const XQueryItems& query, bool logUserinfo,
               std::function<void(const QString& success, const XAccountReply& reply)> handle);

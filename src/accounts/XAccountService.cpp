@@ -5,6 +5,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QPointer>
 #include <QSslConfiguration>
 #include <QStandardPaths>
 
@@ -43,6 +44,20 @@ bool XIsLocalDefaultService(const QUrl& url)
     return url.adjusted(QUrl::StripTrailingSlash) == XDefaultAccountServiceUrl();
 }
 
+QString XLocalServiceOutboxPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Tableclick/accounts/outbox/new");
+}
+
+QString XWhereMailLands(const QUrl& service)
+{
+    if (!XIsLocalDefaultService(service))
+        return {};
+    return QStringLiteral("\n\nThe local account service sends no real mail: it is a file in %1.")
+        .arg(XLocalServiceOutboxPath());
+}
+
 XAccountService::XAccountService(QUrl base, QObject* parent)
     : QObject(parent), m_base(std::move(base)), m_network(new QNetworkAccessManager(this))
 {
@@ -58,8 +73,8 @@ QUrl XAccountService::legalUrl() const
 
 QList<QSslCertificate> XAccountService::trustedCertificates() const
 {
-    if (!m_trusted.isEmpty())
-        return m_trusted;
+    if (m_certificates)
+        return m_certificates();
     if (XIsLocalDefaultService(m_base))
         return QSslCertificate::fromPath(XLocalServiceCertificatePath(), QSsl::Pem);
     return QSslConfiguration::systemCaCertificates();
@@ -67,6 +82,12 @@ QList<QSslCertificate> XAccountService::trustedCertificates() const
 
 void XAccountService::get(const QString& path, const XQueryItems& query, QObject* context,
                           std::function<void(const XAccountReply&)> done)
+{
+    send(path, query, context, std::move(done), false);
+}
+
+void XAccountService::send(const QString& path, const XQueryItems& query, QObject* context,
+                           std::function<void(const XAccountReply&)> done, bool again)
 {
     QNetworkRequest request(XAccountRequestUrl(m_base, path, query));
     request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
@@ -78,13 +99,20 @@ void XAccountService::get(const QString& path, const XQueryItems& query, QObject
     request.setSslConfiguration(tls);
 
     QNetworkReply* reply = m_network->get(request);
-    connect(reply, &QNetworkReply::finished, context, [reply, done = std::move(done)] {
+    connect(reply, &QNetworkReply::finished, context,
+            [this, reply, path, query, context = QPointer<QObject>(context), done = std::move(done), again] {
         reply->deleteLater();
         XNetworkOutcome outcome = XNetworkOutcome::Answered;
         switch (reply->error()) {
         case QNetworkReply::NoError:
             break;
         case QNetworkReply::SslHandshakeFailedError:
+            if (!again && context) {
+                // A kept connection would carry the trust it was made with.
+                m_network->clearConnectionCache();
+                send(path, query, context, done, true);
+                return;
+            }
             outcome = XNetworkOutcome::Tls;
             break;
         case QNetworkReply::OperationCanceledError:

@@ -22,6 +22,10 @@ bool XSetAccountServiceUrl(XPreferenceStore& store, const QString& text);
 // The certificate the local service made for itself on first start.
 QString XLocalServiceCertificatePath();
 bool XIsLocalDefaultService(const QUrl& url);
+// Where the local service leaves the mails it sends (it has no mail server to hand them to).
+QString XLocalServiceOutboxPath();
+// For the alert that says a mail was sent: where to find it when the service is the local one.
+QString XWhereMailLands(const QUrl& service);
 
 // Sends the account requests over TLS: for the local default service it trusts exactly the
 // certificate that service made, for any other the system's authorities. Verification is
@@ -36,18 +40,27 @@ public:
     // The page with the terms of use.
     QUrl legalUrl() const;
     // Tests trust their own server's certificate.
-    void setTrustedCertificates(QList<QSslCertificate> certificates) { m_trusted = std::move(certificates); }
+    void setTrustedCertificates(QList<QSslCertificate> certificates)
+    {
+        m_certificates = [certificates] { return certificates; };
+    }
+    // Read at every request: the local service makes its certificate on its first start,
+    // which may come after this program first looked.
+    void setCertificateSource(std::function<QList<QSslCertificate>()> source) { m_certificates = std::move(source); }
     void setTimeoutMilliseconds(int ms) { m_timeoutMs = ms; }
 
-    // `done` runs on the main thread, unless `context` is gone by then.
+    // `done` runs on the main thread, unless `context` is gone by then. A request refused
+    // on trust is sent once more, over a new connection with the certificates read again.
     void get(const QString& path, const XQueryItems& query, QObject* context,
              std::function<void(const XAccountReply&)> done);
 
 private:
     QList<QSslCertificate> trustedCertificates() const;
+    void send(const QString& path, const XQueryItems& query, QObject* context,
+              std::function<void(const XAccountReply&)> done, bool again);
 
     QUrl m_base;
-    QList<QSslCertificate> m_trusted;
+    std::function<QList<QSslCertificate>()> m_certificates;
     int m_timeoutMs = 15000;
     QNetworkAccessManager* m_network = nullptr;
 };

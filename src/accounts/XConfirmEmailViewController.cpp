@@ -3,6 +3,7 @@
 #include "XAccountForm.h"
 #include "XAccountLook.h"
 #include "XAccountRequester.h"
+#include "XAccountService.h"
 #include "XFieldBinding.h"
 #include "platform/XAlert.h"
 #include "platform/XLog.h"
@@ -48,17 +49,19 @@ void XConfirmEmailViewController::confirmEmail()
         return;
     }
     m_requester->send(QStringLiteral("/api/mac_user/email_confirm"), {{QStringLiteral("email"), email}}, false,
-                      [this](const QString& success, const XAccountReply&) {
+                      [this](const QString& success, const XAccountReply& reply) {
                           if (success == QLatin1String("true")) {
                               runModalWithhMessageText(m_platform, QStringLiteral("Confirm Email Success"),
                                                        QStringLiteral("We've sent a verification code to your "
-                                                                      "Email. Please check and reset password!"),
+                                                                      "Email. Please check and reset password!") +
+                                                           XWhereMailLands(m_requester->serviceUrl()),
                                                        QStringLiteral("Ok"), {}, {}, this);
                               XLogIn(lcAccounts(), "button from Main View Controller clicked");
                               Q_EMIT goToResetPasswordView();
                           } else if (success == QLatin1String("false")) {
                               runModalWithhMessageText(m_platform, QStringLiteral("Confirm Email Failed!"),
-                                                       QStringLiteral("Incorrect your E-mail."), QStringLiteral("Ok"),
+                                                       XServiceText(reply, QStringLiteral("Incorrect your E-mail.")),
+                                                       QStringLiteral("Ok"),
                                                        {}, {}, this);
                           }
                       });

@@ -62,7 +62,7 @@ void XResetPasswordViewController::reset()
                       {{QStringLiteral("confirm_code"), code},
                        {QStringLiteral("email"), email},
                        {QStringLiteral("new_password"), password}},
-                      false, [this](const QString& success, const XAccountReply&) {
+                      false, [this](const QString& success, const XAccountReply& reply) {
                           if (success == QLatin1String("true")) {
                               runModalWithhMessageText(m_platform, QStringLiteral("Reset Password Success"),
                                                        QStringLiteral("New Password has updated successful!"),
@@ -71,9 +71,9 @@ void XResetPasswordViewController::reset()
                               XLogIn(lcAccounts(), "button from Main View Controller clicked");
                               Q_EMIT goToSigninView();
                           } else if (success == QLatin1String("false")) {
-                              fail(QStringLiteral("Incorrect verification Code or Email."));
+                              fail(XServiceText(reply, QStringLiteral("Incorrect verification Code or Email.")));
                           } else if (success == QLatin1String("password")) {
-                              fail(QStringLiteral("At least 1 number and minimum 8 letters !"));
+                              fail(XServiceText(reply, QStringLiteral("At least 1 number and minimum 8 letters !")));
                           }
                       });
 }

@@ -65,7 +65,7 @@ void XSigninViewController::login()
     }
     m_requester->send(QStringLiteral("/api/mac_user/login"),
                       {{QStringLiteral("email"), email}, {QStringLiteral("password"), password}}, true,
-                      [this](const QString& success, const XAccountReply&) {
+                      [this](const QString& success, const XAccountReply& reply) {
                           if (success == QLatin1String("true")) {
                               emailTextField->hide();
                               passwordTextField->hide();
@@ -76,8 +76,9 @@ void XSigninViewController::login()
                           } else if (success == QLatin1String("false")) {
                               const int answer = runModalWithhMessageText(
                                   m_platform, QStringLiteral("Login Failed!"),
-                                  QStringLiteral("Incorrect username or password.\n*If confirmation E-mail hasn't "
-                                                 "confirmed, it'll create an Error Log-in Message."),
+                                  XServiceText(reply, QStringLiteral("Incorrect username or password.\n*If "
+                                                                     "confirmation E-mail hasn't confirmed, it'll "
+                                                                     "create an Error Log-in Message.")),
                                   QStringLiteral("Ok"), {}, {}, this);
                               if (answer == 1)
                                   XLogIn(lcAccounts(), "if (returnCode == NSAlertFirstButtonReturn)");

@@ -101,25 +101,26 @@ void XSignupViewController::signup()
     m_requester->send(
         QStringLiteral("/api/mac_user/register"),
         {{QStringLiteral("username"), username}, {QStringLiteral("email"), email}, {QStringLiteral("password"), password}},
-        true, [this](const QString& success, const XAccountReply&) {
+        true, [this](const QString& success, const XAccountReply& reply) {
             if (success == QLatin1String("true")) {
                 runModalWithhMessageText(
                     m_platform, QStringLiteral("Register Success"),
                     QStringLiteral("You have successfully registered a new account. We've sent you a Email. Please "
-                                   "click on the confirmation link to verify your account!"),
+                                   "click on the confirmation link to verify your account!") +
+                        XWhereMailLands(m_service.baseUrl()),
                     QStringLiteral("Ok"), {}, {}, this);
                 passwordSecureTextField->clear();
                 confirmSecureTextField->clear();
                 XLogIn(lcAccounts(), "button from Main View Controller clicked");
                 Q_EMIT goToSigninView();
             } else if (success == QLatin1String("false")) {
-                fail(QStringLiteral("Server Error"));
+                fail(XServiceText(reply, QStringLiteral("Server Error")));
             } else if (success == QLatin1String("username")) {
-                fail(QStringLiteral("Username is already exist. Please retry again with another Username."));
+                fail(XServiceText(reply, QStringLiteral("Username is already exist. Please retry again with another Username.")));
             } else if (success == QLatin1String("email")) {
-                fail(QStringLiteral("Email is already exist. Please retry again with another Email."));
+                fail(XServiceText(reply, QStringLiteral("Email is already exist. Please retry again with another Email.")));
             } else if (success == QLatin1String("password")) {
-                fail(QStringLiteral("At least 1 number and minimum 8 letters !"));
+                fail(XServiceText(reply, QStringLiteral("At least 1 number and minimum 8 letters !")));
             }
         });
 }

@@ -38,11 +38,12 @@ QUrl CannedServer::url() const
     return QUrl(QStringLiteral("https://localhost:%1").arg(m_server.serverPort()));
 }
 
-void CannedServer::setSuccess(const QString& path, const QString& success)
+void CannedServer::setSuccess(const QString& path, const QString& success, const QString& message)
 {
-    setReply(path, {200, QJsonDocument(QJsonObject{{QStringLiteral("success"), success},
-                                                   {QStringLiteral("message"), QStringLiteral("canned")}})
-                             .toJson(QJsonDocument::Compact)});
+    QJsonObject reply{{QStringLiteral("success"), success}};
+    if (!message.isEmpty())
+        reply.insert(QStringLiteral("message"), message);
+    setReply(path, {200, QJsonDocument(reply).toJson(QJsonDocument::Compact)});
 }
 
 void CannedServer::serve(QTcpSocket* socket)

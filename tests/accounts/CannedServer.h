@@ -28,7 +28,8 @@ public:
     static QSslCertificate certificate(const QString& identity = QStringLiteral("test"));
 
     void setReply(const QString& path, Reply reply) { m_replies.insert(path, std::move(reply)); }
-    void setSuccess(const QString& path, const QString& success);
+    // `message`: the service's own words for the user, when it gives any.
+    void setSuccess(const QString& path, const QString& success, const QString& message = {});
     const QList<QUrl>& requests() const { return m_requests; }
     // Answers the hanging requests with what is set now.
     void release();

@@ -56,3 +56,21 @@ TEST_F(Failures, EachFailureSaysWhichItIs)
         EXPECT_EQ(failureOf(service), QStringLiteral("The account service sent an unreadable reply")) << body.data();
     }
 }
+
+// Catches a client that keeps the trust it had when it first looked: the local service makes
+// its certificate on its first start, which may come after this program tried once.
+TEST_F(Failures, ACertificateMadeAfterTheFirstLookIsTrustedWithoutARestart)
+{
+    server.setSuccess(QStringLiteral("/api/mac_user/login"), QStringLiteral("true"));
+    int reads = 0;
+    service.setCertificateSource([&reads] {
+        ++reads;
+        return reads == 1 ? QList<QSslCertificate>{CannedServer::certificate(QStringLiteral("other"))}
+                          : QList<QSslCertificate>{CannedServer::certificate()};
+    });
+    std::optional<XAccountReply> reply;
+    service.get(QStringLiteral("/api/mac_user/login"), {}, &server, [&](const XAccountReply& r) { reply = r; });
+    ASSERT_TRUE(waitFor([&] { return reply.has_value(); }));
+    EXPECT_EQ(reply->failure, XAccountReply::Failure::None);
+    EXPECT_EQ(reads, 2);
+}

@@ -113,6 +113,10 @@ TEST_F(Screens, EveryRegisterReplyShowsItsTextAndOnlySuccessLeaves)
         server.setSuccess(kRegister, success);
         EXPECT_EQ(press(signup.signupButton), std::make_pair(QStringLiteral("Register Failed!"), text)) << success.toStdString();
     }
+    // The service's own words, where it gives them, say more than the screen can guess.
+    const QString precise = QStringLiteral("A password needs at least 8 characters and at least 1 digit");
+    server.setSuccess(kRegister, QStringLiteral("password"), precise);
+    EXPECT_EQ(press(signup.signupButton).second, precise);
     EXPECT_EQ(signup.usernameTextField->text(), QStringLiteral("ann")) << "a refusal keeps what was typed";
     EXPECT_EQ(leaves, 0);
 
