@@ -13,7 +13,9 @@ const QString kXAccountServiceURLKey = QStringLiteral("kXAccountServiceURLKey");
 
 QUrl XDefaultAccountServiceUrl()
 {
-    return QUrl(QStringLiteral("https://localhost:5000"));
+    bool ok = false;
+    const int port = qEnvironmentVariableIntValue("TABLECLICK_ACCOUNTD_PORT", &ok);
+    return QUrl(QStringLiteral("https://localhost:%1").arg(ok && port > 0 && port < 65536 ? port : 5000));
 }
 
 QUrl XAccountServiceUrl(const XPreferenceStore& store)

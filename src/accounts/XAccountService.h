@@ -13,7 +13,7 @@ class QNetworkAccessManager;
 class XPreferenceStore;
 
 // Where the account service is: the user's choice, kept in the preference store, or the
-// local service by default.
+// local service by default (on port 5000, or TABLECLICK_ACCOUNTD_PORT).
 extern const QString kXAccountServiceURLKey;
 QUrl XDefaultAccountServiceUrl();
 QUrl XAccountServiceUrl(const XPreferenceStore& store);

@@ -5,6 +5,7 @@
 #include "XControlMap.h"
 #include "XFindTableCommand.h"
 #include "XInstanceLock.h"
+#include "XLocalAccountService.h"
 #include "XMainWindowViewController.h"
 #include "XSessionPlatform.h"
 #include "accounts/XAccountService.h"
@@ -82,6 +83,29 @@ int main(int argc, char* argv[])
         }
     }
     XAccountService accountService(XAccountServiceUrl(platform.preferences()));
+    // Signing in to the local service needs it running, as after a start from the menu.
+    std::unique_ptr<XLocalAccountService> localService;
+    bool signsIn = true;
+#ifdef TABLECLICK_TEST_HOOKS
+    signsIn = !qEnvironmentVariableIsSet("TABLECLICK_TEST_SKIP_SIGNIN");
+#endif
+    if (signsIn && XIsLocalDefaultService(accountService.baseUrl())) {
+        localService = std::make_unique<XLocalAccountService>(static_cast<quint16>(accountService.baseUrl().port()));
+        switch (localService->ensureRunning()) {
+        case XLocalAccountService::Outcome::Started:
+            std::fprintf(stderr, "tableclick: started the local account service on port %d; it stops with Tableclick\n",
+                         accountService.baseUrl().port());
+            break;
+        case XLocalAccountService::Outcome::NotFound:
+        case XLocalAccountService::Outcome::Failed:
+            std::fprintf(stderr, "tableclick: the local account service is not running: %s\n",
+                         qPrintable(localService->problem()));
+            break;
+        case XLocalAccountService::Outcome::AlreadyRunning:
+        case XLocalAccountService::Outcome::StartedByUnit:
+            break;
+        }
+    }
     XAppDelegate delegate(platform);
     XInstallAccountScreens(delegate, platform, accountService);
 #ifdef TABLECLICK_TEST_HOOKS

@@ -11,6 +11,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -31,11 +33,17 @@ protected:
         QDir().mkpath(m_dataDir);
         m_service = std::make_unique<AccountdProcess>(m_dataDir);
         startService();
+        startTableclick(QStringLiteral(TABLECLICK_BINARY));
+    }
+
+    void startTableclick(const QString& binary)
+    {
         m_controls = m_home.filePath(QStringLiteral("controls.json"));
-        m_session.start(QStringLiteral(TABLECLICK_BINARY), {},
+        m_tableclick = &m_session.start(binary, {},
                         {QStringLiteral("XDG_CONFIG_HOME=") + m_home.filePath(QStringLiteral("config")),
                          QStringLiteral("XDG_DATA_HOME=") + m_home.filePath(QStringLiteral("data")),
-                         QStringLiteral("TABLECLICK_CONTROL_MAP=") + m_controls});
+                         QStringLiteral("TABLECLICK_CONTROL_MAP=") + m_controls,
+                         QStringLiteral("TABLECLICK_ACCOUNTD_PORT=") + QString::number(m_port)});
         ASSERT_TRUE(waitForControl(QStringLiteral("loginButton"))) << "the sign-in screen never showed";
         QThread::msleep(500);
     }
@@ -43,8 +51,12 @@ protected:
     void startService()
     {
         QString log;
-        // The local default: port 5000, its data where Tableclick looks.
-        ASSERT_TRUE(m_service->start({QStringLiteral("--port"), QStringLiteral("5000")}, &log)) << log.toStdString();
+        // The local default, on a port of its own (the same one again after a stop), its data
+        // where Tableclick looks.
+        const QStringList port =
+            m_port ? QStringList{QStringLiteral("--port"), QString::number(m_port)} : QStringList();
+        ASSERT_TRUE(m_service->start(port, &log)) << log.toStdString();
+        m_port = m_service->port();
         m_client = std::make_unique<AccountdClient>(m_service->origin(), m_service->certPath());
     }
 
@@ -105,6 +117,7 @@ protected:
                   QStringLiteral("true"));
         followConfirmationLink();
     }
+    void signUpConfirmAndSignIn();
     void followConfirmationLink()
     {
         const auto link = QRegularExpression(QStringLiteral("https://\\S+/api/mac_user/confirm\\?token=[A-Za-z0-9_-]+"))
@@ -114,6 +127,8 @@ protected:
     }
 
     QTemporaryDir m_home;
+    QProcess* m_tableclick = nullptr;
+    quint16 m_port = 0;
     QString m_dataDir;
     QString m_controls;
     std::unique_ptr<AccountdProcess> m_service;
@@ -123,6 +138,11 @@ protected:
 } // namespace
 
 TEST_F(AccountsE2e, SignUpConfirmByTheMailedLinkAndSignInToTheMainView)
+{
+    signUpConfirmAndSignIn();
+}
+
+void AccountsE2e::signUpConfirmAndSignIn()
 {
     click(QStringLiteral("signupButton"));
     ASSERT_TRUE(waitForControl(QStringLiteral("usernameTextField")));
@@ -179,4 +199,52 @@ TEST_F(AccountsE2e, AServiceThatIsDownIsReportedAndSigningInWorksOnceItIsBack)
     startService();
     click(QStringLiteral("loginButton"));
     EXPECT_TRUE(waitForControl(QStringLiteral("numberButton36"), 15000)) << "signing in failed after the restart";
+}
+
+namespace {
+// The installed program, started as from the menu with no service running.
+class InstalledAccountsE2e : public AccountsE2e
+{
+protected:
+    void SetUp() override
+    {
+        if (!DesktopSession::hasDisplay())
+            GTEST_SKIP() << "needs an X display (scripts/test provides one)";
+        const QString prefix = m_home.filePath(QStringLiteral("prefix"));
+        QProcess install;
+        install.start(QStringLiteral("cmake"),
+                      {QStringLiteral("--install"), QStringLiteral(TABLECLICK_BUILD_DIR), QStringLiteral("--prefix"), prefix});
+        ASSERT_TRUE(install.waitForFinished(120000) && install.exitCode() == 0) << install.readAll().toStdString();
+        m_dataDir = m_home.filePath(QStringLiteral("data/Tableclick/accounts"));
+        // Only to read the mails the service started by Tableclick leaves.
+        m_service = std::make_unique<AccountdProcess>(m_dataDir);
+        QTcpServer probe;
+        ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
+        m_port = probe.serverPort();
+        probe.close();
+        startTableclick(prefix + QStringLiteral("/bin/tableclick"));
+        m_client = std::make_unique<AccountdClient>(QStringLiteral("https://127.0.0.1:%1").arg(m_port),
+                                                    m_dataDir + QStringLiteral("/tls/cert.pem"));
+    }
+
+    bool serviceAnswers() const
+    {
+        QTcpSocket socket;
+        socket.connectToHost(QHostAddress::LocalHost, m_port);
+        return socket.waitForConnected(500);
+    }
+};
+} // namespace
+
+// Catches an installed Tableclick that cannot sign in until someone starts the service, one
+// that distrusts the certificate the service made on its first start, and a service left
+// running after Tableclick ends.
+TEST_F(InstalledAccountsE2e, StartedAsFromTheMenuItRunsTheServiceForASignUpAndTheFirstSignIn)
+{
+    EXPECT_TRUE(serviceAnswers()) << "Tableclick did not start the local service";
+    signUpConfirmAndSignIn();
+    m_tableclick->terminate();
+    ASSERT_TRUE(m_tableclick->waitForFinished(10000));
+    EXPECT_TRUE(DesktopSession::waitFor([&] { return !serviceAnswers(); }, 5000))
+        << "the service Tableclick started outlived it";
 }
