@@ -1,5 +1,6 @@
 #include "AccountQueries.h"
 
+#include <QStringDecoder>
 #include <QStringList>
 #include <QUrlQuery>
 
@@ -91,6 +92,17 @@ std::optional<QString> AccountQueries::parseConfirmToken(QByteArrayView query)
             return std::nullopt;
     }
     return values->at(0);
+}
+
+bool AccountQueries::hasInvalidUtf8(QByteArrayView query)
+{
+    for (const QByteArray& field : query.toByteArray().split('&')) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString decoded = utf8(QByteArray::fromPercentEncoding(field));
+        if (utf8.hasError())
+            return true;
+    }
+    return false;
 }
 
 bool AccountQueries::passwordMeetsRule(const QString& password)

@@ -50,6 +50,9 @@ std::optional<ResetPasswordQuery> parseResetPassword(QByteArrayView query);
 // The token of a confirmation link: URL-safe base64 of 32 random bytes.
 std::optional<QString> parseConfirmToken(QByteArrayView query);
 
+// True when a field of the query, percent-decoded, is not valid UTF-8: such bytes would
+// all read as U+FFFD, and different passwords would match.
+bool hasInvalidUtf8(QByteArrayView query);
 // At least 8 characters and at least one digit, at most kMaxPasswordLength characters.
 bool passwordMeetsRule(const QString& password);
 bool isPlausibleEmail(const QString& email);

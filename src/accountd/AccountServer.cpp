@@ -6,8 +6,10 @@
 #include "TlsIdentity.h"
 
 #include <QDateTime>
+#include <QSslCipher>
 #include <QSslConfiguration>
 #include <QSslSocket>
+#include <QThread>
 
 namespace {
 
@@ -32,13 +34,14 @@ HttpResponse json(const AccountReply& reply)
 } // namespace
 
 AccountServer::AccountServer(AccountService& service, AccountServerLimits limits, QObject* parent)
-    : QObject(parent), m_service(service), m_limits(limits), m_rateLimiter(limits.requestsPerMinute)
+    : QObject(parent), m_service(service), m_limits(limits), m_server(limits.handshakes),
+      m_rateLimiter(limits.requestsPerMinute)
 {
-    if (m_limits.workerThreads > 0)
-        m_pool.setMaxThreadCount(m_limits.workerThreads);
+    m_workers = m_limits.workerThreads > 0 ? m_limits.workerThreads : qMax(1, QThread::idealThreadCount());
+    m_pool.setMaxThreadCount(m_workers);
     // Workers keep their database connection for the life of the service.
     m_pool.setExpiryTimeout(-1);
-    connect(&m_server, &QSslServer::pendingConnectionAvailable, this, &AccountServer::acceptConnections);
+    connect(&m_server, &TlsServer::encrypted, this, &AccountServer::acceptConnection);
     connect(&m_housekeeping, &QTimer::timeout, this,
             [this] { m_rateLimiter.forgetIdle(QDateTime::currentMSecsSinceEpoch()); });
     m_housekeeping.start(60000);
@@ -48,6 +51,8 @@ AccountServer::AccountServer(AccountService& service, AccountServerLimits limits
         const auto connections = m_connections.values();
         for (HttpConnection* connection : connections)
             connection->abort();
+        m_waiting.clear();
+        m_turns.clear();
         m_pendingJobs = 0;
         checkStopped();
     });
@@ -67,9 +72,17 @@ bool AccountServer::listen(const QHostAddress& address, quint16 port, const TlsI
     tls.setPrivateKey(identity.key);
     tls.setProtocol(QSsl::TlsV1_2OrLater);
     tls.setPeerVerifyMode(QSslSocket::VerifyNone); // no client certificates
+    // Forward-secret AEAD suites only: no CBC, no SHA-1 MACs, no static RSA key exchange.
+    QList<QSslCipher> ciphers;
+    for (const QSslCipher& cipher : QSslConfiguration::supportedCiphers()) {
+        const QString name = cipher.name();
+        const bool tls13 = name.startsWith(QLatin1String("TLS_"));
+        const bool aead = name.contains(QLatin1String("GCM")) || name.contains(QLatin1String("CHACHA20"));
+        if (tls13 || (aead && name.startsWith(QLatin1String("ECDHE-"))))
+            ciphers << cipher;
+    }
+    tls.setCiphers(ciphers);
     m_server.setSslConfiguration(tls);
-    m_server.setHandshakeTimeout(m_limits.timeouts.requestMs);
-    m_server.setMaxPendingConnections(64);
     if (!m_server.listen(address, port)) {
         *error = m_server.errorString();
         return false;
@@ -77,26 +90,51 @@ bool AccountServer::listen(const QHostAddress& address, quint16 port, const TlsI
     return true;
 }
 
-void AccountServer::acceptConnections()
+bool AccountServer::makeRoomFor(const QString& address)
 {
-    while (m_server.hasPendingConnections()) {
-        auto* socket = qobject_cast<QSslSocket*>(m_server.nextPendingConnection());
-        if (!socket)
-            continue;
-        const QString address = HttpConnection::clientAddressOf(*socket);
-        if (m_stopping || m_connections.size() >= m_limits.maxConnections ||
-            m_connectionsPerAddress.value(address) >= m_limits.maxConnectionsPerAddress) {
-            socket->abort();
-            socket->deleteLater();
-            continue;
+    const int mine = m_connectionsPerAddress.value(address);
+    if (mine >= m_limits.maxConnectionsPerAddress)
+        return false;
+    if (m_connections.size() < m_limits.maxConnections)
+        return true;
+    // Full: the address that holds the most gives up one idle connection, if it holds more.
+    QString heaviest;
+    int most = 0;
+    for (auto it = m_connectionsPerAddress.cbegin(); it != m_connectionsPerAddress.cend(); ++it) {
+        if (it.value() > most) {
+            most = it.value();
+            heaviest = it.key();
         }
-        auto* connection = new HttpConnection(socket, m_nextId++, m_limits.timeouts, this);
-        m_connections.insert(connection->id(), connection);
-        ++m_connectionsPerAddress[address];
-        connect(connection, &HttpConnection::requestReceived, this, &AccountServer::handleRequest);
-        connect(connection, &HttpConnection::requestRejected, this, &AccountServer::rejectRequest);
-        connect(connection, &HttpConnection::closed, this, &AccountServer::connectionClosed);
     }
+    if (most <= mine + 1)
+        return false;
+    HttpConnection* idle = nullptr;
+    for (HttpConnection* connection : std::as_const(m_connections)) {
+        if (connection->clientAddress() == heaviest && !connection->busy()) {
+            idle = connection;
+            break;
+        }
+    }
+    if (!idle)
+        return false;
+    idle->abort(); // removes it from the table at once
+    return m_connections.size() < m_limits.maxConnections;
+}
+
+void AccountServer::acceptConnection(QSslSocket* socket)
+{
+    const QString address = HttpConnection::clientAddressOf(*socket);
+    if (m_stopping || !makeRoomFor(address)) {
+        socket->abort();
+        socket->deleteLater();
+        return;
+    }
+    auto* connection = new HttpConnection(socket, m_nextId++, m_limits.timeouts, this);
+    m_connections.insert(connection->id(), connection);
+    ++m_connectionsPerAddress[address];
+    connect(connection, &HttpConnection::requestReceived, this, &AccountServer::handleRequest);
+    connect(connection, &HttpConnection::requestRejected, this, &AccountServer::rejectRequest);
+    connect(connection, &HttpConnection::closed, this, &AccountServer::connectionClosed);
 }
 
 void AccountServer::connectionClosed(HttpConnection* connection)
@@ -149,6 +187,7 @@ void AccountServer::handleRequest(HttpConnection* connection, const HttpRequest&
         HttpResponse page;
         page.contentType = "text/html; charset=utf-8";
         page.body = legalPage();
+        page.addHeader("Content-Security-Policy", "default-src 'none'");
         answer(connection, page);
         return;
     }
@@ -156,6 +195,13 @@ void AccountServer::handleRequest(HttpConnection* connection, const HttpRequest&
     AccountService& service = m_service;
     const QString client = connection->clientAddress();
     const QByteArray endpoint = path.startsWith(kApiPrefix) ? path.mid(kApiPrefix.size()) : QByteArray();
+    if (!endpoint.isEmpty() && AccountQueries::hasInvalidUtf8(query)) {
+        answer(connection, json({QStringLiteral("false"),
+                                 QStringLiteral("A field holds bytes that are not UTF-8 text; passwords "
+                                                "and names must be valid UTF-8."),
+                                 std::nullopt}));
+        return;
+    }
     if (endpoint == "login") {
         if (const auto parsed = AccountQueries::parseLogin(query))
             runOnWorker(connection,
@@ -206,29 +252,53 @@ void AccountServer::handleRequest(HttpConnection* connection, const HttpRequest&
 
 void AccountServer::runOnWorker(HttpConnection* connection, std::function<HttpResponse()> job)
 {
-    if (m_pendingJobs >= m_limits.maxPendingJobs) {
+    const QString address = connection->clientAddress();
+    auto waiting = m_waiting.find(address);
+    if (m_pendingJobs >= m_limits.maxPendingJobs ||
+        (waiting != m_waiting.end() && waiting->size() >= m_limits.maxPendingJobsPerAddress)) {
         answer(connection,
                HttpResponse::failure(503, QStringLiteral("The service is busy. Please try again.")));
         return;
     }
     ++m_pendingJobs;
-    const quint64 id = connection->id();
-    // The answer comes back through the server, which outlives every job; the connection
-    // may be gone by then.
-    m_pool.start([this, id, job = std::move(job)] {
-        const HttpResponse response = job();
-        QMetaObject::invokeMethod(
-            this, [this, id, response] { deliver(id, response); }, Qt::QueuedConnection);
-    });
+    if (waiting == m_waiting.end()) {
+        waiting = m_waiting.insert(address, {});
+        m_turns.enqueue(address);
+    }
+    waiting->enqueue(Job{connection->id(), std::move(job)});
+    dispatchJobs();
+}
+
+void AccountServer::dispatchJobs()
+{
+    while (m_runningJobs < m_workers && !m_turns.isEmpty()) {
+        const QString address = m_turns.dequeue();
+        auto waiting = m_waiting.find(address);
+        Job job = waiting->dequeue();
+        if (waiting->isEmpty())
+            m_waiting.erase(waiting);
+        else
+            m_turns.enqueue(address);
+        ++m_runningJobs;
+        // The answer comes back through the server, which outlives every job; the connection
+        // may be gone by then.
+        m_pool.start([this, id = job.connectionId, work = std::move(job.work)] {
+            const HttpResponse response = work();
+            QMetaObject::invokeMethod(
+                this, [this, id, response] { deliver(id, response); }, Qt::QueuedConnection);
+        });
+    }
 }
 
 void AccountServer::deliver(quint64 id, const HttpResponse& response)
 {
+    m_runningJobs = qMax(0, m_runningJobs - 1);
     m_pendingJobs = qMax(0, m_pendingJobs - 1);
     if (HttpConnection* connection = m_connections.value(id))
         answer(connection, response);
     else
         XLogIn(lcAccountService(), "an answer found its client gone");
+    dispatchJobs();
     checkStopped();
 }
 

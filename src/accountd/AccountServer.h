@@ -4,27 +4,33 @@
 #include "HttpRequest.h"
 #include "HttpResponse.h"
 #include "RateLimiter.h"
+#include "TlsServer.h"
 
 #include <QHash>
 #include <QHostAddress>
 #include <QObject>
-#include <QSslServer>
+#include <QQueue>
 #include <QThreadPool>
 #include <QTimer>
 
 #include <functional>
 
 class AccountService;
+class QSslSocket;
 struct TlsIdentity;
 
 struct AccountServerLimits
 {
     int requestsPerMinute = 120; // per client address; 0: no limit
+    // When all are taken, a newcomer takes the place of an idle connection of the address
+    // that holds the most.
     int maxConnections = 512;
-    int maxConnectionsPerAddress = 64;
-    int maxPendingJobs = 256; // requests waiting for a worker; beyond: 503
-    int workerThreads = 0;    // 0: one per core
-    HttpConnection::Timeouts timeouts;
+    int maxConnectionsPerAddress = 16;
+    int maxPendingJobs = 256;           // requests waiting for a worker; beyond: 503
+    int maxPendingJobsPerAddress = 32; // the same, for one client address
+    int workerThreads = 0;              // 0: one per core
+    HttpConnection::Timeouts timeouts{10000, 10000};
+    TlsServer::Limits handshakes;
 };
 
 // The HTTPS front of the service: accepts TLS connections, applies the limits, routes the
@@ -52,7 +58,9 @@ Q_SIGNALS:
     void stopped();
 
 private:
-    void acceptConnections();
+    void acceptConnection(QSslSocket* socket);
+    bool makeRoomFor(const QString& address);
+    void dispatchJobs();
     void handleRequest(HttpConnection* connection, const HttpRequest& request);
     void rejectRequest(HttpConnection* connection, int status);
     void runOnWorker(HttpConnection* connection, std::function<HttpResponse()> job);
@@ -63,13 +71,24 @@ private:
 
     AccountService& m_service;
     AccountServerLimits m_limits;
-    QSslServer m_server;
+    TlsServer m_server;
     RateLimiter m_rateLimiter;
     QTimer m_housekeeping;
     QTimer m_shutdownDeadline;
     QHash<quint64, HttpConnection*> m_connections;
     QHash<QString, int> m_connectionsPerAddress;
     quint64 m_nextId = 1;
+    struct Job
+    {
+        quint64 connectionId;
+        std::function<HttpResponse()> work;
+    };
+    // Waiting jobs per client address, served in turns, so that one client's pile of
+    // requests does not hold up everyone else's.
+    QHash<QString, QQueue<Job>> m_waiting;
+    QQueue<QString> m_turns;
+    int m_workers = 1;
+    int m_runningJobs = 0;
     int m_pendingJobs = 0;
     bool m_stopping = false;
     bool m_stopped = false;

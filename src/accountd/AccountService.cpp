@@ -4,6 +4,7 @@
 #include "platform/XLog.h"
 #include "Mailer.h"
 #include "PasswordHasher.h"
+#include "TestHooks.h"
 
 #include <QDateTime>
 
@@ -64,44 +65,91 @@ AccountReply AccountService::registerAccount(const RegisterQuery& query)
     const auto hash = PasswordHasher::hash(query.password);
     if (!hash)
         return AccountReply::serverError();
+    AccountReply created = reply("true", "Account created. A confirmation link is on its way to your e-mail.");
+    created.userinfo = AccountReply::UserInfo{query.username, query.email};
 
+    // The account and its link are made together or not at all: a name is never taken by an
+    // account that cannot be confirmed.
+    AccountStore& accounts = store();
+    if (!accounts.begin())
+        return AccountReply::serverError();
     qint64 id = 0;
-    switch (store().insertUser(query.username, AccountQueries::usernameKey(query.username), query.email,
-                               AccountQueries::emailKey(query.email), *hash, now(), &id)) {
+    switch (accounts.insertUser(query.username, AccountQueries::usernameKey(query.username), query.email,
+                                AccountQueries::emailKey(query.email), *hash, now(), &id)) {
     case AccountStore::InsertOutcome::Inserted:
         break;
     case AccountStore::InsertOutcome::UsernameTaken:
+        accounts.rollback();
         return reply("username", "This user name is taken.");
     case AccountStore::InsertOutcome::EmailTaken:
-        return reply("email", "This e-mail address is taken.");
+        accounts.rollback();
+        // Nobody learns here which addresses have accounts: the owner hears of it by mail.
+        mailOwnerOfTakenAddress(AccountQueries::emailKey(query.email));
+        return created;
     case AccountStore::InsertOutcome::Failed:
+        accounts.rollback();
         return AccountReply::serverError();
     }
-
     const QString token = PasswordHasher::randomToken();
-    if (!store().addConfirmToken(PasswordHasher::tokenDigest(token), id, now() + m_settings.linkTtlMs)) {
-        store().deleteUser(id);
+    if (!accounts.addConfirmToken(PasswordHasher::tokenDigest(token), id, now() + m_settings.linkTtlMs)) {
+        accounts.rollback();
         return AccountReply::serverError();
     }
-    const QString link = m_settings.publicUrl + confirmPath() + QStringLiteral("?token=") + token;
-    const MailMessage mail{
-        m_settings.mailFrom, query.email, QStringLiteral("Confirm your Tableclick account"),
-        QStringLiteral("Hello %1,\n\n"
-                       "please open this link to confirm your e-mail address and start using Tableclick:\n\n"
-                       "%2\n\n"
-                       "The link works once and for %3 hours. If you did not sign up, ignore this mail.\n")
-            .arg(query.username, link)
-            .arg(qMax<qint64>(1, m_settings.linkTtlMs / 3600000))};
-    // Without the mail the account could never be confirmed: take it back.
-    if (!m_mailer.send(mail)) {
-        store().deleteUser(id);
+    TestHooks::crashPoint("register");
+    if (!accounts.commit())
+        return AccountReply::serverError();
+
+    // Mailed only once the account is stored; without the mail it could never be confirmed,
+    // so a failed send takes it back.
+    if (!m_mailer.send(confirmationMail(query.email, token))) {
+        accounts.deleteUser(id);
         return AccountReply::serverError();
     }
     XLogIn(lcAccountService(), "account created, confirmation mailed");
-    AccountReply created =
-        reply("true", "Account created. A confirmation link is on its way to your e-mail.");
-    created.userinfo = AccountReply::UserInfo{query.username, query.email};
     return created;
+}
+
+MailMessage AccountService::confirmationMail(const QString& to, const QString& token) const
+{
+    // No greeting by user name: whoever signs up chooses it, and it would reach the mailbox
+    // of whatever address they typed.
+    const QString link = m_settings.publicUrl + confirmPath() + QStringLiteral("?token=") + token;
+    return MailMessage{
+        m_settings.mailFrom, to, QStringLiteral("Confirm your Tableclick account"),
+        QStringLiteral("Hello,\n\n"
+                       "please open this link to confirm your e-mail address and start using Tableclick:\n\n"
+                       "%1\n\n"
+                       "The link works once and for %2 hours. If you did not sign up, ignore this mail.\n")
+            .arg(link)
+            .arg(qMax<qint64>(1, m_settings.linkTtlMs / 3600000))};
+}
+
+void AccountService::mailOwnerOfTakenAddress(const QString& emailKey)
+{
+    const auto lookup = store().userByEmail(emailKey);
+    if (!lookup.ok || !lookup.user)
+        return;
+    const AccountStore::User& user = *lookup.user;
+    // Sharing the ration of codes, so that sign-ups cannot flood the owner either.
+    bool allowed = false;
+    if (!store().takeCodeRequest(user.id, now(), m_settings.codeRation, &allowed) || !allowed)
+        return;
+    if (!user.confirmed) {
+        // Maybe the first link never came: a new one.
+        const QString token = PasswordHasher::randomToken();
+        if (store().addConfirmToken(PasswordHasher::tokenDigest(token), user.id, now() + m_settings.linkTtlMs) &&
+            m_mailer.send(confirmationMail(user.email, token)))
+            XLogIn(lcAccountService(), "sign-up for an unconfirmed address: a new link mailed");
+        return;
+    }
+    const MailMessage mail{
+        m_settings.mailFrom, user.email, QStringLiteral("Your Tableclick account"),
+        QStringLiteral("Hello,\n\n"
+                       "someone tried to sign up for Tableclick with this e-mail address, which already has "
+                       "an account. If that was you, sign in, or set a new password with \"Forgot "
+                       "password\". If not, ignore this mail: nothing has changed.\n")};
+    if (m_mailer.send(mail))
+        XLogIn(lcAccountService(), "sign-up for a taken address: its owner was told");
 }
 
 AccountReply AccountService::login(const LoginQuery& query, const QString& clientAddress)
@@ -161,17 +209,25 @@ AccountReply AccountService::emailConfirm(const EmailConfirmQuery& query)
     if (!lookup.user)
         return sent;
 
+    // Past its ration the account gets no more mail, and the answer stays the same.
+    bool allowed = false;
+    if (!store().takeCodeRequest(lookup.user->id, now(), m_settings.codeRation, &allowed))
+        return AccountReply::serverError();
+    if (!allowed) {
+        XLogIn(lcAccountService(), "verification code not sent: the account's ration is used up");
+        return sent;
+    }
     if (!store().putResetCode(lookup.user->id, *hash, now() + m_settings.codeTtlMs))
         return AccountReply::serverError();
     const qint64 minutes = qMax<qint64>(1, m_settings.codeTtlMs / 60000);
     const MailMessage mail{
         m_settings.mailFrom, lookup.user->email, QStringLiteral("Your Tableclick verification code"),
-        QStringLiteral("Hello %1,\n\n"
+        QStringLiteral("Hello,\n\n"
                        "your verification code for a new password is\n\n"
-                       "    %2\n\n"
-                       "It works once and for %3 minutes. If you did not ask for it, ignore "
+                       "    %1\n\n"
+                       "It works once and for %2 minutes. If you did not ask for it, ignore "
                        "this mail: your password stays as it is.\n")
-            .arg(lookup.user->username, code)
+            .arg(code)
             .arg(minutes)};
     if (!m_mailer.send(mail))
         return AccountReply::serverError();
@@ -195,7 +251,7 @@ AccountReply AccountService::resetPassword(const ResetPasswordQuery& query)
         return refused;
     }
     const qint64 userId = lookup.user->id;
-    const auto attempt = store().takeResetTry(userId, now(), m_settings.maxCodeTries);
+    const auto attempt = store().takeResetTry(userId, now(), m_settings.maxCodeTries, m_settings.codeRation);
     if (!attempt.ok)
         return AccountReply::serverError();
     if (!attempt.codeHash) {
@@ -217,6 +273,7 @@ AccountReply AccountService::resetPassword(const ResetPasswordQuery& query)
     if (!store().setPasswordHash(userId, *hash, true))
         return AccountReply::serverError();
     store().clearLoginFailures(emailSubject(emailKey));
+    store().clearCodeBudget(userId);
     XLogIn(lcAccountService(), "password reset");
     return reply("true", "The new password is set.");
 }

@@ -2,13 +2,14 @@
 
 #include "AccountQueries.h"
 #include "AccountReply.h"
+#include "AccountStore.h"
 #include "DatabaseSettings.h"
+#include "MailMessage.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QThreadStorage>
 
-class AccountStore;
 class Mailer;
 
 struct AccountServiceSettings
@@ -18,6 +19,7 @@ struct AccountServiceSettings
     qint64 linkTtlMs = 24LL * 3600 * 1000;
     qint64 codeTtlMs = 15LL * 60 * 1000;
     int maxCodeTries = 5;
+    AccountStore::CodeRation codeRation;
     int loginFailureLimit = 10;
     qint64 loginFailureWindowMs = 15LL * 60 * 1000;
 };
@@ -53,6 +55,8 @@ public:
 
 private:
     AccountStore& store();
+    MailMessage confirmationMail(const QString& to, const QString& token) const;
+    void mailOwnerOfTakenAddress(const QString& emailKey);
 
     AccountServiceSettings m_settings;
     DatabaseSettings m_database;

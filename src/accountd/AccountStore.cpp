@@ -1,6 +1,7 @@
 #include "AccountStore.h"
 
 #include "platform/XLog.h"
+#include "TestHooks.h"
 
 #include <QAtomicInteger>
 #include <QDeadlineTimer>
@@ -13,7 +14,7 @@
 
 namespace {
 
-constexpr int kSchemaVersion = 1;
+constexpr int kSchemaVersion = 2;
 // Any number of ours: instances that start together take turns at migrating.
 constexpr qint64 kMigrationLockKey = 7253001;
 constexpr int kSqliteBusyTimeoutMs = 5000;
@@ -62,6 +63,15 @@ QStringList migrationTo(int version, DatabaseSettings::Kind kind)
             QStringLiteral("CREATE TABLE login_failures (subject TEXT NOT NULL, failed_at BIGINT NOT NULL)"),
             QStringLiteral("CREATE INDEX login_failures_subject ON login_failures (subject, failed_at)"),
             QStringLiteral("CREATE INDEX login_failures_time ON login_failures (failed_at)"),
+        };
+    case 2:
+        // Codes are rationed per account, and all its codes share one budget of guesses.
+        return {
+            QStringLiteral("CREATE TABLE code_requests (user_id BIGINT NOT NULL REFERENCES users(id) ON "
+                           "DELETE CASCADE, requested_at BIGINT NOT NULL)"),
+            QStringLiteral("CREATE INDEX code_requests_user ON code_requests (user_id, requested_at)"),
+            QStringLiteral("CREATE TABLE code_budgets (user_id BIGINT PRIMARY KEY REFERENCES users(id) ON "
+                           "DELETE CASCADE, tries INTEGER NOT NULL, since BIGINT NOT NULL)"),
         };
     default:
         return {};
@@ -230,6 +240,34 @@ bool AccountStore::migrate(QString* error)
     return true;
 }
 
+bool AccountStore::begin()
+{
+    QSqlQuery query;
+    // IMMEDIATE: SQLite takes the write lock now, rather than failing to upgrade to it later.
+    return run(query,
+               m_settings.kind == DatabaseSettings::Kind::Sqlite ? QStringLiteral("BEGIN IMMEDIATE")
+                                                                 : QStringLiteral("BEGIN"),
+               {});
+}
+
+bool AccountStore::commit()
+{
+    QSqlQuery query;
+    if (run(query, QStringLiteral("COMMIT"), {}))
+        return true;
+    rollback();
+    return false;
+}
+
+void AccountStore::rollback()
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    if (db.isOpen()) {
+        QSqlQuery query(db);
+        query.exec(QStringLiteral("ROLLBACK"));
+    }
+}
+
 AccountStore::UserLookup AccountStore::userByEmail(const QString& emailKey)
 {
     QSqlQuery query;
@@ -303,22 +341,33 @@ bool AccountStore::addConfirmToken(const QByteArray& digest, qint64 userId, qint
 
 AccountStore::ConfirmOutcome AccountStore::confirm(const QByteArray& digest, qint64 now)
 {
-    QSqlQuery query;
-    if (!run(
-            query,
-            QStringLiteral("DELETE FROM confirm_tokens WHERE token_digest = ? RETURNING user_id, expires_at"),
-            {text(digest)}))
+    if (!begin())
         return ConfirmOutcome::Failed;
-    if (!query.next())
-        return ConfirmOutcome::Invalid;
-    const qint64 userId = query.value(0).toLongLong();
-    const qint64 expiresAt = query.value(1).toLongLong();
-    query.finish();
-    if (expiresAt <= now)
-        return ConfirmOutcome::Invalid;
-    if (!run(query, QStringLiteral("UPDATE users SET confirmed = 1 WHERE id = ?"), {userId}))
-        return ConfirmOutcome::Failed;
-    return query.numRowsAffected() == 1 ? ConfirmOutcome::Confirmed : ConfirmOutcome::Invalid;
+    const auto outcome = [&] {
+        QSqlQuery query;
+        if (!run(query,
+                 QStringLiteral(
+                     "DELETE FROM confirm_tokens WHERE token_digest = ? RETURNING user_id, expires_at"),
+                 {text(digest)}))
+            return ConfirmOutcome::Failed;
+        if (!query.next())
+            return ConfirmOutcome::Invalid;
+        const qint64 userId = query.value(0).toLongLong();
+        const qint64 expiresAt = query.value(1).toLongLong();
+        query.finish();
+        if (expiresAt <= now)
+            return ConfirmOutcome::Invalid;
+        TestHooks::crashPoint("confirm");
+        if (!run(query, QStringLiteral("UPDATE users SET confirmed = 1 WHERE id = ?"), {userId}))
+            return ConfirmOutcome::Failed;
+        return query.numRowsAffected() == 1 ? ConfirmOutcome::Confirmed : ConfirmOutcome::Invalid;
+    }();
+    // A used or expired token goes for good; a failure keeps it for another try.
+    if (outcome == ConfirmOutcome::Failed) {
+        rollback();
+        return outcome;
+    }
+    return commit() ? outcome : ConfirmOutcome::Failed;
 }
 
 std::optional<int> AccountStore::loginFailures(const QString& subject, qint64 since)
@@ -356,7 +405,28 @@ bool AccountStore::putResetCode(qint64 userId, const QByteArray& codeHash, qint6
         {userId, text(codeHash), expiresAt});
 }
 
-AccountStore::ResetTry AccountStore::takeResetTry(qint64 userId, qint64 now, int maxTries)
+bool AccountStore::takeCodeRequest(qint64 userId, qint64 now, const CodeRation& ration, bool* allowed)
+{
+    QSqlQuery query;
+    constexpr qint64 kHourMs = 3600LL * 1000;
+    constexpr qint64 kDayMs = 24 * kHourMs;
+    if (!run(query, QStringLiteral("DELETE FROM code_requests WHERE user_id = ? AND requested_at <= ?"),
+             {userId, now - kDayMs}))
+        return false;
+    // One statement counts and records, so that parallel requests cannot slip past the count.
+    if (!run(query,
+             QStringLiteral(
+                 "INSERT INTO code_requests (user_id, requested_at) SELECT CAST(? AS BIGINT), CAST(? AS "
+                 "BIGINT) WHERE (SELECT COUNT(*) FROM code_requests WHERE user_id = ? AND requested_at > ?) "
+                 "< ? AND (SELECT COUNT(*) FROM code_requests WHERE user_id = ? AND requested_at > ?) < ?"),
+             {userId, now, userId, now - kHourMs, ration.perHour, userId, now - kDayMs, ration.perDay}))
+        return false;
+    *allowed = query.numRowsAffected() == 1;
+    return true;
+}
+
+AccountStore::ResetTry AccountStore::takeResetTry(qint64 userId, qint64 now, int maxTries,
+                                                  const CodeRation& ration)
 {
     QSqlQuery query;
     ResetTry result;
@@ -367,9 +437,29 @@ AccountStore::ResetTry AccountStore::takeResetTry(qint64 userId, qint64 now, int
             QStringLiteral("UPDATE reset_codes SET tries = tries + 1 WHERE user_id = ? AND expires_at > ? "
                            "AND tries < ? RETURNING code_hash"),
             {userId, now, maxTries});
+    if (!result.ok || !query.next())
+        return result;
+    const QByteArray codeHash = query.value(0).toString().toLatin1();
+    query.finish();
+    // The account's budget across all its codes: a fresh code brings no fresh guesses.
+    const qint64 windowStart = now - ration.guessWindowMs;
+    result.ok = run(
+        query,
+        QStringLiteral("INSERT INTO code_budgets (user_id, tries, since) VALUES (?, 1, ?) ON CONFLICT (user_id) "
+                       "DO UPDATE SET tries = CASE WHEN code_budgets.since <= ? THEN 1 ELSE code_budgets.tries + "
+                       "1 END, since = CASE WHEN code_budgets.since <= ? THEN excluded.since ELSE "
+                       "code_budgets.since END WHERE code_budgets.since <= ? OR code_budgets.tries < ? "
+                       "RETURNING tries"),
+        {userId, now, windowStart, windowStart, windowStart, ration.guesses});
     if (result.ok && query.next())
-        result.codeHash = query.value(0).toString().toLatin1();
+        result.codeHash = codeHash;
     return result;
+}
+
+bool AccountStore::clearCodeBudget(qint64 userId)
+{
+    QSqlQuery query;
+    return run(query, QStringLiteral("DELETE FROM code_budgets WHERE user_id = ?"), {userId});
 }
 
 bool AccountStore::consumeResetCode(qint64 userId, const QByteArray& codeHash, bool* consumed)

@@ -49,6 +49,14 @@ public:
         std::optional<QByteArray> codeHash; // empty: no live code, or its tries are used up
     };
 
+    struct CodeRation
+    {
+        int perHour = 3;
+        int perDay = 10;
+        int guesses = 10; // per account, across its codes, in guessWindowMs
+        qint64 guessWindowMs = 24LL * 3600 * 1000;
+    };
+
     explicit AccountStore(DatabaseSettings settings);
     ~AccountStore();
     AccountStore(const AccountStore&) = delete;
@@ -59,6 +67,11 @@ public:
     // instances starting at once.
     bool migrate(QString* error);
 
+    // A transaction on this store's connection; rollback() is harmless when none is open.
+    bool begin();
+    bool commit();
+    void rollback();
+
     UserLookup userByEmail(const QString& emailKey);
     InsertOutcome insertUser(const QString& username, const QString& usernameKey, const QString& email,
                              const QString& emailKey, const QByteArray& passwordHash, qint64 now, qint64* id);
@@ -66,7 +79,8 @@ public:
     bool setPasswordHash(qint64 id, const QByteArray& passwordHash, bool confirm);
 
     bool addConfirmToken(const QByteArray& digest, qint64 userId, qint64 expiresAt);
-    // Uses the token up, whether it was still valid or not.
+    // Uses the token up, whether it was still valid or not, and confirms the account, all
+    // or nothing.
     ConfirmOutcome confirm(const QByteArray& digest, qint64 now);
 
     std::optional<int> loginFailures(const QString& subject, qint64 since);
@@ -75,8 +89,12 @@ public:
 
     // Replaces any code the account had, with a fresh count of tries.
     bool putResetCode(qint64 userId, const QByteArray& codeHash, qint64 expiresAt);
-    // Counts one try against the live code and hands its hash out for checking.
-    ResetTry takeResetTry(qint64 userId, qint64 now, int maxTries);
+    // Records a code sent to the account; *allowed is false when its ration is used up.
+    bool takeCodeRequest(qint64 userId, qint64 now, const CodeRation& ration, bool* allowed);
+    // Counts one try against the live code and the account's budget, and hands the code's
+    // hash out for checking.
+    ResetTry takeResetTry(qint64 userId, qint64 now, int maxTries, const CodeRation& ration);
+    bool clearCodeBudget(qint64 userId);
     // Uses the code up; *consumed is false when another request got there first.
     bool consumeResetCode(qint64 userId, const QByteArray& codeHash, bool* consumed);
 

@@ -60,7 +60,8 @@ void HttpConnection::processBuffer()
         closeWhenFlushed();
         return;
     }
-    if (m_busy || m_socket->bytesToWrite() > kMaxUnsent)
+    // TLS keeps what it has encrypted in a queue of its own: both count.
+    if (m_busy || m_socket->bytesToWrite() + m_socket->encryptedBytesToWrite() > kMaxUnsent)
         return;
     if (m_buffer.size() < kMaxBuffered)
         m_buffer += m_socket->read(kMaxBuffered - m_buffer.size());

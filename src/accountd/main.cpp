@@ -62,6 +62,10 @@ int main(int argc, char** argv)
                               : TlsIdentity::load(options.certPath, options.keyPath, &error);
     if (!identity)
         return fail(error);
+    if (QFile::permissions(options.keyPath) &
+        (QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther))
+        XLogIn(lcAccountService(), "warning: others may read the private key %s; chmod 600 it",
+               qPrintable(options.keyPath));
     XLogIn(lcAccountService(), "certificate: %s", qPrintable(options.certPath));
 
     std::unique_ptr<Mailer> mailer;

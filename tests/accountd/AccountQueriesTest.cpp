@@ -54,6 +54,24 @@ TEST(AccountQueriesTest, MissingRepeatedOrUnfitFieldsMakeAQueryMalformed)
     EXPECT_FALSE(parseConfirmToken(QByteArray("token=" + token.left(42) + "%2F")));
 }
 
+TEST(AccountQueriesTest, FieldsThatAreNotUtf8AreFound)
+{
+    const struct
+    {
+        const char* query;
+        bool invalid;
+    } cases[] = {
+        {"email=a%40b.org&password=secret123%C3%BC", false},
+        {"email=a%40b.org&password=p%2Bss%20w%25rd1", false},
+        {"email=a%40b.org&password=secret123%FF", true},
+        {"email=a%40b.org&password=secret123%C3", true},
+        {"email=%ED%A0%80%40b.org&password=secret123", true}, // a lone surrogate
+        {"email=a%40b.org&password=secret123\xfe", true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(AccountQueries::hasInvalidUtf8(c.query), c.invalid) << c.query;
+}
+
 TEST(AccountQueriesTest, PasswordRuleCountsCharactersAndWantsADigit)
 {
     EXPECT_TRUE(passwordMeetsRule(QStringLiteral("abcdefg1")));

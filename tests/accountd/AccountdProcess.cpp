@@ -19,6 +19,15 @@ bool AccountdProcess::start(const QStringList& extraArguments, QString* log)
     return waitUntilReady(log);
 }
 
+void AccountdProcess::setEnvironmentVariable(const QString& name, const QString& value)
+{
+    QProcessEnvironment environment = m_process.processEnvironment();
+    if (environment.isEmpty())
+        environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(name, value);
+    m_process.setProcessEnvironment(environment);
+}
+
 void AccountdProcess::launch(const QStringList& extraArguments)
 {
     m_process.setProgram(QStringLiteral(TABLECLICK_ACCOUNTD_BINARY));
@@ -80,4 +89,16 @@ QList<QByteArray> AccountdProcess::mails() const
             result << file.readAll();
     }
     return result;
+}
+
+qint64 AccountdProcess::residentKiB() const
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(m_process.processId()));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    }
+    return 0;
 }

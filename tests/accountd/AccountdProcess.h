@@ -14,6 +14,8 @@ public:
 
     // Starts it and waits for its ready line; false (with its output in *log) otherwise.
     bool start(const QStringList& extraArguments, QString* log);
+    // Added to the program's environment from the next start on.
+    void setEnvironmentVariable(const QString& name, const QString& value);
     // The two halves of start(), for starting several at once.
     void launch(const QStringList& extraArguments);
     bool waitUntilReady(QString* log);
@@ -21,6 +23,8 @@ public:
     int stop();
 
     quint16 port() const { return m_port; }
+    // Resident memory of the running program in KiB, 0 when unknown.
+    qint64 residentKiB() const;
     QString origin() const { return QStringLiteral("https://127.0.0.1:%1").arg(m_port); }
     QString certPath() const { return m_dataDir + QStringLiteral("/tls/cert.pem"); }
     QString dataDir() const { return m_dataDir; }

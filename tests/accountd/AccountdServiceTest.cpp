@@ -12,6 +12,8 @@
 #include <QNetworkReply>
 #include <QRegularExpression>
 #include <QSslConfiguration>
+#include <QSslSocket>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -19,6 +21,7 @@
 
 #include <csignal>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -78,12 +81,19 @@ protected:
 
     // Starts (or restarts) the service on the test's data folder. No request limit unless a
     // test asks for one: the suite sends far more than a person would.
-    void startService(const QStringList& extra = {})
+    void startService(const QStringList& extra = {}, const QString& crashAt = QString(),
+                      const QString& sanitizerOptions = QString())
     {
         if (m_service) {
             ASSERT_EQ(m_service->stop(), 0);
         }
         m_service = std::make_unique<AccountdProcess>(m_dir.path());
+        if (!crashAt.isEmpty())
+            m_service->setEnvironmentVariable(QStringLiteral("TABLECLICK_ACCOUNTD_CRASH_AT"), crashAt);
+        if (!sanitizerOptions.isEmpty())
+            m_service->setEnvironmentVariable(
+                QStringLiteral("ASAN_OPTIONS"),
+                qEnvironmentVariable("ASAN_OPTIONS") + u':' + sanitizerOptions);
         QStringList arguments{QStringLiteral("--rate-limit"), QStringLiteral("0")};
         if (!m_databaseUrl.isEmpty())
             arguments << QStringLiteral("--database") << m_databaseUrl;
@@ -228,10 +238,15 @@ TEST_P(AccountdServiceTest, RegisterAnswersTakenNamesAndAddressesWeakPasswordsAn
                               QStringLiteral("secret123"))
                   .success(),
               QStringLiteral("username"));
-    EXPECT_EQ(registerAccount(QStringLiteral("erin2"), QStringLiteral("Erin@Example.org"),
-                              QStringLiteral("secret123"))
-                  .success(),
-              QStringLiteral("email"));
+    // A taken address gets the answer of a new one; its owner hears of it by mail.
+    const AccountdClient::Reply fresh = registerAccount(QStringLiteral("erin3"), QStringLiteral("erin3@example.org"),
+                                                        QStringLiteral("secret123"));
+    const AccountdClient::Reply taken = registerAccount(QStringLiteral("erin2"), QStringLiteral("Erin@Example.org"),
+                                                        QStringLiteral("secret123"));
+    EXPECT_EQ(taken.success(), QStringLiteral("true"));
+    EXPECT_EQ(taken.json.value(QStringLiteral("message")), fresh.json.value(QStringLiteral("message")));
+    EXPECT_EQ(m_service->mails().size(), 3);
+    EXPECT_TRUE(lastMail().contains("\r\nTo: erin@example.org\r\n"));
     EXPECT_EQ(registerAccount(QStringLiteral("frank"), QStringLiteral("frank@example.org"),
                               QStringLiteral("short12"))
                   .success(),
@@ -241,7 +256,7 @@ TEST_P(AccountdServiceTest, RegisterAnswersTakenNamesAndAddressesWeakPasswordsAn
                               QStringLiteral("nodigitshere"))
                   .success(),
               QStringLiteral("password"));
-    EXPECT_EQ(m_service->mails().size(), 1) << "only the first registration mails";
+    EXPECT_EQ(m_service->mails().size(), 3) << "refused registrations do not mail";
 
     // Missing, repeated and unreadable fields.
     EXPECT_EQ(m_client
@@ -331,16 +346,43 @@ TEST_P(AccountdServiceTest, ResetTakesOnlyTheRightLiveCodeOnce)
         QStringLiteral("false"));
 
     // A new code replaces the old one.
-    const QString third = requestCode(QStringLiteral("heidi@example.org"));
-    const QString fourth = requestCode(QStringLiteral("heidi@example.org"));
+    createConfirmedAccount(QStringLiteral("hugo"), QStringLiteral("hugo@example.org"),
+                           QStringLiteral("secret123"));
+    const QString third = requestCode(QStringLiteral("hugo@example.org"));
+    const QString fourth = requestCode(QStringLiteral("hugo@example.org"));
     if (third != fourth) {
         EXPECT_EQ(
-            resetPassword(third, QStringLiteral("heidi@example.org"), QStringLiteral("another789")).success(),
+            resetPassword(third, QStringLiteral("hugo@example.org"), QStringLiteral("another789")).success(),
             QStringLiteral("false"));
     }
     EXPECT_EQ(
-        resetPassword(fourth, QStringLiteral("heidi@example.org"), QStringLiteral("another789")).success(),
+        resetPassword(fourth, QStringLiteral("hugo@example.org"), QStringLiteral("another789")).success(),
         QStringLiteral("true"));
+}
+
+TEST_P(AccountdServiceTest, CodesAreRationedPerAccountAndShareOneBudgetOfGuesses)
+{
+    const QString ivy = QStringLiteral("ivy@example.org");
+    ASSERT_NO_FATAL_FAILURE(startService());
+    createConfirmedAccount(QStringLiteral("ivy"), ivy, QStringLiteral("secret123"));
+
+    // Each fresh code used to bring fresh tries: two codes' worth of wrong guesses now leave
+    // none for a third code, even the right one.
+    QString code;
+    for (int round = 0; round < 3; ++round) {
+        code = requestCode(ivy);
+        ASSERT_EQ(code.size(), 6);
+        for (int i = 0; i < 5 && round < 2; ++i)
+            ASSERT_EQ(resetPassword(otherCode(code), ivy, QStringLiteral("newsecret456")).success(),
+                      QStringLiteral("false"));
+    }
+    EXPECT_EQ(resetPassword(code, ivy, QStringLiteral("newsecret456")).success(), QStringLiteral("false"));
+
+    // A fourth code within the hour is not sent, and the answer does not tell.
+    const qsizetype mails = m_service->mails().size();
+    EXPECT_EQ(emailConfirm(ivy).success(), QStringLiteral("true"));
+    EXPECT_EQ(emailConfirm(QStringLiteral("nobody@example.org")).json, emailConfirm(ivy).json);
+    EXPECT_EQ(m_service->mails().size(), mails);
 }
 
 TEST_P(AccountdServiceTest, CodesAndLinksExpireAndAccountsOutliveARestart)
@@ -578,6 +620,45 @@ TEST_P(AccountdServiceTest, AMailThatCannotBeSentTakesTheRegistrationBack)
     EXPECT_EQ(m_service->mails().size(), 1);
 }
 
+TEST_P(AccountdServiceTest, ACrashDuringSignUpOrConfirmationLeavesNoHalfMadeAccount)
+{
+    const QString email = QStringLiteral("vera@example.org");
+    const QString password = QStringLiteral("secret123");
+    const auto restartAfterCrash = [this] {
+        EXPECT_EQ(m_service->stop(), 70) << "the service did not stop at the crash point";
+        m_service.reset();
+        startService();
+    };
+
+    ASSERT_NO_FATAL_FAILURE(startService({}, QStringLiteral("register")));
+    EXPECT_EQ(registerAccount(QStringLiteral("vera"), email, password).status, 0);
+    ASSERT_NO_FATAL_FAILURE(restartAfterCrash());
+    ASSERT_EQ(registerAccount(QStringLiteral("vera"), email, password).success(), QStringLiteral("true"))
+        << "the name or the address was kept";
+    const QString link = confirmLinkIn(lastMail());
+    ASSERT_FALSE(link.isEmpty());
+    // The link names the port of the service that mailed it.
+    const auto onCurrentService = [this, &link]() -> QString { return m_service->origin() + u'/' + link.section(u'/', 3); };
+
+    m_service->stop();
+    m_service.reset();
+    ASSERT_NO_FATAL_FAILURE(startService({}, QStringLiteral("confirm")));
+    EXPECT_EQ(m_client->getUrl(onCurrentService()).status, 0);
+    ASSERT_NO_FATAL_FAILURE(restartAfterCrash());
+    EXPECT_EQ(m_client->getUrl(onCurrentService()).status, 200) << "the link was used up, the account not confirmed";
+    EXPECT_EQ(login(email, password).success(), QStringLiteral("true"));
+}
+
+TEST_P(AccountdServiceTest, PasswordsThatAreNotUtf8AreRefusedNotConflated)
+{
+    ASSERT_NO_FATAL_FAILURE(startService());
+    const AccountdClient::Reply refused = m_client->getUrl(
+        m_service->origin() + kRegister + QStringLiteral("?username=wes&email=wes%40example.org&password=secret123%FF"));
+    EXPECT_EQ(refused.success(), QStringLiteral("false"));
+    EXPECT_TRUE(refused.json.value(QStringLiteral("message")).toString().contains(QStringLiteral("UTF-8")));
+    EXPECT_TRUE(m_service->mails().isEmpty());
+}
+
 TEST_P(AccountdServiceTest, TheRateLimitAnswers429)
 {
     ASSERT_NO_FATAL_FAILURE(startService({QStringLiteral("--rate-limit"), QStringLiteral("5")}));
@@ -658,6 +739,108 @@ TEST_P(AccountdServiceTest, SigtermFinishesTheRequestsInHand)
         reply->deleteLater();
     }
     EXPECT_EQ(answered, 4);
+}
+
+TEST_P(AccountdServiceTest, AClientThatDoesNotReadItsAnswersIsNotGivenMore)
+{
+    // AddressSanitizer keeps freed memory aside, which would count as resident here.
+    ASSERT_NO_FATAL_FAILURE(startService({}, QString(), QStringLiteral("quarantine_size_mb=0")));
+    const qint64 before = m_service->residentKiB();
+    ASSERT_GT(before, 0);
+
+    // Pipelined requests, and a client that takes in no more than a few bytes of the answers.
+    QSslSocket socket;
+    QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+    tls.setCaCertificates(QSslCertificate::fromPath(m_service->certPath()));
+    socket.setSslConfiguration(tls);
+    socket.setPeerVerifyName(QStringLiteral("localhost"));
+    socket.setReadBufferSize(4096);
+    socket.connectToHostEncrypted(QStringLiteral("127.0.0.1"), m_service->port());
+    ASSERT_TRUE(socket.waitForEncrypted(10000));
+    const QByteArray request = "GET /legal HTTP/1.1\r\nHost: localhost\r\n\r\n";
+    socket.write(request.repeated(30000));
+
+    // Until the service stops answering: its log has not grown for two seconds.
+    qint64 peak = before;
+    qsizetype answered = -1;
+    QElapsedTimer quiet;
+    quiet.start();
+    const QDeadlineTimer deadline(120000);
+    while (quiet.elapsed() < 2000 && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 100);
+        QThread::msleep(50);
+        peak = qMax(peak, m_service->residentKiB());
+        const qsizetype now = m_service->log().count("GET /legal 200");
+        if (now != answered) {
+            answered = now;
+            quiet.restart();
+        }
+    }
+    EXPECT_LT(answered, 30000) << "every answer was made, with nobody to take it";
+    EXPECT_LT(peak - before, 16 * 1024) << "KiB more than idle, after " << answered << " answers";
+}
+
+TEST_P(AccountdServiceTest, ConnectionsThatNeverStartTlsDoNotShutOthersOut)
+{
+    ASSERT_NO_FATAL_FAILURE(startService());
+    std::vector<std::unique_ptr<QTcpSocket>> silent;
+    for (int i = 0; i < 80; ++i) {
+        silent.push_back(std::make_unique<QTcpSocket>());
+        ASSERT_TRUE(silent.back()->bind(QHostAddress(QStringLiteral("127.0.0.9"))));
+        silent.back()->connectToHost(QStringLiteral("127.0.0.1"), m_service->port());
+    }
+    for (const auto& socket : silent)
+        ASSERT_TRUE(socket->waitForConnected(5000));
+
+    // Their handshakes would time out after ten seconds; a client elsewhere must not wait that long.
+    QSslSocket client;
+    QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+    tls.setCaCertificates(QSslCertificate::fromPath(m_service->certPath()));
+    client.setSslConfiguration(tls);
+    client.setPeerVerifyName(QStringLiteral("localhost"));
+    client.connectToHostEncrypted(QStringLiteral("127.0.0.1"), m_service->port());
+    EXPECT_TRUE(client.waitForEncrypted(4000));
+    EXPECT_EQ(m_client->get(QStringLiteral("/legal")).status, 200);
+}
+
+TEST_P(AccountdServiceTest, OneClientsPileOfRequestsDoesNotHoldUpAnotherClientsSignIn)
+{
+    ASSERT_NO_FATAL_FAILURE(startService());
+    createConfirmedAccount(QStringLiteral("uma"), QStringLiteral("uma@example.org"),
+                           QStringLiteral("secret123"));
+
+    // One client keeps a hash-costing request waiting on each of many connections.
+    const QByteArray codeRequest =
+        "GET /api/mac_user/email_confirm?email=nobody%40example.org HTTP/1.1\r\nHost: localhost\r\n\r\n";
+    QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+    tls.setCaCertificates(QSslCertificate::fromPath(m_service->certPath()));
+    std::vector<std::unique_ptr<QSslSocket>> flood;
+    for (int i = 0; i < 16; ++i) {
+        flood.push_back(std::make_unique<QSslSocket>());
+        flood.back()->setSslConfiguration(tls);
+        flood.back()->setPeerVerifyName(QStringLiteral("localhost"));
+        ASSERT_TRUE(flood.back()->bind(QHostAddress(QStringLiteral("127.0.0.7"))));
+        flood.back()->connectToHostEncrypted(QStringLiteral("127.0.0.1"), m_service->port());
+        ASSERT_TRUE(flood.back()->waitForEncrypted(10000));
+        flood.back()->flush(); // the last handshake message
+    }
+    // All at once, so that the whole pile waits for the workers.
+    for (const auto& socket : flood) {
+        socket->write(codeRequest.repeated(3));
+        socket->flush();
+    }
+    const QDeadlineTimer started(30000);
+    while (!m_service->log().contains("GET /api/mac_user/email_confirm 200") && !started.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+
+    EXPECT_EQ(loginFrom(QStringLiteral("127.0.0.8"), QStringLiteral("uma@example.org"),
+                        QStringLiteral("secret123"))
+                  .success(),
+              QStringLiteral("true"));
+    const QByteArray log = m_service->log();
+    const QByteArray beforeSignIn = log.left(log.indexOf("GET /api/mac_user/login 200"));
+    EXPECT_LE(beforeSignIn.count("GET /api/mac_user/email_confirm 200"), QThread::idealThreadCount() + 2)
+        << "the sign-in waited its turn behind the whole pile";
 }
 
 INSTANTIATE_TEST_SUITE_P(Storage, AccountdServiceTest,
