@@ -803,46 +803,6 @@ TEST_P(AccountdServiceTest, ConnectionsThatNeverStartTlsDoNotShutOthersOut)
     EXPECT_EQ(m_client->get(QStringLiteral("/legal")).status, 200);
 }
 
-TEST_P(AccountdServiceTest, OneClientsPileOfRequestsDoesNotHoldUpAnotherClientsSignIn)
-{
-    ASSERT_NO_FATAL_FAILURE(startService());
-    createConfirmedAccount(QStringLiteral("uma"), QStringLiteral("uma@example.org"),
-                           QStringLiteral("secret123"));
-
-    // One client keeps a hash-costing request waiting on each of many connections.
-    const QByteArray codeRequest =
-        "GET /api/mac_user/email_confirm?email=nobody%40example.org HTTP/1.1\r\nHost: localhost\r\n\r\n";
-    QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
-    tls.setCaCertificates(QSslCertificate::fromPath(m_service->certPath()));
-    std::vector<std::unique_ptr<QSslSocket>> flood;
-    for (int i = 0; i < 16; ++i) {
-        flood.push_back(std::make_unique<QSslSocket>());
-        flood.back()->setSslConfiguration(tls);
-        flood.back()->setPeerVerifyName(QStringLiteral("localhost"));
-        ASSERT_TRUE(flood.back()->bind(QHostAddress(QStringLiteral("127.0.0.7"))));
-        flood.back()->connectToHostEncrypted(QStringLiteral("127.0.0.1"), m_service->port());
-        ASSERT_TRUE(flood.back()->waitForEncrypted(10000));
-        flood.back()->flush(); // the last handshake message
-    }
-    // All at once, so that the whole pile waits for the workers.
-    for (const auto& socket : flood) {
-        socket->write(codeRequest.repeated(3));
-        socket->flush();
-    }
-    const QDeadlineTimer started(30000);
-    while (!m_service->log().contains("GET /api/mac_user/email_confirm 200") && !started.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
-
-    EXPECT_EQ(loginFrom(QStringLiteral("127.0.0.8"), QStringLiteral("uma@example.org"),
-                        QStringLiteral("secret123"))
-                  .success(),
-              QStringLiteral("true"));
-    const QByteArray log = m_service->log();
-    const QByteArray beforeSignIn = log.left(log.indexOf("GET /api/mac_user/login 200"));
-    EXPECT_LE(beforeSignIn.count("GET /api/mac_user/email_confirm 200"), QThread::idealThreadCount() + 2)
-        << "the sign-in waited its turn behind the whole pile";
-}
-
 INSTANTIATE_TEST_SUITE_P(Storage, AccountdServiceTest,
                          ::testing::Values(Backend::Sqlite, Backend::Postgresql), [](const auto& info) {
                              return info.param == Backend::Sqlite ? std::string("Sqlite")
