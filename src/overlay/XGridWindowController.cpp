@@ -205,6 +205,14 @@ void XGridWindowController::buildFindTable(QVBoxLayout& layout)
         m_undoFindButton->setEnabled(m_tableFinding->canUndo());
         m_findTableStatus->setText(m_tableFinding->status());
         m_findTableStatus->setVisible(!m_tableFinding->status().isEmpty());
+        // Room for the whole text, wrapped at the panel's width; the panel grows to hold it.
+        const QMargins margins = m_rightView->layout()->contentsMargins();
+        m_findTableStatus->setMinimumHeight(std::max(
+            0, m_findTableStatus->heightForWidth(kRightViewWidth - margins.left() - margins.right())));
+        m_rightView->layout()->activate();
+        // Not while the panel is being built.
+        if (m_grip)
+            placeRightView();
     };
     connect(m_tableFinding, &XTableFinding::changed, this, showState);
     connect(m_findTableButton, &QPushButton::clicked, m_tableFinding, &XTableFinding::find);

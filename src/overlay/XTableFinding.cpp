@@ -3,6 +3,7 @@
 #include "XTableProposal.h"
 #include "platform/XPlatform.h"
 
+#include <QPainter>
 #include <QThread>
 #include <QTimer>
 #include <QWidget>
@@ -20,6 +21,21 @@ QPointF centreOf(const XFoundTable& table)
            4.0;
 }
 } // namespace
+
+void XMaskOut(QImage& picture, const std::vector<XOwnWindow>& windows, QPointF origin)
+{
+    if (picture.isNull() || windows.empty())
+        return;
+    // Device pixels: a picture that knows its screen's scale would have the painter scale them.
+    const qreal ratio = picture.devicePixelRatio();
+    picture.setDevicePixelRatio(1);
+    {
+        QPainter painter(&picture);
+        for (const XOwnWindow& window : windows)
+            painter.fillRect(window.deviceFrame.translated(-origin), Qt::black);
+    }
+    picture.setDevicePixelRatio(ratio);
+}
 
 XScreenInfo XMonitorUnder(const QRectF& area, const std::vector<XScreenInfo>& screens)
 {
@@ -89,7 +105,10 @@ void XTableFinding::find()
 void XTableFinding::capture()
 {
     const XScreenInfo monitor = XMonitorUnder(m_current().windowFrame, m_platform.screens());
-    const QImage picture = m_platform.screenSnapshot(monitor.geometry.toAlignedRect());
+    QImage picture = m_platform.screenSnapshot(monitor.geometry.toAlignedRect());
+    // Our other windows stay where they are, but out of the picture: the bet panel's own
+    // number grid looks like a table too.
+    XMaskOut(picture, m_platform.ownWindows(), XDeviceArea(monitor).topLeft());
     for (const QPointer<QWidget>& window : m_hidden) {
         if (window)
             window->show();

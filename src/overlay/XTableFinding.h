@@ -2,6 +2,7 @@
 
 #include "XGridWindowData.h"
 #include "XTableFinder.h"
+#include "platform/XMousePoster.h"
 #include "platform/XScreenInfo.h"
 
 #include <QObject>
@@ -63,6 +64,10 @@ private:
     bool m_finding = false;
     QString m_status;
 };
+
+// Paints the windows (global device pixels) over a picture whose top-left is at `origin`
+// with one flat colour, where nothing can be found.
+void XMaskOut(QImage& picture, const std::vector<XOwnWindow>& windows, QPointF origin);
 
 // The monitor that holds most of the area; the first one when none does.
 XScreenInfo XMonitorUnder(const QRectF& area, const std::vector<XScreenInfo>& screens);

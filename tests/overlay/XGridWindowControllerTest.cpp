@@ -292,7 +292,8 @@ QPushButton* sideButton(const XGridWindowController& controller, const char* nam
 } // namespace
 
 // Catches a proposal that is not put on the grid at once, an Undo that does not bring back
-// every field of the layout before, and a search that finds nothing yet moves the grid.
+// every field of the layout before, a table taken from Tableclick's own window (its bet
+// panel shows one), and a search that finds nothing yet moves the grid.
 TEST_F(GridWindowControllerFixture, FindTableLaysTheGridOnTheTableAndOneUndoTakesItBack)
 {
     platform.setScreens({{QRectF(0, 0, 1280, 720), 1.0}});
@@ -317,7 +318,8 @@ TEST_F(GridWindowControllerFixture, FindTableLaysTheGridOnTheTableAndOneUndoTake
     expectSameLayout(controller->gridWindowData(), before);
     EXPECT_FALSE(sideButton(*controller, "undoFindTableButton")->isEnabled());
 
-    platform.setScreenImage(desktopWithTables(QSize(1280, 720), {}, 7));
+    // The same table, under the main window.
+    platform.setOwnWindows({{1, QRectF(150, 100, 900, 400), true}});
     sideButton(*controller, "findTableButton")->click();
     ASSERT_TRUE(finishFinding(*controller));
     expectSameLayout(controller->gridWindowData(), before);
