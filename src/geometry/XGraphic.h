@@ -12,6 +12,7 @@
 #include <vector>
 
 class QPainter;
+class QPen;
 
 // A line that could not be formed (two equal points) is missing.
 using XLineArray = std::vector<std::optional<XLinearEquation>>;
@@ -98,6 +99,7 @@ public:
     void drawHandleAtPoint(QPainter& painter, QPointF point) const;
 
 private:
+    void strokeGraphicRect(QPainter& painter, const XGraphicRectStruct& rect, QPen pen) const;
     void setZeroZoneEdge(QPointF point);
     XGapArray* gapArrayForEdge(unsigned position);
 
@@ -116,6 +118,9 @@ private:
     double m_handleSize = 10.0;
     XGraphicRectStruct m_graphicRect;
 };
+
+// The rim drawn on both sides of every grid line: dark for a light line, light for a dark one.
+QColor XGridOutlineColor(const QColor& line);
 
 // A point is inside a box when min ≤ p < max on both axes.
 bool XPointInRect(QPointF point, const QRectF& rect);

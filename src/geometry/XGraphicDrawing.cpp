@@ -13,6 +13,10 @@ void XGraphic::drawGraphicWithAttributes(QPainter& painter, const std::vector<XG
     calculateRowLinearEquations();
     calculateColumnLinearEquations();
     if (m_needDrawGrid) {
+        // All outlines first: a neighbour's outline must not cut a line already drawn.
+        const QColor outline = XGridOutlineColor(m_borderColor);
+        for (std::size_t i = 0; i < count; ++i)
+            strokeGraphicRect(painter, graphicRectForIndex(i), QPen(outline, m_lineWidth + 2));
         for (std::size_t i = 0; i < count; ++i)
             drawGraphicRect(painter, graphicRectForIndex(i));
     }
@@ -40,7 +44,15 @@ void XGraphic::drawGraphicWithAttributes(QPainter& painter, const std::vector<XG
     painter.restore();
 }
 
-void XGraphic::drawGraphicRect(QPainter& painter, const XGraphicRectStruct& r) const
+QColor XGridOutlineColor(const QColor& line)
+{
+    // Perceived lightness: a light line gets a dark rim and a dark one a light rim, so that
+    // a line shows on the red, black and green of a table alike, even in the cells' colour.
+    const double lightness = 0.299 * line.redF() + 0.587 * line.greenF() + 0.114 * line.blueF();
+    return lightness >= 0.55 ? QColor(0, 0, 0) : QColor(255, 255, 255);
+}
+
+void XGraphic::strokeGraphicRect(QPainter& painter, const XGraphicRectStruct& r, QPen pen) const
 {
     // A cell that could not be formed is all zero; stroking it would leave a dot at the origin.
     if (XIsZeroGraphicRect(r))
@@ -50,7 +62,14 @@ void XGraphic::drawGraphicRect(QPainter& painter, const XGraphicRectStruct& r) c
     path.lineTo(r.bottomPoint);
     path.lineTo(r.rightPoint);
     path.closeSubpath();
-    painter.strokePath(path, QPen(m_borderColor, m_lineWidth, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.strokePath(path, pen);
+}
+
+void XGraphic::drawGraphicRect(QPainter& painter, const XGraphicRectStruct& r) const
+{
+    strokeGraphicRect(painter, r, QPen(m_borderColor, m_lineWidth));
 }
 
 void XGraphic::drawHandles(QPainter& painter) const

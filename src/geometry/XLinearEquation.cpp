@@ -47,7 +47,9 @@ QPointF XLinearEquation::crossPointWithLinearEquation(const XLinearEquation& o) 
     if (det == 0)
         return {0, 0};
     const double y = (o.a * c - a * o.c) / det;
-    const double x = o.a != 0 ? -(o.b * y + o.c) / o.a : -(b * y + c) / a;
+    // From the steeper of the two: a line that should be flat may carry a slope of 1e-17,
+    // and x from it would be 0 / 1e-17.
+    const double x = std::abs(o.a) >= std::abs(a) ? -(o.b * y + o.c) / o.a : -(b * y + c) / a;
     return {x, y};
 }
 

@@ -18,7 +18,8 @@ QRect bandAround(QPointF a, QPointF b, double pad)
 QRegion XGridFootprint(const XGraphic& graphic, bool withHandles)
 {
     QRegion region;
-    const double pad = graphic.lineWidth() / 2 + 2;
+    // The line's one-pixel rim on each side, and its miter at a sharp corner.
+    const double pad = graphic.lineWidth() / 2 + 3;
     for (std::size_t i = 0; i < graphic.graphicCount(); ++i) {
         const XGraphicRectStruct cell = graphic.graphicRectForIndex(i);
         if (XIsZeroGraphicRect(cell))

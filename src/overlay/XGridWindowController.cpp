@@ -2,6 +2,7 @@
 
 #include "XAreaFit.h"
 #include "XGridColors.h"
+#include "XGridFootprint.h"
 #include "XSidePanelPlacement.h"
 #include "XTableFinding.h"
 #include "XWindowDragHandle.h"
@@ -25,6 +26,7 @@ const QString kXGridWindowTableDataKey = QStringLiteral("kXGridWindowTableDataKe
 
 namespace {
 constexpr int kRightViewWidth = 190;
+constexpr int kRightViewSmallestWidth = 150;
 
 QRect defaultWindowArea()
 {
@@ -83,9 +85,9 @@ bool XGridWindowController::eventFilter(QObject* watched, QEvent* event)
         keepLogicalSize();
         break;
     case QEvent::ScreenChangeInternal:
+        // Carried onto another monitor: the grid keeps its size; where the window goes is
+        // the drag's business until it ends.
         keepLogicalSize();
-        // Carried onto another monitor: after Qt has taken its scale in.
-        QTimer::singleShot(0, this, &XGridWindowController::keepOnScreen);
         break;
     default:
         break;
@@ -106,18 +108,21 @@ void XGridWindowController::buildRightView()
                                                 Qt::X11BypassWindowManagerHint | Qt::WindowStaysOnTopHint);
     m_rightView->setObjectName(QStringLiteral("gridWindowRightView"));
     m_rightView->setAutoFillBackground(true);
-    m_rightView->setFixedWidth(kRightViewWidth);
+    // Narrower only where nothing else keeps it off the grid.
+    m_rightView->setMinimumWidth(kRightViewSmallestWidth);
+    m_rightView->setMaximumWidth(kRightViewWidth);
     auto* layout = new QVBoxLayout(m_rightView);
     layout->setContentsMargins(8, 8, 8, 8);
 
-    // No window manager frames the grid's window: its title bar and grip are these.
+    // No window manager frames these windows: the panel's strip moves the panel, as a title
+    // bar would; the grid's window has a handle of its own to move it, and its grip.
     auto* title =
-        new XWindowDragHandle(XWindowDragHandle::Move, tr("Tableclick grid"), m_view.get(), m_rightView);
-    title->setObjectName(QStringLiteral("gridWindowTitle"));
+        new XWindowDragHandle(XWindowDragHandle::Move, tr("Tableclick grid"), m_rightView, m_rightView);
+    title->setObjectName(QStringLiteral("gridPanelTitle"));
     title->setAlignment(Qt::AlignCenter);
     title->setFrameShape(QFrame::StyledPanel);
     title->setMinimumHeight(24);
-    title->setToolTip(tr("Drag to move the grid's window"));
+    title->setToolTip(tr("Drag to move this panel"));
     layout->addWidget(title);
 
     buildFindTable(*layout);
@@ -160,8 +165,25 @@ void XGridWindowController::buildRightView()
     m_grip->setAlignment(Qt::AlignCenter);
     m_grip->setAutoFillBackground(true);
     m_grip->setMinimumWindowSize(QSize(120, 80));
-    connect(title, &XWindowDragHandle::dragFinished, this, &XGridWindowController::keepOnScreen);
+    // In the window's top-right corner, where the grid leaves room at first.
+    m_mover = new XWindowDragHandle(XWindowDragHandle::Move, QStringLiteral("✥"), m_view.get(), m_view.get());
+    m_mover->setObjectName(QStringLiteral("gridWindowTitle"));
+    m_mover->setToolTip(tr("Drag to move the grid's window"));
+    m_mover->setAlignment(Qt::AlignCenter);
+    m_mover->setAutoFillBackground(true);
+    m_mover->setCursor(Qt::SizeAllCursor);
+    m_view->setControls({m_mover, m_grip});
+    m_view->setCoveringWindow(m_rightView);
+    for (XWindowDragHandle* handle : {title, m_mover})
+        handle->setScreens([this] { return m_platform.screens(); });
+    connect(m_mover, &XWindowDragHandle::dragFinished, this, &XGridWindowController::keepOnScreen);
     connect(m_grip, &XWindowDragHandle::dragFinished, this, &XGridWindowController::keepOnScreen);
+    connect(title, &XWindowDragHandle::dragFinished, this, [this] {
+        m_panelPlacedByUser = true;
+        placeRightView();
+    });
+    // A grid edited under the panel sends it elsewhere.
+    connect(m_view.get(), &XGridWindowMainView::graphicEdited, this, &XGridWindowController::placeRightView);
 
     placeRightView();
     connect(m_colorButton, &QComboBox::currentIndexChanged, this,
@@ -225,15 +247,39 @@ void XGridWindowController::findTable()
     m_tableFinding->find();
 }
 
+QRegion XGridWindowController::keptInSight() const
+{
+    // The grid's box with its handles, and the window's own controls, on the screen.
+    XGraphic graphic = m_view->graphic();
+    graphic.calculateRowLinearEquations();
+    graphic.calculateColumnLinearEquations();
+    QRegion region(XGridFootprint(graphic, true).boundingRect() & m_view->rect());
+    for (const QWidget* control : {static_cast<const QWidget*>(m_grip), static_cast<const QWidget*>(m_mover)})
+        region += control->geometry();
+    return region.translated(m_view->geometry().topLeft());
+}
+
 void XGridWindowController::placeRightView()
 {
+    // Not before the window's controls are built.
+    if (!m_grip || !m_mover)
+        return;
     constexpr int gripSize = 18;
     m_grip->setGeometry(m_view->width() - gripSize, m_view->height() - gripSize, gripSize, gripSize);
+    m_mover->setGeometry(m_view->width() - gripSize, 0, gripSize, gripSize);
     const QRect grid = m_view->geometry();
-    const QSize panel(kRightViewWidth, std::max(m_view->height(), m_rightView->minimumSizeHint().height()));
     const QScreen* screen = m_view->screen();
-    m_rightView->setGeometry(screen ? XSidePanelArea(grid, panel, screen->availableGeometry())
-                                    : QRect(grid.topRight() + QPoint(1, 0), panel));
+    const QRegion keepClear = keptInSight();
+    // Where the user put the panel it stays, while it hides nothing of the grid.
+    if (m_panelPlacedByUser && screen && !keepClear.intersects(m_rightView->geometry()) &&
+        QGuiApplication::screenAt(m_rightView->geometry().center()))
+        return;
+    m_panelPlacedByUser = false;
+    const QSize panel(kRightViewWidth, std::max(m_view->height(), m_rightView->minimumSizeHint().height()));
+    const QSize smallest(kRightViewSmallestWidth, m_rightView->minimumSizeHint().height());
+    m_rightView->setGeometry(
+        screen ? XSidePanelArea(grid, panel, smallest, keepClear, screen->availableGeometry())
+               : QRect(grid.topRight() + QPoint(1, 0), panel));
 }
 
 void XGridWindowController::windowDidLoad()
@@ -321,6 +367,7 @@ void XGridWindowController::setEnableWindow(bool enable)
     m_enabled = enable;
     placeRightView();
     m_grip->setVisible(enable);
+    m_mover->setVisible(enable);
     m_rightView->setVisible(enable);
     m_platform.setWindowClickThrough(*m_view, !enable);
     m_view->setNeedsDisplay();
@@ -349,6 +396,18 @@ void XGridWindowController::keepOnScreen()
 {
     const QScreen* screen = m_view->screen();
     if (!screen)
+        return;
+    // All of it on the monitors stays where it was dropped, even across two of them; only
+    // a window partly off them all is brought onto the one Qt shows it by.
+    const auto screens = m_platform.screens();
+    QRegion monitors;
+    for (const XScreenInfo& monitor : screens)
+        monitors += XDeviceArea(monitor).toAlignedRect();
+    const QRectF frame(m_view->geometry());
+    const QRect device = QRectF(XWindowPointToDevice(frame, {0, 0}, screens),
+                                XWindowPointToDevice(frame, QPointF(frame.width(), frame.height()), screens))
+                             .toAlignedRect();
+    if (!monitors.isEmpty() && (QRegion(device) - monitors).isEmpty())
         return;
     const QRect area = XKeptInside(m_view->geometry(), screen->availableGeometry());
     if (area != m_view->geometry())

@@ -67,6 +67,8 @@ private:
     void buildRightView();
     void buildFindTable(QVBoxLayout& layout);
     void placeRightView();
+    // Global: what the side panel must leave in sight.
+    QRegion keptInSight() const;
     // After the user moved or resized the window: all of it on the monitor it is on.
     void keepOnScreen();
     void keepLogicalSize();
@@ -84,6 +86,8 @@ private:
     QPushButton* m_addButton = nullptr;
     QPushButton* m_removeButton = nullptr;
     XWindowDragHandle* m_grip = nullptr;
+    XWindowDragHandle* m_mover = nullptr;
+    bool m_panelPlacedByUser = false;
     QPushButton* m_findTableButton = nullptr;
     QPushButton* m_undoFindButton = nullptr;
     QLabel* m_findTableStatus = nullptr;

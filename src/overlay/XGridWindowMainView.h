@@ -4,7 +4,12 @@
 #include "XScreenMapping.h"
 #include "geometry/XGraphic.h"
 
+#include <QPointer>
+#include <QTimer>
+
+#include <functional>
 #include <memory>
+#include <vector>
 
 class XPlatform;
 
@@ -33,10 +38,24 @@ public:
     void setTranslucentEditing(bool translucent);
     bool translucentEditing() const { return m_translucentEditing; }
     // ...without one it shows a snapshot of the screen under it, its own lines painted
-    // out; taken at unlocking, before the window covers the table.
+    // out; taken at unlocking, before the window covers the table...
     void captureScreenBehind();
     void dropScreenBehind();
     const QImage& screenBehind() const { return m_screenBehind; }
+    // ...and taken again once the window (or the panel over it) has stopped moving: for a
+    // moment the window shows only its lines, handles and controls (a shield takes the
+    // presses meanwhile) while the table repaints what it uncovers, then the snapshot is
+    // taken and the window is whole again.
+    void refreshScreenBehind();
+    bool refreshingScreenBehind() const { return m_refreshing; }
+    static constexpr int kRefreshDelayMs = 50;
+
+    // Controls of the window's own (its grip, its move handle): shown while the rest is
+    // shaped away, and never under a handle the user drags.
+    void setControls(std::vector<QWidget*> controls);
+    // A window of ours that may lie over this one (the side panel): what a snapshot sees
+    // of it is not the table.
+    void setCoveringWindow(QWidget* window);
 
     // Any thread. On the view's own thread the answer comes from the live window and
     // grid (and is published); other threads get what was last published.
@@ -47,6 +66,8 @@ public:
 
 Q_SIGNALS:
     void resized();
+    // The user let go of a handle or the grid.
+    void graphicEdited();
 
 public:
     // Shape the window to what the view paints, so that the table underneath stays
@@ -61,6 +82,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void setupView();
@@ -71,6 +93,16 @@ private:
     const QRegion& footprint();
     std::shared_ptr<const XScreenMapping> currentScreenMapping();
     void updateShape();
+    bool showsScreenBehind() const;
+    void finishRefresh();
+    // Fills what `hidden` covers of a new snapshot from the last one where it reaches;
+    // returns the rest.
+    std::vector<QRect> copiedFromLastSnapshot(QImage& shot, std::vector<QRect> hidden, const QRect& area,
+                                              double ratio) const;
+    // Where dragging a handle or the grid with the pointer at `p` leaves it: whatever of the
+    // grid was inside the window stays inside, clear of the controls.
+    void dragTo(QPointF p);
+    QRegion controlsRegion() const;
 
     XPlatform& m_platform;
     XGraphic m_graphic;
@@ -84,6 +116,10 @@ private:
     QRegion m_footprint;
     bool m_footprintValid = false;
     bool m_dragging = false;
+    bool m_refreshing = false;
+    QTimer m_refreshTimer;
+    std::vector<QPointer<QWidget>> m_controls;
+    QPointer<QWidget> m_coveringWindow;
     mutable QImage m_handleSprite;
 
     std::shared_ptr<XScreenMappingChannel> m_mappingChannel = std::make_shared<XScreenMappingChannel>();

@@ -4,7 +4,12 @@
 
 void XPaintOutRegion(QImage& image, const QRegion& region)
 {
-    if (image.isNull() || region.isEmpty())
+    XPaintOutRects(image, std::vector<QRect>(region.begin(), region.end()));
+}
+
+void XPaintOutRects(QImage& image, const std::vector<QRect>& rects)
+{
+    if (image.isNull() || rects.empty())
         return;
     if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32)
         image = image.convertToFormat(QImage::Format_RGB32);
@@ -12,12 +17,14 @@ void XPaintOutRegion(QImage& image, const QRegion& region)
     const int h = image.height();
     std::vector<unsigned char> hidden(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), 0);
     std::vector<QPoint> pending;
-    for (const QRect& r : region) {
+    for (const QRect& r : rects) {
         const QRect inside = r.intersected(image.rect());
         for (int y = inside.top(); y <= inside.bottom(); ++y) {
             for (int x = inside.left(); x <= inside.right(); ++x) {
-                hidden[static_cast<std::size_t>(y) * w + x] = 1;
-                pending.emplace_back(x, y);
+                unsigned char& h = hidden[static_cast<std::size_t>(y) * w + x];
+                if (!h)
+                    pending.emplace_back(x, y);
+                h = 1;
             }
         }
     }

@@ -100,6 +100,11 @@ QImage XFakePlatform::screenSnapshot(const QRect& area) const
     return m_screenImage.isNull() ? QImage() : m_screenImage.copy(area);
 }
 
+void XFakePlatform::setPressShield(QWidget& window, bool shielded)
+{
+    m_shielded.insert(&window, shielded);
+}
+
 int XFakePlatform::runModalAlert(const XAlert& alert, QWidget* window)
 {
     m_shownAlerts.push_back(alert);

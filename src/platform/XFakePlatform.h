@@ -53,6 +53,8 @@ public:
     void setWindowClickThrough(QWidget& window, bool clickThrough) override;
     bool hasCompositingManager() const override { return m_compositing; }
     QImage screenSnapshot(const QRect& area) const override;
+    void setPressShield(QWidget& window, bool shielded) override;
+    bool pressShielded(const QWidget& window) const { return m_shielded.value(&window, false); }
     void setWindowLevel(QWidget& window, int level) override { m_levels.insert(&window, level); }
     int windowLevel(const QWidget& window) const override { return m_levels.value(&window, 0); }
     // Answers the next alerts from the script, then as Enter would (the keyboard default);
@@ -116,6 +118,7 @@ private:
     bool m_compositing = false;
     QImage m_screenImage;
     mutable std::vector<QRect> m_snapshotAreas;
+    QHash<const QWidget*, bool> m_shielded;
     QHash<const QWidget*, bool> m_clickThrough;
     QHash<const QWidget*, int> m_levels;
     std::vector<int> m_alertAnswers;

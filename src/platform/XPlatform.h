@@ -41,6 +41,10 @@ public:
     // What the screen shows in a global logical area (windows above it included), at the
     // monitor's device pixels; null when it cannot be read.
     virtual QImage screenSnapshot(const QRect& area) const = 0;
+    // While shielded, presses over the window's area reach neither it nor what lies below,
+    // so that the window may show only a part of itself for a moment (to let a snapshot see
+    // under it) without letting a press through. Called again, the shield follows the window.
+    virtual void setPressShield(QWidget& window, bool shielded) = 0;
     // Levels of managed windows: above 0 they float above ordinary windows.
     virtual void setWindowLevel(QWidget& window, int level) = 0;
     virtual int windowLevel(const QWidget& window) const = 0;

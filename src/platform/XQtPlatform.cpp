@@ -2,8 +2,8 @@
 
 #include "XInertHotKeyService.h"
 #include "XX11Compositor.h"
-#include "XX11HotKeyService.h"
 #include "XX11Display.h"
+#include "XX11HotKeyService.h"
 #include "XX11InputShape.h"
 #include "XX11MousePoster.h"
 
@@ -98,6 +98,22 @@ QImage XQtPlatform::screenSnapshot(const QRect& area) const
     return screen->grabWindow(0, offset.x(), offset.y(), area.width(), area.height()).toImage();
 }
 
+void XQtPlatform::setPressShield(QWidget& window, bool shielded)
+{
+    auto* x11 = XQtX11Application();
+    if (!x11 || !window.windowHandle() || !window.windowHandle()->handle())
+        return;
+    const char* const property = "tableclickPressShield";
+    const unsigned long shield = window.property(property).toULongLong();
+    if (!shielded) {
+        XX11DestroyPressShield(x11->display(), shield);
+        window.setProperty(property, QVariant());
+        return;
+    }
+    window.setProperty(property, QVariant::fromValue<qulonglong>(
+                                     XX11PlacePressShield(x11->display(), shield, window.winId())));
+}
+
 void XQtPlatform::setWindowLevel(QWidget& window, int level)
 {
     window.setProperty(kLevelProperty, level);
@@ -150,10 +166,11 @@ std::vector<XOwnWindow> XQtPlatform::ownWindows() const
         if (!window->isVisible() || !window->windowHandle() || !window->windowHandle()->handle())
             continue;
         const QRectF frame(window->frameGeometry());
-        result.push_back({static_cast<std::uint64_t>(window->winId()),
-                          QRectF(XLogicalToDevicePoint(frame.topLeft(), monitors),
-                                 XLogicalToDevicePoint(frame.bottomRight() + QPointF(1, 1), monitors)),
-                          windowAcceptsMouse(*window)});
+        result.push_back(
+            {static_cast<std::uint64_t>(window->winId()),
+             QRectF(XWindowPointToDevice(frame, {0, 0}, monitors),
+                    XWindowPointToDevice(frame, QPointF(frame.width(), frame.height()), monitors)),
+             windowAcceptsMouse(*window)});
     }
     return result;
 }
@@ -178,7 +195,12 @@ std::vector<XScreenInfo> XQtPlatform::screens() const
 
 QRectF XQtPlatform::windowFrame(const QWidget& widget) const
 {
-    return {QPointF(widget.mapToGlobal(QPoint(0, 0))), QSizeF(widget.size())};
+    // From the window's geometry, which Qt scales by the one monitor it places the window
+    // by; mapToGlobal scales each point by the monitor under it, and the two part where a
+    // window lies across monitors of different scales.
+    const QWidget* window = widget.window();
+    return {QPointF(window->geometry().topLeft() + widget.mapTo(window, QPoint(0, 0))),
+            QSizeF(widget.size())};
 }
 
 bool XQtPlatform::windowAcceptsMouse(const QWidget& widget) const

@@ -20,6 +20,7 @@ public:
     void setWindowClickThrough(QWidget& window, bool clickThrough) override;
     bool hasCompositingManager() const override;
     QImage screenSnapshot(const QRect& area) const override;
+    void setPressShield(QWidget& window, bool shielded) override;
     void setWindowLevel(QWidget& window, int level) override;
     int windowLevel(const QWidget& window) const override;
     int runModalAlert(const XAlert& alert, QWidget* window) override;

@@ -57,3 +57,45 @@ QPointF XDeviceToLogicalPoint(QPointF device, const std::vector<XScreenInfo>& sc
     const QPointF origin = best->geometry.topLeft();
     return origin + (device - origin) / best->devicePixelRatio;
 }
+
+const XScreenInfo* XScreenOfWindow(const QRectF& frame, const std::vector<XScreenInfo>& screens)
+{
+    const QPointF centre = frame.center();
+    const XScreenInfo* best = nullptr;
+    double bestDistance = std::numeric_limits<double>::infinity();
+    for (const XScreenInfo& screen : screens) {
+        const double distance =
+            screen.geometry.contains(centre) ? -1 : distanceToRect(centre, screen.geometry);
+        if (distance < bestDistance) {
+            best = &screen;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+QPointF XWindowPointToDevice(const QRectF& frame, QPointF local, const std::vector<XScreenInfo>& screens)
+{
+    const XScreenInfo* screen = XScreenOfWindow(frame, screens);
+    const QPointF logical = frame.topLeft() + local;
+    if (!screen)
+        return logical;
+    const QPointF origin = screen->geometry.topLeft();
+    return origin + (logical - origin) * screen->devicePixelRatio;
+}
+
+QPointF XWindowTopLeftShowing(QPointF local, QPointF device, QSizeF size,
+                              const std::vector<XScreenInfo>& screens)
+{
+    // Try each monitor as the one the window would be placed by; it is right when the
+    // window so placed has its centre there.
+    for (const XScreenInfo& screen : screens) {
+        if (screen.devicePixelRatio <= 0)
+            continue;
+        const QPointF origin = screen.geometry.topLeft();
+        const QPointF topLeft = origin + (device - origin) / screen.devicePixelRatio - local;
+        if (XScreenOfWindow(QRectF(topLeft, size), screens) == &screen)
+            return topLeft;
+    }
+    return XDeviceToLogicalPoint(device, screens) - local;
+}

@@ -8,9 +8,17 @@
 #include "DesktopSession.h"
 #include "XServerWindow.h"
 
+#include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/prctl.h>
+
+#include <X11/Xlib.h>
+#include <X11/extensions/Xrandr.h>
 
 namespace {
 const QRect kGridArea(300, 60, 900, 300);
@@ -30,10 +38,9 @@ protected:
     void startTableAndGrid(const QRect& grid = kGridArea, const QStringList& environment = {})
     {
         ASSERT_TRUE(XStartClickTarget(m_session, QRect(0, 0, 1900, 480), m_logPath));
-        m_driver = &m_session.start(
-            QStringLiteral(GRID_DRIVER_BINARY),
-            {QStringLiteral("--area"), XAreaText(grid)},
-            QStringList{QStringLiteral("XDG_CONFIG_HOME=") + m_dir.path()} + environment);
+        m_driver =
+            &m_session.start(QStringLiteral(GRID_DRIVER_BINARY), {QStringLiteral("--area"), XAreaText(grid)},
+                             QStringList{QStringLiteral("XDG_CONFIG_HOME=") + m_dir.path()} + environment);
         const QStringList ready = reply().split(QLatin1Char(' '));
         ASSERT_EQ(ready.value(0), QStringLiteral("ready"));
         m_window = std::make_unique<XServerWindow>(ready.value(1).toULong());
@@ -59,6 +66,17 @@ protected:
         const QStringList f = command(QStringLiteral("corners")).split(QLatin1Char(' '));
         return {{f.value(1).toDouble(), f.value(2).toDouble()},
                 {f.value(3).toDouble(), f.value(4).toDouble()}};
+    }
+    QPoint handle(const QString& name)
+    {
+        const QStringList f = command(name).split(QLatin1Char(' '));
+        return {f.value(1).toInt(), f.value(2).toInt()};
+    }
+    // Once the window takes presses all over its box again, it shows all of itself.
+    bool isWhole() const
+    {
+        const std::optional<QRect> area = m_window->area();
+        return area && (QRegion(QRect(QPoint(0, 0), area->size())) - m_window->inputRegion()).isEmpty();
     }
     QRect qtFrame()
     {
@@ -154,10 +172,12 @@ TEST_F(GridEditE2e, TheInputAreaFollowsAGripResizeAtOnce)
         return m_window->area()->size() == unlocked.size() + QSize(150, 80);
     })) << "the grip did not resize the window";
     EXPECT_EQ(m_window->area()->topLeft(), unlocked.topLeft());
-    EXPECT_TRUE(
-        (QRegion(QRect(QPoint(0, 0), unlocked.size() + QSize(150, 80))) - m_window->inputRegion()).isEmpty())
+    // At once a press in the added area, over the table, goes no further (while the window
+    // shows only its lines for a new snapshot, a shield of ours takes it)...
+    click(unlocked.bottomLeft() + QPoint(400, 40));
+    // ...and then the window itself takes presses all over its new box.
+    EXPECT_TRUE(DesktopSession::waitFor([&] { return isWhole(); }))
         << "the input area kept the size the window had before";
-    // A press in the added area, over the table, stays with the grid's window.
     EXPECT_TRUE(clickTakenByTheGrid(unlocked.bottomLeft() + QPoint(400, 40)));
     EXPECT_EQ(presses(), 0u) << "the added area let a press through to the table";
 }
@@ -204,4 +224,166 @@ TEST_F(GridEditE2e, AtScaleOneAndAHalfTheUnlockedGridAndItsPanelStayOnTheScreen)
     EXPECT_TRUE(DesktopSession::waitFor([&] {
         return m_window->area()->size() == locked.size() + QSize(-90, 60);
     })) << "the grip did not resize the window";
+}
+
+TEST_F(GridEditE2e, MovedWithoutACompositorTheWindowShowsTheTableItNowCovers)
+{
+    startTableAndGrid();
+    ASSERT_FALSE(XServerWindow::compositorRunning());
+    const QImage before = DesktopSession::screenshot();
+    ASSERT_EQ(command(QStringLiteral("unlock")), QStringLiteral("unlocked"));
+    const QPoint mover = handle(QStringLiteral("mover"));
+    DesktopSession::drag(mover, mover + QPoint(150, 60));
+    ASSERT_TRUE(DesktopSession::waitFor([&] {
+        return m_window->area()->topLeft() == kGridArea.topLeft() + QPoint(150, 60);
+    })) << "the move handle did not move the window";
+    ASSERT_TRUE(DesktopSession::waitFor([&] { return isWhole(); }))
+        << "the window stays shaped after the move";
+    // Right of where the window was, clear of the grid and the window's handles.
+    const QRect area = *m_window->area();
+    const QPoint uncovered(area.right() - 40, area.center().y());
+    ASSERT_GT(uncovered.x(), kGridArea.right());
+    EXPECT_TRUE(DesktopSession::waitFor(
+        [&] { return DesktopSession::screenshot().pixel(uncovered) == before.pixel(uncovered); }, 3000))
+        << "the newly covered area does not show the table";
+    EXPECT_TRUE(clickTakenByTheGrid(uncovered));
+    EXPECT_EQ(presses(), 0u) << "a press in the newly covered area reached the table";
+}
+
+TEST_F(GridEditE2e, ACornerDraggedPastTheWindowsEdgeStopsThereAndCanBeTakenAgain)
+{
+    startTableAndGrid();
+    ASSERT_EQ(command(QStringLiteral("unlock")), QStringLiteral("unlocked"));
+    const QPointF corner = corners().first;
+    DesktopSession::drag(kGridArea.topLeft() + corner.toPoint(), kGridArea.topLeft() + QPoint(-150, -40));
+    QPointF stopped;
+    ASSERT_TRUE(DesktopSession::waitFor([&] {
+        stopped = corners().first;
+        return stopped != corner;
+    })) << "the corner did not follow";
+    EXPECT_TRUE(QRectF(0, 0, kGridArea.width(), kGridArea.height()).contains(stopped))
+        << stopped.x() << "," << stopped.y();
+    DesktopSession::drag(kGridArea.topLeft() + stopped.toPoint(), kGridArea.topLeft() + QPoint(60, 50));
+    EXPECT_TRUE(DesktopSession::waitFor([&] { return corners().first == QPointF(60, 50); }))
+        << "the corner at the edge (" << stopped.x() << "," << stopped.y() << ") could not be taken again";
+}
+
+namespace {
+// An X server of the test's own with two monitors side by side, 1920×1080 each. RandR
+// monitors last as long as the connection that made them, so it stays open.
+class TwoMonitorDisplay
+{
+public:
+    TwoMonitorDisplay()
+    {
+        for (int n = 210; n < 270 && m_name.isEmpty(); ++n) {
+            if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)) ||
+                QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
+                continue;
+            m_server.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
+            m_server.start(QStringLiteral("Xvfb"), {QStringLiteral(":%1").arg(n), QStringLiteral("-screen"),
+                                                    QStringLiteral("0"), QStringLiteral("3840x1080x24"),
+                                                    QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+            const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(n);
+            if (DesktopSession::waitFor([&] { return QFile::exists(socket) || m_server.waitForFinished(20); },
+                                        10000) &&
+                m_server.state() == QProcess::Running)
+                m_name = QStringLiteral(":%1").arg(n);
+            else
+                m_server.kill();
+        }
+        if (m_name.isEmpty() || !(m_display = XOpenDisplay(m_name.toLatin1().constData())))
+            return;
+        const Window root = DefaultRootWindow(m_display);
+        XRRScreenResources* resources = XRRGetScreenResources(m_display, root);
+        for (int i = 0; i < 2 && resources && resources->noutput > 0; ++i) {
+            XRRMonitorInfo* monitor = XRRAllocateMonitor(m_display, i == 0 ? 1 : 0);
+            monitor->name = XInternAtom(m_display, i == 0 ? "LEFT" : "RIGHT", False);
+            monitor->primary = i == 0;
+            monitor->x = 1920 * i;
+            monitor->width = 1920;
+            monitor->height = 1080;
+            monitor->mwidth = 508;
+            monitor->mheight = 286;
+            // The left one takes the server's output, so that it replaces the whole-screen monitor.
+            if (i == 0)
+                monitor->outputs[0] = resources->outputs[0];
+            XRRSetMonitor(m_display, root, monitor);
+            XRRFreeMonitors(monitor);
+        }
+        if (resources)
+            XRRFreeScreenResources(resources);
+        XSync(m_display, False);
+        int count = 0;
+        XRRMonitorInfo* monitors = XRRGetMonitors(m_display, root, True, &count);
+        if (monitors)
+            XRRFreeMonitors(monitors);
+        m_ready = count == 2;
+    }
+    ~TwoMonitorDisplay()
+    {
+        if (m_display)
+            XCloseDisplay(m_display);
+        m_server.terminate();
+        m_server.waitForFinished(5000);
+    }
+    bool ready() const { return m_ready; }
+    QString name() const { return m_name; }
+
+private:
+    QProcess m_server;
+    QString m_name;
+    Display* m_display = nullptr;
+    bool m_ready = false;
+};
+} // namespace
+
+TEST_F(GridEditE2e, AcrossMonitorsOfTwoScalesTheWindowLandsWhereDroppedAndItsCornersFollowThePointer)
+{
+    TwoMonitorDisplay display;
+    // Our connection to that server closes before it goes.
+    const auto closeFirst = qScopeGuard([&] { m_window.reset(); });
+    ASSERT_TRUE(display.ready()) << "no two-monitor X server of our own";
+    // Everything below (the programs, xdotool, our own looks at windows) on that server.
+    const QByteArray shared = qgetenv("DISPLAY");
+    qputenv("DISPLAY", display.name().toLatin1());
+    const auto restore = qScopeGuard([&] { qputenv("DISPLAY", shared); });
+    m_session.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+    const double scale = 1.5;
+    startTableAndGrid(QRect(1300, 100, 400, 250), {QStringLiteral("QT_SCREEN_SCALE_FACTORS=1;1.5")});
+    ASSERT_EQ(command(QStringLiteral("unlock")), QStringLiteral("unlocked"));
+
+    // Carried by its move handle across the border (the window shown by the monitor under
+    // its centre, the 1× one) and then onto the 1.5× monitor, the handle is where it was dropped.
+    QRect area;
+    for (const QPoint drop : {QPoint(2100, 300), QPoint(2600, 300)}) {
+        // The middle of the move handle in the window's top-right corner, in device pixels.
+        const QRect before = *m_window->area();
+        const double shown = before.width() / 400.0;
+        DesktopSession::drag(before.topRight() + QPoint(1 - qRound(9 * shown), qRound(9 * shown)), drop);
+        const double shownAt = drop.x() < 2200 ? 1.0 : scale;
+        ASSERT_TRUE(DesktopSession::waitFor([&] {
+            return m_window->area()->width() == qRound(400 * shownAt) && isWhole();
+        })) << "the window did not keep its size in logical pixels: "
+            << m_window->area()->width() << " wide, at " << m_window->area()->x()
+            << (isWhole() ? "" : ", shaped");
+        area = *m_window->area();
+        const int side = qRound(18 * shownAt);
+        const QRect handleArea(area.right() + 1 - side, area.top(), side, side);
+        EXPECT_TRUE(handleArea.adjusted(-2, -2, 2, 2).contains(drop))
+            << "dropped at " << drop.x() << ", the window is at " << area.x() << "," << area.y();
+    }
+    ASSERT_EQ(area.width(), qRound(400 * scale));
+
+    // A corner dragged on that monitor follows the pointer.
+    const QPointF corner = corners().first;
+    const QPoint from = area.topLeft() + (corner * scale).toPoint();
+    const QPoint to = area.topLeft() + QPoint(300, 60);
+    DesktopSession::drag(from, to);
+    QPointF moved;
+    EXPECT_TRUE(DesktopSession::waitFor([&] {
+        moved = QPointF(area.topLeft()) + corners().first * scale;
+        return std::abs(moved.x() - to.x()) <= 2 && std::abs(moved.y() - to.y()) <= 2;
+    })) << "the corner is at "
+        << moved.x() << "," << moved.y() << " for the pointer at " << to.x() << "," << to.y();
 }

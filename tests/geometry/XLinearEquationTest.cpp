@@ -50,6 +50,10 @@ TEST(XLinearEquation, CrossingsIncludingParallelAndIdenticalLines)
     expectNear(line.crossPointWithLinearEquation(line), {0, 0});
     expectNear(line.crossPointWithLinearEquation(L{2, -1, 7}), {0, 0});
     expectNear(L{1, -1, 0}.crossPointWithLinearEquation(L{-1, -1, 4}), {2, 2});
+    // A steep line meets one that rounding left a hair off flat (y = 390): where it meets
+    // the flat line, not at x 0.
+    expectNear(L{-26.7297, -1, 2302.2}.crossPointWithLinearEquation(L{7.1e-17, -1, 390}),
+               {(2302.2 - 390) / 26.7297, 390});
 }
 
 TEST(XLinearEquation, FootOfThePerpendicular)

@@ -261,18 +261,82 @@ TEST_F(GridWindowControllerFixture, TitleAndGripMoveAndResizeTheWindowWithinTheS
         << window->geometry().x() << "," << window->geometry().y();
 }
 
-TEST(XSidePanelArea, BesideTheGridOnTheScreenNeverAcrossIt)
+TEST_F(GridWindowControllerFixture, CarriedAcrossMonitorsOfTwoScalesTheWindowStaysUnderThePointer)
+{
+    const std::vector<XScreenInfo> screens{{QRectF(0, 0, 1920, 1080), 1.0},
+                                           {QRectF(1920, 0, 1280, 720), 1.5}};
+    platform.setScreens(screens);
+    controller->setEnableWindow(true);
+    QWidget* window = controller->window();
+    window->show();
+    auto* mover = window->findChild<XWindowDragHandle*>(QStringLiteral("gridWindowTitle"));
+    auto* panelTitle = window->findChild<XWindowDragHandle*>(QStringLiteral("gridPanelTitle"));
+    ASSERT_TRUE(mover && panelTitle);
+    const auto send = [](QWidget* handle, QEvent::Type type, QPointF global) {
+        QMouseEvent event(type, handle->mapFromGlobal(global), global, Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(handle, &event);
+    };
+    // Dropped on the 1.5× monitor, and across the border between the two.
+    for (const QPointF pointer : {QPointF(2600, 300), QPointF(2100, 300), QPointF(1000, 300)}) {
+        window->setGeometry(1300, 100, 400, 250);
+        const QPointF grabbed = QPointF(mover->geometry().center());
+        send(mover, QEvent::MouseButtonPress, window->mapToGlobal(grabbed));
+        const QPointF global = XDeviceToLogicalPoint(pointer, screens);
+        send(mover, QEvent::MouseMove, global);
+        send(mover, QEvent::MouseButtonRelease, global);
+        const QPointF shown = XWindowPointToDevice(QRectF(window->geometry()), grabbed, screens);
+        EXPECT_NEAR(shown.x(), pointer.x(), 1.5) << pointer.x();
+        EXPECT_NEAR(shown.y(), pointer.y(), 1.5) << pointer.x();
+    }
+    // The panel's own strip moves the panel, not the grid.
+    const QRect grid = window->geometry();
+    const QPoint from = panelTitle->mapToGlobal(panelTitle->rect().center());
+    send(panelTitle, QEvent::MouseButtonPress, from);
+    send(panelTitle, QEvent::MouseMove, from + QPointF(0, 200));
+    send(panelTitle, QEvent::MouseButtonRelease, from + QPointF(0, 200));
+    EXPECT_EQ(window->geometry(), grid);
+    EXPECT_EQ(panelTitle->mapToGlobal(panelTitle->rect().center()), from + QPoint(0, 200));
+}
+
+TEST(XSidePanelArea, BesideTheGridElseWhereItHidesLeastOfIt)
 {
     const QRect screen(0, 0, 1280, 720); // 1920×1080 at 1.5
     const QSize panel(190, 300);
-    EXPECT_EQ(XSidePanelArea({100, 40, 900, 300}, panel, screen), QRect(1000, 40, 190, 300));
+    const auto area = [&](const QRect& window, const QRegion& keep = {}) {
+        return XSidePanelArea(window, panel, {150, 260}, keep.isEmpty() ? QRegion(window) : keep, screen);
+    };
+    EXPECT_EQ(area({100, 40, 900, 300}), QRect(1000, 40, 190, 300));
     // No room on the right: on the left; no room there either: below.
-    EXPECT_EQ(XSidePanelArea({190, 40, 1000, 300}, panel, screen), QRect(0, 40, 190, 300));
-    EXPECT_EQ(XSidePanelArea({140, 40, 1000, 300}, panel, screen), QRect(140, 340, 190, 300));
+    EXPECT_EQ(area({190, 40, 1000, 300}), QRect(0, 40, 190, 300));
+    EXPECT_EQ(area({140, 40, 1000, 300}), QRect(140, 340, 190, 300));
     // Beside a grid low on the screen, the panel slides up to stay whole.
-    EXPECT_EQ(XSidePanelArea({100, 600, 900, 100}, panel, screen), QRect(1000, 420, 190, 300));
-    // A grid over the whole screen leaves no side: the panel at the right edge.
-    EXPECT_EQ(XSidePanelArea({20, 100, 1240, 600}, panel, screen), QRect(1090, 100, 190, 300));
+    EXPECT_EQ(area({100, 600, 900, 100}), QRect(1000, 420, 190, 300));
+
+    // No side has room: never across the grid, its handles or the window's controls, over
+    // the part of the screen away from them, on the screen.
+    struct Case
+    {
+        QRect screen;
+        QRect window;
+        QRegion keep;
+    };
+    const QRect grid1280(95, 35, 890, 390); // 80% of a 1100-wide window, with its handles
+    const QRect grid960(22, 42, 753, 336);  // the default window at scale 2
+    for (const Case& c :
+         {Case{screen,
+               {90, 30, 1100, 400},
+               QRegion(grid1280) + QRect(1172, 30, 18, 18) + QRect(1172, 412, 18, 18)},
+          Case{{0, 0, 960, 540},
+               {20, 40, 920, 340},
+               QRegion(grid960) + QRect(922, 40, 18, 18) + QRect(922, 362, 18, 18)},
+          Case{screen, {20, 20, 1240, 680}, QRegion(25, 25, 900, 670) + QRect(1242, 20, 18, 18)}}) {
+        const QRect placed = XSidePanelArea(c.window, panel, {150, 260}, c.keep, c.screen);
+        EXPECT_TRUE(c.screen.contains(placed)) << placed.x() << "," << placed.y();
+        EXPECT_FALSE(c.keep.intersects(placed)) << placed.x() << "," << placed.y() << " " << placed.width();
+        EXPECT_EQ(placed.height(), 260);
+        EXPECT_GE(placed.width(), 150);
+    }
 }
 
 namespace {

@@ -4,6 +4,7 @@
 #include "platform/XFakePlatform.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
@@ -179,13 +180,74 @@ TEST_F(ViewFixture, EditingShowsTheScreenBehindWithoutTheGridsOwnLines)
     view.setNeedsDisplay();
     const QImage editing = rendered();
     EXPECT_EQ(editing.pixel(530, 30), qRgb(0, 0, 200)); // inside a cell: the table
-    // Moved, the snapshot stays where the table is; past it, a plain colour.
+    // Moved, the snapshot stays where the table is, until it is taken again: meanwhile the
+    // window shows only its lines, handles and controls, and a shield takes the presses.
     view.move(100, 0);
     const QImage moved = rendered();
     EXPECT_EQ(moved.pixel(530, 30), qRgb(0, 0, 200));
     EXPECT_NE(moved.pixel(950, 200), qRgb(0, 0, 200));
+    ASSERT_TRUE(view.refreshingScreenBehind());
+    EXPECT_TRUE(platform.pressShielded(view));
+    EXPECT_TRUE(view.mask().contains(QPoint(10, 10)));   // a handle
+    EXPECT_FALSE(view.mask().contains(QPoint(530, 30))); // a cell
+    QElapsedTimer clock;
+    clock.start();
+    while (view.refreshingScreenBehind() && clock.elapsed() < 1000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    EXPECT_LT(clock.elapsed(), 100) << "the snapshot was taken again too late";
+    EXPECT_FALSE(platform.pressShielded(view));
+    EXPECT_TRUE(view.mask().isEmpty());
+    EXPECT_EQ(platform.snapshotAreas().back(), view.geometry());
+    EXPECT_EQ(rendered().pixel(950, 200), qRgb(0, 0, 200)) << "the newly covered area is not the table";
     view.dropScreenBehind();
     EXPECT_TRUE(view.screenBehind().isNull());
+}
+
+TEST_F(ViewFixture, DraggedHandlesAndTheGridStayInsideTheWindowClearOfItsControls)
+{
+    // The grid's window is 1000 × 400; a handle keeps its whole disc inside, off the grip.
+    QWidget grip(&view);
+    grip.setGeometry(982, 382, 18, 18);
+    view.setControls({&grip});
+    view.show();
+    view.graphic().calculateRowLinearEquations();
+    view.graphic().calculateColumnLinearEquations();
+    const QPointF firstTopGap = view.graphic().handleGaps()[0].handlePoint;
+    struct Case
+    {
+        const char* what;
+        QPointF from;
+        QPointF to;
+    };
+    for (const Case& c :
+         {Case{"top corner", {10, 10}, {-300, -200}}, Case{"right corner", {810, 10}, {5000, -50}},
+          Case{"bottom corner onto the grip", {810, 390}, {995, 395}},
+          Case{"zero-zone edge", {10, 200}, {-400, 210}}, Case{"gap handle", firstTopGap, {-500, 10}},
+          Case{"the whole grid", {300, 200}, {-2000, 3000}}}) {
+        view.resetGraphic();
+        view.graphic().calculateRowLinearEquations();
+        view.graphic().calculateColumnLinearEquations();
+        drag(c.from, {(c.from + c.to) / 2, c.to});
+        XGraphic g = view.graphic();
+        g.calculateRowLinearEquations();
+        g.calculateColumnLinearEquations();
+        std::vector<QPointF> points;
+        for (unsigned position : {XHandleTop, XHandleLeft, XHandleZeroZone, XHandleBottom, XHandleRight})
+            points.push_back(g.handlePointWithHandlePosition(position));
+        for (const XGraphicHandlePosition& handle : g.handleGaps())
+            points.push_back(handle.handlePoint);
+        for (const QPointF p : points) {
+            EXPECT_TRUE(QRectF(5, 5, 990, 390).contains(p)) << c.what << ": " << p.x() << "," << p.y();
+            EXPECT_FALSE(QRectF(977, 377, 28, 28).contains(p)) << c.what << " under the grip";
+        }
+    }
+    // Stopped at the edge, a corner slides along it and is grabbed again where it is.
+    view.resetGraphic();
+    drag({10, 10}, {{-50, 40}, {-80, 120}});
+    EXPECT_NEAR(corners().topPoint.x(), 5, 1e-3);
+    EXPECT_NEAR(corners().topPoint.y(), 120, 1e-3);
+    drag({5, 120}, {{60, 100}});
+    expectPoint(corners().topPoint, 60, 100);
 }
 
 TEST_F(ViewFixture, TheFootprintHoldsEveryPixelTheGridAndItsHandlesPaint)

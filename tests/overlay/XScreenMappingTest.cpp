@@ -19,4 +19,8 @@ TEST(ScreenMapping, DevicePixelsAtFractionalAndDoubleScaleAndOnASecondMonitor)
     m.platform.setScreens({{QRectF(0, 0, 1920, 1080), 1.0}, {QRectF(1920, 0, 1280, 720), 2.0}});
     m.platform.setWindowFrame(m.view, QRectF(2000, 100, 800, 600));
     expectPoint(m.view.screenCenterPointForIndex(0), 1920 + (2025 - 1920) * 2, 280);
+    // Across the border, its centre on the 2× monitor: Qt shows the window's left part at
+    // that monitor's scale too, so a cell over the 1× monitor's logical area maps by it.
+    m.platform.setWindowFrame(m.view, QRectF(1800, 100, 800, 600));
+    expectPoint(m.view.screenCenterPointForIndex(0), 1920 + (1825 - 1920) * 2, 280);
 }
