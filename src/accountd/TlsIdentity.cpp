@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
+#include <QSslCertificateExtension>
 
 #include <openssl/bio.h>
 #include <openssl/evp.h>
@@ -58,10 +60,9 @@ bool makeSelfSigned(QByteArray* certPem, QByteArray* keyPem)
                                    0) != 1 ||
         X509_set_issuer_name(cert.get(), name) != 1 || X509_set_pubkey(cert.get(), key.get()) != 1)
         return false;
-    // Its own anchor, as "openssl req -x509" makes them: OpenSSL takes a certificate as
-    // self-signed only when its key may sign certificates. Clients trust exactly this one.
-    if (!addExtension(cert.get(), NID_basic_constraints, "critical,CA:TRUE,pathlen:0") ||
-        !addExtension(cert.get(), NID_key_usage, "critical,digitalSignature,keyCertSign") ||
+    // A leaf, not a CA: its key signs handshakes only. Clients trust exactly this one.
+    if (!addExtension(cert.get(), NID_basic_constraints, "critical,CA:FALSE") ||
+        !addExtension(cert.get(), NID_key_usage, "critical,digitalSignature") ||
         !addExtension(cert.get(), NID_ext_key_usage, "serverAuth") ||
         !addExtension(cert.get(), NID_subject_alt_name, "DNS:localhost,IP:127.0.0.1,IP:::1") ||
         !addExtension(cert.get(), NID_subject_key_identifier, "hash"))
@@ -89,6 +90,22 @@ bool writeNewFile(const QString& path, const QByteArray& data, QFileDevice::Perm
     if (!ok)
         QFile::remove(path);
     return ok;
+}
+
+// Replaces the file in one step, keeping its permissions.
+bool replaceFile(const QString& path, const QByteArray& data)
+{
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit();
+}
+
+bool isCertificateAuthority(const QSslCertificate& certificate)
+{
+    for (const QSslCertificateExtension& extension : certificate.extensions()) {
+        if (extension.name() == QLatin1String("basicConstraints"))
+            return extension.value().toMap().value(QStringLiteral("ca")).toBool();
+    }
+    return false;
 }
 
 std::optional<QSslKey> readKey(const QByteArray& pem)
@@ -133,9 +150,13 @@ std::optional<TlsIdentity> TlsIdentity::load(const QString& certPath, const QStr
 std::optional<TlsIdentity> TlsIdentity::loadOrCreateSelfSigned(const QString& certPath,
                                                                const QString& keyPath, QString* error)
 {
-    if (QFileInfo::exists(certPath) && QFileInfo::exists(keyPath))
-        return load(certPath, keyPath, error);
-    if (QFileInfo::exists(certPath) || QFileInfo::exists(keyPath)) {
+    const bool replacing = QFileInfo::exists(certPath) && QFileInfo::exists(keyPath);
+    if (replacing) {
+        auto stored = load(certPath, keyPath, error);
+        // Earlier versions made a CA certificate, which could vouch for any other one.
+        if (!stored || !isCertificateAuthority(stored->chain.front()))
+            return stored;
+    } else if (QFileInfo::exists(certPath) || QFileInfo::exists(keyPath)) {
         *error = QStringLiteral("only one of %1 and %2 exists; remove it to make a new pair")
                      .arg(certPath, keyPath);
         return std::nullopt;
@@ -146,6 +167,14 @@ std::optional<TlsIdentity> TlsIdentity::loadOrCreateSelfSigned(const QString& ce
     if (!makeSelfSigned(&certPem, &keyPem)) {
         *error = QStringLiteral("OpenSSL could not make a certificate");
         return std::nullopt;
+    }
+    if (replacing) {
+        // The key first: clients read the certificate again when the handshake fails.
+        if (!replaceFile(keyPath, keyPem) || !replaceFile(certPath, certPem)) {
+            *error = QStringLiteral("cannot replace %1 and %2").arg(certPath, keyPath);
+            return std::nullopt;
+        }
+        return load(certPath, keyPath, error);
     }
     for (const QString& path : {certPath, keyPath}) {
         const QString folder = QFileInfo(path).absolutePath();

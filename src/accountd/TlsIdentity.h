@@ -17,7 +17,8 @@ struct TlsIdentity
     // Reads a PEM certificate (with any intermediates after it) and its private key.
     static std::optional<TlsIdentity> load(const QString& certPath, const QString& keyPath, QString* error);
     // Loads the pair if both files exist; otherwise makes a P-256 key (mode 0600) and a
-    // certificate for localhost, 127.0.0.1 and ::1, valid ten years, and writes them.
+    // leaf certificate for localhost, 127.0.0.1 and ::1, valid ten years, and writes them.
+    // A stored CA certificate (as earlier versions made) is replaced by a new pair.
     static std::optional<TlsIdentity> loadOrCreateSelfSigned(const QString& certPath, const QString& keyPath,
                                                              QString* error);
 };
