@@ -230,7 +230,7 @@ void XGridWindowController::buildFindTable(QVBoxLayout& layout)
         // Room for the whole text, wrapped at the panel's width; the panel grows to hold it.
         const QMargins margins = m_rightView->layout()->contentsMargins();
         m_findTableStatus->setMinimumHeight(std::max(
-            0, m_findTableStatus->heightForWidth(kRightViewWidth - margins.left() - margins.right())));
+            0, m_findTableStatus->heightForWidth(kRightViewSmallestWidth - margins.left() - margins.right())));
         m_rightView->layout()->activate();
         // Not while the panel is being built.
         if (m_grip)
