@@ -93,8 +93,8 @@ void XAppDelegate::goToMainView()
     stack->setCurrentWidget(mainView);
     XGridWindowController* overlay = m_mainViewController->gridWindowController();
     m_platform.setWindowLevel(*m_window, m_platform.windowLevel(*overlay->window()) - 1);
-    placeMainWindow(*overlay, firstLaunch);
     addGridMenu();
+    placeMainWindow(*overlay, firstLaunch);
     Q_EMIT mainViewShown();
 }
 
@@ -118,7 +118,9 @@ void XAppDelegate::placeMainWindow(XGridWindowController& overlay, bool firstLau
     if (!screen)
         return;
     const QRect available = screen->availableGeometry();
-    const QSize mainSize = m_mainViewController->view()->size() + kFrameAllowance;
+    // The window holds the menu bar above the view.
+    const QSize mainSize = m_mainViewController->view()->size() +
+                           QSize(0, m_window->menuBar()->sizeHint().height()) + kFrameAllowance;
     QWidget* grid = overlay.window();
     const XWindowPlacement apart = XPlaceWindowsApart(available, grid->geometry(), mainSize,
                                                       m_window->minimumSizeHint() + kFrameAllowance);
