@@ -157,33 +157,47 @@ AccountReply AccountService::login(const LoginQuery& query, const QString& clien
     const QString emailKey = AccountQueries::emailKey(query.email);
     const QString bySubject = emailSubject(emailKey);
     const QString byAddress = QStringLiteral("address:") + clientAddress;
-    const qint64 since = now() - m_settings.loginFailureWindowMs;
-    const auto failuresByEmail = store().loginFailures(bySubject, since);
-    const auto failuresByAddress = store().loginFailures(byAddress, since);
-    if (!failuresByEmail || !failuresByAddress)
+    const AccountStore::LoginLimit lock{m_settings.loginFailureLimit, m_settings.loginFailureWindowMs};
+    AccountStore& accounts = store();
+    const qint64 at = now();
+    if (!accounts.forgetLoginAttempts(at - m_settings.loginFailureWindowMs))
         return AccountReply::serverError();
-    if (*failuresByEmail >= m_settings.loginFailureLimit ||
-        *failuresByAddress >= m_settings.loginFailureLimit)
+    // The attempt is counted before the hash, so that parallel guesses cannot get past the count.
+    if (!accounts.begin())
+        return AccountReply::serverError();
+    bool allowed = true;
+    qint64 retryInMs = 0;
+    for (const QString& subject : {bySubject, byAddress}) {
+        if (!accounts.takeLoginAttempt(subject, lock, at, &allowed, &retryInMs)) {
+            accounts.rollback();
+            return AccountReply::serverError();
+        }
+        if (!allowed)
+            break;
+    }
+    if (!allowed) {
+        accounts.rollback();
         return reply("false", "Too many failed sign-ins. Please try again later.");
+    }
+    if (!accounts.commit())
+        return AccountReply::serverError();
 
-    const auto lookup = store().userByEmail(emailKey);
+    const auto lookup = accounts.userByEmail(emailKey);
     if (!lookup.ok)
         return AccountReply::serverError();
     // An unknown address costs as much as a known one, so timing does not tell them apart.
     const bool passwordRight =
         PasswordHasher::verify(lookup.user ? lookup.user->passwordHash : m_decoyHash, query.password) &&
         lookup.user.has_value();
-    if (!passwordRight) {
-        const qint64 at = now();
-        if (!store().addLoginFailure(bySubject, at, since) || !store().addLoginFailure(byAddress, at, since))
-            return AccountReply::serverError();
+    if (!passwordRight)
         return reply("false", "Incorrect e-mail or password.");
-    }
+    accounts.clearLoginAttempts(bySubject);
+    accounts.refundLoginAttempt(byAddress);
+
     const AccountStore::User& user = *lookup.user;
     if (!user.confirmed)
         return reply("false", "The account's e-mail address is not confirmed yet.");
 
-    store().clearLoginFailures(bySubject);
     if (PasswordHasher::needsRehash(user.passwordHash)) {
         if (const auto fresh = PasswordHasher::hash(query.password))
             store().setPasswordHash(user.id, *fresh, false);
@@ -272,7 +286,7 @@ AccountReply AccountService::resetPassword(const ResetPasswordQuery& query)
     // The code came by mail, so the address is proven as well.
     if (!store().setPasswordHash(userId, *hash, true))
         return AccountReply::serverError();
-    store().clearLoginFailures(emailSubject(emailKey));
+    store().clearLoginAttempts(emailSubject(emailKey));
     store().clearCodeBudget(userId);
     XLogIn(lcAccountService(), "password reset");
     return reply("true", "The new password is set.");

@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr int kSchemaVersion = 2;
+constexpr int kSchemaVersion = 3;
 // Any number of ours: instances that start together take turns at migrating.
 constexpr qint64 kMigrationLockKey = 7253001;
 constexpr int kSqliteBusyTimeoutMs = 5000;
@@ -72,6 +72,15 @@ QStringList migrationTo(int version, DatabaseSettings::Kind kind)
             QStringLiteral("CREATE INDEX code_requests_user ON code_requests (user_id, requested_at)"),
             QStringLiteral("CREATE TABLE code_budgets (user_id BIGINT PRIMARY KEY REFERENCES users(id) ON "
                            "DELETE CASCADE, tries INTEGER NOT NULL, since BIGINT NOT NULL)"),
+        };
+    case 3:
+        // Sign-in attempts are counted per subject in one row, so that taking one is a single
+        // statement that parallel requests cannot slip past.
+        return {
+            QStringLiteral("DROP TABLE login_failures"),
+            QStringLiteral("CREATE TABLE login_attempts (subject TEXT PRIMARY KEY, attempts INTEGER NOT NULL, "
+                           "first_at BIGINT NOT NULL, last_at BIGINT NOT NULL, wait_ms BIGINT NOT NULL)"),
+            QStringLiteral("CREATE INDEX login_attempts_time ON login_attempts (last_at)"),
         };
     default:
         return {};
@@ -370,28 +379,72 @@ AccountStore::ConfirmOutcome AccountStore::confirm(const QByteArray& digest, qin
     return commit() ? outcome : ConfirmOutcome::Failed;
 }
 
-std::optional<int> AccountStore::loginFailures(const QString& subject, qint64 since)
+bool AccountStore::takeLoginAttempt(const QString& subject, const LoginLimit& limit, qint64 now, bool* allowed,
+                                    qint64* retryInMs)
 {
     QSqlQuery query;
-    if (!run(query, QStringLiteral("SELECT COUNT(*) FROM login_failures WHERE subject = ? AND failed_at > ?"),
-             {subject, since}) ||
-        !query.next())
-        return std::nullopt;
-    return query.value(0).toInt();
+    const qint64 windowStart = now - limit.windowMs;
+    bool ok = false;
+    if (limit.firstDelayMs <= 0) {
+        ok = run(query,
+                 QStringLiteral(
+                     "INSERT INTO login_attempts (subject, attempts, first_at, last_at, wait_ms) VALUES (?, 1, ?, "
+                     "?, 0) ON CONFLICT (subject) DO UPDATE SET attempts = CASE WHEN login_attempts.first_at <= ? "
+                     "THEN 1 ELSE login_attempts.attempts + 1 END, first_at = CASE WHEN login_attempts.first_at "
+                     "<= ? THEN excluded.first_at ELSE login_attempts.first_at END, last_at = excluded.last_at "
+                     "WHERE login_attempts.first_at <= ? OR login_attempts.attempts < ? RETURNING attempts"),
+                 {subject, now, now, windowStart, windowStart, windowStart, limit.attempts});
+    } else {
+        // Past the free attempts each one waits twice as long as the one before, up to the
+        // cap; an attempt refused for waiting changes nothing.
+        const qint64 firstWait = limit.attempts <= 1 ? limit.firstDelayMs : 0;
+        ok = run(query,
+                 QStringLiteral(
+                     "INSERT INTO login_attempts (subject, attempts, first_at, last_at, wait_ms) VALUES (?, 1, ?, "
+                     "?, ?) ON CONFLICT (subject) DO UPDATE SET attempts = CASE WHEN login_attempts.last_at <= ? "
+                     "THEN 1 ELSE login_attempts.attempts + 1 END, wait_ms = CASE WHEN login_attempts.last_at <= "
+                     "? THEN excluded.wait_ms WHEN login_attempts.attempts + 1 < ? THEN 0 WHEN "
+                     "login_attempts.wait_ms = 0 THEN ? WHEN login_attempts.wait_ms * 2 > ? THEN ? ELSE "
+                     "login_attempts.wait_ms * 2 END, first_at = CASE WHEN login_attempts.last_at <= ? THEN "
+                     "excluded.first_at ELSE login_attempts.first_at END, last_at = excluded.last_at WHERE "
+                     "login_attempts.last_at <= ? OR login_attempts.last_at + login_attempts.wait_ms <= ? "
+                     "RETURNING attempts"),
+                 {subject, now, now, firstWait, windowStart, windowStart, limit.attempts, limit.firstDelayMs,
+                  limit.maxDelayMs, limit.maxDelayMs, windowStart, windowStart, now});
+    }
+    if (!ok)
+        return false;
+    *allowed = query.next();
+    *retryInMs = 0;
+    query.finish();
+    if (!*allowed && limit.firstDelayMs > 0) {
+        if (!run(query, QStringLiteral("SELECT last_at + wait_ms FROM login_attempts WHERE subject = ?"),
+                 {subject}))
+            return false;
+        if (query.next())
+            *retryInMs = qMax<qint64>(0, query.value(0).toLongLong() - now);
+    }
+    return true;
 }
 
-bool AccountStore::addLoginFailure(const QString& subject, qint64 at, qint64 forgetBefore)
+bool AccountStore::refundLoginAttempt(const QString& subject)
 {
     QSqlQuery query;
-    return run(query, QStringLiteral("DELETE FROM login_failures WHERE failed_at <= ?"), {forgetBefore}) &&
-           run(query, QStringLiteral("INSERT INTO login_failures (subject, failed_at) VALUES (?, ?)"),
-               {subject, at});
+    return run(query,
+               QStringLiteral("UPDATE login_attempts SET attempts = attempts - 1 WHERE subject = ? AND attempts > 0"),
+               {subject});
 }
 
-bool AccountStore::clearLoginFailures(const QString& subject)
+bool AccountStore::clearLoginAttempts(const QString& subject)
 {
     QSqlQuery query;
-    return run(query, QStringLiteral("DELETE FROM login_failures WHERE subject = ?"), {subject});
+    return run(query, QStringLiteral("DELETE FROM login_attempts WHERE subject = ?"), {subject});
+}
+
+bool AccountStore::forgetLoginAttempts(qint64 before)
+{
+    QSqlQuery query;
+    return run(query, QStringLiteral("DELETE FROM login_attempts WHERE last_at <= ?"), {before});
 }
 
 bool AccountStore::putResetCode(qint64 userId, const QByteArray& codeHash, qint64 expiresAt)

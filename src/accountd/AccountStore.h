@@ -57,6 +57,14 @@ public:
         qint64 guessWindowMs = 24LL * 3600 * 1000;
     };
 
+    struct LoginLimit
+    {
+        int attempts = 10;     // a lock: the attempts in windowMs; delays: the attempts before them
+        qint64 windowMs = 15LL * 60 * 1000; // delays: forgotten after this long without an attempt
+        qint64 firstDelayMs = 0; // 0: a lock
+        qint64 maxDelayMs = 0;
+    };
+
     explicit AccountStore(DatabaseSettings settings);
     ~AccountStore();
     AccountStore(const AccountStore&) = delete;
@@ -83,9 +91,14 @@ public:
     // or nothing.
     ConfirmOutcome confirm(const QByteArray& digest, qint64 now);
 
-    std::optional<int> loginFailures(const QString& subject, qint64 since);
-    bool addLoginFailure(const QString& subject, qint64 at, qint64 forgetBefore);
-    bool clearLoginFailures(const QString& subject);
+    // Counts one sign-in attempt against the subject before its password is checked, as a
+    // failure until refunded; *allowed is false (and nothing counted) past the limit, and
+    // *retryInMs then says how long a delay has left.
+    bool takeLoginAttempt(const QString& subject, const LoginLimit& limit, qint64 now, bool* allowed,
+                          qint64* retryInMs);
+    bool refundLoginAttempt(const QString& subject);
+    bool clearLoginAttempts(const QString& subject);
+    bool forgetLoginAttempts(qint64 before);
 
     // Replaces any code the account had, with a fresh count of tries.
     bool putResetCode(qint64 userId, const QByteArray& codeHash, qint64 expiresAt);

@@ -9,6 +9,8 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QNetworkReply>
 #include <QRegularExpression>
 #include <QSslConfiguration>
@@ -19,6 +21,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <memory>
 #include <vector>
@@ -443,6 +446,42 @@ TEST_P(AccountdServiceTest, TenFailedLoginsLockTheAddressAndTheClientForAWhile)
     ASSERT_EQ(resetPassword(code, kim, QStringLiteral("newsecret456")).success(), QStringLiteral("true"));
     EXPECT_EQ(loginFrom(QStringLiteral("127.0.0.2"), kim, QStringLiteral("newsecret456")).success(),
               QStringLiteral("true"));
+}
+
+TEST_P(AccountdServiceTest, WrongPasswordsSentAtOnceGetNoMoreChecksThanTheLimit)
+{
+    ASSERT_NO_FATAL_FAILURE(startService());
+    createConfirmedAccount(QStringLiteral("quinn"), QStringLiteral("quinn@example.org"),
+                           QStringLiteral("secret123"));
+    QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+    tls.setCaCertificates(QSslCertificate::fromPath(m_service->certPath()));
+    QNetworkAccessManager network;
+    QList<QNetworkReply*> replies;
+    for (int i = 0; i < 16; ++i) {
+        QNetworkRequest request(
+            QUrl(m_service->origin() + kLogin + QStringLiteral("?email=quinn%40example.org&password=wrong%1").arg(i)));
+        request.setSslConfiguration(tls);
+        replies << network.get(request);
+    }
+    const QDeadlineTimer deadline(60000);
+    const auto allFinished = [&] {
+        return std::all_of(replies.begin(), replies.end(), [](QNetworkReply* r) { return r->isFinished(); });
+    };
+    while (!allFinished() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+    ASSERT_TRUE(allFinished());
+
+    // Only an answer that tells the password was wrong has been through the hash.
+    int checked = 0;
+    for (QNetworkReply* reply : replies) {
+        const QJsonObject answer = QJsonDocument::fromJson(reply->readAll()).object();
+        EXPECT_EQ(answer.value(QStringLiteral("success")).toString(), QStringLiteral("false"));
+        if (answer.value(QStringLiteral("message")).toString() == QStringLiteral("Incorrect e-mail or password."))
+            ++checked;
+        reply->deleteLater();
+    }
+    EXPECT_GE(checked, 1);
+    EXPECT_LE(checked, 10);
 }
 
 TEST_P(AccountdServiceTest, SqlInEveryFieldIsJustText)
