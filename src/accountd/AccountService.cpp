@@ -8,6 +8,8 @@
 
 #include <QDateTime>
 
+#include <utility>
+
 namespace {
 
 qint64 now()
@@ -157,18 +159,26 @@ AccountReply AccountService::login(const LoginQuery& query, const QString& clien
     const QString emailKey = AccountQueries::emailKey(query.email);
     const QString bySubject = emailSubject(emailKey);
     const QString byAddress = QStringLiteral("address:") + clientAddress;
-    const AccountStore::LoginLimit lock{m_settings.loginFailureLimit, m_settings.loginFailureWindowMs};
+    const QString byPair = bySubject + QStringLiteral("\n") + byAddress;
+    const qint64 window = m_settings.loginFailureWindowMs;
+    const std::pair<QString, AccountStore::LoginLimit> limits[] = {
+        {byPair, {m_settings.loginFailureLimit, window}},
+        {byAddress, {m_settings.addressFailureLimit, window}},
+        {bySubject,
+         {m_settings.freeLoginFailures, m_settings.loginDelayMemoryMs, m_settings.firstLoginDelayMs,
+          m_settings.maxLoginDelayMs}},
+    };
     AccountStore& accounts = store();
     const qint64 at = now();
-    if (!accounts.forgetLoginAttempts(at - m_settings.loginFailureWindowMs))
+    if (!accounts.forgetLoginAttempts(at - qMax(window, m_settings.loginDelayMemoryMs)))
         return AccountReply::serverError();
     // The attempt is counted before the hash, so that parallel guesses cannot get past the count.
     if (!accounts.begin())
         return AccountReply::serverError();
     bool allowed = true;
     qint64 retryInMs = 0;
-    for (const QString& subject : {bySubject, byAddress}) {
-        if (!accounts.takeLoginAttempt(subject, lock, at, &allowed, &retryInMs)) {
+    for (const auto& [subject, limit] : limits) {
+        if (!accounts.takeLoginAttempt(subject, limit, at, &allowed, &retryInMs)) {
             accounts.rollback();
             return AccountReply::serverError();
         }
@@ -177,6 +187,11 @@ AccountReply AccountService::login(const LoginQuery& query, const QString& clien
     }
     if (!allowed) {
         accounts.rollback();
+        if (retryInMs > 0)
+            return {QStringLiteral("false"),
+                    QStringLiteral("Too many failed sign-ins for this account. Please try again in %1 s.")
+                        .arg((retryInMs + 999) / 1000),
+                    std::nullopt};
         return reply("false", "Too many failed sign-ins. Please try again later.");
     }
     if (!accounts.commit())
@@ -192,6 +207,7 @@ AccountReply AccountService::login(const LoginQuery& query, const QString& clien
     if (!passwordRight)
         return reply("false", "Incorrect e-mail or password.");
     accounts.clearLoginAttempts(bySubject);
+    accounts.clearLoginAttempts(byPair);
     accounts.refundLoginAttempt(byAddress);
 
     const AccountStore::User& user = *lookup.user;

@@ -20,8 +20,15 @@ struct AccountServiceSettings
     qint64 codeTtlMs = 15LL * 60 * 1000;
     int maxCodeTries = 5;
     AccountStore::CodeRation codeRation;
-    int loginFailureLimit = 10;
+    int loginFailureLimit = 10;   // per account and client address, in the window
+    int addressFailureLimit = 30; // per client address, across accounts (a NAT holds several people)
     qint64 loginFailureWindowMs = 15LL * 60 * 1000;
+    // Per account, wherever the attempts come from: no lock that a stranger could set, but
+    // past the free failures each attempt waits twice as long as the one before.
+    int freeLoginFailures = 5;
+    qint64 firstLoginDelayMs = 1000;
+    qint64 maxLoginDelayMs = 60000;
+    qint64 loginDelayMemoryMs = 24LL * 3600 * 1000;
 };
 
 // What the four requests and the confirmation link do. Every call blocks (Argon2id, SQL,

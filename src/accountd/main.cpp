@@ -7,6 +7,7 @@
 #include "PasswordHasher.h"
 #include "ShutdownSignal.h"
 #include "SmtpMailer.h"
+#include "TestHooks.h"
 #include "TlsIdentity.h"
 
 #include <QCoreApplication>
@@ -84,6 +85,10 @@ int main(int argc, char** argv)
     settings.mailFrom = options.mailFrom;
     settings.linkTtlMs = options.linkTtlSeconds * 1000LL;
     settings.codeTtlMs = options.codeTtlSeconds * 1000LL;
+    if (const auto delay = TestHooks::firstLoginDelayMs()) {
+        settings.maxLoginDelayMs = settings.maxLoginDelayMs / settings.firstLoginDelayMs * *delay;
+        settings.firstLoginDelayMs = *delay;
+    }
     AccountService service(settings, options.database, *mailer);
     if (!service.prepare(&error))
         return fail(QStringLiteral("%1: %2").arg(options.database.describe(), error));
