@@ -31,6 +31,9 @@ public:
     // local address, and reads the answer until the service closes or answers in full.
     Reply raw(const QByteArray& request, const QString& fromAddress = QString());
 
+    // Closes the kept connections of get().
+    void closeConnections() { m_network.clearConnectionCache(); }
+
     static QByteArray encodeQuery(const Query& query);
 
 private:
