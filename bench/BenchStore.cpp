@@ -3,7 +3,7 @@
 // file, and the heap the loading takes at its peak and keeps. Also the bet panel opening on such a
 // store, which fills its saved-bet table, and the panel saving again as the user goes.
 #include "bets/XArchiving.h"
-#include "bets/panel/XGridManagerViewController.h"
+#include "panel/XGridManagerViewController.h"
 #include "platform/XFakePlatform.h"
 #include "platform/XPreferenceStore.h"
 

@@ -2,9 +2,9 @@
 
 #include "XHotKeyField.h"
 #include "XUserDefinedButton.h"
-#include "bets/panel/XButton.h"
-#include "bets/panel/XCaption.h"
-#include "bets/panel/XRunStatusView.h"
+#include "panel/XButton.h"
+#include "panel/XCaption.h"
+#include "panel/XRunStatusView.h"
 
 #include <QComboBox>
 #include <QGridLayout>

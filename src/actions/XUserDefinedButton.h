@@ -1,7 +1,7 @@
 #pragma once
 
 #include "bets/XMouseData.h"
-#include "bets/panel/XButton.h"
+#include "panel/XButton.h"
 
 #include <optional>
 #include <vector>

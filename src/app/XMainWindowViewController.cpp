@@ -3,8 +3,8 @@
 #include "actions/XAddMouseActionView.h"
 #include "actions/XAddMouseActionViewController.h"
 #include "bets/XPlaybackQueue.h"
-#include "bets/panel/XGridManagerView.h"
-#include "bets/panel/XGridManagerViewController.h"
+#include "panel/XGridManagerView.h"
+#include "panel/XGridManagerViewController.h"
 #include "overlay/XGridWindowController.h"
 #include "platform/XPlatform.h"
 

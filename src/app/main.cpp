@@ -9,7 +9,7 @@
 #include "XMainWindowViewController.h"
 #include "XSessionPlatform.h"
 #include "accounts/XAccountService.h"
-#include "bets/panel/XGridManagerViewController.h"
+#include "panel/XGridManagerViewController.h"
 #include "overlay/XGridWindowController.h"
 #include "platform/XEmergencySave.h"
 #include "platform/XPreferenceStore.h"

@@ -2,7 +2,7 @@
 // list buttons.
 #include "ActionPanelFixture.h"
 
-#include "bets/panel/XButton.h"
+#include "panel/XButton.h"
 
 #include <QAction>
 #include <QCursor>

@@ -9,7 +9,7 @@
 // Prints "played <µs>" (from the first start to the last run's end) when done.
 #include "AreaText.h"
 
-#include "bets/panel/XGridManagerViewController.h"
+#include "panel/XGridManagerViewController.h"
 #include "overlay/XGridWindowMainView.h"
 #include "platform/XQtPlatform.h"
 

@@ -3,10 +3,10 @@
 #include "PlaybackExpectations.h"
 
 #include "bets/XArchiving.h"
-#include "bets/panel/XGridManagerView.h"
-#include "bets/panel/XNumberButton.h"
-#include "bets/panel/XRunStatusView.h"
-#include "bets/panel/XVirtualButtonGridView.h"
+#include "panel/XGridManagerView.h"
+#include "panel/XNumberButton.h"
+#include "panel/XRunStatusView.h"
+#include "panel/XVirtualButtonGridView.h"
 #include "overlay/XGridWindowController.h"
 
 #include <QCheckBox>

@@ -2,7 +2,7 @@
 #include "PlaybackExpectations.h"
 
 #include "bets/XArchiving.h"
-#include "bets/panel/XGridManagerView.h"
+#include "panel/XGridManagerView.h"
 
 #include <QJsonArray>
 #include <QLabel>

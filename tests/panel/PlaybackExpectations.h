@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bets/panel/XGridManagerViewController.h"
+#include "panel/XGridManagerViewController.h"
 #include "platform/XFakePlatform.h"
 
 #include <gtest/gtest.h>

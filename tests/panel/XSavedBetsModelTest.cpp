@@ -2,9 +2,9 @@
 #include "PlaybackExpectations.h"
 
 #include "bets/XArchiving.h"
-#include "bets/panel/XButton.h"
-#include "bets/panel/XGridManagerView.h"
-#include "bets/panel/XSavedBetsModel.h"
+#include "panel/XButton.h"
+#include "panel/XGridManagerView.h"
+#include "panel/XSavedBetsModel.h"
 #include "platform/XQtPlatform.h"
 
 #include <QAbstractItemModelTester>

@@ -1,12 +1,12 @@
 // Named bet buttons and the saved-bet table, as the user meets them on the panel.
 #include "PlaybackExpectations.h"
 
-#include "bets/panel/XBetButtonsView.h"
-#include "bets/panel/XButton.h"
-#include "bets/panel/XGridManagerView.h"
-#include "bets/panel/XNumberButton.h"
-#include "bets/panel/XVirtualButtonGridView.h"
-#include "bets/panel/XVirtualGridView.h"
+#include "panel/XBetButtonsView.h"
+#include "panel/XButton.h"
+#include "panel/XGridManagerView.h"
+#include "panel/XNumberButton.h"
+#include "panel/XVirtualButtonGridView.h"
+#include "panel/XVirtualGridView.h"
 #include "catalogue/BetCatalogue.h"
 #include "catalogue/XBetCaption.h"
 

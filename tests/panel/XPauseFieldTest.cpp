@@ -4,8 +4,8 @@
 
 #include "bets/XArchiving.h"
 #include "bets/XClickDelay.h"
-#include "bets/panel/XButton.h"
-#include "bets/panel/XGridManagerView.h"
+#include "panel/XButton.h"
+#include "panel/XGridManagerView.h"
 
 #include <QApplication>
 #include <QLabel>
