@@ -11,8 +11,6 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QGuiApplication>
-#include <QMenu>
-#include <QMenuBar>
 #include <QScreen>
 #include <QStackedWidget>
 
@@ -93,23 +91,8 @@ void XAppDelegate::goToMainView()
     stack->setCurrentWidget(mainView);
     XGridWindowController* overlay = m_mainViewController->gridWindowController();
     m_platform.setWindowLevel(*m_window, m_platform.windowLevel(*overlay->window()) - 1);
-    addGridMenu();
     placeMainWindow(*overlay, firstLaunch);
     Q_EMIT mainViewShown();
-}
-
-void XAppDelegate::addGridMenu()
-{
-    if (m_window->menuBar()->findChild<QAction*>(QStringLiteral("findTableAction")))
-        return;
-    QMenu* grid = m_window->menuBar()->addMenu(tr("&Grid"));
-    QAction* find = grid->addAction(tr("&Find Table"));
-    find->setObjectName(QStringLiteral("findTableAction"));
-    find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    connect(find, &QAction::triggered, this, [this] {
-        if (m_mainViewController)
-            m_mainViewController->findTable();
-    });
 }
 
 void XAppDelegate::placeMainWindow(XGridWindowController& overlay, bool firstLaunch)
@@ -118,9 +101,7 @@ void XAppDelegate::placeMainWindow(XGridWindowController& overlay, bool firstLau
     if (!screen)
         return;
     const QRect available = screen->availableGeometry();
-    // The window holds the menu bar above the view.
-    const QSize mainSize = m_mainViewController->view()->size() +
-                           QSize(0, m_window->menuBar()->sizeHint().height()) + kFrameAllowance;
+    const QSize mainSize = m_mainViewController->view()->size() + kFrameAllowance;
     QWidget* grid = overlay.window();
     const XWindowPlacement apart = XPlaceWindowsApart(available, grid->geometry(), mainSize,
                                                       m_window->minimumSizeHint() + kFrameAllowance);

@@ -77,7 +77,6 @@ private:
     // launch the grid, only just made, comes to that screen too and gives up height if both
     // do not fit otherwise.
     void placeMainWindow(XGridWindowController& overlay, bool firstLaunch);
-    void addGridMenu();
     static QScreen* pointerScreen();
 
     XPlatform& m_platform;

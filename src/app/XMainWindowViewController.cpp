@@ -12,9 +12,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSplitter>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -85,6 +87,7 @@ void XMainWindowViewController::loadView()
     auto* tutorialRow = new QHBoxLayout;
     tutorialRow->setContentsMargins(12, 4, 12, 12);
     tutorialRow->addWidget(m_tutorialButton);
+    tutorialRow->addWidget(buildGridMenu(*actionSide));
     tutorialRow->addStretch(1);
     actionLayout->addLayout(tutorialRow);
     connect(m_tutorialButton, &QPushButton::clicked, this, &XMainWindowViewController::tutorialClicked);
@@ -131,6 +134,26 @@ void XMainWindowViewController::fitPanels(int width)
         share(rest - handle - betsWanted, controls->minimumSizeHint().width(), controlsWanted);
     splitter->setSizes({actions, rest});
     betSplitter->setSizes({controlsWidth, rest - controlsWidth - handle});
+}
+
+QToolButton* XMainWindowViewController::buildGridMenu(QWidget& parent)
+{
+    // A menu of its own rather than a menu bar: the window keeps the height it has.
+    auto* button = new QToolButton(&parent);
+    button->setObjectName(QStringLiteral("gridMenuButton"));
+    button->setText(tr("Grid"));
+    button->setPopupMode(QToolButton::InstantPopup);
+    auto* menu = new QMenu(button);
+    QAction* find = menu->addAction(tr("Find Table"));
+    find->setObjectName(QStringLiteral("findTableAction"));
+    find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    find->setShortcutContext(Qt::WindowShortcut);
+    connect(find, &QAction::triggered, this, &XMainWindowViewController::findTable);
+    // The shortcut works wherever the main window has the keyboard.
+    parent.addAction(find);
+    button->setMenu(menu);
+    button->setToolTip(tr("Find table (Ctrl+F): lay the grid on the table on the screen"));
+    return button;
 }
 
 void XMainWindowViewController::findTable()

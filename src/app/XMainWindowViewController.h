@@ -6,6 +6,7 @@
 
 class HKHotKeyCenter;
 class QPushButton;
+class QToolButton;
 class QScrollArea;
 class QWidget;
 class XAddMouseActionViewController;
@@ -36,6 +37,7 @@ public:
     }
     XGridWindowController* gridWindowController();
     void findTable();
+    QToolButton* buildGridMenu(QWidget& parent);
     XPlaybackQueue& playbackQueue() const { return *m_playbackQueue; }
     QPushButton* tutorialButton() const { return m_tutorialButton; }
     // Shares a width out: the bets get what they need first, then the bet panel's controls,

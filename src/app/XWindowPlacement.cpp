@@ -41,6 +41,14 @@ XWindowPlacement XPlaceWindowsApart(const QRect& available, QRect gridFrame, con
         return {gridFrame, QRect(x, y, width, height)};
     }
 
+    // A grid fitted low on the screen, with no room beside it: the main window above it.
+    const int roomAbove = gridFrame.top() - available.top() - kGap;
+    if (roomAbove >= mainMinimumSize.height()) {
+        const int height = std::min(mainSize.height(), roomAbove);
+        const QRect under = below(available, gridFrame, mainSize, height);
+        return {gridFrame, QRect(under.left(), gridFrame.top() - kGap - height, under.width(), height)};
+    }
+
     // Not enough room as it is: the grid goes to the top and both give up height, the main
     // window down to its smallest, the grid down to a third of the screen and below.
     const int mainHeight =

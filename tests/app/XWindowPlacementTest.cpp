@@ -24,6 +24,13 @@ TEST(XWindowPlacement, TheMainWindowGoesBelowTheGridWhenThereIsRoomElseBesideIt)
     EXPECT_EQ(placed.gridFrame, low);
     EXPECT_GT(placed.mainFrame.left(), low.right());
     EXPECT_TRUE(wide.contains(placed.mainFrame));
+
+    // A grid fitted at the bottom of a screen without room beside it: above it, the grid kept.
+    const QRect bottom(20, 900, 1800, 150);
+    placed = XPlaceWindowsApart(screen, bottom, kMain, kMainSmallest);
+    EXPECT_EQ(placed.gridFrame, bottom);
+    EXPECT_LT(placed.mainFrame.bottom(), bottom.top());
+    EXPECT_TRUE(screen.contains(placed.mainFrame));
 }
 
 TEST(XWindowPlacement, OnASmallScreenBothGiveUpHeightAndStayApart)
