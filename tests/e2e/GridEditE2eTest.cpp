@@ -6,6 +6,7 @@
 #include "ClickLog.h"
 #include "ClickTargetProcess.h"
 #include "DesktopSession.h"
+#include "PrivateXServer.h"
 #include "XServerWindow.h"
 
 #include <QFile>
@@ -271,28 +272,12 @@ TEST_F(GridEditE2e, ACornerDraggedPastTheWindowsEdgeStopsThereAndCanBeTakenAgain
 namespace {
 // An X server of the test's own with two monitors side by side, 1920×1080 each. RandR
 // monitors last as long as the connection that made them, so it stays open.
-class TwoMonitorDisplay
+class TwoMonitorDisplay : public PrivateXServer
 {
 public:
-    TwoMonitorDisplay()
+    TwoMonitorDisplay() : PrivateXServer(QSize(3840, 1080), 210)
     {
-        for (int n = 210; n < 270 && m_name.isEmpty(); ++n) {
-            if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)) ||
-                QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
-                continue;
-            m_server.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
-            m_server.start(QStringLiteral("Xvfb"), {QStringLiteral(":%1").arg(n), QStringLiteral("-screen"),
-                                                    QStringLiteral("0"), QStringLiteral("3840x1080x24"),
-                                                    QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-            const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(n);
-            if (DesktopSession::waitFor([&] { return QFile::exists(socket) || m_server.waitForFinished(20); },
-                                        10000) &&
-                m_server.state() == QProcess::Running)
-                m_name = QStringLiteral(":%1").arg(n);
-            else
-                m_server.kill();
-        }
-        if (m_name.isEmpty() || !(m_display = XOpenDisplay(m_name.toLatin1().constData())))
+        if (name().isEmpty() || !(m_display = XOpenDisplay(name().toLatin1().constData())))
             return;
         const Window root = DefaultRootWindow(m_display);
         XRRScreenResources* resources = XRRGetScreenResources(m_display, root);
@@ -324,15 +309,10 @@ public:
     {
         if (m_display)
             XCloseDisplay(m_display);
-        m_server.terminate();
-        m_server.waitForFinished(5000);
     }
     bool ready() const { return m_ready; }
-    QString name() const { return m_name; }
 
 private:
-    QProcess m_server;
-    QString m_name;
     Display* m_display = nullptr;
     bool m_ready = false;
 };

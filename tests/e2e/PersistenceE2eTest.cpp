@@ -2,6 +2,7 @@
 // settings file; a settings file that cannot be written is shown.
 #include "ControlMap.h"
 #include "DesktopSession.h"
+#include "PrivateXServer.h"
 #include "TableclickSetup.h"
 
 #include <QDir>
@@ -19,52 +20,9 @@ namespace {
 const QString kBetListKey = QStringLiteral("kXGridManagerViewControllerDataSourceKey");
 
 // An X server of the test's own, so that killing it spares the shared one.
-class PrivateDisplay
+struct PrivateDisplay : PrivateXServer
 {
-public:
-    PrivateDisplay()
-    {
-        for (int n = 150; n < 210 && m_name.isEmpty(); ++n) {
-            if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)) ||
-                QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
-                continue;
-            m_server.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
-            m_server.setProcessChannelMode(QProcess::ForwardedChannels);
-            m_server.start(QStringLiteral("Xvfb"), {QStringLiteral(":%1").arg(n), QStringLiteral("-screen"),
-                                                    QStringLiteral("0"), QStringLiteral("1280x1024x24"),
-                                                    QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-            const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(n);
-            // waitForFinished also notices a server that gave up at once.
-            if (DesktopSession::waitFor([&] { return QFile::exists(socket) || m_server.waitForFinished(20); },
-                                        10000) &&
-                m_server.state() == QProcess::Running)
-                m_name = QStringLiteral(":%1").arg(n);
-            else
-                kill();
-        }
-    }
-    ~PrivateDisplay() { kill(); }
-    QString name() const { return m_name; }
-    void kill()
-    {
-        if (m_server.state() == QProcess::NotRunning)
-            return;
-        m_server.terminate();
-        m_server.waitForFinished(5000);
-    }
-    void xdotool(const QStringList& arguments) const
-    {
-        QProcess tool;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("DISPLAY"), m_name);
-        tool.setProcessEnvironment(env);
-        tool.start(QStringLiteral("xdotool"), arguments);
-        tool.waitForFinished(15000);
-    }
-
-private:
-    QProcess m_server;
-    QString m_name;
+    PrivateDisplay() : PrivateXServer(QSize(1280, 1024), 150) {}
 };
 
 QJsonObject mapEntry(const QString& mapPath, const QString& name)
