@@ -37,20 +37,6 @@ void XMaskOut(QImage& picture, const std::vector<XOwnWindow>& windows, QPointF o
     picture.setDevicePixelRatio(ratio);
 }
 
-XScreenInfo XMonitorUnder(const QRectF& area, const std::vector<XScreenInfo>& screens)
-{
-    XScreenInfo best = screens.empty() ? XScreenInfo{} : screens.front();
-    double most = 0;
-    for (const XScreenInfo& screen : screens) {
-        const QRectF common = screen.geometry.intersected(area);
-        if (common.width() * common.height() > most) {
-            most = common.width() * common.height();
-            best = screen;
-        }
-    }
-    return best;
-}
-
 XTableFinding::XTableFinding(XPlatform& platform, std::vector<QPointer<QWidget>> ownWindows, LayoutAccess current,
                              LayoutLoader load, QObject* parent)
     : QObject(parent), m_platform(platform), m_ownWindows(std::move(ownWindows)), m_current(std::move(current)),
@@ -104,7 +90,10 @@ void XTableFinding::find()
 
 void XTableFinding::capture()
 {
-    const XScreenInfo monitor = XMonitorUnder(m_current().windowFrame, m_platform.screens());
+    // The monitor the grid's cells are mapped by.
+    const std::vector<XScreenInfo> screens = m_platform.screens();
+    const XScreenInfo* shown = XScreenOfWindow(m_current().windowFrame, screens);
+    const XScreenInfo monitor = shown ? *shown : XScreenInfo{};
     QImage picture = m_platform.screenSnapshot(monitor.geometry.toAlignedRect());
     // Our other windows stay where they are, but out of the picture: the bet panel's own
     // number grid looks like a table too.

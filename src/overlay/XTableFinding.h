@@ -69,5 +69,3 @@ private:
 // with one flat colour, where nothing can be found.
 void XMaskOut(QImage& picture, const std::vector<XOwnWindow>& windows, QPointF origin);
 
-// The monitor that holds most of the area; the first one when none does.
-XScreenInfo XMonitorUnder(const QRectF& area, const std::vector<XScreenInfo>& screens);
