@@ -5,14 +5,6 @@
 #include <QEvent>
 #include <QLineEdit>
 
-XFieldBinding::XFieldBinding(QLineEdit& field, XPreferenceStore& store, QString key)
-    : QObject(&field), m_field(field), m_store(store), m_key(std::move(key))
-{
-    load();
-    connect(&field, &QLineEdit::textEdited, this, [this](const QString& text) { m_store.setObject(m_key, text); });
-    field.installEventFilter(this);
-}
-
 namespace {
 const QString kEmailKey = QStringLiteral("foo2");
 const QString kUsernameKey = QStringLiteral("foo1");
@@ -23,23 +15,23 @@ bool looksLikeAddress(const QString& text)
 }
 } // namespace
 
+XFieldBinding::XFieldBinding(QLineEdit& field, XPreferenceStore& store, QString key, QString olderKey, Shows shows)
+    : QObject(&field), m_field(field), m_store(store), m_key(std::move(key)), m_olderKey(std::move(olderKey)),
+      m_shows(shows)
+{
+    load();
+    connect(&field, &QLineEdit::textEdited, this, [this](const QString& text) { m_store.setObject(m_key, text); });
+    field.installEventFilter(this);
+}
+
 XFieldBinding* XFieldBinding::bindEmail(QLineEdit& field, XPreferenceStore& store)
 {
-    auto* binding = new XFieldBinding(field, store, kEmailKey);
-    binding->m_olderKey = kUsernameKey;
-    binding->m_wantsAddress = true;
-    binding->m_checksAddress = true;
-    binding->load();
-    return binding;
+    return new XFieldBinding(field, store, kEmailKey, kUsernameKey, Shows::Address);
 }
 
 XFieldBinding* XFieldBinding::bindUsername(QLineEdit& field, XPreferenceStore& store)
 {
-    auto* binding = new XFieldBinding(field, store, kUsernameKey);
-    binding->m_wantsAddress = false;
-    binding->m_checksAddress = true;
-    binding->load();
-    return binding;
+    return new XFieldBinding(field, store, kUsernameKey, QString(), Shows::NoAddress);
 }
 
 QString XFieldBinding::stored(const QString& key) const
@@ -53,7 +45,7 @@ void XFieldBinding::load()
     QString text = stored(m_key);
     if (text.isEmpty() && !m_olderKey.isEmpty())
         text = stored(m_olderKey);
-    if (m_checksAddress && looksLikeAddress(text) != m_wantsAddress)
+    if (looksLikeAddress(text) != (m_shows == Shows::Address))
         text.clear();
     if (m_field.text() != text)
         m_field.setText(text);

@@ -14,8 +14,6 @@ class XFieldBinding : public QObject
 {
     Q_OBJECT
 public:
-    XFieldBinding(QLineEdit& field, XPreferenceStore& store, QString key);
-
     // The e-mail fields of every screen: one key. An address remembered under the key the
     // sign-in screen used before still shows while nothing newer is stored; a username
     // kept there does not.
@@ -27,14 +25,21 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // What a field shows of a stored value.
+    enum class Shows
+    {
+        Address,
+        NoAddress
+    };
+    // `olderKey` is read when `key` holds nothing.
+    XFieldBinding(QLineEdit& field, XPreferenceStore& store, QString key, QString olderKey, Shows shows);
+
     void load();
     QString stored(const QString& key) const;
 
     QLineEdit& m_field;
     XPreferenceStore& m_store;
     QString m_key;
-    // Read when `m_key` holds nothing; its value shows only when it is an address or not.
     QString m_olderKey;
-    bool m_wantsAddress = false;
-    bool m_checksAddress = false;
+    Shows m_shows;
 };
