@@ -58,6 +58,9 @@ QString XUsageText()
         "  --account-service URL      Use the account service at URL (https://…) from now\n"
         "                             on; the default is the local service at\n"
         "                             https://localhost:5000.\n"
+        "  --language LANG            Show Tableclick in LANG: en (English) or zh_CN\n"
+        "                             (Simplified Chinese); the default follows the\n"
+        "                             desktop's language.\n"
         "  -platform NAME, -display DISPLAY, -style NAME, -session ID\n"
         "                             Qt's own options.\n"
         "\n"
@@ -94,6 +97,10 @@ XCommandLineRequest XParseCommandLine(const QStringList& arguments)
             request.accountService = valueOf(QStringLiteral("--account-service"));
             if (!request.accountService)
                 return badUsage(QStringLiteral("--account-service needs a URL"));
+        } else if (arg == QLatin1String("--language") || arg.startsWith(QLatin1String("--language="))) {
+            request.language = valueOf(QStringLiteral("--language"));
+            if (!request.language)
+                return badUsage(QStringLiteral("--language needs a language, such as en or zh_CN"));
         } else if (isQtOptionWithValue(arg)) {
             if (i + 1 >= arguments.size())
                 return badUsage(QStringLiteral("%1 needs a value").arg(arg));

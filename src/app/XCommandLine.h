@@ -24,6 +24,8 @@ struct XCommandLineRequest
     Kind kind = Kind::Start;
     QStringList betNames;
     std::optional<QString> accountService;
+    // --language NAME: which translation to show instead of the desktop's language.
+    std::optional<QString> language;
     // -platform NAME or -display NAME, when given.
     std::optional<QString> platform;
     std::optional<QString> display;

@@ -8,6 +8,7 @@
 #include "XLocalAccountService.h"
 #include "XMainWindowViewController.h"
 #include "XSessionPlatform.h"
+#include "XTranslation.h"
 #include "accounts/XAccountService.h"
 #include "panel/XGridManagerViewController.h"
 #include "overlay/XGridWindowController.h"
@@ -19,6 +20,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 #include <QTextStream>
 
 #include <cstdio>
@@ -53,6 +55,10 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Tableclick"));
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tableclick.ico")));
+    const QString language = XChooseLanguage(request.language, QLocale::system().uiLanguages());
+    if (!XInstallTranslation(language))
+        std::fprintf(stderr, "tableclick: the %s translation is not installed; texts show untranslated\n",
+                     qPrintable(language));
 
     XQtPlatform platform;
     if (request.kind == XCommandLineRequest::Kind::FindTable) {
