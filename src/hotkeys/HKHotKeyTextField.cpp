@@ -84,7 +84,7 @@ QString HKHotKeyTextField::stringValue() const
 
 QString HKHotKeyTextField::displayText(const HKHotKey& hotKey) const
 {
-    return HKStringFromKeyCode(m_service, hotKey.keyCode(), hotKey.modifierFlags()).toUpper();
+    return HKStringFromKeyCode(m_service, hotKey.keyCode(), hotKey.modifierFlags());
 }
 
 void HKHotKeyTextField::processHotkeyEvent(const HKKeyEvent& event)

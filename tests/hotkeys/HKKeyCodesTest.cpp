@@ -8,46 +8,32 @@ namespace {
 constexpr std::uint64_t kAllFour = XControlKeyMask | XAlternateKeyMask | XShiftKeyMask | XCommandKeyMask;
 }
 
-TEST(HKStringFromKeyCode, ModifierSymbolsInTheirOrderThenTheKeysCharacter)
+// Catches a combination shown in a Mac's glyphs or lower case, a modifier key named twice, and
+// a key read from the wrong table.
+TEST(HKStringFromKeyCode, NamesCombinationsInTheDesktopsWords)
 {
     const XFakeHotKeyService us;
-    EXPECT_EQ(HKStringFromKeyCode(us, 0, kAllFour), QStringLiteral("⌃⌥⇧⌘a"));
-    EXPECT_EQ(HKStringFromKeyCode(us, 0, kAllFour).toUpper(), QStringLiteral("⌃⌥⇧⌘A"));
-    EXPECT_EQ(HKStringFromKeyCode(us, 0, XCommandKeyMask | XShiftKeyMask), QStringLiteral("⇧⌘a"));
-    EXPECT_EQ(HKStringFromKeyCode(us, 18, XAlternateKeyMask), QStringLiteral("⌥1"));
-    // Caps Lock and Function are not shown.
-    EXPECT_EQ(HKStringFromKeyCode(us, 12, XCapsLockKeyMask | XFunctionKeyMask), QStringLiteral("q"));
-    // A key that types nothing shows only the modifiers.
-    EXPECT_EQ(HKStringFromKeyCode(us, 71, XControlKeyMask), QStringLiteral("⌃"));
-}
-
-TEST(HKStringFromKeyCode, ALeftModifierKeyShowsItsSymbolAloneAndSpecialKeysTheirSymbols)
-{
-    const XFakeHotKeyService us;
-    EXPECT_EQ(HKStringFromKeyCode(us, 56, XShiftKeyMask), QStringLiteral("⇧"));
-    EXPECT_EQ(HKStringFromKeyCode(us, 59, kAllFour), QStringLiteral("⌃"));
-    EXPECT_EQ(HKStringFromKeyCode(us, 55, XCommandKeyMask), QStringLiteral("⌘"));
-    // The right ones are ordinary special keys.
-    EXPECT_EQ(HKStringFromKeyCode(us, 60, XShiftKeyMask), QStringLiteral("⇧⇧"));
-    EXPECT_EQ(HKStringFromKeyCode(us, 122, 0), QStringLiteral("F1"));
-    EXPECT_EQ(HKStringFromKeyCode(us, 90, 0), QStringLiteral("F20"));
-    EXPECT_EQ(HKStringFromKeyCode(us, 63, 0), QStringLiteral("⌘"));
-    EXPECT_EQ(HKStringFromKeyCode(us, 36, XControlKeyMask), QStringLiteral("⌃↩"));
-    EXPECT_EQ(HKStringFromKeyCode(us, 53, XShiftKeyMask | XCommandKeyMask), QStringLiteral("⇧⌘⎋"));
-}
-
-TEST(HKKeyCodeToCharacterMap, HoldsTheFortySixKeysWithTheFunctionKeysInTheirOrder)
-{
-    const auto& map = HKKeyCodeToCharacterMap();
-    EXPECT_EQ(map.size(), 46);
-    const std::uint16_t functionKeys[] = {122, 120, 99,  118, 96,  97,  98, 100, 101, 109,
-                                          103, 111, 105, 107, 113, 106, 64, 79,  80,  90};
-    for (int i = 0; i < 20; ++i)
-        EXPECT_EQ(map.value(functionKeys[i]), QStringLiteral("F%1").arg(i + 1));
-    EXPECT_EQ(map.value(117), QStringLiteral("⌦"));
-    EXPECT_EQ(map.value(121), QStringLiteral("⇟"));
-    EXPECT_EQ(map.value(72), QStringLiteral("🔊"));
-    EXPECT_EQ(&map, &HKKeyCodeToCharacterMap());
+    const struct
+    {
+        std::uint16_t code;
+        std::uint64_t flags;
+        const char* text;
+    } cases[] = {
+        {40, XControlKeyMask | XAlternateKeyMask, "Ctrl+Alt+K"},
+        {0, kAllFour, "Meta+Ctrl+Alt+Shift+A"},
+        {18, XAlternateKeyMask, "Alt+1"},
+        {12, XCapsLockKeyMask | XFunctionKeyMask, "Q"},
+        {71, XControlKeyMask | XShiftKeyMask, "Ctrl+Shift"},
+        {59, kAllFour, "Ctrl"},
+        {60, XShiftKeyMask, "Shift"},
+        {122, XControlKeyMask, "Ctrl+F1"},
+        {90, 0, "F20"},
+        {36, XControlKeyMask, "Ctrl+Return"},
+        {53, XShiftKeyMask | XCommandKeyMask, "Meta+Shift+Esc"},
+        {123, XAlternateKeyMask, "Alt+Left"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(HKStringFromKeyCode(us, c.code, c.flags).toStdString(), c.text) << "key code " << c.code;
 }
 
 TEST(HKCarbonModifierFlagsFromCocoaModifiers, ConvertsTheFiveModifiersAndDropsTheRest)
