@@ -5,242 +5,722 @@
     <name>XAddMouseActionView</name>
     <message>
         <source>Mouse actions</source>
-        <translation type="unfinished"></translation>
+        <translation>鼠标动作</translation>
     </message>
     <message>
         <source>Where to click: x on the screen, from its left edge</source>
-        <translation type="unfinished"></translation>
+        <translation>点击位置:屏幕上的 x,从左边缘算起</translation>
     </message>
     <message>
         <source>Where to click: y on the screen, from its top edge</source>
-        <translation type="unfinished"></translation>
+        <translation>点击位置:屏幕上的 y,从上边缘算起</translation>
     </message>
     <message>
         <source>How many clicks</source>
-        <translation type="unfinished"></translation>
+        <translation>点击次数</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>左键</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>右键</translation>
     </message>
     <message>
         <source>Which mouse button clicks</source>
-        <translation type="unfinished"></translation>
+        <translation>用哪个鼠标按键点击</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>添加</translation>
     </message>
     <message>
         <source>Add this click to the list</source>
-        <translation type="unfinished"></translation>
+        <translation>把这次点击加入列表</translation>
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y</translation>
     </message>
     <message>
         <source>Clicks</source>
-        <translation type="unfinished"></translation>
+        <translation>次数</translation>
     </message>
     <message>
         <source>Add pointer in 3 s</source>
-        <translation type="unfinished"></translation>
+        <translation>3 秒后添加指针位置</translation>
     </message>
     <message>
         <source>Counts down 3 seconds for you to point at the place, then adds a click there</source>
-        <translation type="unfinished"></translation>
+        <translation>倒数 3 秒,请把指针移到要点击的位置,然后在那里添加一次点击</translation>
     </message>
     <message>
         <source>Pointer hot key</source>
-        <translation type="unfinished"></translation>
+        <translation>指针快捷键</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>序号</translation>
     </message>
     <message>
         <source>Button</source>
-        <translation type="unfinished"></translation>
+        <translation>按键</translation>
     </message>
     <message>
         <source>The clicks Execute makes, top to bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;执行&quot;按从上到下的顺序进行的点击</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>上移</translation>
     </message>
     <message>
         <source>Move the selected click up</source>
-        <translation type="unfinished"></translation>
+        <translation>把选中的点击上移</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>下移</translation>
     </message>
     <message>
         <source>Move the selected click down</source>
-        <translation type="unfinished"></translation>
+        <translation>把选中的点击下移</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>删除</translation>
     </message>
     <message>
         <source>Delete the selected clicks</source>
-        <translation type="unfinished"></translation>
+        <translation>删除选中的点击</translation>
     </message>
     <message>
         <source>Delete all</source>
-        <translation type="unfinished"></translation>
+        <translation>全部删除</translation>
     </message>
     <message>
         <source>Empty the list</source>
-        <translation type="unfinished"></translation>
+        <translation>清空列表</translation>
     </message>
     <message>
         <source>Execute</source>
-        <translation type="unfinished"></translation>
+        <translation>执行</translation>
     </message>
     <message>
         <source>Click the whole list, in order</source>
-        <translation type="unfinished"></translation>
+        <translation>按顺序点击整个列表</translation>
     </message>
     <message>
         <source>Lists</source>
-        <translation type="unfinished"></translation>
+        <translation>列表</translation>
     </message>
     <message>
         <source>Shows what the six list buttons hold. A list button keeps a copy of the table when empty, and offers to replace or show its list otherwise</source>
-        <translation type="unfinished"></translation>
+        <translation>显示六个列表按钮保存的内容。列表按钮为空时,按下会保存表格的副本;不为空时,可以替换或显示它的列表</translation>
     </message>
 </context>
 <context>
     <name>XAddMouseActionViewController</name>
     <message>
         <source>X must be a number on a screen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>X 必须是屏幕上的数值:%1</translation>
     </message>
     <message>
         <source>Y must be a number on a screen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Y 必须是屏幕上的数值:%1</translation>
     </message>
     <message>
         <source>Empty: press to keep a copy of the table</source>
-        <translation type="unfinished"></translation>
+        <translation>空:按下即保存表格的副本</translation>
     </message>
     <message>
         <source>Right-click, Undo replace: back to the list held before</source>
-        <translation type="unfinished"></translation>
+        <translation>右键点击&quot;撤销替换&quot;:恢复替换前的列表</translation>
     </message>
     <message>
         <source>List %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>列表 %1:</translation>
     </message>
     <message>
         <source>(empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>(空)</translation>
     </message>
     <message>
         <source>The list buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>列表按钮</translation>
     </message>
     <message>
         <source>Point… %1</source>
-        <translation type="unfinished"></translation>
+        <translation>指向… %1</translation>
     </message>
     <message>
         <source>Add pointer in 3 s</source>
-        <translation type="unfinished"></translation>
+        <translation>3 秒后添加指针位置</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 至 %2</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左键</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右键</translation>
+    </message>
+    <message>
+        <source>The Button Had Mouse Data</source>
+        <translation>该按钮已有鼠标数据</translation>
+    </message>
+    <message>
+        <source>Do you want to replace It ?</source>
+        <translation>要用表格中的点击替换它的列表吗?选择&quot;在表格中显示&quot;则把它保存的列表放进表格。</translation>
+    </message>
+    <message>
+        <source>YES</source>
+        <translation>替换</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>保留</translation>
+    </message>
+    <message>
+        <source>Display Button Data In Table</source>
+        <translation>在表格中显示</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
     </message>
 </context>
 <context>
     <name>XAutoSaver</name>
     <message>
         <source>Tableclick cannot save your settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableclick 无法保存您的设置</translation>
     </message>
     <message>
         <source>%1 could not be written: %2.
 
 What you set up is kept while Tableclick runs and saved again after your next change.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法写入 %1:%2。
+
+请腾出磁盘空间,或允许 Tableclick 写入该文件夹。Tableclick 运行期间您的设置会保留,下次更改后会再次保存。</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>确定</translation>
     </message>
 </context>
 <context>
     <name>XBetButtonsView</name>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>台面</translation>
     </message>
     <message>
         <source>Around a number</source>
-        <translation type="unfinished"></translation>
+        <translation>数字周围</translation>
     </message>
     <message>
         <source>Distances</source>
-        <translation type="unfinished"></translation>
+        <translation>距离</translation>
     </message>
     <message>
         <source>Sections</source>
-        <translation type="unfinished"></translation>
+        <translation>分区</translation>
     </message>
     <message>
         <source>Colours, parities, dozens, rows and zones of the table</source>
-        <translation type="unfinished"></translation>
+        <translation>台面上的颜色、单双、打、行和区域</translation>
     </message>
     <message>
         <source>Sectors around each number and runs after and before it on the wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>每个数字周围的扇区,以及轮盘上它之后和之前的连续数字</translation>
     </message>
     <message>
         <source>The numbers at given wheel distances from each number</source>
-        <translation type="unfinished"></translation>
+        <translation>与每个数字相隔指定轮盘距离的数字</translation>
     </message>
     <message>
         <source>Row exclusions, wheel halves, diagonals, zone crosses, alternatives, specials and rounds</source>
-        <translation type="unfinished"></translation>
+        <translation>排除行、轮盘半区、对角线、区域十字、备选、特殊和环绕</translation>
     </message>
     <message>
         <source>Row exclusions</source>
-        <translation type="unfinished"></translation>
+        <translation>排除行</translation>
     </message>
     <message>
         <source>Wheel halves</source>
-        <translation type="unfinished"></translation>
+        <translation>轮盘半区</translation>
     </message>
     <message>
         <source>Diagonals</source>
-        <translation type="unfinished"></translation>
+        <translation>对角线</translation>
     </message>
     <message>
         <source>Zone crosses</source>
-        <translation type="unfinished"></translation>
+        <translation>区域十字</translation>
     </message>
     <message>
         <source>Alternatives</source>
-        <translation type="unfinished"></translation>
+        <translation>备选</translation>
     </message>
     <message>
         <source>Specials</source>
-        <translation type="unfinished"></translation>
+        <translation>特殊</translation>
     </message>
     <message>
         <source>Rounds</source>
-        <translation type="unfinished"></translation>
+        <translation>环绕</translation>
+    </message>
+    <message>
+        <source>T-RED</source>
+        <translation>上红</translation>
+    </message>
+    <message>
+        <source>M-RED</source>
+        <translation>中红</translation>
+    </message>
+    <message>
+        <source>B-RED</source>
+        <translation>下红</translation>
+    </message>
+    <message>
+        <source>3-RED</source>
+        <translation>3打红</translation>
+    </message>
+    <message>
+        <source>2-RED</source>
+        <translation>2打红</translation>
+    </message>
+    <message>
+        <source>1-RED</source>
+        <translation>1打红</translation>
+    </message>
+    <message>
+        <source>RED</source>
+        <translation>红</translation>
+    </message>
+    <message>
+        <source>BLACK</source>
+        <translation>黑</translation>
+    </message>
+    <message>
+        <source>EVEN</source>
+        <translation>双</translation>
+    </message>
+    <message>
+        <source>ODD</source>
+        <translation>单</translation>
+    </message>
+    <message>
+        <source>TOP</source>
+        <translation>上行</translation>
+    </message>
+    <message>
+        <source>MID</source>
+        <translation>中行</translation>
+    </message>
+    <message>
+        <source>BOTM</source>
+        <translation>下行</translation>
+    </message>
+    <message>
+        <source>T-BLK</source>
+        <translation>上黑</translation>
+    </message>
+    <message>
+        <source>T-EVEN</source>
+        <translation>上双</translation>
+    </message>
+    <message>
+        <source>T-ODD</source>
+        <translation>上单</translation>
+    </message>
+    <message>
+        <source>M-BLK</source>
+        <translation>中黑</translation>
+    </message>
+    <message>
+        <source>M-EVEN</source>
+        <translation>中双</translation>
+    </message>
+    <message>
+        <source>M-ODD</source>
+        <translation>中单</translation>
+    </message>
+    <message>
+        <source>B-BLK</source>
+        <translation>下黑</translation>
+    </message>
+    <message>
+        <source>B-EVEN</source>
+        <translation>下双</translation>
+    </message>
+    <message>
+        <source>B-ODD</source>
+        <translation>下单</translation>
+    </message>
+    <message>
+        <source>1-12</source>
+        <translation>1-12</translation>
+    </message>
+    <message>
+        <source>13-24</source>
+        <translation>13-24</translation>
+    </message>
+    <message>
+        <source>25-36</source>
+        <translation>25-36</translation>
+    </message>
+    <message>
+        <source>1-BLK</source>
+        <translation>1打黑</translation>
+    </message>
+    <message>
+        <source>1-EVEN</source>
+        <translation>1打双</translation>
+    </message>
+    <message>
+        <source>1-ODD</source>
+        <translation>1打单</translation>
+    </message>
+    <message>
+        <source>2-BLK</source>
+        <translation>2打黑</translation>
+    </message>
+    <message>
+        <source>2-EVEN</source>
+        <translation>2打双</translation>
+    </message>
+    <message>
+        <source>2-ODD</source>
+        <translation>2打单</translation>
+    </message>
+    <message>
+        <source>3-BLK</source>
+        <translation>3打黑</translation>
+    </message>
+    <message>
+        <source>3-EVEN</source>
+        <translation>3打双</translation>
+    </message>
+    <message>
+        <source>3-ODD</source>
+        <translation>3打单</translation>
+    </message>
+    <message>
+        <source>10-19</source>
+        <translation>10-19</translation>
+    </message>
+    <message>
+        <source>20-29</source>
+        <translation>20-29</translation>
+    </message>
+    <message>
+        <source>30-36</source>
+        <translation>30-36</translation>
+    </message>
+    <message>
+        <source>ZONE 1</source>
+        <translation>区域 1</translation>
+    </message>
+    <message>
+        <source>ZONE 2</source>
+        <translation>区域 2</translation>
+    </message>
+    <message>
+        <source>ZONE 3</source>
+        <translation>区域 3</translation>
+    </message>
+    <message>
+        <source>ZONE 4</source>
+        <translation>区域 4</translation>
+    </message>
+    <message>
+        <source>NEAR BY</source>
+        <translation>邻近</translation>
+    </message>
+    <message>
+        <source>CROSS</source>
+        <translation>十字</translation>
+    </message>
+    <message>
+        <source>CROSS 0</source>
+        <translation>十字 0</translation>
+    </message>
+</context>
+<context>
+    <name>XBetCaption</name>
+    <message>
+        <source>Red</source>
+        <translation>红色</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>黑色</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>双数</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation>单数</translation>
+    </message>
+    <message>
+        <source>1st dozen (1–12)</source>
+        <translation>第1打 (1–12)</translation>
+    </message>
+    <message>
+        <source>2nd dozen (13–24)</source>
+        <translation>第2打 (13–24)</translation>
+    </message>
+    <message>
+        <source>3rd dozen (25–36)</source>
+        <translation>第3打 (25–36)</translation>
+    </message>
+    <message>
+        <source>Top row</source>
+        <translation>上行</translation>
+    </message>
+    <message>
+        <source>Middle row</source>
+        <translation>中行</translation>
+    </message>
+    <message>
+        <source>Bottom row</source>
+        <translation>下行</translation>
+    </message>
+    <message>
+        <source>Next to the top row</source>
+        <translation>上行之外</translation>
+    </message>
+    <message>
+        <source>Next to the middle row</source>
+        <translation>中行之外</translation>
+    </message>
+    <message>
+        <source>Next to the bottom row</source>
+        <translation>下行之外</translation>
+    </message>
+    <message>
+        <source>10 to 19</source>
+        <translation>10 至 19</translation>
+    </message>
+    <message>
+        <source>20 to 29</source>
+        <translation>20 至 29</translation>
+    </message>
+    <message>
+        <source>28 to 36</source>
+        <translation>28 至 36</translation>
+    </message>
+    <message>
+        <source>Zone cross</source>
+        <translation>区域十字</translation>
+    </message>
+    <message>
+        <source>Zone cross 0 and 5</source>
+        <translation>区域十字 0 和 5</translation>
+    </message>
+    <message>
+        <source>Zone cross, down</source>
+        <translation>区域十字,下</translation>
+    </message>
+    <message>
+        <source>Zone cross, up</source>
+        <translation>区域十字,上</translation>
+    </message>
+    <message>
+        <source>Zone cross, left</source>
+        <translation>区域十字,左</translation>
+    </message>
+    <message>
+        <source>Zone cross, right</source>
+        <translation>区域十字,右</translation>
+    </message>
+    <message>
+        <source>Special 10·23·8</source>
+        <translation>特殊 10·23·8</translation>
+    </message>
+    <message>
+        <source>Special 15·19·35</source>
+        <translation>特殊 15·19·35</translation>
+    </message>
+    <message>
+        <source>Special 22·11·33</source>
+        <translation>特殊 22·11·33</translation>
+    </message>
+    <message>
+        <source>Special 28·7·29</source>
+        <translation>特殊 28·7·29</translation>
+    </message>
+    <message>
+        <source>Special 2·21·4</source>
+        <translation>特殊 2·21·4</translation>
+    </message>
+    <message>
+        <source>Round 1·5·9</source>
+        <translation>环绕 1·5·9</translation>
+    </message>
+    <message>
+        <source>Round 13·18</source>
+        <translation>环绕 13·18</translation>
+    </message>
+    <message>
+        <source>Round 20·22</source>
+        <translation>环绕 20·22</translation>
+    </message>
+    <message>
+        <source>Round 26·28</source>
+        <translation>环绕 26·28</translation>
+    </message>
+    <message>
+        <source>Round 2·4·7</source>
+        <translation>环绕 2·4·7</translation>
+    </message>
+    <message>
+        <source>Round 15·17</source>
+        <translation>环绕 15·17</translation>
+    </message>
+    <message>
+        <source>Round 30·36</source>
+        <translation>环绕 30·36</translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3</source>
+        <translation>%1、%2 和 %3</translation>
+    </message>
+    <message>
+        <source>%1 numbers %2 places after %3 on the wheel</source>
+        <translation>轮盘上 %3 之后第 %2 位的 %1 个数字</translation>
+    </message>
+    <message>
+        <source>%1 numbers %2 places before %3 on the wheel</source>
+        <translation>轮盘上 %3 之前第 %2 位的 %1 个数字</translation>
+    </message>
+    <message>
+        <source>top</source>
+        <translation>上</translation>
+    </message>
+    <message>
+        <source>middle</source>
+        <translation>中</translation>
+    </message>
+    <message>
+        <source>bottom</source>
+        <translation>下</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>%1 in %2 dozen</source>
+        <translation>第%2打中的%1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 row, with neighbours</source>
+        <translation>%2行的%1(含相邻)</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>even</source>
+        <translation>双</translation>
+    </message>
+    <message>
+        <source>odd</source>
+        <translation>单</translation>
+    </message>
+    <message>
+        <source>Wheel&apos;s %1 half, %2</source>
+        <translation>轮盘%1半区,%2</translation>
+    </message>
+    <message>
+        <source>Diagonal %1–%2 %3, %4</source>
+        <translation>对角线 %1–%2 %3,%4</translation>
+    </message>
+    <message>
+        <source>Zone %1</source>
+        <translation>区域 %1</translation>
+    </message>
+    <message>
+        <source>Alternative %1</source>
+        <translation>备选 %1</translation>
+    </message>
+    <message>
+        <source>%1 and its wheel neighbours</source>
+        <translation>%1 及其轮盘邻号</translation>
+    </message>
+    <message>
+        <source>Wheel distances %1 from %2, both sides</source>
+        <translation>轮盘上与 %2 相距 %1 的数字(两侧)</translation>
+    </message>
+    <message>
+        <source>Wheel distance %1 from %2, both sides</source>
+        <translation>轮盘上与 %2 相距 %1 的数字(两侧)</translation>
+    </message>
+    <message>
+        <source>Sector %1 around %2: %2, 0 and wheel distances %3</source>
+        <translation>%2 周围的 %1 扇区:%2、0 及轮盘距离 %3</translation>
+    </message>
+    <message>
+        <source>Nr</source>
+        <translation>号</translation>
+    </message>
+    <message>
+        <source>The number and its two wheel neighbours</source>
+        <translation>该数字及其轮盘上的两个邻号</translation>
+    </message>
+    <message>
+        <source>Sector %1: the number, 0 and every number at wheel distance %2</source>
+        <translation>%1 扇区:该数字、0 及轮盘距离为 %2 的所有数字</translation>
+    </message>
+    <message>
+        <source>the number</source>
+        <translation>该数字</translation>
+    </message>
+    <message>
+        <source>The 6 numbers at wheel distances %1 (A = 1 … R = 18), both sides of the number</source>
+        <translation>该数字两侧轮盘距离为 %1 的 6 个数字(A = 1 … R = 18)</translation>
+    </message>
+    <message>
+        <source>The 2 numbers at wheel distance %1, one each side of the number</source>
+        <translation>该数字两侧轮盘距离为 %1 的 2 个数字,每侧一个</translation>
+    </message>
+</context>
+<context>
+    <name>XBetList</name>
+    <message>
+        <source>SUM = %1</source>
+        <translation>合计 = %1</translation>
+    </message>
+    <message>
+        <source>Total:%1</source>
+        <translation>总计:%1</translation>
     </message>
 </context>
 <context>
@@ -263,268 +743,366 @@ What you set up is kept while Tableclick runs and saved again after your next ch
     </message>
 </context>
 <context>
+    <name>XGridColors</name>
+    <message>
+        <source>Red</source>
+        <translation>红色</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>黄色</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>蓝色</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>绿色</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>橙色</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>黑色</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>白色</translation>
+    </message>
+</context>
+<context>
     <name>XGridManagerView</name>
     <message>
         <source>Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>数字</translation>
     </message>
     <message>
         <source>Bet</source>
-        <translation type="unfinished"></translation>
+        <translation>投注</translation>
     </message>
     <message>
         <source>How many times each number will be clicked</source>
-        <translation type="unfinished"></translation>
+        <translation>每个数字将被点击的次数</translation>
     </message>
     <message>
         <source>BET (space)</source>
-        <translation type="unfinished"></translation>
+        <translation>下注 (空格)</translation>
     </message>
     <message>
         <source>Click the whole bet on the table (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>在台面上点击整个投注(空格键)</translation>
     </message>
     <message>
         <source>Reverse</source>
-        <translation type="unfinished"></translation>
+        <translation>反选</translation>
     </message>
     <message>
         <source>Click every number that is not in the bet, once</source>
-        <translation type="unfinished"></translation>
+        <translation>把不在投注中的每个数字各点击一次</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>撤销</translation>
     </message>
     <message>
         <source>Take back the last button press</source>
-        <translation type="unfinished"></translation>
+        <translation>撤销最后一次按键</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>清空</translation>
     </message>
     <message>
         <source>Empty the bet</source>
-        <translation type="unfinished"></translation>
+        <translation>清空投注</translation>
     </message>
     <message>
         <source>Special</source>
-        <translation type="unfinished"></translation>
+        <translation>特殊</translation>
     </message>
     <message>
         <source>Adds 1, 2 ×3, 13, 24 ×4, 25 and 6</source>
-        <translation type="unfinished"></translation>
+        <translation>添加 1、2 ×3、13、24 ×4、25 和 6</translation>
     </message>
     <message>
         <source>Direct mode</source>
-        <translation type="unfinished"></translation>
+        <translation>直接模式</translation>
     </message>
     <message>
         <source>Click each button press on the table at once</source>
-        <translation type="unfinished"></translation>
+        <translation>每按一个按钮就立即在台面上点击</translation>
     </message>
     <message>
         <source>Drag</source>
-        <translation type="unfinished"></translation>
+        <translation>拖动</translation>
     </message>
     <message>
         <source>Move the mouse slightly while each click is held</source>
-        <translation type="unfinished"></translation>
+        <translation>每次点击按住时轻微移动鼠标</translation>
     </message>
     <message>
         <source>Lock grid</source>
-        <translation type="unfinished"></translation>
+        <translation>锁定网格</translation>
     </message>
     <message>
         <source>Locked: clicks pass through the grid to the table. Unlocked: fit the grid with the mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>锁定:点击穿过网格落到台面上。解锁:用鼠标调整网格</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>间隔</translation>
     </message>
     <message>
         <source>Pause after each click, in milliseconds: 1 to 86400000 (a day)</source>
-        <translation type="unfinished"></translation>
+        <translation>每次点击后的间隔,单位毫秒:1 至 86400000(一天)</translation>
     </message>
     <message>
         <source>ms</source>
-        <translation type="unfinished"></translation>
+        <translation>毫秒</translation>
     </message>
     <message>
         <source>Bets</source>
-        <translation type="unfinished"></translation>
+        <translation>投注</translation>
     </message>
     <message>
         <source>Saved bets</source>
-        <translation type="unfinished"></translation>
+        <translation>已保存的投注</translation>
     </message>
     <message>
         <source>Save bet</source>
-        <translation type="unfinished"></translation>
+        <translation>保存投注</translation>
     </message>
     <message>
         <source>Keep the current bet in the table below, with a note</source>
-        <translation type="unfinished"></translation>
+        <translation>把当前投注连同备注保存到下面的表格</translation>
     </message>
     <message>
         <source>Right-click a saved bet, or double-click its record, to add it to the bet or delete it; double-click a note to edit it</source>
-        <translation type="unfinished"></translation>
+        <translation>右键点击已保存的投注或双击其记录,可把它加入投注或删除;双击备注可编辑</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>备注</translation>
     </message>
 </context>
 <context>
     <name>XGridManagerViewController</name>
     <message>
         <source>Delete %1 (%2)?</source>
-        <translation type="unfinished"></translation>
+        <translation>删除 %1(%2)?</translation>
     </message>
     <message>
         <source>The saved bet is removed from the table. This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>这条已保存的投注将从表格中移除,且无法撤销。</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>删除</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>BET (space)</source>
+        <translation>下注 (空格)</translation>
+    </message>
+    <message>
+        <source>鼠标进入&quot;按钮%1&quot;区域</source>
+        <translation>鼠标进入&quot;按钮%1&quot;区域</translation>
+    </message>
+    <message>
+        <source>鼠标离开&quot;按钮%1&quot;区域</source>
+        <translation>鼠标离开&quot;按钮%1&quot;区域</translation>
+    </message>
+    <message>
+        <source>No Data in Grid</source>
+        <translation>投注为空</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>按钮存在以下数据:
+</source>
+        <translation>按钮存在以下数据:
+</translation>
+    </message>
+    <message>
+        <source>(index:%1,clickCount:%2)  </source>
+        <translation>(位置:%1,次数:%2)  </translation>
+    </message>
+    <message>
+        <source>
+
+Append adds these clicks to the bet; Delete removes the saved bet.</source>
+        <translation>
+
+&quot;追加&quot;把这些点击加入当前投注;&quot;删除&quot;移除这条已保存的投注。</translation>
+    </message>
+    <message>
+        <source>请选择操作</source>
+        <translation>请选择操作</translation>
+    </message>
+    <message>
+        <source>Append</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>No Data in Grid</source>
+        <comment>what to do</comment>
+        <translation>请先按数字或投注按钮组成投注,然后再保存。</translation>
     </message>
 </context>
 <context>
     <name>XGridWindowController</name>
     <message>
         <source>Tableclick grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableclick 网格</translation>
     </message>
     <message>
         <source>Drag to move this panel</source>
-        <translation type="unfinished"></translation>
+        <translation>拖动以移动此面板</translation>
     </message>
     <message>
         <source>Line colour</source>
-        <translation type="unfinished"></translation>
+        <translation>线条颜色</translation>
     </message>
     <message>
         <source>Colour of the grid lines</source>
-        <translation type="unfinished"></translation>
+        <translation>网格线的颜色</translation>
     </message>
     <message>
         <source>Reset grid</source>
-        <translation type="unfinished"></translation>
+        <translation>重置网格</translation>
     </message>
     <message>
         <source>Put the grid back to its first place and size, without gaps</source>
-        <translation type="unfinished"></translation>
+        <translation>把网格恢复到最初的位置和大小,不留间隙</translation>
     </message>
     <message>
         <source>Saved layouts</source>
-        <translation type="unfinished"></translation>
+        <translation>已保存的布局</translation>
     </message>
     <message>
         <source>Select a layout to put the window and grid where it was saved</source>
-        <translation type="unfinished"></translation>
+        <translation>选择一个布局,把窗口和网格放回保存时的位置</translation>
     </message>
     <message>
         <source>Save the current window and grid as a layout</source>
-        <translation type="unfinished"></translation>
+        <translation>把当前窗口和网格保存为布局</translation>
     </message>
     <message>
         <source>Remove the selected layouts</source>
-        <translation type="unfinished"></translation>
+        <translation>移除选中的布局</translation>
     </message>
     <message>
         <source>Drag to resize the grid&apos;s window</source>
-        <translation type="unfinished"></translation>
+        <translation>拖动以调整网格窗口的大小</translation>
     </message>
     <message>
         <source>Drag to move the grid&apos;s window</source>
-        <translation type="unfinished"></translation>
+        <translation>拖动以移动网格窗口</translation>
     </message>
     <message>
         <source>Find table</source>
-        <translation type="unfinished"></translation>
+        <translation>查找台面</translation>
     </message>
     <message>
         <source>Look at the screen under the grid and lay the grid on the table there</source>
-        <translation type="unfinished"></translation>
+        <translation>查看网格下方的屏幕,并把网格放到那里的台面上</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>撤销</translation>
     </message>
     <message>
         <source>Put the grid back where it was before Find table</source>
-        <translation type="unfinished"></translation>
+        <translation>把网格放回&quot;查找台面&quot;之前的位置</translation>
     </message>
 </context>
 <context>
     <name>XHotKeyField</name>
     <message>
         <source>Click, then press the keys</source>
-        <translation type="unfinished"></translation>
+        <translation>点击此处,然后按下按键</translation>
     </message>
     <message>
         <source>Click here and press a combination with Ctrl, Alt or Super (Shift may be added); pressing it later anywhere copies the pointer&apos;s position into X and Y</source>
-        <translation type="unfinished"></translation>
+        <translation>点击此处,然后按下包含 Ctrl、Alt 或 Meta(Super 键)的组合键(可加 Shift);之后在任何地方按下它,都会把指针位置填入 X 和 Y</translation>
     </message>
     <message>
         <source>No hot key</source>
-        <translation type="unfinished"></translation>
+        <translation>不用快捷键</translation>
     </message>
     <message>
         <source>Not used: a hot key needs Ctrl, Alt or Super. </source>
-        <translation type="unfinished"></translation>
+        <translation>未使用:快捷键需要包含 Ctrl、Alt 或 Meta(Super 键)。</translation>
+    </message>
+    <message>
+        <source>unknown Error</source>
+        <translation>无法使用这个快捷键</translation>
+    </message>
+    <message>
+        <source>Another program holds this key combination, or the keyboard has no such key. Choose another combination.</source>
+        <translation>另一个程序占用了这个组合键,或者键盘上没有这个键。请选择其他组合键。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
     </message>
 </context>
 <context>
     <name>XMainWindowViewController</name>
     <message>
         <source>Tutorial</source>
-        <translation type="unfinished"></translation>
+        <translation>教程</translation>
     </message>
     <message>
         <source>How to fit the grid and place bets</source>
-        <translation type="unfinished"></translation>
+        <translation>如何调整网格并下注</translation>
     </message>
     <message>
         <source>Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>网格</translation>
     </message>
     <message>
         <source>Find Table</source>
-        <translation type="unfinished"></translation>
+        <translation>查找台面</translation>
     </message>
     <message>
         <source>Find table (Ctrl+F): lay the grid on the table on the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>查找台面 (Ctrl+F):把网格放到屏幕上的台面上</translation>
     </message>
 </context>
 <context>
     <name>XPauseField</name>
     <message>
         <source>Not a pause: type milliseconds from 1 to 86400000 (a day), digits only. The pause in use stays %1 ms.</source>
-        <translation type="unfinished"></translation>
+        <translation>不是有效的间隔:请只输入数字,范围 1 至 86400000 毫秒(一天)。当前使用的间隔仍为 %1 毫秒。</translation>
     </message>
 </context>
 <context>
     <name>XPlaybackQueue</name>
     <message>
         <source>click %1</source>
-        <translation type="unfinished"></translation>
+        <translation>第 %1 次点击</translation>
     </message>
     <message>
         <source>cell %1</source>
-        <translation type="unfinished"></translation>
+        <translation>格子 %1</translation>
     </message>
     <message>
         <source>action %1</source>
-        <translation type="unfinished"></translation>
+        <translation>动作 %1</translation>
     </message>
 </context>
 <context>
@@ -554,67 +1132,67 @@ What you set up is kept while Tableclick runs and saved again after your next ch
     <name>XRunStatusView</name>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>停止</translation>
     </message>
     <message>
         <source>Stop clicking now (Escape, or move the mouse, does the same)</source>
-        <translation type="unfinished"></translation>
+        <translation>立即停止点击(按 Esc 或移动鼠标效果相同)</translation>
     </message>
     <message>
         <source>Stopped with Stop after %1</source>
-        <translation type="unfinished"></translation>
+        <translation>已按&quot;停止&quot;停止,完成 %1</translation>
     </message>
     <message>
         <source>Escape is taken by another program: stop with Stop or by moving the mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Esc 键被另一个程序占用:请用&quot;停止&quot;按钮或移动鼠标来停止</translation>
     </message>
     <message>
         <source>Clicking %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>正在点击 %1 / %2</translation>
     </message>
     <message>
         <source>1 run waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>1 轮在等待</translation>
     </message>
     <message>
         <source>%1 runs waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 轮在等待</translation>
     </message>
     <message>
         <source>%1 of %2 clicks</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2 次点击</translation>
     </message>
     <message>
         <source>Done: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>完成:%1</translation>
     </message>
     <message>
         <source>Stopped with Escape after %1</source>
-        <translation type="unfinished"></translation>
+        <translation>已按 Esc 停止,完成 %1</translation>
     </message>
     <message>
         <source>Stopped: the mouse moved, after %1</source>
-        <translation type="unfinished"></translation>
+        <translation>已停止:鼠标移动了,完成 %1</translation>
     </message>
     <message>
         <source>Stopped: you clicked or scrolled, after %1</source>
-        <translation type="unfinished"></translation>
+        <translation>已停止:您点击或滚动了鼠标,完成 %1</translation>
     </message>
     <message>
         <source>Stopped: the table did not take %1 (its button release never arrived); check the table, then try again with a longer Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>已停止:台面没有接收%1(按键释放始终没有到达);请检查台面,然后用更长的间隔重试</translation>
     </message>
     <message>
         <source>Nothing clicked: %1 is not on any screen (a damaged or outdated point); fix it, then try again</source>
-        <translation type="unfinished"></translation>
+        <translation>未点击任何位置:%1 不在任何屏幕上(点已损坏或过时);请修正后重试</translation>
     </message>
     <message>
         <source>Stopped before %1: it would click Tableclick&apos;s own window; move the window or the point, after %2</source>
-        <translation type="unfinished"></translation>
+        <translation>在%1之前停止:它会点击到 Tableclick 自己的窗口。请移动窗口或该点后重试(已完成 %2)</translation>
     </message>
     <message>
         <source>Stopped: the display went away, after %1</source>
-        <translation type="unfinished"></translation>
+        <translation>已停止:显示器连接断开,完成 %1</translation>
     </message>
 </context>
 <context>
@@ -664,67 +1242,94 @@ What you set up is kept while Tableclick runs and saved again after your next ch
     </message>
 </context>
 <context>
+    <name>XStoreWriteResult</name>
+    <message>
+        <source>the path is a folder, not a file</source>
+        <translation>该路径是文件夹,不是文件</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>无法创建文件夹 %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 不是文件夹</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>磁盘是只读的</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>磁盘已满</translation>
+    </message>
+    <message>
+        <source>the file could not be written</source>
+        <translation>无法写入文件</translation>
+    </message>
+</context>
+<context>
     <name>XTableFinder</name>
     <message>
         <source>The picture of the screen is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>屏幕截图是空的。</translation>
     </message>
     <message>
         <source>The table seems to be cut off by the edge of the screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>台面似乎被屏幕边缘截断了。</translation>
     </message>
     <message>
         <source>Twelve columns of three cells were found, but no zero cell at their left.</source>
-        <translation type="unfinished"></translation>
+        <translation>找到了十二列、每列三个格子,但它们左边没有零号格。</translation>
     </message>
     <message>
         <source>Part of a table was found, but some of its cells are covered or missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>找到了部分台面,但有些格子被遮挡或缺失。</translation>
     </message>
     <message>
         <source>No roulette table was found: no zero cell with twelve columns of three numbers at its right.</source>
-        <translation type="unfinished"></translation>
+        <translation>没有找到轮盘台面:没有右边带十二列、每列三个数字的零号格。</translation>
     </message>
 </context>
 <context>
     <name>XTableFinding</name>
     <message>
         <source>Looking for the table…</source>
-        <translation type="unfinished"></translation>
+        <translation>正在查找台面…</translation>
     </message>
     <message>
         <source>The screen cannot be read, so the table cannot be found. Fit the grid by hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取屏幕,因此找不到台面。请手动调整网格。</translation>
     </message>
     <message>
         <source>No table was found.</source>
-        <translation type="unfinished"></translation>
+        <translation>没有找到台面。</translation>
     </message>
     <message>
         <source>%1 Make the whole table visible, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 请让整个台面可见,然后重试。</translation>
     </message>
     <message>
         <source>The grid is on the table. Check it, then lock the grid to keep it, or press Undo.</source>
-        <translation type="unfinished"></translation>
+        <translation>网格已放到台面上。请检查,然后锁定网格以保留,或按&quot;撤销&quot;。</translation>
     </message>
     <message>
         <source>The grid is back where it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>网格已回到原来的位置。</translation>
     </message>
 </context>
 <context>
     <name>XUserDefinedButton</name>
     <message>
         <source>Undo replace</source>
-        <translation type="unfinished"></translation>
+        <translation>撤销替换</translation>
     </message>
 </context>
 <context>
     <name>XVirtualButtonGridView</name>
     <message>
         <source>Add one click on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>在 %1 上添加一次点击</translation>
     </message>
 </context>
 </TS>

@@ -8,14 +8,15 @@
 #include "bets/XArchiving.h"
 #include "bets/XClickablePoint.h"
 #include "bets/XPlaybackQueue.h"
+#include "hotkeys/HKKeyEvent.h"
 #include "panel/XButton.h"
 #include "panel/XPanelWindowPublisher.h"
-#include "hotkeys/HKKeyEvent.h"
 #include "platform/XAlert.h"
 #include "platform/XPlatform.h"
 #include "platform/XPreferenceStore.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QItemSelectionModel>
 #include <QLineEdit>
@@ -85,7 +86,8 @@ QString spanText(std::vector<std::pair<double, double>> spans)
         double to = spans[i].second;
         for (++i; i < spans.size() && spans[i].first <= to; ++i)
             to = std::max(to, spans[i].second);
-        parts << QStringLiteral("%1 to %2").arg(from).arg(to - 1);
+        parts
+            << QCoreApplication::translate("XAddMouseActionViewController", "%1 to %2").arg(from).arg(to - 1);
     }
     return parts.join(QStringLiteral(", "));
 }
@@ -320,7 +322,7 @@ QString XAddMouseActionViewController::tableViewObjectValue(int column, int row)
     case 0:
         return QString::asprintf("%ld", static_cast<long>(row) + 1);
     case 1:
-        return record.eventType() == kLeftEventType ? QStringLiteral("Left") : QStringLiteral("Right");
+        return record.eventType() == kLeftEventType ? tr("Left") : tr("Right");
     case 2:
         return decimalText(record.mousePoint().x());
     case 3:
@@ -372,9 +374,8 @@ void XAddMouseActionViewController::clickUserDefinedButton(XUserDefinedButton* s
         return;
     // Enter keeps the list: one key after Delete all must not wipe it.
     const int answer = runModalWithhMessageText(
-        m_platform, QStringLiteral("The Button Had Mouse Data"),
-        QStringLiteral("Do you want to replace It ?"), QStringLiteral("YES"), QStringLiteral("NO"),
-        QStringLiteral("Display Button Data In Table"), view(), XAlertSecondButtonReturn);
+        m_platform, tr("The Button Had Mouse Data"), tr("Do you want to replace It ?"), tr("YES"), tr("NO"),
+        tr("Display Button Data In Table"), view(), XAlertSecondButtonReturn);
     if (answer == 1) {
         sender->replaceWithCopyDataSource(m_dataSource);
     } else if (answer == -1) {
@@ -402,8 +403,8 @@ void XAddMouseActionViewController::clickUserDefinedClickButton()
         text += tr("List %1:").arg(i + 1) + QStringLiteral("\r\n") +
                 (button->holdsRecords() ? button->description() : tr("(empty)") + QStringLiteral("\r\n"));
     }
-    runModalWithhMessageText(m_platform, tr("The list buttons"), text, QStringLiteral("OK"), QString(),
-                             QString(), view());
+    runModalWithhMessageText(m_platform, tr("The list buttons"), text, tr("OK"), QString(), QString(),
+                             view());
 }
 
 void XAddMouseActionViewController::clickAddClickPositionButton()

@@ -118,8 +118,11 @@ void XHotKeyField::registerHotKeyWithKeyCombo(const XKeyCombo& combo)
 
 void XHotKeyField::showRefusal()
 {
-    runModalWithhMessageText(m_platform, QStringLiteral("unknown Error"), QString(), QStringLiteral("OK"),
-                             QString(), QString(), this);
+    runModalWithhMessageText(
+        m_platform, tr("unknown Error"),
+        tr("Another program holds this key combination, or the keyboard has no such key. "
+           "Choose another combination."),
+        tr("OK"), QString(), QString(), this);
 }
 
 void XHotKeyField::unregisterHotKey()

@@ -1,5 +1,7 @@
 #include "XBetList.h"
 
+#include <QCoreApplication>
+
 #include "platform/XLog.h"
 
 void XBetList::addMouseDatas(XClickGroup group, bool isAppend)
@@ -69,10 +71,10 @@ QString XSumText(const std::vector<XMouseData>& merged)
     for (const XMouseData& record : merged)
         sum = XAddClickCounts(sum, record.clickCount());
     // Unsigned: a sum past a long's range is no negative number.
-    return QString::asprintf("SUM = %llu", static_cast<unsigned long long>(sum));
+    return QCoreApplication::translate("XBetList", "SUM = %1").arg(static_cast<qulonglong>(sum));
 }
 
 QString XTotalText(int total)
 {
-    return QString::asprintf("Total:%d", total);
+    return QCoreApplication::translate("XBetList", "Total:%1").arg(total);
 }

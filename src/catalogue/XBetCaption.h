@@ -23,5 +23,6 @@ struct XAroundNumberColumn
     QString namePattern;
 };
 // The number itself (its neighbours), the sectors, the runs after and before it, the
-// distance triples and the distance pairs, in the order they are shown.
-const std::vector<XAroundNumberColumn>& XAroundNumberColumns();
+// distance triples and the distance pairs, in the order they are shown; in the language
+// installed when asked.
+std::vector<XAroundNumberColumn> XAroundNumberColumns();

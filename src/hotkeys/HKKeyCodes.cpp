@@ -11,12 +11,14 @@ const QHash<std::uint16_t, Qt::Key>& namedKeys()
 {
     static const QHash<std::uint16_t, Qt::Key> keys = [] {
         QHash<std::uint16_t, Qt::Key> k{
-            {36, Qt::Key_Return},    {48, Qt::Key_Tab},        {49, Qt::Key_Space},     {51, Qt::Key_Backspace},
-            {53, Qt::Key_Escape},    {55, Qt::Key_Meta},       {56, Qt::Key_Shift},     {57, Qt::Key_CapsLock},
-            {58, Qt::Key_Alt},       {59, Qt::Key_Control},    {60, Qt::Key_Shift},     {61, Qt::Key_Alt},
-            {62, Qt::Key_Control},   {72, Qt::Key_VolumeUp},   {73, Qt::Key_VolumeDown}, {74, Qt::Key_VolumeMute},
-            {117, Qt::Key_Delete},   {115, Qt::Key_Home},      {119, Qt::Key_End},      {116, Qt::Key_PageUp},
-            {121, Qt::Key_PageDown}, {123, Qt::Key_Left},      {124, Qt::Key_Right},    {125, Qt::Key_Down},
+            {36, Qt::Key_Return},     {48, Qt::Key_Tab},      {49, Qt::Key_Space},
+            {51, Qt::Key_Backspace},  {53, Qt::Key_Escape},   {55, Qt::Key_Meta},
+            {56, Qt::Key_Shift},      {57, Qt::Key_CapsLock}, {58, Qt::Key_Alt},
+            {59, Qt::Key_Control},    {60, Qt::Key_Shift},    {61, Qt::Key_Alt},
+            {62, Qt::Key_Control},    {72, Qt::Key_VolumeUp}, {73, Qt::Key_VolumeDown},
+            {74, Qt::Key_VolumeMute}, {117, Qt::Key_Delete},  {115, Qt::Key_Home},
+            {119, Qt::Key_End},       {116, Qt::Key_PageUp},  {121, Qt::Key_PageDown},
+            {123, Qt::Key_Left},      {124, Qt::Key_Right},   {125, Qt::Key_Down},
             {126, Qt::Key_Up},
         };
         static constexpr std::uint16_t kFunctionKeys[] = {122, 120, 99,  118, 96,  97,  98, 100, 101, 109,

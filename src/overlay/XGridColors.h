@@ -9,7 +9,10 @@
 // The grid line colours the overlay offers, in the order of its colour pop-up.
 struct XNamedColor
 {
+    // Stored; never translated.
     QString name;
+    // What the pop-up shows, before translation (context "XGridColors").
+    const char* label;
     QColor color;
 };
 const std::vector<XNamedColor>& XGridColorPalette();

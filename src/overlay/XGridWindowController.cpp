@@ -11,6 +11,7 @@
 #include "platform/XPreferenceStore.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -53,7 +54,7 @@ XGridWindowController::XGridWindowController(XPlatform& platform, QObject* paren
     : QObject(parent), m_platform(platform),
       m_view(std::make_unique<XGridWindowMainView>(platform, defaultWindowArea()))
 {
-    m_view->setWindowTitle(QStringLiteral("Tableclick grid"));
+    m_view->setWindowTitle(tr("Tableclick grid"));
     m_view->setObjectName(QStringLiteral("gridWindowMainView"));
     m_view->setShapedToPaint(true);
     // Decided once, before the window exists: its visual has an alpha channel or not.
@@ -133,7 +134,7 @@ void XGridWindowController::buildRightView()
     for (const XNamedColor& named : XGridColorPalette()) {
         QPixmap swatch(12, 12);
         swatch.fill(named.color);
-        m_colorButton->addItem(QIcon(swatch), named.name.at(0).toUpper() + named.name.mid(1));
+        m_colorButton->addItem(QIcon(swatch), QCoreApplication::translate("XGridColors", named.label));
     }
     m_colorButton->setToolTip(tr("Colour of the grid lines"));
     layout->addWidget(m_colorButton);

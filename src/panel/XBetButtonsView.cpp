@@ -26,50 +26,50 @@ struct NamedBet
     bool red;
 };
 constexpr NamedBet kNamedBets[] = {
-    {"topRedButton", "REDTOP", "T-RED", true},
-    {"middleRedButton", "REDMID", "M-RED", true},
-    {"bottonRedButton", "REDBOTM", "B-RED", true},
-    {"threeRedButton", "RED3", "3-RED", true},
-    {"twoRedButton", "RED2", "2-RED", true},
-    {"oneRedButton", "RED1", "1-RED", true},
-    {"redButton", "RED", "RED", true},
-    {"blackButton", "BLACK", "BLACK", false},
-    {"evenButton", "EVEN", "EVEN", false},
-    {"oddButton", "ODD", "ODD", false},
-    {"topButton", "TOP4T", "TOP", false},
-    {"middleButton", "TOP4M", "MID", false},
-    {"bottomButton", "TOP4B", "BOTM", false},
-    {"topBlkButton", "BLACKTOP", "T-BLK", false},
-    {"topEvenButton", "EVENTOP", "T-EVEN", false},
-    {"topOddButton", "ODDTOP", "T-ODD", false},
-    {"middleBlkButton", "BLACKMID", "M-BLK", false},
-    {"middleEvenButton", "EVENMID", "M-EVEN", false},
-    {"middleOddButton", "ODDMID", "M-ODD", false},
-    {"bottomBlkButton", "BLACKBOTM", "B-BLK", false},
-    {"bottomEvenButton", "EVENBOTM", "B-EVEN", false},
-    {"bottomOddButton", "ODDBOTM", "B-ODD", false},
-    {"oneButton", "SMALL", "1-12", false},
-    {"thirteenButton", "MIDDLE", "13-24", false},
-    {"twentyfiveButton", "LARGE", "25-36", false},
-    {"oneBlkButton", "BLK1", "1-BLK", false},
-    {"oneEvenButton", "EVEN1", "1-EVEN", false},
-    {"oneOddButton", "ODD1", "1-ODD", false},
-    {"twoBlkButton", "BLK2", "2-BLK", false},
-    {"twoEvenButton", "EVEN2", "2-EVEN", false},
-    {"twoOddButton", "ODD2", "2-ODD", false},
-    {"threeBlkButton", "BLK3", "3-BLK", false},
-    {"threeEvenButton", "EVEN3", "3-EVEN", false},
-    {"threeOddButton", "ODD3", "3-ODD", false},
-    {"tenButton", "Num111", "10-19", false},
-    {"twentyButton", "Num222", "20-29", false},
-    {"thirtyButton", "Num333", "30-36", false},
-    {"zone1Button", "zone1", "ZONE 1", false},
-    {"zone2Button", "zone2", "ZONE 2", false},
-    {"zone3Button", "zone3", "ZONE 3", false},
-    {"zone4Button", "zone4", "ZONE 4", false},
-    {"nearByButton", "zone5", "NEAR BY", false},
-    {"zoneCrossButton", "zoneCross", "CROSS", false},
-    {"zoneCrossZeroButton", "zoneCross0n5", "CROSS 0", false},
+    {"topRedButton", "REDTOP", QT_TRANSLATE_NOOP("XBetButtonsView", "T-RED"), true},
+    {"middleRedButton", "REDMID", QT_TRANSLATE_NOOP("XBetButtonsView", "M-RED"), true},
+    {"bottonRedButton", "REDBOTM", QT_TRANSLATE_NOOP("XBetButtonsView", "B-RED"), true},
+    {"threeRedButton", "RED3", QT_TRANSLATE_NOOP("XBetButtonsView", "3-RED"), true},
+    {"twoRedButton", "RED2", QT_TRANSLATE_NOOP("XBetButtonsView", "2-RED"), true},
+    {"oneRedButton", "RED1", QT_TRANSLATE_NOOP("XBetButtonsView", "1-RED"), true},
+    {"redButton", "RED", QT_TRANSLATE_NOOP("XBetButtonsView", "RED"), true},
+    {"blackButton", "BLACK", QT_TRANSLATE_NOOP("XBetButtonsView", "BLACK"), false},
+    {"evenButton", "EVEN", QT_TRANSLATE_NOOP("XBetButtonsView", "EVEN"), false},
+    {"oddButton", "ODD", QT_TRANSLATE_NOOP("XBetButtonsView", "ODD"), false},
+    {"topButton", "TOP4T", QT_TRANSLATE_NOOP("XBetButtonsView", "TOP"), false},
+    {"middleButton", "TOP4M", QT_TRANSLATE_NOOP("XBetButtonsView", "MID"), false},
+    {"bottomButton", "TOP4B", QT_TRANSLATE_NOOP("XBetButtonsView", "BOTM"), false},
+    {"topBlkButton", "BLACKTOP", QT_TRANSLATE_NOOP("XBetButtonsView", "T-BLK"), false},
+    {"topEvenButton", "EVENTOP", QT_TRANSLATE_NOOP("XBetButtonsView", "T-EVEN"), false},
+    {"topOddButton", "ODDTOP", QT_TRANSLATE_NOOP("XBetButtonsView", "T-ODD"), false},
+    {"middleBlkButton", "BLACKMID", QT_TRANSLATE_NOOP("XBetButtonsView", "M-BLK"), false},
+    {"middleEvenButton", "EVENMID", QT_TRANSLATE_NOOP("XBetButtonsView", "M-EVEN"), false},
+    {"middleOddButton", "ODDMID", QT_TRANSLATE_NOOP("XBetButtonsView", "M-ODD"), false},
+    {"bottomBlkButton", "BLACKBOTM", QT_TRANSLATE_NOOP("XBetButtonsView", "B-BLK"), false},
+    {"bottomEvenButton", "EVENBOTM", QT_TRANSLATE_NOOP("XBetButtonsView", "B-EVEN"), false},
+    {"bottomOddButton", "ODDBOTM", QT_TRANSLATE_NOOP("XBetButtonsView", "B-ODD"), false},
+    {"oneButton", "SMALL", QT_TRANSLATE_NOOP("XBetButtonsView", "1-12"), false},
+    {"thirteenButton", "MIDDLE", QT_TRANSLATE_NOOP("XBetButtonsView", "13-24"), false},
+    {"twentyfiveButton", "LARGE", QT_TRANSLATE_NOOP("XBetButtonsView", "25-36"), false},
+    {"oneBlkButton", "BLK1", QT_TRANSLATE_NOOP("XBetButtonsView", "1-BLK"), false},
+    {"oneEvenButton", "EVEN1", QT_TRANSLATE_NOOP("XBetButtonsView", "1-EVEN"), false},
+    {"oneOddButton", "ODD1", QT_TRANSLATE_NOOP("XBetButtonsView", "1-ODD"), false},
+    {"twoBlkButton", "BLK2", QT_TRANSLATE_NOOP("XBetButtonsView", "2-BLK"), false},
+    {"twoEvenButton", "EVEN2", QT_TRANSLATE_NOOP("XBetButtonsView", "2-EVEN"), false},
+    {"twoOddButton", "ODD2", QT_TRANSLATE_NOOP("XBetButtonsView", "2-ODD"), false},
+    {"threeBlkButton", "BLK3", QT_TRANSLATE_NOOP("XBetButtonsView", "3-BLK"), false},
+    {"threeEvenButton", "EVEN3", QT_TRANSLATE_NOOP("XBetButtonsView", "3-EVEN"), false},
+    {"threeOddButton", "ODD3", QT_TRANSLATE_NOOP("XBetButtonsView", "3-ODD"), false},
+    {"tenButton", "Num111", QT_TRANSLATE_NOOP("XBetButtonsView", "10-19"), false},
+    {"twentyButton", "Num222", QT_TRANSLATE_NOOP("XBetButtonsView", "20-29"), false},
+    {"thirtyButton", "Num333", QT_TRANSLATE_NOOP("XBetButtonsView", "30-36"), false},
+    {"zone1Button", "zone1", QT_TRANSLATE_NOOP("XBetButtonsView", "ZONE 1"), false},
+    {"zone2Button", "zone2", QT_TRANSLATE_NOOP("XBetButtonsView", "ZONE 2"), false},
+    {"zone3Button", "zone3", QT_TRANSLATE_NOOP("XBetButtonsView", "ZONE 3"), false},
+    {"zone4Button", "zone4", QT_TRANSLATE_NOOP("XBetButtonsView", "ZONE 4"), false},
+    {"nearByButton", "zone5", QT_TRANSLATE_NOOP("XBetButtonsView", "NEAR BY"), false},
+    {"zoneCrossButton", "zoneCross", QT_TRANSLATE_NOOP("XBetButtonsView", "CROSS"), false},
+    {"zoneCrossZeroButton", "zoneCross0n5", QT_TRANSLATE_NOOP("XBetButtonsView", "CROSS 0"), false},
 };
 
 QScrollArea* scrolled(QWidget* content)
@@ -192,7 +192,7 @@ QWidget* XBetButtonsView::tablePage()
     int i = 0;
     for (const NamedBet& named : kNamedBets) {
         XButton* button =
-            makeButton(QString::fromLatin1(named.entry), QString::fromLatin1(named.title), page);
+            makeButton(QString::fromLatin1(named.entry), tr(named.title), page);
         if (named.red) {
             button->setBgColor(QColor::fromRgbF(0.71f, 0.09f, 0.09f));
             button->setTitleColor(Qt::white);
@@ -209,9 +209,10 @@ QWidget* XBetButtonsView::tablePage()
 int XBetButtonsView::aroundColumnWidth(std::size_t firstColumn, std::size_t endColumn)
 {
     const QFontMetrics metrics(XButton::boldFont(10));
+    const std::vector<XAroundNumberColumn> columns = XAroundNumberColumns();
     int width = 28;
     for (std::size_t c = firstColumn; c < endColumn; ++c)
-        width = std::max(width, metrics.horizontalAdvance(XAroundNumberColumns()[c].label) + 6);
+        width = std::max(width, metrics.horizontalAdvance(columns[c].label) + 6);
     return width;
 }
 
@@ -224,7 +225,7 @@ QSize XBetButtonsView::sizeHint() const
 
 QWidget* XBetButtonsView::aroundNumberPage(std::size_t firstColumn, std::size_t endColumn)
 {
-    const std::vector<XAroundNumberColumn>& columns = XAroundNumberColumns();
+    const std::vector<XAroundNumberColumn> columns = XAroundNumberColumns();
     const QFont font = XButton::boldFont(10);
     // Wide enough for the widest header: no column is cut.
     const int width = std::max(aroundColumnWidth(firstColumn, endColumn), aroundColumnWidth(0, 1));

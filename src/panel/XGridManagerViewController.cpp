@@ -61,11 +61,6 @@ std::optional<XClickGroup> restoreGroup(const QList<QByteArray>& archives, const
     return group;
 }
 
-QString hoverText(const char* what, const QString& title)
-{
-    return QString::fromUtf8(what) + QLatin1Char('"') + QStringLiteral("按钮") + title + QLatin1Char('"') +
-           QStringLiteral("区域");
-}
 } // namespace
 
 XGridManagerViewController::XGridManagerViewController(XPlatform& platform,
@@ -176,7 +171,7 @@ void XGridManagerViewController::styleView()
     style(v.addToTableViewButton, 1.0, 1.0, 1.0, 6.0);
     v.betButton->setTitleColor(Qt::white);
     v.reverseBetButton->setTitleColor(Qt::white);
-    v.betButton->setText(QStringLiteral("BET (space)"));
+    v.betButton->setText(tr("BET (space)"));
 }
 
 XGridWindowController* XGridManagerViewController::gridWindowController()
@@ -296,12 +291,12 @@ void XGridManagerViewController::findTable()
 
 void XGridManagerViewController::mouseEntered(XNumberButton* sender)
 {
-    m_view->displayTextField->setText(hoverText("鼠标进入", sender->text()));
+    m_view->displayTextField->setText(tr("鼠标进入\"按钮%1\"区域").arg(sender->text()));
 }
 
 void XGridManagerViewController::mouseExited(XNumberButton* sender)
 {
-    m_view->displayTextField->setText(hoverText("鼠标离开", sender->text()));
+    m_view->displayTextField->setText(tr("鼠标离开\"按钮%1\"区域").arg(sender->text()));
 }
 
 void XGridManagerViewController::placeCatalogueBet(const BetEntry& entry)
@@ -316,8 +311,8 @@ void XGridManagerViewController::placeCatalogueBet(const BetEntry& entry)
 void XGridManagerViewController::clickAddToTableViewButton()
 {
     if (m_mouseDataArray.isEmpty()) {
-        runModalWithhMessageText(m_platform, QStringLiteral("No Data in Grid"),
-                                 QStringLiteral("No Data in Grid"), QStringLiteral("OK"), {}, {}, view());
+        runModalWithhMessageText(m_platform, tr("No Data in Grid"), tr("No Data in Grid", "what to do"),
+                                 tr("OK"), {}, {}, view());
         return;
     }
     XTableMouseData saved;
@@ -342,14 +337,13 @@ void XGridManagerViewController::showRowMenu(int row)
     if (row < 0 || row >= static_cast<int>(m_tableViewDataSource.size()))
         return;
     const XTableMouseData& saved = m_tableViewDataSource[static_cast<std::size_t>(row)];
-    QString text = QStringLiteral("按钮存在以下数据:\n");
+    QString text = tr("按钮存在以下数据:\n");
     for (const XMouseData& record : saved.mouseDatas())
-        text += QString::asprintf("(index:%ld,clickCount:%ld)  ", static_cast<long>(record.index()),
-                                  static_cast<long>(record.clickCount()));
+        text += tr("(index:%1,clickCount:%2)  ").arg(record.index()).arg(record.clickCount());
+    text += tr("\n\nAppend adds these clicks to the bet; Delete removes the saved bet.");
     // Enter, or a Space typed on, means Cancel: Append may click the table at once.
-    const int answer = runModalWithhMessageText(m_platform, QStringLiteral("请选择操作"), text,
-                                                QStringLiteral("Append"), QStringLiteral("Cancel"),
-                                                QStringLiteral("Delete"), view(), XAlertSecondButtonReturn);
+    const int answer = runModalWithhMessageText(m_platform, tr("请选择操作"), text, tr("Append"),
+                                                tr("Cancel"), tr("Delete"), view(), XAlertSecondButtonReturn);
     if (row >= static_cast<int>(m_tableViewDataSource.size()))
         return;
     if (answer == 1) {

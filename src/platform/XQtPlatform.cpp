@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPixmap>
@@ -18,6 +19,8 @@
 #include <QWindow>
 
 #include <X11/Xlib.h>
+
+#include <algorithm>
 
 void XQtPlatform::initializeThreads()
 {
@@ -131,6 +134,14 @@ int XQtPlatform::windowLevel(const QWidget& window) const
 int XQtPlatform::runModalAlert(const XAlert& alert, QWidget* window)
 {
     QMessageBox box(window);
+    box.setWindowTitle(QGuiApplication::applicationDisplayName());
+    // A narrow box gets its title cut in the window manager's bar ("Ta…ck"): room for the
+    // title and the bar's own buttons.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const int width = std::max(360, box.fontMetrics().horizontalAdvance(box.windowTitle()) + 200);
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(),
+                      0, 1, grid->columnCount());
+    }
     box.setText(alert.messageText);
     box.setInformativeText(alert.informativeText);
     QPushButton* first = box.addButton(alert.defaultButton, QMessageBox::AcceptRole);

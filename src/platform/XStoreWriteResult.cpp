@@ -1,5 +1,6 @@
 #include "XStoreWriteResult.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -14,20 +15,22 @@ QString XWhyNotWritable(const QString& filePath)
 {
     const QFileInfo file(filePath);
     if (file.isDir())
-        return QStringLiteral("the path is a folder, not a file");
+        return QCoreApplication::translate("XStoreWriteResult", "the path is a folder, not a file");
     const QFileInfo folder(file.absolutePath());
     if (!folder.exists() && !QDir().mkpath(folder.absoluteFilePath()))
-        return QStringLiteral("the folder %1 cannot be made").arg(folder.absoluteFilePath());
+        return QCoreApplication::translate("XStoreWriteResult", "the folder %1 cannot be made")
+            .arg(folder.absoluteFilePath());
     if (!folder.isDir())
-        return QStringLiteral("%1 is not a folder").arg(folder.absoluteFilePath());
+        return QCoreApplication::translate("XStoreWriteResult", "%1 is not a folder")
+            .arg(folder.absoluteFilePath());
     QSaveFile probe(filePath);
     if (!probe.open(QIODevice::WriteOnly))
         return probe.errorString();
     probe.cancelWriting();
     const QStorageInfo storage(folder.absoluteFilePath());
     if (storage.isReadOnly())
-        return QStringLiteral("the disk is read-only");
+        return QCoreApplication::translate("XStoreWriteResult", "the disk is read-only");
     if (storage.isValid() && storage.bytesAvailable() < kLeastFreeBytes)
-        return QStringLiteral("the disk is full");
-    return QStringLiteral("the file could not be written");
+        return QCoreApplication::translate("XStoreWriteResult", "the disk is full");
+    return QCoreApplication::translate("XStoreWriteResult", "the file could not be written");
 }

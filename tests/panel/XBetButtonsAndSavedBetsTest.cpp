@@ -181,8 +181,8 @@ TEST_F(BetsFixture, SavedBetsRowMenuAppendsDeletesOrCancels)
     ASSERT_EQ(platform.shownAlerts().size(), 1u);
     const XAlert& menu = platform.shownAlerts()[0];
     EXPECT_EQ(menu.messageText, QStringLiteral("请选择操作"));
-    EXPECT_EQ(menu.informativeText,
-              QStringLiteral("按钮存在以下数据:\n(index:5,clickCount:1)  (index:9,clickCount:1)  "));
+    EXPECT_TRUE(menu.informativeText.startsWith(
+        QStringLiteral("按钮存在以下数据:\n(index:5,clickCount:1)  (index:9,clickCount:1)  \n")));
     EXPECT_EQ(menu.defaultButton, QStringLiteral("Append"));
     EXPECT_EQ(menu.alternateButton, QStringLiteral("Cancel"));
     EXPECT_EQ(menu.otherButton, QStringLiteral("Delete"));

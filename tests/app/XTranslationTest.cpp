@@ -1,0 +1,259 @@
+#include "app/XAppDelegate.h"
+#include "app/XMainWindowViewController.h"
+#include "app/XTranslation.h"
+#include "catalogue/BetCatalogue.h"
+#include "panel/XBetButtonsView.h"
+#include "panel/XGridManagerView.h"
+#include "panel/XGridManagerViewController.h"
+#include "panel/XNumberButton.h"
+#include "overlay/XGridWindowController.h"
+#include "platform/XFakePlatform.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QEnterEvent>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QTranslator>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+namespace {
+const QString kSourceDir = QStringLiteral(TABLECLICK_SOURCE_DIR);
+
+struct Message
+{
+    QString translation;
+    bool finished = false;
+};
+// (context, source, comment) → its translation.
+using Messages = std::map<std::tuple<QString, QString, QString>, Message>;
+
+Messages readTs(const QString& path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(path);
+    QXmlStreamReader xml(&file);
+    Messages messages;
+    QString context, source, comment;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("message")) {
+            source.clear();
+            comment.clear();
+        } else if (xml.name() == QLatin1String("source")) {
+            source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("comment")) {
+            comment = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            const QString type = xml.attributes().value(QLatin1String("type")).toString();
+            Message& message = messages[{context, source, comment}];
+            message.finished = type.isEmpty();
+            message.translation = xml.readElementText();
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << qPrintable(xml.errorString());
+    return messages;
+}
+
+QSet<QString> placeholders(const QString& text)
+{
+    static const QRegularExpression marker(QStringLiteral("%[0-9]+"));
+    QSet<QString> found;
+    for (const QRegularExpressionMatch& match : marker.globalMatch(text))
+        found.insert(match.captured());
+    return found;
+}
+
+// Everything a user can read on a widget tree: texts, tips, placeholders, titles, tabs, items,
+// headers and menu entries.
+QStringList visibleTexts(const QWidget& root)
+{
+    QStringList texts{root.windowTitle(), root.toolTip()};
+    QList<QWidget*> widgets = root.findChildren<QWidget*>();
+    for (QWidget* w : widgets) {
+        texts << w->toolTip();
+        if (auto* label = qobject_cast<QLabel*>(w))
+            texts << label->text();
+        if (auto* button = qobject_cast<QAbstractButton*>(w))
+            texts << button->text();
+        if (auto* line = qobject_cast<QLineEdit*>(w))
+            texts << line->text() << line->placeholderText();
+        if (auto* combo = qobject_cast<QComboBox*>(w)) {
+            for (int i = 0; i < combo->count(); ++i)
+                texts << combo->itemText(i);
+        }
+        if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
+            for (int i = 0; i < tabs->count(); ++i)
+                texts << tabs->tabText(i) << tabs->tabToolTip(i);
+        }
+        if (auto* view = qobject_cast<QAbstractItemView*>(w); view && view->model()) {
+            for (int c = 0; c < view->model()->columnCount(); ++c)
+                texts << view->model()->headerData(c, Qt::Horizontal).toString();
+        }
+        if (auto* tool = qobject_cast<QToolButton*>(w); tool && tool->menu()) {
+            for (const QAction* action : tool->menu()->actions())
+                texts << action->text();
+        }
+    }
+    return texts;
+}
+
+// Words Chinese users read in Latin letters too: the program's name, key names, and the
+// letters of the wheel's distance columns.
+bool isLatinWordAllowedInChinese(const QString& word)
+{
+    static const QSet<QString> allowed{QStringLiteral("Tableclick"), QStringLiteral("Ctrl"), QStringLiteral("Alt"),
+                                       QStringLiteral("Meta"),       QStringLiteral("Shift"), QStringLiteral("Super"),
+                                       QStringLiteral("Esc"),        QStringLiteral("ABC"), QStringLiteral("DEF"),
+                                       QStringLiteral("GHI"),        QStringLiteral("JKL"), QStringLiteral("MNO"),
+                                       QStringLiteral("PQR")};
+    return word.size() < 3 || allowed.contains(word);
+}
+
+// A bet's tip names the bet ("REDTOP: 1, 3, …"): that name is an identifier, not a text.
+QString withoutBetNames(QString text)
+{
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        const qsizetype colon = line.indexOf(QStringLiteral(": "));
+        if (colon > 0 && BetCatalogue::shared().entryNamed(line.left(colon)))
+            text.replace(line, QString());
+    }
+    return text;
+}
+
+// The main window and the grid's, every bet page built, the pointer over a number.
+struct ShownWindows
+{
+    XFakePlatform platform;
+    XAppDelegate delegate{platform};
+
+    ShownWindows()
+    {
+        delegate.goToMainView();
+        XGridManagerViewController* bets = delegate.mainViewController()->gridManagerViewController();
+        XBetButtonsView* pages = bets->view()->betButtonsView;
+        for (int i = 0; i < pages->count(); ++i)
+            pages->setCurrentIndex(i);
+        XNumberButton* seven = bets->view()->findChild<XNumberButton*>(QStringLiteral("numberButton7"));
+        EXPECT_NE(seven, nullptr);
+        if (seven) {
+            QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+            QCoreApplication::sendEvent(seven, &enter);
+        }
+        EXPECT_FALSE(bets->view()->displayTextField->text().isEmpty());
+    }
+
+    QStringList texts()
+    {
+        XMainWindowViewController* main = delegate.mainViewController();
+        return visibleTexts(*delegate.window()) + visibleTexts(*main->gridWindowController()->window());
+    }
+};
+
+class InstalledTranslation
+{
+public:
+    explicit InstalledTranslation(const QString& language)
+    {
+        EXPECT_TRUE(m_translator.load(QStringLiteral("tableclick_") + language,
+                                      QStringLiteral(TABLECLICK_BUILD_TRANSLATIONS_DIR)));
+        QCoreApplication::installTranslator(&m_translator);
+    }
+    ~InstalledTranslation() { QCoreApplication::removeTranslator(&m_translator); }
+
+private:
+    QTranslator m_translator;
+};
+} // namespace
+
+// Catches a text added to the code but not to the translation files (it would show
+// untranslated), a text left unfinished, and a translation that drops or invents a %1 (its
+// .arg() would then put the value in the wrong place or nowhere).
+TEST(Translations, EveryTextOfTheCodeHasAFinishedTranslationInBothLanguages)
+{
+    const Messages english = readTs(kSourceDir + QStringLiteral("/translations/tableclick_en.ts"));
+    const Messages chinese = readTs(kSourceDir + QStringLiteral("/translations/tableclick_zh_CN.ts"));
+    ASSERT_GT(english.size(), 300u);
+    for (const Messages* language : {&english, &chinese}) {
+        for (const auto& [key, message] : *language) {
+            const auto& [context, source, comment] = key;
+            EXPECT_TRUE(message.finished && !message.translation.isEmpty())
+                << "no translation in " << (language == &english ? "en" : "zh_CN") << " for " << qPrintable(context)
+                << " \"" << qPrintable(source) << '"';
+            EXPECT_EQ(placeholders(message.translation), placeholders(source))
+                << qPrintable(context) << " \"" << qPrintable(source) << "\" → \"" << qPrintable(message.translation)
+                << '"';
+        }
+    }
+
+    // What the code holds now, read as the translators' tool reads it.
+    QTemporaryDir scratch;
+    const QString fresh = scratch.filePath(QStringLiteral("fresh.ts"));
+    QStringList arguments{QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none")};
+    for (const char* folder : {"accounts", "actions", "app", "bets", "catalogue", "hotkeys", "overlay", "panel",
+                               "platform"})
+        arguments << kSourceDir + QStringLiteral("/src/") + QLatin1String(folder);
+    arguments << QStringLiteral("-ts") << fresh;
+    const QString lupdate = QFile::exists(QStringLiteral("/usr/lib/qt6/bin/lupdate"))
+                                ? QStringLiteral("/usr/lib/qt6/bin/lupdate")
+                                : QStringLiteral("lupdate");
+    ASSERT_EQ(QProcess::execute(lupdate, arguments), 0);
+    for (const auto& [key, message] : readTs(fresh)) {
+        const auto& [context, source, comment] = key;
+        EXPECT_TRUE(english.count(key) && chinese.count(key))
+            << "scripts/update-translations, then translate: " << qPrintable(context) << " \"" << qPrintable(source)
+            << '"';
+    }
+}
+
+// Catches a visible text shown without tr() (its Latin words stay in the Chinese window, or
+// its Chinese stays in the English one).
+TEST(Translations, WindowsShowOnlyTheChosenLanguage)
+{
+    static const QRegularExpression chinese(QStringLiteral("[\\x{3000}-\\x{303f}\\x{4e00}-\\x{9fff}\\x{ff00}-\\x{ffef}]"));
+    static const QRegularExpression latinWord(QStringLiteral("[A-Za-z]+"));
+    {
+        const InstalledTranslation zh(QStringLiteral("zh_CN"));
+        ShownWindows shown;
+        for (const QString& text : shown.texts()) {
+            for (const QRegularExpressionMatch& word : latinWord.globalMatch(withoutBetNames(text)))
+                EXPECT_TRUE(isLatinWordAllowedInChinese(word.captured()))
+                    << "untranslated \"" << qPrintable(word.captured()) << "\" in \"" << qPrintable(text) << '"';
+        }
+    }
+    {
+        const InstalledTranslation en(QStringLiteral("en"));
+        ShownWindows shown;
+        for (const QString& text : shown.texts())
+            EXPECT_FALSE(chinese.match(text).hasMatch()) << "Chinese in the English window: " << qPrintable(text);
+    }
+}
+
+TEST(Translations, TheDesktopsLanguageOrTheAskedOneChoosesChineseOrElseEnglish)
+{
+    EXPECT_EQ(XChooseLanguage(std::nullopt, {QStringLiteral("zh-CN"), QStringLiteral("en-US")}), "zh_CN");
+    EXPECT_EQ(XChooseLanguage(std::nullopt, {QStringLiteral("de-DE"), QStringLiteral("zh-TW")}), "zh_CN");
+    EXPECT_EQ(XChooseLanguage(std::nullopt, {QStringLiteral("en-GB"), QStringLiteral("zh-CN")}), "en");
+    EXPECT_EQ(XChooseLanguage(std::nullopt, {QStringLiteral("fr-FR")}), "en");
+    EXPECT_EQ(XChooseLanguage(QStringLiteral("zh"), {QStringLiteral("en-US")}), "zh_CN");
+    EXPECT_EQ(XChooseLanguage(QStringLiteral("en"), {QStringLiteral("zh-CN")}), "en");
+}
