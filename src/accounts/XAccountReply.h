@@ -51,8 +51,11 @@ XAccountReply XParseAccountReply(XNetworkOutcome outcome, int httpStatus, const 
 QString XRedactedForLog(const QJsonValue& value);
 QString XRedactedForLog(const QByteArray& body);
 
-// The alert for a failure: message and informative text.
+// The alert for a failure, in the user's language: message and informative text.
 std::pair<QString, QString> XFailureAlertTexts(const XAccountReply& reply, const QUrl& service);
+// The failure alert's message as the log keeps it: untranslated.
+QString XFailureLogTitle(const XAccountReply& reply);
 // What the service said of a refusal (its "message"), which is more precise than anything
-// the screen could guess; `fallback` when it said nothing.
+// the screen could guess, in the user's language where it is one the service is known to
+// send; `fallback` when it said nothing.
 QString XServiceText(const XAccountReply& reply, const QString& fallback);

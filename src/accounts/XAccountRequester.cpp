@@ -24,8 +24,9 @@ void XAccountRequester::send(const QString& path, const XQueryItems& query, bool
         Q_EMIT busyChanged(false);
         if (reply.failure != XAccountReply::Failure::None) {
             const auto [message, informative] = XFailureAlertTexts(reply, m_service.baseUrl());
-            XLogIn(lcAccounts(), "ERROR! %s", qPrintable(message));
-            runModalWithhMessageText(m_platform, message, informative, QStringLiteral("Ok"), {}, {}, m_screen);
+            // The log keeps the source text; the user reads it in their language.
+            XLogIn(lcAccounts(), "ERROR! %s", qPrintable(XFailureLogTitle(reply)));
+            runModalWithhMessageText(m_platform, message, informative, tr("Ok"), {}, {}, m_screen);
             return;
         }
         XLogIn(lcAccounts(), "Request reply: %s", qPrintable(XRedactedForLog(QJsonValue(reply.json))));

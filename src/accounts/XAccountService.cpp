@@ -2,6 +2,7 @@
 
 #include "platform/XPreferenceStore.h"
 
+#include <QCoreApplication>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -56,8 +57,10 @@ QString XWhereMailLands(const QUrl& service)
 {
     if (!XIsLocalDefaultService(service))
         return {};
-    return QStringLiteral("\n\nThe local account service sends no real mail: it is a file in %1.")
-        .arg(XLocalServiceOutboxPath());
+    return QStringLiteral("\n\n") +
+           QCoreApplication::translate("XAccountService",
+                                       "The local account service sends no real mail: it is a file in %1.")
+               .arg(XLocalServiceOutboxPath());
 }
 
 XAccountService::XAccountService(QUrl base, QObject* parent)

@@ -17,9 +17,9 @@ XConfirmEmailViewController::XConfirmEmailViewController(XPlatform& platform, XA
     : QWidget(parent), m_platform(platform)
 {
     setObjectName(QStringLiteral("confirmEmailView"));
-    XAccountForm form = XAccountForm::build(
-        *this, tr("Forgot your password?"), tr("We will mail a verification code to your address."));
-    confirmEmailTextField = form.addField(QStringLiteral("confirmEmailTextField"), QStringLiteral("E-Mail"),
+    XAccountForm form = XAccountForm::build(*this, tr("Forgot your password?"),
+                                            tr("We will mail a verification code to your address."));
+    confirmEmailTextField = form.addField(QStringLiteral("confirmEmailTextField"), tr("E-Mail"),
                                           XAccountLook::kGreyPlaceholder, false);
     confirmEmailButton =
         form.addButton(QStringLiteral("confirmEmailButton"), tr("Send the code"), XAccountLook::kOrange, 6);
@@ -28,8 +28,10 @@ XConfirmEmailViewController::XConfirmEmailViewController(XPlatform& platform, XA
     m_requester = new XAccountRequester(platform, service, *this);
     connect(m_requester, &XAccountRequester::busyChanged, confirmEmailButton, &QWidget::setDisabled);
 
-    connect(confirmEmailButton, &QPushButton::clicked, this, &XConfirmEmailViewController::confirmEmailClicked);
-    connect(confirmEmailTextField, &QLineEdit::returnPressed, this, &XConfirmEmailViewController::enterKeyClicked);
+    connect(confirmEmailButton, &QPushButton::clicked, this,
+            &XConfirmEmailViewController::confirmEmailClicked);
+    connect(confirmEmailTextField, &QLineEdit::returnPressed, this,
+            &XConfirmEmailViewController::enterKeyClicked);
     connect(backButton, &QPushButton::clicked, this, &XConfirmEmailViewController::backClicked);
 }
 
@@ -43,26 +45,24 @@ void XConfirmEmailViewController::confirmEmail()
 {
     const QString email = confirmEmailTextField->text();
     if (email.isEmpty()) {
-        runModalWithhMessageText(m_platform, QStringLiteral("Confirm Email Failed!"),
-                                 QStringLiteral("You must complete Your E-Mail fields."), QStringLiteral("Ok"), {},
-                                 {}, this);
+        runModalWithhMessageText(m_platform, tr("Confirm Email Failed!"),
+                                 tr("You must complete Your E-Mail fields."), tr("Ok"), {}, {}, this);
         return;
     }
-    m_requester->send(QStringLiteral("/api/mac_user/email_confirm"), {{QStringLiteral("email"), email}}, false,
-                      [this](const QString& success, const XAccountReply& reply) {
+    m_requester->send(QStringLiteral("/api/mac_user/email_confirm"), {{QStringLiteral("email"), email}},
+                      false, [this](const QString& success, const XAccountReply& reply) {
                           if (success == QLatin1String("true")) {
-                              runModalWithhMessageText(m_platform, QStringLiteral("Confirm Email Success"),
-                                                       QStringLiteral("We've sent a verification code to your "
-                                                                      "Email. Please check and reset password!") +
+                              runModalWithhMessageText(m_platform, tr("Confirm Email Success"),
+                                                       tr("We've sent a verification code to your "
+                                                          "Email. Please check and reset password!") +
                                                            XWhereMailLands(m_requester->serviceUrl()),
-                                                       QStringLiteral("Ok"), {}, {}, this);
+                                                       tr("Ok"), {}, {}, this);
                               XLogIn(lcAccounts(), "button from Main View Controller clicked");
                               Q_EMIT goToResetPasswordView();
                           } else if (success == QLatin1String("false")) {
-                              runModalWithhMessageText(m_platform, QStringLiteral("Confirm Email Failed!"),
-                                                       XServiceText(reply, QStringLiteral("Incorrect your E-mail.")),
-                                                       QStringLiteral("Ok"),
-                                                       {}, {}, this);
+                              runModalWithhMessageText(m_platform, tr("Confirm Email Failed!"),
+                                                       XServiceText(reply, tr("Incorrect your E-mail.")),
+                                                       tr("Ok"), {}, {}, this);
                           }
                       });
 }

@@ -18,9 +18,9 @@ XSigninViewController::XSigninViewController(XPlatform& platform, XAccountServic
 {
     setObjectName(QStringLiteral("signinView"));
     XAccountForm form = XAccountForm::build(*this, tr("Sign in"), tr("Sign in to your Tableclick account."));
-    emailTextField = form.addField(QStringLiteral("emailTextField"), QStringLiteral("E-Mail"),
+    emailTextField = form.addField(QStringLiteral("emailTextField"), tr("E-Mail"),
                                    XAccountLook::kSigninPlaceholder, false);
-    passwordTextField = form.addField(QStringLiteral("passwordTextField"), QStringLiteral("Password"),
+    passwordTextField = form.addField(QStringLiteral("passwordTextField"), tr("Password"),
                                       XAccountLook::kSigninPlaceholder, true);
     loginButton = form.addButton(QStringLiteral("loginButton"), tr("Sign in"), XAccountLook::kGreen, 6);
     forgetButton = form.addLink(QStringLiteral("forgetButton"), tr("Forgot your password?"));
@@ -59,8 +59,8 @@ void XSigninViewController::login()
     const QString email = emailTextField->text();
     const QString password = passwordTextField->text();
     if (email.isEmpty() || password.isEmpty()) {
-        runModalWithhMessageText(m_platform, QStringLiteral("Login Failed!"),
-                                 QStringLiteral("You must complete all fields."), QStringLiteral("Ok"), {}, {}, this);
+        runModalWithhMessageText(m_platform, tr("Login Failed!"), tr("You must complete all fields."),
+                                 tr("Ok"), {}, {}, this);
         return;
     }
     m_requester->send(QStringLiteral("/api/mac_user/login"),
@@ -75,11 +75,11 @@ void XSigninViewController::login()
                               Q_EMIT goToMainView();
                           } else if (success == QLatin1String("false")) {
                               const int answer = runModalWithhMessageText(
-                                  m_platform, QStringLiteral("Login Failed!"),
-                                  XServiceText(reply, QStringLiteral("Incorrect username or password.\n*If "
-                                                                     "confirmation E-mail hasn't confirmed, it'll "
-                                                                     "create an Error Log-in Message.")),
-                                  QStringLiteral("Ok"), {}, {}, this);
+                                  m_platform, tr("Login Failed!"),
+                                  XServiceText(reply, tr("Incorrect username or password.\n*If "
+                                                         "confirmation E-mail hasn't confirmed, it'll "
+                                                         "create an Error Log-in Message.")),
+                                  tr("Ok"), {}, {}, this);
                               if (answer == 1)
                                   XLogIn(lcAccounts(), "if (returnCode == NSAlertFirstButtonReturn)");
                           }

@@ -38,13 +38,14 @@ XSignupViewController::XSignupViewController(XPlatform& platform, XAccountServic
     setObjectName(QStringLiteral("signupView"));
     XAccountForm form = XAccountForm::build(*this, tr("Sign up"), tr("Create a Tableclick account."));
     const QColor placeholder = XAccountLook::kSignupPlaceholder;
-    usernameTextField = form.addField(QStringLiteral("usernameTextField"), QStringLiteral("Username"), placeholder, false);
-    emailTextField = form.addField(QStringLiteral("emailTextField"), QStringLiteral("E-Mail"), placeholder, false);
+    usernameTextField =
+        form.addField(QStringLiteral("usernameTextField"), tr("Username"), placeholder, false);
+    emailTextField = form.addField(QStringLiteral("emailTextField"), tr("E-Mail"), placeholder, false);
     passwordSecureTextField =
-        form.addField(QStringLiteral("passwordSecureTextField"), QStringLiteral("Password"), placeholder, true);
+        form.addField(QStringLiteral("passwordSecureTextField"), tr("Password"), placeholder, true);
     passwordSecureTextField->setToolTip(tr("At least 8 characters, at least one of them a digit"));
-    confirmSecureTextField = form.addField(QStringLiteral("confirmSecureTextField"),
-                                           QStringLiteral("Confirm Password"), placeholder, true);
+    confirmSecureTextField =
+        form.addField(QStringLiteral("confirmSecureTextField"), tr("Confirm Password"), placeholder, true);
     checkBoxButton = new QCheckBox(tr("I agree to the terms of use"), form.sectionView);
     checkBoxButton->setObjectName(QStringLiteral("checkBoxButton"));
     form.fields->addWidget(checkBoxButton);
@@ -57,7 +58,8 @@ XSignupViewController::XSignupViewController(XPlatform& platform, XAccountServic
     connect(m_requester, &XAccountRequester::busyChanged, signupButton, &QWidget::setDisabled);
 
     connect(signupButton, &QPushButton::clicked, this, &XSignupViewController::registerButtonClicked);
-    for (QLineEdit* field : {usernameTextField, emailTextField, passwordSecureTextField, confirmSecureTextField})
+    for (QLineEdit* field :
+         {usernameTextField, emailTextField, passwordSecureTextField, confirmSecureTextField})
         connect(field, &QLineEdit::returnPressed, this, &XSignupViewController::enterKeyClicked);
     connect(checkBoxButton, &QCheckBox::clicked, this, &XSignupViewController::agreeCheckClicked);
     connect(termButton, &QPushButton::clicked, this, &XSignupViewController::termButtonClicked);
@@ -66,7 +68,8 @@ XSignupViewController::XSignupViewController(XPlatform& platform, XAccountServic
 
 void XSignupViewController::agreeCheckClicked()
 {
-    setCheckState(checkBoxButton->checkState() != Qt::Unchecked ? QStringLiteral("on") : QStringLiteral("off"));
+    setCheckState(checkBoxButton->checkState() != Qt::Unchecked ? QStringLiteral("on")
+                                                                : QStringLiteral("off"));
 }
 
 void XSignupViewController::termButtonClicked()
@@ -82,8 +85,7 @@ void XSignupViewController::backButtonClicked()
 
 void XSignupViewController::fail(const QString& informativeText)
 {
-    runModalWithhMessageText(m_platform, QStringLiteral("Register Failed!"), informativeText, QStringLiteral("Ok"),
-                             {}, {}, this);
+    runModalWithhMessageText(m_platform, tr("Register Failed!"), informativeText, tr("Ok"), {}, {}, this);
 }
 
 void XSignupViewController::signup()
@@ -93,34 +95,38 @@ void XSignupViewController::signup()
     const QString password = passwordSecureTextField->text();
     const QString confirmation = confirmSecureTextField->text();
     if (username.isEmpty() || email.isEmpty() || password.isEmpty() || confirmation.isEmpty())
-        return fail(QStringLiteral("You must complete all fields."));
+        return fail(tr("You must complete all fields."));
     if (password != confirmation)
-        return fail(QStringLiteral("Your entered passwords does not match."));
+        return fail(tr("Your entered passwords does not match."));
     if (checkState() != QLatin1String("on"))
-        return fail(QStringLiteral("Please check term and condition."));
+        return fail(tr("Please check term and condition."));
     m_requester->send(
         QStringLiteral("/api/mac_user/register"),
-        {{QStringLiteral("username"), username}, {QStringLiteral("email"), email}, {QStringLiteral("password"), password}},
+        {{QStringLiteral("username"), username},
+         {QStringLiteral("email"), email},
+         {QStringLiteral("password"), password}},
         true, [this](const QString& success, const XAccountReply& reply) {
             if (success == QLatin1String("true")) {
                 runModalWithhMessageText(
-                    m_platform, QStringLiteral("Register Success"),
-                    QStringLiteral("You have successfully registered a new account. We've sent you a Email. Please "
-                                   "click on the confirmation link to verify your account!") +
+                    m_platform, tr("Register Success"),
+                    tr("You have successfully registered a new account. We've sent you a Email. Please "
+                       "click on the confirmation link to verify your account!") +
                         XWhereMailLands(m_service.baseUrl()),
-                    QStringLiteral("Ok"), {}, {}, this);
+                    tr("Ok"), {}, {}, this);
                 passwordSecureTextField->clear();
                 confirmSecureTextField->clear();
                 XLogIn(lcAccounts(), "button from Main View Controller clicked");
                 Q_EMIT goToSigninView();
             } else if (success == QLatin1String("false")) {
-                fail(XServiceText(reply, QStringLiteral("Server Error")));
+                fail(XServiceText(reply, tr("Server Error")));
             } else if (success == QLatin1String("username")) {
-                fail(XServiceText(reply, QStringLiteral("Username is already exist. Please retry again with another Username.")));
+                fail(XServiceText(
+                    reply, tr("Username is already exist. Please retry again with another Username.")));
             } else if (success == QLatin1String("email")) {
-                fail(XServiceText(reply, QStringLiteral("Email is already exist. Please retry again with another Email.")));
+                fail(XServiceText(reply,
+                                  tr("Email is already exist. Please retry again with another Email.")));
             } else if (success == QLatin1String("password")) {
-                fail(XServiceText(reply, QStringLiteral("At least 1 number and minimum 8 letters !")));
+                fail(XServiceText(reply, tr("At least 1 number and minimum 8 letters !")));
             }
         });
 }
