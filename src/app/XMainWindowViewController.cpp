@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSplitter>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -152,6 +153,9 @@ QToolButton* XMainWindowViewController::buildGridMenu(QWidget& parent)
     // The shortcut works wherever the main window has the keyboard.
     parent.addAction(find);
     button->setMenu(menu);
+    // The tool button's size leaves out its menu arrow, which then covers the text.
+    button->setMinimumWidth(button->sizeHint().width() +
+                            button->style()->pixelMetric(QStyle::PM_MenuButtonIndicator, nullptr, button));
     button->setToolTip(tr("Find table (Ctrl+F): lay the grid on the table on the screen"));
     return button;
 }
