@@ -159,33 +159,6 @@ void XPlaybackQueue::poll()
     }
 }
 
-namespace {
-XRunEnd endOf(XRunOutcome outcome, XRunEnd stopReason)
-{
-    switch (outcome) {
-    case XRunOutcome::Finished:
-        return XRunEnd::Finished;
-    case XRunOutcome::Stopped:
-        return stopReason;
-    case XRunOutcome::PointerMoved:
-        return XRunEnd::PointerMoved;
-    case XRunOutcome::UserClicked:
-        return XRunEnd::UserClicked;
-    case XRunOutcome::EscapePressed:
-        return XRunEnd::EscapeKey;
-    case XRunOutcome::ReleaseNotSeen:
-        return XRunEnd::ClickNotTaken;
-    case XRunOutcome::PointRefused:
-        return XRunEnd::PointRefused;
-    case XRunOutcome::OwnWindow:
-        return XRunEnd::OwnWindow;
-    case XRunOutcome::DisplayLost:
-        return XRunEnd::DisplayLost;
-    }
-    return XRunEnd::Finished;
-}
-} // namespace
-
 void XPlaybackQueue::work(std::stop_token shutdown)
 {
     // Kept from the first run's turn until no run waits: the user's input is watched
@@ -229,7 +202,7 @@ void XPlaybackQueue::work(std::stop_token shutdown)
             });
         {
             const std::lock_guard lock(m_mutex);
-            const XRunEnd end = endOf(result.outcome, m_stopReason);
+            const XRunEnd end = result.outcome == XRunEnd::StopButton ? m_stopReason : result.outcome;
             // Whatever ended a run early, what waits would click where the user no longer
             // expects it.
             if (end != XRunEnd::Finished)
@@ -242,7 +215,7 @@ void XPlaybackQueue::work(std::stop_token shutdown)
         }
         // What the user did is the poster's to remember only while it stops runs: a run
         // queued after a stop starts with a fresh look.
-        if (result.outcome != XRunOutcome::Finished)
+        if (result.outcome != XRunEnd::Finished)
             poster.reset();
         m_changed.notify_all();
     }

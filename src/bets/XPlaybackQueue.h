@@ -13,21 +13,6 @@
 
 class XPlatform;
 
-// Why a run ended. Every end but Finished drops the runs waiting behind it.
-enum class XRunEnd
-{
-    Finished,
-    StopButton,    // Stop pressed in a panel
-    EscapeKey,     // Escape pressed anywhere
-    PointerMoved,  // the user took the mouse away
-    UserClicked,   // the user clicked or scrolled
-    ClickNotTaken, // a click's release never reached the table
-    PointRefused,  // a point is not a number or on no monitor
-    OwnWindow,     // a point lies on one of this program's windows
-    DisplayLost,
-    Shutdown,
-};
-
 // The one line of clicks on this display: runs of both panels play one after the other,
 // never side by side (they share the pointer), on a worker thread of the queue. The X
 // connection is opened when the first run's turn comes and kept until the last one is

@@ -29,25 +29,25 @@ XPlaybackRun XCellRun(std::vector<XMouseData> list, XCellLocator locator,
 }
 
 namespace {
-XRunOutcome outcomeOf(XClickVerdict verdict)
+XRunEnd outcomeOf(XClickVerdict verdict)
 {
     switch (verdict) {
     case XClickVerdict::Go:
-        return XRunOutcome::Finished;
+        return XRunEnd::Finished;
     case XClickVerdict::PointerMoved:
-        return XRunOutcome::PointerMoved;
+        return XRunEnd::PointerMoved;
     case XClickVerdict::UserClicked:
-        return XRunOutcome::UserClicked;
+        return XRunEnd::UserClicked;
     case XClickVerdict::EscapePressed:
-        return XRunOutcome::EscapePressed;
+        return XRunEnd::EscapeKey;
     case XClickVerdict::ReleaseNotSeen:
-        return XRunOutcome::ReleaseNotSeen;
+        return XRunEnd::ClickNotTaken;
     case XClickVerdict::OwnWindow:
-        return XRunOutcome::OwnWindow;
+        return XRunEnd::OwnWindow;
     case XClickVerdict::DisplayLost:
-        return XRunOutcome::DisplayLost;
+        return XRunEnd::DisplayLost;
     }
-    return XRunOutcome::Stopped;
+    return XRunEnd::StopButton;
 }
 
 // The first record whose point may not be clicked; -1 when all may.
@@ -70,7 +70,7 @@ XRunResult XPlayRun(XMousePoster& poster, const XPlaybackRun& run, std::stop_tok
 {
     const XPlaybackControls& controls = *run.controls;
     XRunResult result;
-    const auto stopAt = [&](XRunOutcome outcome, int record) {
+    const auto stopAt = [&](XRunEnd outcome, int record) {
         result.outcome = outcome;
         result.record = record;
         return result;
@@ -78,7 +78,7 @@ XRunResult XPlayRun(XMousePoster& poster, const XPlaybackRun& run, std::stop_tok
     XClickTargets where = targets ? targets() : XClickTargets{};
     // Nothing of a run whose points are not all on a screen is clicked: half a bet is no bet.
     if (const int refused = firstRefusedPoint(run, where.monitors); refused >= 0)
-        return stopAt(XRunOutcome::PointRefused, refused);
+        return stopAt(XRunEnd::PointRefused, refused);
     bool firstClick = true;
     for (std::size_t r = 0; r < run.list.size(); ++r) {
         const XMouseData& record = run.list[r];
@@ -92,7 +92,7 @@ XRunResult XPlayRun(XMousePoster& poster, const XPlaybackRun& run, std::stop_tok
         const XMouseButton button = record.eventType() == XRightMouseDown ? XMouseButton::Right : XMouseButton::Left;
         for (std::uint64_t n = 0; n < record.clickCount(); ++n) {
             if (stop.stop_requested())
-                return stopAt(XRunOutcome::Stopped, position);
+                return stopAt(XRunEnd::StopButton, position);
             // The window under the first point is made the active one before it is
             // clicked: while a window manager is still handing the focus over it holds
             // the pointer, and a release can land where the next click moves it. When the

@@ -39,22 +39,25 @@ struct XClickTargets
     std::vector<XOwnWindow> ownWindows;
 };
 
-enum class XRunOutcome
+// Why a run ended. Every end but Finished drops the runs waiting behind it. A run asked to
+// stop ends StopButton; its queue knows which stop it was (Stop, Escape, shutting down).
+enum class XRunEnd
 {
     Finished,
-    Stopped,        // asked to stop
-    PointerMoved,   // the user took the mouse
-    UserClicked,    // the user clicked or scrolled
-    EscapePressed,  // the user pressed Escape
-    ReleaseNotSeen, // the table did not take a click's release
-    PointRefused,   // a point is not a number, or on no monitor
-    OwnWindow,      // a point would click one of this program's windows
+    StopButton,    // Stop pressed in a panel
+    EscapeKey,     // Escape pressed anywhere
+    PointerMoved,  // the user took the mouse away
+    UserClicked,   // the user clicked or scrolled
+    ClickNotTaken, // a click's release never reached the table
+    PointRefused,  // a point is not a number or on no monitor
+    OwnWindow,     // a point lies on one of this program's windows
     DisplayLost,
+    Shutdown,
 };
 
 struct XRunResult
 {
-    XRunOutcome outcome = XRunOutcome::Finished;
+    XRunEnd outcome = XRunEnd::Finished;
     int clicked = 0;
     // The record (0-based, in the run's list) it stopped at; -1 when it did not stop at one.
     int record = -1;
