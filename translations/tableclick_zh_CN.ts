@@ -70,11 +70,11 @@
     </message>
     <message>
         <source>Where to click: x on the screen, from its left edge</source>
-        <translation>点击位置:屏幕上的 x,从左边缘算起</translation>
+        <translation>点击位置：屏幕上的 x，从左边缘算起</translation>
     </message>
     <message>
         <source>Where to click: y on the screen, from its top edge</source>
-        <translation>点击位置:屏幕上的 y,从上边缘算起</translation>
+        <translation>点击位置：屏幕上的 y，从上边缘算起</translation>
     </message>
     <message>
         <source>How many clicks</source>
@@ -118,7 +118,7 @@
     </message>
     <message>
         <source>Counts down 3 seconds for you to point at the place, then adds a click there</source>
-        <translation>倒数 3 秒,请把指针移到要点击的位置,然后在那里添加一次点击</translation>
+        <translation>倒数 3 秒，请把指针移到要点击的位置，然后在那里添加一次点击</translation>
     </message>
     <message>
         <source>Pointer hot key</source>
@@ -182,26 +182,26 @@
     </message>
     <message>
         <source>Shows what the six list buttons hold. A list button keeps a copy of the table when empty, and offers to replace or show its list otherwise</source>
-        <translation>显示六个列表按钮保存的内容。列表按钮为空时,按下会保存表格的副本;不为空时,可以替换或显示它的列表</translation>
+        <translation>显示六个列表按钮保存的内容。列表按钮为空时，按下会保存表格的副本；不为空时，可以替换或显示它的列表</translation>
     </message>
 </context>
 <context>
     <name>XAddMouseActionViewController</name>
     <message>
         <source>X must be a number on a screen: %1</source>
-        <translation>X 必须是屏幕上的数值:%1</translation>
+        <translation>X 必须是屏幕上的数值：%1</translation>
     </message>
     <message>
         <source>Y must be a number on a screen: %1</source>
-        <translation>Y 必须是屏幕上的数值:%1</translation>
+        <translation>Y 必须是屏幕上的数值：%1</translation>
     </message>
     <message>
         <source>Empty: press to keep a copy of the table</source>
-        <translation>空:按下即保存表格的副本</translation>
+        <translation>空：按下即保存表格的副本</translation>
     </message>
     <message>
         <source>Right-click, Undo replace: back to the list held before</source>
-        <translation>右键点击&quot;撤销替换&quot;:恢复替换前的列表</translation>
+        <translation>右键点击&quot;撤销替换&quot;：恢复替换前的列表</translation>
     </message>
     <message>
         <source>List %1:</source>
@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>(empty)</source>
-        <translation>(空)</translation>
+        <translation>（空）</translation>
     </message>
     <message>
         <source>The list buttons</source>
@@ -241,7 +241,7 @@
     </message>
     <message>
         <source>Do you want to replace It ?</source>
-        <translation>要用表格中的点击替换它的列表吗?选择&quot;在表格中显示&quot;则把它保存的列表放进表格。</translation>
+        <translation>要用表格中的点击替换它的列表吗？选择&quot;在表格中显示&quot;则把它保存的列表放进表格。</translation>
     </message>
     <message>
         <source>YES</source>
@@ -264,7 +264,7 @@
     <name>XAutoSaver</name>
     <message>
         <source>Tableclick cannot save your settings</source>
-        <translation>Tableclick 无法保存您的设置</translation>
+        <translation>Tableclick 无法保存你的设置</translation>
     </message>
     <message>
         <source>%1 could not be written: %2.
@@ -272,7 +272,7 @@
 What you set up is kept while Tableclick runs and saved again after your next change.</source>
         <translation>无法写入 %1:%2。
 
-请腾出磁盘空间,或允许 Tableclick 写入该文件夹。Tableclick 运行期间您的设置会保留,下次更改后会再次保存。</translation>
+请腾出磁盘空间，或允许 Tableclick 写入该文件夹。Tableclick 运行期间你的设置会保留，下次更改后会再次保存。</translation>
     </message>
     <message>
         <source>OK</source>
@@ -303,7 +303,7 @@ What you set up is kept while Tableclick runs and saved again after your next ch
     </message>
     <message>
         <source>Sectors around each number and runs after and before it on the wheel</source>
-        <translation>每个数字周围的扇区,以及轮盘上它之后和之前的连续数字</translation>
+        <translation>每个数字周围的扇区，以及轮盘上它之后和之前的连续数字</translation>
     </message>
     <message>
         <source>The numbers at given wheel distances from each number</source>
@@ -594,19 +594,19 @@ What you set up is kept while Tableclick runs and saved again after your next ch
     </message>
     <message>
         <source>Zone cross, down</source>
-        <translation>区域十字,下</translation>
+        <translation>区域十字，下</translation>
     </message>
     <message>
         <source>Zone cross, up</source>
-        <translation>区域十字,上</translation>
+        <translation>区域十字，上</translation>
     </message>
     <message>
         <source>Zone cross, left</source>
-        <translation>区域十字,左</translation>
+        <translation>区域十字，左</translation>
     </message>
     <message>
         <source>Zone cross, right</source>
-        <translation>区域十字,右</translation>
+        <translation>区域十字，右</translation>
     </message>
     <message>
         <source>Special 10·23·8</source>
@@ -698,7 +698,7 @@ What you set up is kept while Tableclick runs and saved again after your next ch
     </message>
     <message>
         <source>%1 of %2 row, with neighbours</source>
-        <translation>%2行的%1(含相邻)</translation>
+        <translation>%2行的%1（含相邻）</translation>
     </message>
     <message>
         <source>left</source>
@@ -718,7 +718,7 @@ What you set up is kept while Tableclick runs and saved again after your next ch
     </message>
     <message>
         <source>Wheel&apos;s %1 half, %2</source>
-        <translation>轮盘%1半区,%2</translation>
+        <translation>轮盘%1半区，%2</translation>
     </message>
     <message>
         <source>Diagonal %1–%2 %3, %4</source>
@@ -738,15 +738,15 @@ What you set up is kept while Tableclick runs and saved again after your next ch
     </message>
     <message>
         <source>Wheel distances %1 from %2, both sides</source>
-        <translation>轮盘上与 %2 相距 %1 的数字(两侧)</translation>
+        <translation>轮盘上与 %2 相距 %1 的数字（两侧）</translation>
     </message>
     <message>
         <source>Wheel distance %1 from %2, both sides</source>
-        <translation>轮盘上与 %2 相距 %1 的数字(两侧)</translation>
+        <translation>轮盘上与 %2 相距 %1 的数字（两侧）</translation>
     </message>
     <message>
         <source>Sector %1 around %2: %2, 0 and wheel distances %3</source>
-        <translation>%2 周围的 %1 扇区:%2、0 及轮盘距离 %3</translation>
+        <translation>%2 周围的 %1 扇区：%2、0 及轮盘距离 %3</translation>
     </message>
     <message>
         <source>Nr</source>
@@ -758,7 +758,7 @@ What you set up is kept while Tableclick runs and saved again after your next ch
     </message>
     <message>
         <source>Sector %1: the number, 0 and every number at wheel distance %2</source>
-        <translation>%1 扇区:该数字、0 及轮盘距离为 %2 的所有数字</translation>
+        <translation>%1 扇区：该数字、0 及轮盘距离为 %2 的所有数字</translation>
     </message>
     <message>
         <source>the number</source>
@@ -766,11 +766,11 @@ What you set up is kept while Tableclick runs and saved again after your next ch
     </message>
     <message>
         <source>The 6 numbers at wheel distances %1 (A = 1 … R = 18), both sides of the number</source>
-        <translation>该数字两侧轮盘距离为 %1 的 6 个数字(A = 1 … R = 18)</translation>
+        <translation>该数字两侧轮盘距离为 %1 的 6 个数字（A = 1 … R = 18）</translation>
     </message>
     <message>
         <source>The 2 numbers at wheel distance %1, one each side of the number</source>
-        <translation>该数字两侧轮盘距离为 %1 的 2 个数字,每侧一个</translation>
+        <translation>该数字两侧轮盘距离为 %1 的 2 个数字，每侧一个</translation>
     </message>
 </context>
 <context>
@@ -781,7 +781,7 @@ What you set up is kept while Tableclick runs and saved again after your next ch
     </message>
     <message>
         <source>Total:%1</source>
-        <translation>总计:%1</translation>
+        <translation>总计：%1</translation>
     </message>
 </context>
 <context>
@@ -878,11 +878,11 @@ What you set up is kept while Tableclick runs and saved again after your next ch
     </message>
     <message>
         <source>BET (space)</source>
-        <translation>下注 (空格)</translation>
+        <translation>下注 （空格）</translation>
     </message>
     <message>
         <source>Click the whole bet on the table (Space)</source>
-        <translation>在台面上点击整个投注(空格键)</translation>
+        <translation>在台面上点击整个投注（空格键）</translation>
     </message>
     <message>
         <source>Reverse</source>
@@ -938,7 +938,7 @@ What you set up is kept while Tableclick runs and saved again after your next ch
     </message>
     <message>
         <source>Locked: clicks pass through the grid to the table. Unlocked: fit the grid with the mouse</source>
-        <translation>锁定:点击穿过网格落到台面上。解锁:用鼠标调整网格</translation>
+        <translation>锁定：点击穿过网格落到台面上。解锁：用鼠标调整网格</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -946,7 +946,7 @@ What you set up is kept while Tableclick runs and saved again after your next ch
     </message>
     <message>
         <source>Pause after each click, in milliseconds: 1 to 86400000 (a day)</source>
-        <translation>每次点击后的间隔,单位毫秒:1 至 86400000(一天)</translation>
+        <translation>每次点击后的间隔，单位毫秒：1 至 86400000（一天）</translation>
     </message>
     <message>
         <source>ms</source>
@@ -970,7 +970,7 @@ What you set up is kept while Tableclick runs and saved again after your next ch
     </message>
     <message>
         <source>Right-click a saved bet, or double-click its record, to add it to the bet or delete it; double-click a note to edit it</source>
-        <translation>右键点击已保存的投注或双击其记录,可把它加入投注或删除;双击备注可编辑</translation>
+        <translation>右键点击已保存的投注或双击其记录，可把它加入投注或删除；双击备注可编辑</translation>
     </message>
     <message>
         <source>Note</source>
@@ -985,7 +985,7 @@ What you set up is kept while Tableclick runs and saved again after your next ch
     </message>
     <message>
         <source>The saved bet is removed from the table. This cannot be undone.</source>
-        <translation>这条已保存的投注将从表格中移除,且无法撤销。</translation>
+        <translation>这条已保存的投注将从表格中移除，且无法撤销。</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -997,7 +997,7 @@ What you set up is kept while Tableclick runs and saved again after your next ch
     </message>
     <message>
         <source>BET (space)</source>
-        <translation>下注 (空格)</translation>
+        <translation>下注 （空格）</translation>
     </message>
     <message>
         <source>鼠标进入&quot;按钮%1&quot;区域</source>
@@ -1023,7 +1023,7 @@ What you set up is kept while Tableclick runs and saved again after your next ch
     </message>
     <message>
         <source>(index:%1,clickCount:%2)  </source>
-        <translation>(位置:%1,次数:%2)  </translation>
+        <translation>（位置：%1，次数：%2）  </translation>
     </message>
     <message>
         <source>
@@ -1031,7 +1031,7 @@ What you set up is kept while Tableclick runs and saved again after your next ch
 Append adds these clicks to the bet; Delete removes the saved bet.</source>
         <translation>
 
-&quot;追加&quot;把这些点击加入当前投注;&quot;删除&quot;移除这条已保存的投注。</translation>
+&quot;追加&quot;把这些点击加入当前投注；&quot;删除&quot;移除这条已保存的投注。</translation>
     </message>
     <message>
         <source>请选择操作</source>
@@ -1048,7 +1048,7 @@ Append adds these clicks to the bet; Delete removes the saved bet.</source>
     <message>
         <source>No Data in Grid</source>
         <comment>what to do</comment>
-        <translation>请先按数字或投注按钮组成投注,然后再保存。</translation>
+        <translation>请先按数字或投注按钮组成投注，然后再保存。</translation>
     </message>
 </context>
 <context>
@@ -1075,7 +1075,7 @@ Append adds these clicks to the bet; Delete removes the saved bet.</source>
     </message>
     <message>
         <source>Put the grid back to its first place and size, without gaps</source>
-        <translation>把网格恢复到最初的位置和大小,不留间隙</translation>
+        <translation>把网格恢复到最初的位置和大小，不留间隙</translation>
     </message>
     <message>
         <source>Saved layouts</source>
@@ -1083,7 +1083,7 @@ Append adds these clicks to the bet; Delete removes the saved bet.</source>
     </message>
     <message>
         <source>Select a layout to put the window and grid where it was saved</source>
-        <translation>选择一个布局,把窗口和网格放回保存时的位置</translation>
+        <translation>选择一个布局，把窗口和网格放回保存时的位置</translation>
     </message>
     <message>
         <source>Save the current window and grid as a layout</source>
@@ -1107,7 +1107,7 @@ Append adds these clicks to the bet; Delete removes the saved bet.</source>
     </message>
     <message>
         <source>Look at the screen under the grid and lay the grid on the table there</source>
-        <translation>查看网格下方的屏幕,并把网格放到那里的台面上</translation>
+        <translation>查看网格下方的屏幕，并把网格放到那里的台面上</translation>
     </message>
     <message>
         <source>Undo</source>
@@ -1122,11 +1122,11 @@ Append adds these clicks to the bet; Delete removes the saved bet.</source>
     <name>XHotKeyField</name>
     <message>
         <source>Click, then press the keys</source>
-        <translation>点击此处,然后按下按键</translation>
+        <translation>点击此处，然后按下按键</translation>
     </message>
     <message>
         <source>Click here and press a combination with Ctrl, Alt or Super (Shift may be added); pressing it later anywhere copies the pointer&apos;s position into X and Y</source>
-        <translation>点击此处,然后按下包含 Ctrl、Alt 或 Meta(Super 键)的组合键(可加 Shift);之后在任何地方按下它,都会把指针位置填入 X 和 Y</translation>
+        <translation>点击此处，然后按下包含 Ctrl、Alt 或 Meta(Super 键)的组合键(可加 Shift)；之后在任何地方按下它，都会把指针位置填入 X 和 Y</translation>
     </message>
     <message>
         <source>No hot key</source>
@@ -1134,7 +1134,7 @@ Append adds these clicks to the bet; Delete removes the saved bet.</source>
     </message>
     <message>
         <source>Not used: a hot key needs Ctrl, Alt or Super. </source>
-        <translation>未使用:快捷键需要包含 Ctrl、Alt 或 Meta(Super 键)。</translation>
+        <translation>未使用：快捷键需要包含 Ctrl、Alt 或 Meta(Super 键)。</translation>
     </message>
     <message>
         <source>unknown Error</source>
@@ -1142,7 +1142,7 @@ Append adds these clicks to the bet; Delete removes the saved bet.</source>
     </message>
     <message>
         <source>Another program holds this key combination, or the keyboard has no such key. Choose another combination.</source>
-        <translation>另一个程序占用了这个组合键,或者键盘上没有这个键。请选择其他组合键。</translation>
+        <translation>另一个程序占用了这个组合键，或者键盘上没有这个键。请选择其他组合键。</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1169,14 +1169,14 @@ Append adds these clicks to the bet; Delete removes the saved bet.</source>
     </message>
     <message>
         <source>Find table (Ctrl+F): lay the grid on the table on the screen</source>
-        <translation>查找台面 (Ctrl+F):把网格放到屏幕上的台面上</translation>
+        <translation>查找台面 (Ctrl+F)：把网格放到屏幕上的台面上</translation>
     </message>
 </context>
 <context>
     <name>XPauseField</name>
     <message>
         <source>Not a pause: type milliseconds from 1 to 86400000 (a day), digits only. The pause in use stays %1 ms.</source>
-        <translation>不是有效的间隔:请只输入数字,范围 1 至 86400000 毫秒(一天)。当前使用的间隔仍为 %1 毫秒。</translation>
+        <translation>不是有效的间隔：请只输入数字，范围 1 至 86400000 毫秒（一天）。当前使用的间隔仍为 %1 毫秒。</translation>
     </message>
 </context>
 <context>
@@ -1265,15 +1265,15 @@ Append adds these clicks to the bet; Delete removes the saved bet.</source>
     </message>
     <message>
         <source>Stop clicking now (Escape, or move the mouse, does the same)</source>
-        <translation>立即停止点击(按 Esc 或移动鼠标效果相同)</translation>
+        <translation>立即停止点击（按 Esc 或移动鼠标效果相同）</translation>
     </message>
     <message>
         <source>Stopped with Stop after %1</source>
-        <translation>已按&quot;停止&quot;停止,完成 %1</translation>
+        <translation>已按&quot;停止&quot;停止，完成 %1</translation>
     </message>
     <message>
         <source>Escape is taken by another program: stop with Stop or by moving the mouse</source>
-        <translation>Esc 键被另一个程序占用:请用&quot;停止&quot;按钮或移动鼠标来停止</translation>
+        <translation>Esc 键被另一个程序占用：请用&quot;停止&quot;按钮或移动鼠标来停止</translation>
     </message>
     <message>
         <source>Clicking %1 of %2</source>
@@ -1293,35 +1293,35 @@ Append adds these clicks to the bet; Delete removes the saved bet.</source>
     </message>
     <message>
         <source>Done: %1</source>
-        <translation>完成:%1</translation>
+        <translation>完成：%1</translation>
     </message>
     <message>
         <source>Stopped with Escape after %1</source>
-        <translation>已按 Esc 停止,完成 %1</translation>
+        <translation>已按 Esc 停止，完成 %1</translation>
     </message>
     <message>
         <source>Stopped: the mouse moved, after %1</source>
-        <translation>已停止:鼠标移动了,完成 %1</translation>
+        <translation>已停止：鼠标移动了，完成 %1</translation>
     </message>
     <message>
         <source>Stopped: you clicked or scrolled, after %1</source>
-        <translation>已停止:您点击或滚动了鼠标,完成 %1</translation>
+        <translation>已停止：你点击或滚动了鼠标，完成 %1</translation>
     </message>
     <message>
         <source>Stopped: the table did not take %1 (its button release never arrived); check the table, then try again with a longer Pause</source>
-        <translation>已停止:台面没有接收%1(按键释放始终没有到达);请检查台面,然后用更长的间隔重试</translation>
+        <translation>已停止：台面没有接收%1（按键释放始终没有到达）；请检查台面，然后用更长的间隔重试</translation>
     </message>
     <message>
         <source>Nothing clicked: %1 is not on any screen (a damaged or outdated point); fix it, then try again</source>
-        <translation>未点击任何位置:%1 不在任何屏幕上(点已损坏或过时);请修正后重试</translation>
+        <translation>未点击任何位置：%1 不在任何屏幕上（点已损坏或过时）；请修正后重试</translation>
     </message>
     <message>
         <source>Stopped before %1: it would click Tableclick&apos;s own window; move the window or the point, after %2</source>
-        <translation>在%1之前停止:它会点击到 Tableclick 自己的窗口。请移动窗口或该点后重试(已完成 %2)</translation>
+        <translation>在%1之前停止：它会点击到 Tableclick 自己的窗口。请移动窗口或该点后重试（已完成 %2）</translation>
     </message>
     <message>
         <source>Stopped: the display went away, after %1</source>
-        <translation>已停止:显示器连接断开,完成 %1</translation>
+        <translation>已停止：显示器连接断开，完成 %1</translation>
     </message>
 </context>
 <context>
@@ -1543,7 +1543,7 @@ Append adds these clicks to the bet; Delete removes the saved bet.</source>
     <name>XStoreWriteResult</name>
     <message>
         <source>the path is a folder, not a file</source>
-        <translation>该路径是文件夹,不是文件</translation>
+        <translation>该路径是文件夹，不是文件</translation>
     </message>
     <message>
         <source>the folder %1 cannot be made</source>
@@ -1578,15 +1578,15 @@ Append adds these clicks to the bet; Delete removes the saved bet.</source>
     </message>
     <message>
         <source>Twelve columns of three cells were found, but no zero cell at their left.</source>
-        <translation>找到了十二列、每列三个格子,但它们左边没有零号格。</translation>
+        <translation>找到了十二列、每列三个格子，但它们左边没有零号格。</translation>
     </message>
     <message>
         <source>Part of a table was found, but some of its cells are covered or missing.</source>
-        <translation>找到了部分台面,但有些格子被遮挡或缺失。</translation>
+        <translation>找到了部分台面，但有些格子被遮挡或缺失。</translation>
     </message>
     <message>
         <source>No roulette table was found: no zero cell with twelve columns of three numbers at its right.</source>
-        <translation>没有找到轮盘台面:没有右边带十二列、每列三个数字的零号格。</translation>
+        <translation>没有找到轮盘台面：没有右边带十二列、每列三个数字的零号格。</translation>
     </message>
 </context>
 <context>
@@ -1597,7 +1597,7 @@ Append adds these clicks to the bet; Delete removes the saved bet.</source>
     </message>
     <message>
         <source>The screen cannot be read, so the table cannot be found. Fit the grid by hand.</source>
-        <translation>无法读取屏幕,因此找不到台面。请手动调整网格。</translation>
+        <translation>无法读取屏幕，因此找不到台面。请手动调整网格。</translation>
     </message>
     <message>
         <source>No table was found.</source>
@@ -1605,11 +1605,11 @@ Append adds these clicks to the bet; Delete removes the saved bet.</source>
     </message>
     <message>
         <source>%1 Make the whole table visible, then try again.</source>
-        <translation>%1 请让整个台面可见,然后重试。</translation>
+        <translation>%1 请让整个台面可见，然后重试。</translation>
     </message>
     <message>
         <source>The grid is on the table. Check it, then lock the grid to keep it, or press Undo.</source>
-        <translation>网格已放到台面上。请检查,然后锁定网格以保留,或按&quot;撤销&quot;。</translation>
+        <translation>网格已放到台面上。请检查，然后锁定网格以保留，或按&quot;撤销&quot;。</translation>
     </message>
     <message>
         <source>The grid is back where it was.</source>
