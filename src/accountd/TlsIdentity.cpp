@@ -118,6 +118,26 @@ std::optional<QSslKey> readKey(const QByteArray& pem)
     return std::nullopt;
 }
 
+// Whether the key file holds the private key of the certificate file's certificate.
+bool keyMatchesCertificate(const QString& certPath, const QString& keyPath)
+{
+    QFile certFile(certPath);
+    QFile keyFile(keyPath);
+    if (!certFile.open(QIODevice::ReadOnly) || !keyFile.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray certPem = certFile.readAll();
+    const QByteArray keyPem = keyFile.readAll();
+    OpenSslPtr<BIO, BIO_free_all> certBio(
+        BIO_new_mem_buf(certPem.constData(), static_cast<int>(certPem.size())));
+    OpenSslPtr<BIO, BIO_free_all> keyBio(
+        BIO_new_mem_buf(keyPem.constData(), static_cast<int>(keyPem.size())));
+    if (!certBio || !keyBio)
+        return false;
+    OpenSslPtr<X509, X509_free> cert(PEM_read_bio_X509(certBio.get(), nullptr, nullptr, nullptr));
+    OpenSslPtr<EVP_PKEY, EVP_PKEY_free> key(PEM_read_bio_PrivateKey(keyBio.get(), nullptr, nullptr, nullptr));
+    return cert && key && X509_check_private_key(cert.get(), key.get()) == 1;
+}
+
 } // namespace
 
 std::optional<TlsIdentity> TlsIdentity::load(const QString& certPath, const QString& keyPath, QString* error)
@@ -150,14 +170,22 @@ std::optional<TlsIdentity> TlsIdentity::load(const QString& certPath, const QStr
 std::optional<TlsIdentity> TlsIdentity::loadOrCreateSelfSigned(const QString& certPath,
                                                                const QString& keyPath, QString* error)
 {
+    // The key is written first: a key without its certificate is what a first start that
+    // ended half way left behind, and no one else's.
+    if (QFileInfo::exists(keyPath) && !QFileInfo::exists(certPath) && !QFile::remove(keyPath)) {
+        *error = QStringLiteral("cannot remove %1, left without its certificate").arg(keyPath);
+        return std::nullopt;
+    }
     const bool replacing = QFileInfo::exists(certPath) && QFileInfo::exists(keyPath);
     if (replacing) {
         auto stored = load(certPath, keyPath, error);
-        // Earlier versions made a CA certificate, which could vouch for any other one.
-        if (!stored || !isCertificateAuthority(stored->chain.front()))
+        // Earlier versions made a CA certificate, which could vouch for any other one; a
+        // replacement that ended half way left a new key beside the old certificate.
+        if (!stored ||
+            (!isCertificateAuthority(stored->chain.front()) && keyMatchesCertificate(certPath, keyPath)))
             return stored;
-    } else if (QFileInfo::exists(certPath) || QFileInfo::exists(keyPath)) {
-        *error = QStringLiteral("only one of %1 and %2 exists; remove it to make a new pair")
+    } else if (QFileInfo::exists(certPath)) {
+        *error = QStringLiteral("%1 exists without its key %2; remove it to make a new pair")
                      .arg(certPath, keyPath);
         return std::nullopt;
     }

@@ -147,6 +147,39 @@ TEST(TlsIdentityTest, MakesASelfSignedLocalhostCertificateOnceAndKeepsIt)
     EXPECT_FALSE(TlsIdentity::load(cert, key, &error));
 }
 
+// Catches a service that never starts again after it died between writing the key and the
+// certificate (first start), or between replacing one and the other.
+TEST(TlsIdentityTest, APairLeftHalfWrittenIsMadeAgain)
+{
+    QTemporaryDir dir;
+    const auto path = [&dir](const char* name) -> QString {
+        return dir.path() + QLatin1Char('/') + QLatin1String(name);
+    };
+    QString error;
+    ASSERT_TRUE(TlsIdentity::loadOrCreateSelfSigned(path("a-cert.pem"), path("a-key.pem"), &error));
+    ASSERT_TRUE(TlsIdentity::loadOrCreateSelfSigned(path("b-cert.pem"), path("b-key.pem"), &error));
+
+    // A first start that ended after the key.
+    ASSERT_TRUE(QFile::copy(path("a-key.pem"), path("lone-key.pem")));
+    const auto made =
+        TlsIdentity::loadOrCreateSelfSigned(path("lone-cert.pem"), path("lone-key.pem"), &error);
+    ASSERT_TRUE(made) << qPrintable(error);
+    EXPECT_EQ(TlsIdentity::loadOrCreateSelfSigned(path("lone-cert.pem"), path("lone-key.pem"), &error)->chain,
+              made->chain)
+        << "then kept";
+
+    // A replacement that ended between the key and the certificate.
+    ASSERT_TRUE(QFile::copy(path("a-cert.pem"), path("mixed-cert.pem")));
+    ASSERT_TRUE(QFile::copy(path("b-key.pem"), path("mixed-key.pem")));
+    const auto mended =
+        TlsIdentity::loadOrCreateSelfSigned(path("mixed-cert.pem"), path("mixed-key.pem"), &error);
+    ASSERT_TRUE(mended) << qPrintable(error);
+    EXPECT_NE(mended->chain, QSslCertificate::fromPath(path("a-cert.pem")));
+    EXPECT_EQ(
+        TlsIdentity::loadOrCreateSelfSigned(path("mixed-cert.pem"), path("mixed-key.pem"), &error)->chain,
+        mended->chain);
+}
+
 TEST(TlsIdentityTest, AStoredCaCertificateIsReplacedByALeaf)
 {
     // Made as earlier versions did: CA:TRUE, keyCertSign.
