@@ -154,8 +154,8 @@ XGridManagerView::XGridManagerView(QWidget* parent) : QWidget(parent)
     tableView->setSelectionMode(QAbstractItemView::SingleSelection);
     tableView->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
     tableView->setContextMenuPolicy(Qt::CustomContextMenu);
-    tableView->setToolTip(tr("Right-click a saved bet, or double-click its record, to add it to the bet or "
-                             "delete it; double-click a note to edit it"));
+    tableView->setToolTip(tr("Right-click a saved bet to add it to the bet or delete it; double-click its "
+                             "name or its note to edit it"));
     tableView->setMinimumHeight(4 * tableView->verticalHeader()->defaultSectionSize());
     bets->addWidget(tableView, 1);
     splitter->setStretchFactor(0, 0);
