@@ -1,5 +1,7 @@
 #include "XMainWindowViewController.h"
 
+#include "XTutorialPath.h"
+
 #include "actions/XAddMouseActionView.h"
 #include "actions/XAddMouseActionViewController.h"
 #include "bets/XPlaybackQueue.h"
@@ -9,8 +11,6 @@
 #include "platform/XPlatform.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QPushButton>
@@ -18,19 +18,6 @@
 #include <QSplitter>
 #include <QToolButton>
 #include <QVBoxLayout>
-
-namespace {
-// The tutorial ships with the program: next to the binary when installed, else in the
-// source tree it was built from.
-QUrl tutorialUrl()
-{
-    const QString installed =
-        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/tableclick/tutorial.html");
-    if (QFileInfo::exists(installed))
-        return QUrl::fromLocalFile(QFileInfo(installed).canonicalFilePath());
-    return QUrl::fromLocalFile(QStringLiteral(TABLECLICK_SOURCE_DIR "/docs/tutorial.html"));
-}
-} // namespace
 
 static_assert(XMainWindowViewController::kAddActionViewWidth == XAddMouseActionView::kWidth);
 
@@ -180,5 +167,7 @@ void XMainWindowViewController::saveState()
 
 void XMainWindowViewController::tutorialClicked()
 {
-    m_platform.openUrl(tutorialUrl());
+    m_platform.openUrl(QUrl::fromLocalFile(XTutorialPath(QCoreApplication::applicationDirPath(),
+                                                         QStringLiteral(TABLECLICK_DATA_FROM_BINARY),
+                                                         QStringLiteral(TABLECLICK_SOURCE_DIR))));
 }
