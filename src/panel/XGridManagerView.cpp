@@ -19,7 +19,7 @@ namespace {
 // The number grid and the preview: 13 columns of 41 points, smaller when room is short.
 void fitGridView(QWidget* view, int rowHeight)
 {
-    view->setMinimumSize(13 * 32, 3 * (rowHeight * 3 / 4));
+    view->setMinimumSize(13 * 28, 3 * (rowHeight * 3 / 4));
     view->setMaximumSize(13 * 41, 3 * rowHeight);
     view->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
 }
@@ -149,6 +149,9 @@ XGridManagerView::XGridManagerView(QWidget* parent) : QWidget(parent)
     tableView = new QTableView(this);
     tableView->setObjectName(QStringLiteral("savedBetsTable"));
     tableView->horizontalHeader()->setStretchLastSection(true);
+    // Name and note share the width, however narrow: the table never scrolls sideways.
+    tableView->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    tableView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     tableView->verticalHeader()->hide();
     tableView->setSelectionBehavior(QAbstractItemView::SelectRows);
     tableView->setSelectionMode(QAbstractItemView::SingleSelection);
