@@ -321,19 +321,20 @@ QWidget* XBetButtonsView::sectionsPage()
           QStringLiteral("NumRound2628"), QStringLiteral("NumRound247"), QStringLiteral("NumRound1517"),
           QStringLiteral("NumRound3036")}},
     };
-    constexpr int kColumns = 2;
     for (const auto& [title, names] : groups) {
         layout->addWidget(XCaption(title, page));
-        auto* grid = new QGridLayout;
-        grid->setSpacing(4);
-        for (int i = 0; i < names.size(); ++i) {
-            XButton* button = makeButton(names[i], XBetCaption(names[i]), page);
-            // Captions are longer than the table's titles; two still fit side by side.
+        // Two side by side, one under the other on a narrow panel.
+        auto* grid = new XReflowGrid(2, page);
+        grid->layout()->setContentsMargins(0, 0, 0, 0);
+        grid->layout()->setSpacing(4);
+        for (const QString& name : names) {
+            XButton* button = makeButton(name, XBetCaption(name), grid);
+            // Captions are longer than the table's titles.
             button->setFont(XButton::boldFont(11));
             button->setMinimumHeight(24);
-            grid->addWidget(button, i / kColumns, i % kColumns);
+            grid->addWidget(button);
         }
-        layout->addLayout(grid);
+        layout->addWidget(grid);
     }
     layout->addStretch(1);
     return scrolled(page);

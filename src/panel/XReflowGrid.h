@@ -15,7 +15,6 @@ public:
     explicit XReflowGrid(int mostColumns, QWidget* parent = nullptr);
 
     void addWidget(QWidget* widget);
-    int columnCount() const { return m_columns; }
     // One column wide, as tall as the rows are now.
     QSize minimumSizeHint() const override;
 

@@ -24,8 +24,7 @@ void XWrappingTable::setHeader(std::vector<QWidget*> labels)
 void XWrappingTable::addRow(std::vector<QWidget*> cells)
 {
     m_cells.push_back(std::move(cells));
-    const int lines = m_perLine < 1 ? 1 : static_cast<int>((m_labels.size() - 1 + m_perLine - 1) / m_perLine);
-    place(m_rows, m_cells.back(), static_cast<int>(m_cells.size() - 1) * std::max(1, lines), m_perLine);
+    place(m_rows, m_cells.back(), static_cast<int>(m_cells.size() - 1) * linesFor(m_perLine), m_perLine);
 }
 
 int XWrappingTable::minimumWidth() const
@@ -45,6 +44,12 @@ int XWrappingTable::perLineFor(int width) const
     return std::clamp((room + spacing) / (m_cellWidth + spacing), 1, columns);
 }
 
+int XWrappingTable::linesFor(int perLine) const
+{
+    const int columns = std::max(1, static_cast<int>(m_labels.size()) - 1);
+    return (columns + perLine - 1) / std::max(1, perLine);
+}
+
 void XWrappingTable::place(QGridLayout& grid, const std::vector<QWidget*>& cells, int firstRow, int perLine)
 {
     if (cells.empty())
@@ -60,8 +65,7 @@ void XWrappingTable::place(QGridLayout& grid, const std::vector<QWidget*>& cells
 void XWrappingTable::arrange(int perLine)
 {
     m_perLine = perLine;
-    const int lines =
-        static_cast<int>((std::max<std::size_t>(m_labels.size(), 1) - 1 + perLine - 1) / perLine);
+    const int lines = linesFor(perLine);
     for (QGridLayout* grid : {&m_header, &m_rows}) {
         while (QLayoutItem* item = grid->takeAt(0))
             delete item;
@@ -73,7 +77,7 @@ void XWrappingTable::arrange(int perLine)
     }
     place(m_header, m_labels, 0, perLine);
     for (std::size_t row = 0; row < m_cells.size(); ++row)
-        place(m_rows, m_cells[row], static_cast<int>(row) * std::max(1, lines), perLine);
+        place(m_rows, m_cells[row], static_cast<int>(row) * lines, perLine);
 }
 
 bool XWrappingTable::eventFilter(QObject* watched, QEvent* event)

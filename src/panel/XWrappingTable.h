@@ -22,7 +22,6 @@ public:
     void setHeader(std::vector<QWidget*> labels);
     // The key first, then one cell per column.
     void addRow(std::vector<QWidget*> cells);
-    int columnsPerLine() const { return m_perLine; }
     // The least width that shows a key and one column.
     int minimumWidth() const;
 
@@ -31,6 +30,8 @@ protected:
 
 private:
     int perLineFor(int width) const;
+    // Lines a row takes with `perLine` columns on each.
+    int linesFor(int perLine) const;
     void arrange(int perLine);
     static void place(QGridLayout& grid, const std::vector<QWidget*>& cells, int firstRow, int perLine);
 

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTabBar>
@@ -73,6 +74,11 @@ QStringList sidewaysScrolling(const QWidget& window)
     for (const QAbstractScrollArea* area : window.findChildren<QAbstractScrollArea*>()) {
         if (area->isVisible() && area->horizontalScrollBar()->isVisible())
             scrolling << describe(*area) + QStringLiteral(" in ") + describe(*area->parentWidget());
+    }
+    // Without a scroll bar, what is wider than its area is cut on the right.
+    for (const QScrollArea* area : window.findChildren<QScrollArea*>()) {
+        if (area->isVisible() && area->widget() && area->widget()->width() > area->viewport()->width())
+            scrolling << describe(*area->widget()) + QStringLiteral(" wider than its area");
     }
     for (const QSplitter* splitter : window.findChildren<QSplitter*>()) {
         for (int i = 0; i < splitter->count(); ++i) {
