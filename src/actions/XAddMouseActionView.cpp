@@ -44,8 +44,8 @@ XAddMouseActionView::XAddMouseActionView(XPlatform& platform, HKHotKeyCenter& ho
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("addActionView"));
-    // Narrower than it would like when the screen is small; its table takes the height.
-    setMinimumWidth(300);
+    // Narrower than it would like when the screen is small, down to what its rows need;
+    // its table takes the height.
     resize(kWidth, kHeight);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 10, 6, 6);

@@ -1,5 +1,6 @@
 #include "XAddMouseActionViewController.h"
 
+#include "XActionListText.h"
 #include "XAddMouseActionView.h"
 #include "XHotKeyField.h"
 #include "XKeyCombo.h"
@@ -388,7 +389,7 @@ void XAddMouseActionViewController::refreshUserDefinedButton(XUserDefinedButton*
 {
     // Filled buttons stand out; the tip tells what they hold.
     button->setBgColor(button->holdsRecords() ? QColor(170, 220, 170) : QColor(Qt::white));
-    QString tip = button->holdsRecords() ? button->description().trimmed()
+    QString tip = button->holdsRecords() ? XActionListText(button->dataSource()).trimmed()
                                          : tr("Empty: press to keep a copy of the table");
     if (button->canUndoReplace())
         tip += QStringLiteral("\n\n") + tr("Right-click, Undo replace: back to the list held before");
@@ -401,7 +402,8 @@ void XAddMouseActionViewController::clickUserDefinedClickButton()
     for (std::size_t i = 0; i < m_view->userDefinedButtons.size(); ++i) {
         const XUserDefinedButton* button = m_view->userDefinedButtons[i];
         text += tr("List %1:").arg(i + 1) + QStringLiteral("\r\n") +
-                (button->holdsRecords() ? button->description() : tr("(empty)") + QStringLiteral("\r\n"));
+                (button->holdsRecords() ? XActionListText(button->dataSource())
+                                        : tr("(empty)") + QStringLiteral("\r\n"));
     }
     runModalWithhMessageText(m_platform, tr("The list buttons"), text, tr("OK"), QString(), QString(),
                              view());

@@ -1,6 +1,8 @@
 #include "XAppDelegate.h"
 
+#include "XMainWindowState.h"
 #include "XMainWindowViewController.h"
+#include "XRestoredFrame.h"
 #include "XWindowPlacement.h"
 #include "hotkeys/HKHotKeyCenter.h"
 #include "overlay/XGridWindowController.h"
@@ -19,6 +21,20 @@ const QSize kAccountWindowSize(560, 620);
 // What a window manager adds around a window for its title bar and borders, before the
 // window is shown and its real frame is known.
 const QSize kFrameAllowance(8, 40);
+
+std::vector<XMonitorArea> monitorAreas()
+{
+    std::vector<XMonitorArea> monitors;
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const XMonitorArea area{screen->geometry(), screen->availableGeometry()};
+        if (screen == primary)
+            monitors.insert(monitors.begin(), area);
+        else
+            monitors.push_back(area);
+    }
+    return monitors;
+}
 } // namespace
 
 void XMainWindow::closeEvent(QCloseEvent* event)
@@ -27,6 +43,18 @@ void XMainWindow::closeEvent(QCloseEvent* event)
         event->accept();
     else
         event->ignore();
+}
+
+void XMainWindow::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    Q_EMIT frameChanged();
+}
+
+void XMainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    Q_EMIT frameChanged();
 }
 
 XAppDelegate::XAppDelegate(XPlatform& platform, QObject* parent)
@@ -91,7 +119,8 @@ void XAppDelegate::goToMainView()
     stack->setCurrentWidget(mainView);
     XGridWindowController* overlay = m_mainViewController->gridWindowController();
     m_platform.setWindowLevel(*m_window, m_platform.windowLevel(*overlay->window()) - 1);
-    placeMainWindow(*overlay, firstLaunch);
+    if (!restoreMainWindow())
+        placeMainWindow(*overlay, firstLaunch);
     Q_EMIT mainViewShown();
 }
 
@@ -125,6 +154,39 @@ void XAppDelegate::placeMainWindow(XGridWindowController& overlay, bool firstLau
     m_window->move(frame.topLeft());
 }
 
+bool XAppDelegate::restoreMainWindow()
+{
+    const std::optional<XMainWindowState> saved = XReadMainWindowState(m_platform.preferences());
+    if (!saved)
+        return false;
+    const QRect frame =
+        XRestoredFrame(QRect(saved->frame.topLeft(), saved->frame.size() + kFrameAllowance), monitorAreas());
+    m_window->resize(frame.size() - kFrameAllowance);
+    if (!m_mainViewController->restorePanelSizes(saved->panelSizes, saved->betPanelSizes))
+        m_mainViewController->fitPanels(m_window->width());
+    m_window->move(frame.topLeft());
+    return true;
+}
+
+void XAppDelegate::saveState()
+{
+    saveWindowState();
+    if (m_mainViewController)
+        m_mainViewController->saveState();
+}
+
+void XAppDelegate::saveWindowState()
+{
+    if (!m_mainViewController)
+        return;
+    // A maximised window comes back at the size it had before.
+    const QRect normal = m_window->isMaximized() || m_window->isFullScreen()
+                             ? m_window->normalGeometry()
+                             : QRect(m_window->pos(), m_window->size());
+    XWriteMainWindowState(m_platform.preferences(), {normal, m_mainViewController->panelSizes(),
+                                                     m_mainViewController->betPanelSizes()});
+}
+
 QScreen* XAppDelegate::pointerScreen()
 {
     if (QScreen* screen = QGuiApplication::screenAt(QCursor::pos()))
@@ -135,6 +197,7 @@ QScreen* XAppDelegate::pointerScreen()
 bool XAppDelegate::windowShouldClose()
 {
     // The main view goes first; the window itself belongs to the delegate.
+    saveWindowState();
     m_mainViewController.reset();
     return true;
 }

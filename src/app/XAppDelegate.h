@@ -21,8 +21,14 @@ class XMainWindow : public QMainWindow
 public:
     std::function<bool()> shouldClose;
 
+Q_SIGNALS:
+    // Moved or resized, by the user, the window manager or the program.
+    void frameChanged();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 };
 
 // Starts the application, switches the main window between the account screens and the
@@ -67,6 +73,9 @@ Q_SIGNALS:
 public:
     // Drops the main view (its panels save) and lets the window close.
     bool windowShouldClose();
+    // Puts what the user set up into the store in the order of a close, without closing:
+    // where the main window is, its size and its panels' shares, then the panels.
+    void saveState();
     // The end of the session or a termination signal: save, then quit.
     void applicationWillTerminate();
 
@@ -77,6 +86,9 @@ private:
     // launch the grid, only just made, comes to that screen too and gives up height if both
     // do not fit otherwise.
     void placeMainWindow(XGridWindowController& overlay, bool firstLaunch);
+    // Where the user left it, on a monitor there is now; false when nothing is stored.
+    bool restoreMainWindow();
+    void saveWindowState();
     static QScreen* pointerScreen();
 
     XPlatform& m_platform;

@@ -1,5 +1,7 @@
 #include "XMainWindowViewController.h"
 
+#include "XTutorialPath.h"
+
 #include "actions/XAddMouseActionView.h"
 #include "actions/XAddMouseActionViewController.h"
 #include "bets/XPlaybackQueue.h"
@@ -9,8 +11,7 @@
 #include "platform/XPlatform.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QPushButton>
@@ -20,18 +21,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace {
-// The tutorial ships with the program: next to the binary when installed, else in the
-// source tree it was built from.
-QUrl tutorialUrl()
-{
-    const QString installed =
-        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/tableclick/tutorial.html");
-    if (QFileInfo::exists(installed))
-        return QUrl::fromLocalFile(QFileInfo(installed).canonicalFilePath());
-    return QUrl::fromLocalFile(QStringLiteral(TABLECLICK_SOURCE_DIR "/docs/tutorial.html"));
-}
-} // namespace
+#include <utility>
 
 static_assert(XMainWindowViewController::kAddActionViewWidth == XAddMouseActionView::kWidth);
 
@@ -101,6 +91,10 @@ void XMainWindowViewController::setupView()
         m_addActionViewController =
             std::make_unique<XAddMouseActionViewController>(m_platform, m_hotKeyCenter, m_playbackQueue);
         m_actionScroller->setWidget(m_addActionViewController->view());
+        // It scrolls up and down only: the line beside it stops where its rows would be cut.
+        m_actionScroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        m_actionScroller->setMinimumWidth(m_addActionViewController->view()->minimumSizeHint().width() +
+                                          m_actionScroller->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     }
     if (!m_gridManagerViewController) {
         m_gridManagerViewController =
@@ -135,6 +129,41 @@ void XMainWindowViewController::fitPanels(int width)
         share(rest - handle - betsWanted, controls->minimumSizeHint().width(), controlsWanted);
     splitter->setSizes({actions, rest});
     betSplitter->setSizes({controlsWidth, rest - controlsWidth - handle});
+}
+
+QList<int> XMainWindowViewController::panelSizes() const
+{
+    return m_view ? static_cast<QSplitter*>(m_view.get())->sizes() : QList<int>();
+}
+
+QList<int> XMainWindowViewController::betPanelSizes() const
+{
+    return m_gridManagerViewController ? m_gridManagerViewController->view()->splitter->sizes()
+                                       : QList<int>();
+}
+
+bool XMainWindowViewController::restorePanelSizes(const QList<int>& panels, const QList<int>& betPanel)
+{
+    if (panels.size() != 2 || betPanel.size() != 2)
+        return false;
+    // The splitters keep each side at its smallest.
+    static_cast<QSplitter*>(view())->setSizes(panels);
+    m_gridManagerViewController->view()->splitter->setSizes(betPanel);
+    if (!m_view->isVisible()) {
+        m_pendingPanelSizes = panels;
+        m_pendingBetPanelSizes = betPanel;
+        m_view->installEventFilter(this);
+    }
+    return true;
+}
+
+bool XMainWindowViewController::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_view.get() && event->type() == QEvent::Show) {
+        m_view->removeEventFilter(this);
+        restorePanelSizes(std::exchange(m_pendingPanelSizes, {}), std::exchange(m_pendingBetPanelSizes, {}));
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 QToolButton* XMainWindowViewController::buildGridMenu(QWidget& parent)
@@ -184,5 +213,7 @@ void XMainWindowViewController::saveState()
 
 void XMainWindowViewController::tutorialClicked()
 {
-    m_platform.openUrl(tutorialUrl());
+    m_platform.openUrl(QUrl::fromLocalFile(XTutorialPath(QCoreApplication::applicationDirPath(),
+                                                         QStringLiteral(TABLECLICK_DATA_FROM_BINARY),
+                                                         QStringLiteral(TABLECLICK_SOURCE_DIR))));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 
 #include <memory>
@@ -43,6 +44,12 @@ public:
     // Shares a width out: the bets get what they need first, then the bet panel's controls,
     // then the mouse-action panel, each down to its smallest.
     void fitPanels(int width);
+    // Where the lines between the panels are: the two panels, then the bet panel's two sides.
+    QList<int> panelSizes() const;
+    QList<int> betPanelSizes() const;
+    // Puts the lines back where they were, once the view shows at its size; false, leaving
+    // them, unless both are two sizes.
+    bool restorePanelSizes(const QList<int>& panels, const QList<int>& betPanel);
     // Writes what the panels keep, in the order of a close, without closing.
     void saveState();
 
@@ -50,6 +57,9 @@ public:
 
 public Q_SLOTS:
     void tutorialClicked();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void loadView();
@@ -62,6 +72,10 @@ private:
     std::unique_ptr<QWidget> m_view;
     QPushButton* m_tutorialButton = nullptr;
     QScrollArea* m_actionScroller = nullptr;
+    // Restored lines waiting for the view to show: a splitter not laid out yet shares
+    // its width out anew when it is.
+    QList<int> m_pendingPanelSizes;
+    QList<int> m_pendingBetPanelSizes;
     std::unique_ptr<XAddMouseActionViewController> m_addActionViewController;
     std::unique_ptr<XGridManagerViewController> m_gridManagerViewController;
 };

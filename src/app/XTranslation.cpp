@@ -44,7 +44,7 @@ QString XChooseLanguage(const std::optional<QString>& asked, const QStringList& 
 
 QStringList XTranslationFolders()
 {
-    return {QCoreApplication::applicationDirPath() + QStringLiteral("/../share/tableclick/translations"),
+    return {QCoreApplication::applicationDirPath() + QStringLiteral("/" TABLECLICK_DATA_FROM_BINARY "/translations"),
             QStringLiteral(TABLECLICK_BUILD_TRANSLATIONS_DIR)};
 }
 

@@ -14,7 +14,7 @@
 QString XChooseLanguage(const std::optional<QString>& asked, const QStringList& desktopLanguages);
 
 // Where tableclick_<language>.qm is looked for: installed beside the program
-// (../share/tableclick/translations), then the build tree's own.
+// (share/tableclick/translations of the same prefix), then the build tree's own.
 QStringList XTranslationFolders();
 
 // Installs the translation into the running application (and Qt's own for its dialogs,

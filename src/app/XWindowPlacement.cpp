@@ -49,11 +49,12 @@ XWindowPlacement XPlaceWindowsApart(const QRect& available, QRect gridFrame, con
         return {gridFrame, QRect(under.left(), gridFrame.top() - kGap - height, under.width(), height)};
     }
 
-    // Not enough room as it is: the grid goes to the top and both give up height, the main
-    // window down to its smallest, the grid down to a third of the screen and below.
+    // Not enough room as it is: the grid goes to the top and gives up height first, so that
+    // the main window shows its panels without scrolling; the grid is fitted to the table
+    // later anyway. The main window gives up height only below the grid's smallest.
     const int mainHeight =
-        std::clamp(available.height() - kGap - std::max(kMinimumGridHeight, available.height() / 3),
-                   mainMinimumSize.height(), std::max(mainMinimumSize.height(), mainSize.height()));
+        std::clamp(available.height() - kGap - kMinimumGridHeight, mainMinimumSize.height(),
+                   std::max(mainMinimumSize.height(), mainSize.height()));
     const int gridHeight = available.height() - kGap - mainHeight;
     if (gridHeight >= kMinimumGridHeight) {
         gridFrame.moveTop(available.top());

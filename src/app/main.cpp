@@ -129,12 +129,11 @@ int main(int argc, char* argv[])
         window->raise();
         window->activateWindow();
     });
-    const auto saveMainView = [&delegate] {
-        if (XMainWindowViewController* main = delegate.mainViewController())
-            main->saveState();
-    };
+    const auto saveMainView = [&delegate] { delegate.saveState(); };
     XAutoSaver saver(platform, saveMainView, delegate.window());
     saver.watchApplicationInput();
+    // A window moved by its title bar brings the program no input of its own.
+    QObject::connect(delegate.window(), &XMainWindow::frameChanged, &saver, &XAutoSaver::noteChange);
     // Qt exits at once when the X server goes away: what the user did is written first, the
     // widgets read on the main thread even if another thread's message saved the store already.
     const XEmergencySave emergency([&saver](XEmergency, bool readState) { saver.saveBeforeExit(readState); });

@@ -19,6 +19,8 @@ const QString kEventTypeKey = QStringLiteral("kXMouseDataEventTypeKey");
 const QString kClickCountKey = QStringLiteral("kXMouseDataClickCountKey");
 const QString kTableMouseDataKey = QStringLiteral("kXTableMouseDataKey");
 const QString kTableNoteKey = QStringLiteral("kXTableNoteKey");
+// Written only for a bet with a name, so that the bets of older versions keep their bytes.
+const QString kTableNameKey = QStringLiteral("kXTableNameKey");
 
 bool hasKeyWithPrefix(const QJsonObject& object, QLatin1StringView prefix)
 {
@@ -368,13 +370,17 @@ std::optional<XTableMouseData> scanTableMouseData(const QByteArray& archive, con
         if (inBounds)
             records.push_back(*record);
     }
-    std::optional<std::string_view> note;
+    std::optional<std::string_view> name, note;
+    if (scanner.literal(",\"kXTableNameKey\":") && !(name = scanner.string()))
+        return std::nullopt;
     if (!scanner.literal(",\"kXTableNoteKey\":") || !(note = scanner.string()) || !scanner.literal("}") ||
         !scanner.atEnd())
         return std::nullopt;
     handled = true;
     XTableMouseData data;
     data.setMouseDatas(std::move(records));
+    if (name)
+        data.setName(QString::fromUtf8(name->data(), static_cast<qsizetype>(name->size())));
     data.setNote(QString::fromUtf8(note->data(), static_cast<qsizetype>(note->size())));
     return data;
 }
@@ -411,6 +417,8 @@ QJsonObject XEncodeTableMouseData(const XTableMouseData& data)
         records.append(XEncodeMouseData(record));
     QJsonObject object;
     object.insert(kTableMouseDataKey, records);
+    if (!data.name().isEmpty())
+        object.insert(kTableNameKey, data.name());
     object.insert(kTableNoteKey, data.note());
     return object;
 }
@@ -433,6 +441,7 @@ std::optional<XTableMouseData> XDecodeTableMouseData(const QJsonObject& object, 
     }
     XTableMouseData data;
     data.setMouseDatas(std::move(records));
+    data.setName(object.value(kTableNameKey).toString());
     data.setNote(object.value(kTableNoteKey).toString());
     return data;
 }
@@ -475,7 +484,12 @@ QByteArray XArchiveTableMouseData(const XTableMouseData& data)
             out.append(',');
         writeMouseData(out, data.mouseDatas()[i]);
     }
-    out.append("],\"kXTableNoteKey\":");
+    out.append(']');
+    if (!data.name().isEmpty()) {
+        out.append(",\"kXTableNameKey\":");
+        appendString(out, data.name().toUtf8());
+    }
+    out.append(",\"kXTableNoteKey\":");
     appendString(out, note);
     out.append('}');
     return out;

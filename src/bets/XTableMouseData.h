@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
-// A saved bet: the merged bet and the user's note for it.
+// A saved bet: the merged bet, its name and the user's note for it.
 class XTableMouseData
 {
 public:
@@ -22,6 +22,13 @@ public:
         m_note = note.isNull() ? QStringLiteral("") : note;
         m_archive.clear();
     }
+    // "" for a bet saved before bets had names.
+    QString name() const { return m_name; }
+    void setName(const QString& name)
+    {
+        m_name = name.isNull() ? QStringLiteral("") : name;
+        m_archive.clear();
+    }
     // The archive last made of it, empty once it changes: a save re-encodes only the saved
     // bets that changed since the last one.
     const QByteArray& keptArchive() const { return m_archive; }
@@ -30,5 +37,6 @@ public:
 private:
     std::vector<XMouseData> m_mouseDatas;
     QString m_note = QStringLiteral("");
+    QString m_name = QStringLiteral("");
     mutable QByteArray m_archive;
 };

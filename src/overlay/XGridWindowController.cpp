@@ -7,6 +7,7 @@
 #include "XTableFinding.h"
 #include "XWindowDragHandle.h"
 #include "bets/XArchiving.h"
+#include "bets/XFreeName.h"
 #include "platform/XPlatform.h"
 #include "platform/XPreferenceStore.h"
 
@@ -17,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QListWidgetItem>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -96,9 +98,12 @@ bool XGridWindowController::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-QString XGridWindowController::recordTitle(int row)
+QString XGridWindowController::freeLayoutName(int number) const
 {
-    return QString::asprintf("record%ld", static_cast<long>(row));
+    QStringList names;
+    for (const XGridWindowData& layout : m_gridWindowDatas)
+        names << layout.name;
+    return XFreeName(tr("Layout %1"), names, number);
 }
 
 void XGridWindowController::buildRightView()
@@ -195,6 +200,7 @@ void XGridWindowController::buildRightView()
             &XGridWindowController::clickRemoveGraphicDataButton);
     connect(m_tableView, &QListWidget::itemSelectionChanged, this,
             &XGridWindowController::tableViewSelectionDidChange);
+    connect(m_tableView, &QListWidget::itemChanged, this, &XGridWindowController::layoutRenamed);
 }
 
 void XGridWindowController::buildFindTable(QVBoxLayout& layout)
@@ -296,6 +302,11 @@ void XGridWindowController::windowDidLoad()
     if (store.containsKey(kXGridWindowTableDataKey)) {
         if (const auto archives = XArchivesFromVariant(store.objectForKey(kXGridWindowTableDataKey)))
             m_gridWindowDatas = unArchivedData(*archives, unarchiveLayout);
+    }
+    // Layouts saved before they had names get the one their place gives them.
+    for (std::size_t i = 0; i < m_gridWindowDatas.size(); ++i) {
+        if (m_gridWindowDatas[i].name.isEmpty())
+            m_gridWindowDatas[i].name = freeLayoutName(static_cast<int>(i) + 1);
     }
     // The pop-up starts at the colour last used, so the lines keep it across runs.
     if (current && current->graphicColor) {
@@ -431,7 +442,9 @@ void XGridWindowController::clickResetGraphicButton()
 
 void XGridWindowController::clickAddGraphicDataButton()
 {
-    m_gridWindowDatas.push_back(gridWindowData());
+    XGridWindowData layout = gridWindowData();
+    layout.name = freeLayoutName(static_cast<int>(m_gridWindowDatas.size()) + 1);
+    m_gridWindowDatas.push_back(std::move(layout));
     reloadTable();
     selectRow(static_cast<int>(m_gridWindowDatas.size()) - 1);
 }
@@ -460,8 +473,23 @@ void XGridWindowController::reloadTable()
 {
     const QSignalBlocker quiet(m_tableView);
     m_tableView->clear();
-    for (int row = 0; row < static_cast<int>(m_gridWindowDatas.size()); ++row)
-        m_tableView->addItem(recordTitle(row));
+    for (const XGridWindowData& layout : m_gridWindowDatas) {
+        auto* item = new QListWidgetItem(layout.name, m_tableView);
+        item->setFlags(item->flags() | Qt::ItemIsEditable);
+    }
+}
+
+void XGridWindowController::layoutRenamed(QListWidgetItem* item)
+{
+    const int row = m_tableView->row(item);
+    if (row < 0 || row >= static_cast<int>(m_gridWindowDatas.size()))
+        return;
+    QString& name = m_gridWindowDatas[static_cast<std::size_t>(row)].name;
+    name = XRenamed(name, item->text());
+    if (item->text() != name) {
+        const QSignalBlocker quiet(m_tableView);
+        item->setText(name);
+    }
 }
 
 void XGridWindowController::selectRow(int row)

@@ -14,6 +14,7 @@ class QLabel;
 class QVBoxLayout;
 class XTableFinding;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 class XPlatform;
 class XWindowDragHandle;
@@ -48,7 +49,6 @@ public:
     void findTable();
     XTableFinding* tableFinding() const { return m_tableFinding; }
 
-    static QString recordTitle(int row);
     // Writes the current layout and the saved ones to the preference store.
     void saveLayouts();
 
@@ -76,6 +76,9 @@ private:
     void reloadTable();
     void selectRow(int row);
     void tableViewSelectionDidChange();
+    // The next saved layout's name, "Layout 3" for the third.
+    QString freeLayoutName(int number) const;
+    void layoutRenamed(QListWidgetItem* item);
 
     XPlatform& m_platform;
     std::unique_ptr<XGridWindowMainView> m_view;

@@ -17,6 +17,7 @@ const QString kTopGapsKey = QStringLiteral("kXGridWindowGraphicTopGapsKey");
 const QString kLeftGapsKey = QStringLiteral("kXGridWindowGraphicLeftGapsKey");
 const QString kBottomGapsKey = QStringLiteral("kXGridWindowGraphicBottomGapsKey");
 const QString kRightGapsKey = QStringLiteral("kXGridWindowGraphicRightGapsKey");
+const QString kNameKey = QStringLiteral("kXGridWindowNameKey");
 
 QJsonArray numbers(std::initializer_list<double> values)
 {
@@ -124,6 +125,8 @@ QJsonObject XEncodeGridWindowData(const XGridWindowData& d)
     writeGaps(object, kLeftGapsKey, d.leftGaps);
     writeGaps(object, kBottomGapsKey, d.bottomGaps);
     writeGaps(object, kRightGapsKey, d.rightGaps);
+    if (!d.name.isEmpty())
+        object.insert(kNameKey, d.name);
     return object;
 }
 
@@ -173,6 +176,7 @@ std::optional<XGridWindowData> XDecodeGridWindowData(const QJsonObject& object, 
         !readGaps(object, kBottomGapsKey, extent, d.bottomGaps) ||
         !readGaps(object, kRightGapsKey, extent, d.rightGaps))
         return std::nullopt;
+    d.name = object.value(kNameKey).toString();
     return d;
 }
 

@@ -22,6 +22,8 @@ struct XGridWindowData
     // The overlay's area on the screen: global logical coordinates, top-left origin.
     QRectF windowFrame;
     XGraphicRectStruct graphicRect;
+    // What the saved layouts list calls it; none for the current layout.
+    QString name;
 };
 
 QJsonObject XEncodeGridWindowData(const XGridWindowData& data);

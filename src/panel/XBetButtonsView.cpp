@@ -3,6 +3,8 @@
 #include "XButton.h"
 #include "XCaption.h"
 #include "XNumberColor.h"
+#include "XReflowGrid.h"
+#include "XWrappingTable.h"
 #include "catalogue/BetCatalogue.h"
 #include "catalogue/XBetCaption.h"
 #include "catalogue/XWheel.h"
@@ -78,6 +80,8 @@ QScrollArea* scrolled(QWidget* content)
     area->setWidget(content);
     area->setWidgetResizable(true);
     area->setFrameShape(QFrame::NoFrame);
+    // The pages grow taller on a narrow panel, never wider.
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return area;
 }
 
@@ -185,11 +189,11 @@ bool XBetButtonsView::eventFilter(QObject* watched, QEvent* event)
 
 QWidget* XBetButtonsView::tablePage()
 {
-    auto* page = new QWidget;
-    auto* grid = new QGridLayout(page);
-    grid->setSpacing(4);
-    constexpr int kColumns = 4;
-    int i = 0;
+    // Four buttons a row, fewer when the panel is narrow.
+    auto* page = new XReflowGrid(4);
+    page->layout()->setSpacing(4);
+    // The scroll area frames it already: all eleven rows show at 1280 × 720.
+    page->layout()->setContentsMargins(4, 4, 4, 4);
     for (const NamedBet& named : kNamedBets) {
         XButton* button =
             makeButton(QString::fromLatin1(named.entry), tr(named.title), page);
@@ -199,10 +203,8 @@ QWidget* XBetButtonsView::tablePage()
         }
         button->setMinimumHeight(28);
         m_namedButtons[QString::fromLatin1(named.button)] = button;
-        grid->addWidget(button, i / kColumns, i % kColumns);
-        ++i;
+        page->addWidget(button);
     }
-    grid->setRowStretch(i / kColumns + 1, 1);
     return scrolled(page);
 }
 
@@ -229,36 +231,39 @@ QWidget* XBetButtonsView::aroundNumberPage(std::size_t firstColumn, std::size_t 
     const QFont font = XButton::boldFont(10);
     // Wide enough for the widest header: no column is cut.
     const int width = std::max(aroundColumnWidth(firstColumn, endColumn), aroundColumnWidth(0, 1));
-    const auto fixColumns = [&](QGridLayout* grid) {
+    const auto spaced = [](QGridLayout* grid) {
         grid->setSpacing(kCellSpacing);
         grid->setContentsMargins(6, 4, 6, 4);
-        for (int c = 0; c <= static_cast<int>(endColumn - firstColumn); ++c)
-            grid->setColumnMinimumWidth(c, width);
-        grid->setColumnStretch(static_cast<int>(endColumn - firstColumn) + 1, 1);
+        grid->setAlignment(Qt::AlignTop);
     };
 
-    // The headers stay in place while the rows scroll under them.
+    // The headers stay in place while the rows scroll under them; on a narrow panel a
+    // number's columns go on over further lines.
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     auto* header = new QGridLayout;
-    fixColumns(header);
-    const auto headerLabel = [&](const XAroundNumberColumn& column, int at) {
+    spaced(header);
+    layout->addLayout(header);
+    auto* rows = new QWidget;
+    auto* grid = new QGridLayout(rows);
+    spaced(grid);
+    auto* table = new XWrappingTable(*page, *header, *grid, width, width);
+
+    std::vector<QWidget*> labels;
+    const auto headerLabel = [&](const XAroundNumberColumn& column) {
         QLabel* label = XCaption(column.label, page);
         label->setAlignment(Qt::AlignCenter);
         label->setToolTip(column.tip);
         label->setObjectName(QStringLiteral("aroundHeader ") + column.label);
-        header->addWidget(label, 0, at);
+        labels.push_back(label);
     };
-    headerLabel(columns[0], 0);
+    headerLabel(columns[0]);
     for (std::size_t c = firstColumn; c < endColumn; ++c)
-        headerLabel(columns[c], static_cast<int>(c - firstColumn) + 1);
-    layout->addLayout(header);
+        headerLabel(columns[c]);
+    table->setHeader(std::move(labels));
 
-    auto* rows = new QWidget;
-    auto* grid = new QGridLayout(rows);
-    fixColumns(grid);
     const bool ownsNumbers = firstColumn == 1;
     for (int row = 0; row < 37; ++row) {
         const int n = XWheel::kOrder[static_cast<std::size_t>(row)];
@@ -272,15 +277,16 @@ QWidget* XBetButtonsView::aroundNumberPage(std::size_t firstColumn, std::size_t 
             number->setAttribute(Qt::WA_TransparentForMouseEvents);
             number->setFocusPolicy(Qt::NoFocus);
         }
-        grid->addWidget(number, row, 0);
+        std::vector<QWidget*> cells{number};
         for (std::size_t c = firstColumn; c < endColumn; ++c) {
             XButton* button = makeButton(columns[c].namePattern.arg(n), columns[c].label, rows);
             button->setFont(font);
             button->setFixedSize(width, kCellHeight);
-            grid->addWidget(button, row, static_cast<int>(c - firstColumn) + 1);
+            cells.push_back(button);
         }
+        table->addRow(std::move(cells));
     }
-    grid->setRowStretch(37, 1);
+    page->setMinimumWidth(table->minimumWidth());
     layout->addWidget(scrolled(rows), 1);
     return page;
 }
@@ -316,19 +322,20 @@ QWidget* XBetButtonsView::sectionsPage()
           QStringLiteral("NumRound2628"), QStringLiteral("NumRound247"), QStringLiteral("NumRound1517"),
           QStringLiteral("NumRound3036")}},
     };
-    constexpr int kColumns = 2;
     for (const auto& [title, names] : groups) {
         layout->addWidget(XCaption(title, page));
-        auto* grid = new QGridLayout;
-        grid->setSpacing(4);
-        for (int i = 0; i < names.size(); ++i) {
-            XButton* button = makeButton(names[i], XBetCaption(names[i]), page);
-            // Captions are longer than the table's titles; two still fit side by side.
+        // Two side by side, one under the other on a narrow panel.
+        auto* grid = new XReflowGrid(2, page);
+        grid->layout()->setContentsMargins(0, 0, 0, 0);
+        grid->layout()->setSpacing(4);
+        for (const QString& name : names) {
+            XButton* button = makeButton(name, XBetCaption(name), grid);
+            // Captions are longer than the table's titles.
             button->setFont(XButton::boldFont(11));
             button->setMinimumHeight(24);
-            grid->addWidget(button, i / kColumns, i % kColumns);
+            grid->addWidget(button);
         }
-        layout->addLayout(grid);
+        layout->addWidget(grid);
     }
     layout->addStretch(1);
     return scrolled(page);

@@ -37,6 +37,16 @@ void XButton::setupButton()
 {
     setFont(boldFont(hasHelvetica() ? 12 : 13));
     setCursor(Qt::PointingHandCursor);
+    // Layouts may take it down to its least width (a push button's own policy stops at its
+    // preferred one).
+    setSizePolicy(QSizePolicy::Preferred, sizePolicy().verticalPolicy());
+}
+
+QSize XButton::minimumSizeHint() const
+{
+    constexpr int kPadding = 4;
+    const QSize title = fontMetrics().size(Qt::TextShowMnemonic, text());
+    return QSize(title.width() + 2 * kPadding, QPushButton::minimumSizeHint().height());
 }
 
 void XButton::setBgColor(const QColor& color)

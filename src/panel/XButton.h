@@ -18,6 +18,9 @@ public:
     QColor titleColor() const { return m_titleColor; }
     // Helvetica-Bold at the pixel size, or the bold system font where it is missing.
     static QFont boldFont(int pixelSize);
+    // As narrow as its title allows: the style's least width for push buttons is wider
+    // than most titles, and made small screens scroll sideways.
+    QSize minimumSizeHint() const override;
 
 protected:
     void setupButton();

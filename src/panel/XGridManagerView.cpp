@@ -19,7 +19,7 @@ namespace {
 // The number grid and the preview: 13 columns of 41 points, smaller when room is short.
 void fitGridView(QWidget* view, int rowHeight)
 {
-    view->setMinimumSize(13 * 32, 3 * (rowHeight * 3 / 4));
+    view->setMinimumSize(13 * 28, 3 * (rowHeight * 3 / 4));
     view->setMaximumSize(13 * 41, 3 * rowHeight);
     view->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
 }
@@ -149,13 +149,16 @@ XGridManagerView::XGridManagerView(QWidget* parent) : QWidget(parent)
     tableView = new QTableView(this);
     tableView->setObjectName(QStringLiteral("savedBetsTable"));
     tableView->horizontalHeader()->setStretchLastSection(true);
+    // Name and note share the width, however narrow: the table never scrolls sideways.
+    tableView->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    tableView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     tableView->verticalHeader()->hide();
     tableView->setSelectionBehavior(QAbstractItemView::SelectRows);
     tableView->setSelectionMode(QAbstractItemView::SingleSelection);
     tableView->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
     tableView->setContextMenuPolicy(Qt::CustomContextMenu);
-    tableView->setToolTip(tr("Right-click a saved bet, or double-click its record, to add it to the bet or "
-                             "delete it; double-click a note to edit it"));
+    tableView->setToolTip(tr("Right-click a saved bet to add it to the bet or delete it; double-click its "
+                             "name or its note to edit it"));
     tableView->setMinimumHeight(4 * tableView->verticalHeader()->defaultSectionSize());
     bets->addWidget(tableView, 1);
     splitter->setStretchFactor(0, 0);

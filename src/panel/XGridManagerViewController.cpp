@@ -11,6 +11,7 @@
 #include "XVirtualButtonGridView.h"
 #include "bets/XArchiving.h"
 #include "bets/XClickDelay.h"
+#include "bets/XFreeName.h"
 #include "catalogue/BetCatalogue.h"
 #include "overlay/XGridWindowController.h"
 #include "platform/XAlert.h"
@@ -135,16 +136,13 @@ void XGridManagerViewController::loadView()
     connect(v.addToTableViewButton, &QPushButton::clicked, this,
             &XGridManagerViewController::clickAddToTableViewButton);
     m_savedBetsModel = new XSavedBetsModel(
-        m_tableViewDataSource, [this](int row, const QString& note) { endEditing(row, note); }, m_view.get());
+        m_tableViewDataSource, [this](int row, const QString& note) { endEditing(row, note); }, m_view.get(),
+        [this](int row, const QString& name) { renameSavedBet(row, name); });
     v.tableView->setModel(m_savedBetsModel);
     // The row menu can place the bet: it opens on a deliberate request only, never on a
-    // selection or on the double-click that edits a note.
+    // selection or on the double-click that edits a name or a note.
     connect(v.tableView, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { showRowMenu(m_view->tableView->indexAt(pos).row()); });
-    connect(v.tableView, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
-        if (index.column() == XSavedBetsModel::BetColumn)
-            showRowMenu(index.row());
-    });
     connect(v.tableView->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [](const QModelIndex& current) { XLogIn(lcTrace(), "%li", static_cast<long>(current.row())); });
     m_runStatusView = new XRunStatusView(*m_playbackQueue, QStringLiteral("bet"), m_view.get());
@@ -318,6 +316,7 @@ void XGridManagerViewController::clickAddToTableViewButton()
     XTableMouseData saved;
     saved.setMouseDatas(combineAllMouseDatas());
     saved.setNote(QStringLiteral("Note"));
+    saved.setName(freeBetName(static_cast<int>(m_tableViewDataSource.size()) + 1));
     view();
     m_savedBetsModel->append(std::move(saved));
     m_view->tableView->scrollToBottom();
@@ -373,6 +372,24 @@ void XGridManagerViewController::endEditing(int row, const QString& text)
     m_tableViewDataSource[static_cast<std::size_t>(row)].setNote(text);
     if (m_savedBetsModel)
         m_savedBetsModel->rowChanged(row);
+}
+
+void XGridManagerViewController::renameSavedBet(int row, const QString& text)
+{
+    if (row < 0 || row >= static_cast<int>(m_tableViewDataSource.size()))
+        return;
+    XTableMouseData& saved = m_tableViewDataSource[static_cast<std::size_t>(row)];
+    saved.setName(XRenamed(saved.name(), text));
+    if (m_savedBetsModel)
+        m_savedBetsModel->rowChanged(row);
+}
+
+QString XGridManagerViewController::freeBetName(int number) const
+{
+    QStringList names;
+    for (const XTableMouseData& saved : m_tableViewDataSource)
+        names << saved.name();
+    return XFreeName(tr("Bet %1"), names, number);
 }
 
 void XGridManagerViewController::startPlayback(bool clickAll, bool reverse)
@@ -450,4 +467,9 @@ void XGridManagerViewController::loadFileData()
             unArchivedData<XTableMouseData>(*archives, [&bounds](const QByteArray& archive) {
                 return XUnarchiveTableMouseDataWithin(archive, bounds);
             });
+    // Bets saved before they had names get the one their place gives them.
+    for (std::size_t i = 0; i < m_tableViewDataSource.size(); ++i) {
+        if (m_tableViewDataSource[i].name().isEmpty())
+            m_tableViewDataSource[i].setName(freeBetName(static_cast<int>(i) + 1));
+    }
 }

@@ -68,6 +68,8 @@ public:
     // The saved-bet table.
     void reloadTable();
     void endEditing(int row, const QString& text);
+    // A blank name leaves the old one.
+    void renameSavedBet(int row, const QString& text);
 
     // Persistence.
     void saveFileData();
@@ -99,6 +101,8 @@ private:
     void styleView();
     void startPlayback(bool clickAll, bool reverse);
     void setTotalCountText(const QString& text);
+    // "Bet 5" for the fifth saved bet, unless a bet already has that name.
+    QString freeBetName(int number) const;
 
     XPlatform& m_platform;
     XBetList m_mouseDataArray;

@@ -3,8 +3,10 @@
 #include <QCoreApplication>
 
 XSavedBetsModel::XSavedBetsModel(std::vector<XTableMouseData>& savedBets,
-                                 std::function<void(int, const QString&)> noteEdited, QObject* parent)
-    : QAbstractTableModel(parent), m_savedBets(savedBets), m_noteEdited(std::move(noteEdited))
+                                 std::function<void(int, const QString&)> noteEdited, QObject* parent,
+                                 std::function<void(int, const QString&)> nameEdited)
+    : QAbstractTableModel(parent), m_savedBets(savedBets), m_noteEdited(std::move(noteEdited)),
+      m_nameEdited(std::move(nameEdited))
 {
 }
 
@@ -44,9 +46,8 @@ QVariant XSavedBetsModel::data(const QModelIndex& index, int role) const
         return {};
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return {};
-    if (index.column() == BetColumn)
-        return QString::asprintf("record%ld", static_cast<long>(index.row()));
-    return m_savedBets[static_cast<std::size_t>(index.row())].note();
+    const XTableMouseData& saved = m_savedBets[static_cast<std::size_t>(index.row())];
+    return index.column() == BetColumn ? saved.name() : saved.note();
 }
 
 QVariant XSavedBetsModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -64,16 +65,16 @@ Qt::ItemFlags XSavedBetsModel::flags(const QModelIndex& index) const
 {
     if (!index.isValid())
         return Qt::NoItemFlags;
-    const Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
-    return index.column() == NoteColumn ? flags | Qt::ItemIsEditable : flags;
+    return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable;
 }
 
 bool XSavedBetsModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
-    if (role != Qt::EditRole || index.column() != NoteColumn ||
+    if (role != Qt::EditRole ||
         !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return false;
-    if (m_noteEdited)
-        m_noteEdited(index.row(), value.toString());
+    const auto& edited = index.column() == BetColumn ? m_nameEdited : m_noteEdited;
+    if (edited)
+        edited(index.row(), value.toString());
     return true;
 }

@@ -230,11 +230,14 @@ TEST_F(ActionPanelFixture, ListButtonsTakeTheTableAndAskBeforeReplacingIt)
     view->userDefinedButtons[5]->click();
     EXPECT_EQ(view->userDefinedButtons[5]->dataSource().size(), 3u);
 
-    // The red caption button lists what each button holds.
+    // The red caption button lists what each button holds, with the mouse button of each click.
     view->userDefinedClickButton->click();
     ASSERT_EQ(platform.shownAlerts().size(), 6u);
     const QString overview = platform.shownAlerts()[5].informativeText;
-    EXPECT_TRUE(overview.contains(QStringLiteral("List 3:\r\nNo01: clickPoint(5.00,5.00)  clickCount:1\r\n")))
+    EXPECT_TRUE(overview.contains(
+        QStringLiteral("List 3:\r\nNo01: clickPoint(5.00,5.00)  clickCount:1  left button\r\n")))
+        << overview.toStdString();
+    EXPECT_TRUE(overview.contains(QStringLiteral("clickPoint(2.00,2.00)  clickCount:4  right button\r\n")))
         << overview.toStdString();
     EXPECT_TRUE(overview.contains(QStringLiteral("List 1:\r\n(empty)\r\n")));
 }

@@ -8,6 +8,7 @@
 #include "actions/XAddMouseActionViewController.h"
 #include "actions/XHotKeyField.h"
 #include "app/XAccountScreens.h"
+#include "app/XMainWindowState.h"
 #include "app/XMainWindowViewController.h"
 #include "bets/XPlaybackQueue.h"
 #include "panel/XButton.h"
@@ -115,9 +116,12 @@ TEST(XAppDelegate, ClosingTheWindowSavesEveryPanelAndDropsTheMainView)
     EXPECT_TRUE(delegate.window()->close());
     EXPECT_EQ(delegate.mainViewController(), nullptr);
     EXPECT_TRUE(delegate.hotKeyCenter().registeredHotKeys().empty());
-    // The mouse-action panel first, then the bet panel, then the overlay.
+    // Where the window is, then the mouse-action panel, then the bet panel, then the overlay.
     ASSERT_FALSE(written.empty());
-    EXPECT_EQ(written.front(), kXAddMouseActionViewControllerTableArrayKey);
+    EXPECT_EQ(written.front(), kXMainWindowFrameKey);
+    const auto actions =
+        std::find(written.begin(), written.end(), kXAddMouseActionViewControllerTableArrayKey);
+    EXPECT_EQ(std::find(written.begin(), actions, kXGridManagerViewControllerDirectOnKey), actions);
     const auto betPanel = std::find(written.begin(), written.end(), kXGridManagerViewControllerDirectOnKey);
     const auto shortcut =
         std::find(written.begin(), written.end(), kXAddMouseActionViewControllerShortcutKey);

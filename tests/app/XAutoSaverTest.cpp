@@ -26,8 +26,7 @@ struct AutoSaverFixture : testing::Test
     XAutoSaver saver{platform,
                      [this] {
                          ++saves;
-                         if (XMainWindowViewController* main = delegate.mainViewController())
-                             main->saveState();
+                         delegate.saveState();
                      },
                      delegate.window()};
 

@@ -155,8 +155,9 @@ TEST(XArchiving, ArchivesAreTheJsonOfTheirKeyedCodings)
                        record(4, 9007199254740993ULL, {1e15, 3840}), record(7, 2, {-3, 999999999999999})});
     const QString awkward =
         QStringLiteral("tab\tquote\" back\\ nul") + QChar(0) + QStringLiteral(" \u00e9 \U0001F3B2 \u2028");
-    for (const QString& note : {QStringLiteral(""), awkward}) {
+    for (const QString& note : {QStringLiteral(""), QStringLiteral("Bet 1"), awkward}) {
         bet.setNote(note);
+        bet.setName(note);
         const QByteArray bytes = XArchiveTableMouseData(bet);
         QJsonParseError error{};
         const QJsonDocument written = QJsonDocument::fromJson(bytes, &error);
@@ -166,6 +167,7 @@ TEST(XArchiving, ArchivesAreTheJsonOfTheirKeyedCodings)
                   QJsonDocument::fromJson(XArchive(XEncodeTableMouseData(bet))).object().toVariantMap())
             << bytes.constData();
         EXPECT_EQ(XUnarchiveTableMouseData(bytes)->note(), note);
+        EXPECT_EQ(XUnarchiveTableMouseData(bytes)->name(), note);
     }
     for (const XMouseData& d : bet.mouseDatas())
         EXPECT_EQ(QJsonDocument::fromJson(XArchiveMouseData(d)).object().toVariantMap(),

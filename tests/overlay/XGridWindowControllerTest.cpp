@@ -15,10 +15,12 @@
 #include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -97,14 +99,14 @@ TEST_F(GridWindowControllerFixture, AddingSelectingAndRemovingRecords)
     QListWidget* table = controller->tableView();
     controller->clickAddGraphicDataButton();
     ASSERT_EQ(table->count(), 1);
-    EXPECT_EQ(table->item(0)->text(), QStringLiteral("record0"));
+    EXPECT_EQ(table->item(0)->text(), QStringLiteral("Layout 1"));
     EXPECT_TRUE(table->item(0)->isSelected());
 
     for (double x : {200.0, 300.0}) {
         controller->loadWithGridWindowData(layout(x));
         controller->clickAddGraphicDataButton();
     }
-    EXPECT_EQ(table->item(2)->text(), QStringLiteral("record2"));
+    EXPECT_EQ(table->item(2)->text(), QStringLiteral("Layout 3"));
     // Removing the selected last row selects and applies the one before it.
     controller->mainView()->graphic().moveXBy(40, 0);
     controller->clickRemoveGraphicDataButton();
@@ -148,9 +150,59 @@ TEST_F(GridWindowControllerFixture, LayoutsSurviveARestart)
     restart();
     ASSERT_EQ(controller->gridWindowDatas().size(), 1u);
     expectSameLayout(controller->gridWindowDatas()[0], layout(120));
-    EXPECT_EQ(controller->tableView()->item(0)->text(), QStringLiteral("record0"));
+    EXPECT_EQ(controller->tableView()->item(0)->text(), QStringLiteral("Layout 1"));
     EXPECT_EQ(controller->gridWindowData().windowFrame, layout(240).windowFrame);
     EXPECT_EQ(controller->mainView()->graphic().zeroZoneWidth(), 3);
+}
+
+TEST_F(GridWindowControllerFixture, LayoutsAreRenamedByDoubleClickAndKeepTheirNamesAcrossARestart)
+{
+    // One layout saved by an earlier version, without a name: it loads as it was.
+    controller.reset();
+    platform.preferences().setObject(kXGridWindowTableDataKey,
+                                     XArchivesToVariant({XArchiveGridWindowData(layout(120))}));
+    controller = std::make_unique<XGridWindowController>(platform);
+    controller->setEnableWindow(true);
+    QListWidget* table = controller->tableView();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(table->window()));
+    controller->loadWithGridWindowData(layout(240));
+    controller->clickAddGraphicDataButton();
+    ASSERT_EQ(table->count(), 2);
+    EXPECT_EQ(table->item(0)->text(), QStringLiteral("Layout 1"));
+    EXPECT_EQ(table->item(1)->text(), QStringLiteral("Layout 2"));
+
+    const auto rename = [table](int row, const QString& typed) {
+        QWidget* viewport = table->viewport();
+        const QPoint at = table->visualItemRect(table->item(row)).center();
+        // The second press of a double-click arrives as a double-click event.
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
+        QMouseEvent twice(QEvent::MouseButtonDblClick, at, viewport->mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(viewport, &twice);
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, at);
+        auto* editor = table->findChild<QLineEdit*>();
+        ASSERT_NE(editor, nullptr);
+        editor->setText(typed);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::sendPostedEvents();
+    };
+    rename(0, QStringLiteral(" left table "));
+    rename(1, QStringLiteral("  ")); // refused: the old name stays
+    EXPECT_EQ(table->item(0)->text(), QStringLiteral("left table"));
+    EXPECT_EQ(table->item(1)->text(), QStringLiteral("Layout 2"));
+    // The next number that no layout's name holds.
+    table->item(0)->setText(QStringLiteral("Layout 3"));
+    controller->clickAddGraphicDataButton();
+    EXPECT_EQ(table->item(2)->text(), QStringLiteral("Layout 4"));
+
+    restart();
+    ASSERT_EQ(controller->gridWindowDatas().size(), 3u);
+    expectSameLayout(controller->gridWindowDatas()[0], layout(120));
+    QStringList names;
+    for (const XGridWindowData& saved : controller->gridWindowDatas())
+        names << saved.name;
+    EXPECT_EQ(names, (QStringList{QStringLiteral("Layout 3"), QStringLiteral("Layout 2"),
+                                  QStringLiteral("Layout 4")}));
 }
 
 TEST_F(GridWindowControllerFixture, DamagedRecordsDoNotBreakTheGrid)

@@ -171,7 +171,7 @@ TEST_F(BetsFixture, SavedBetsRowMenuAppendsDeletesOrCancels)
     pressNumber(5);
     view->addToTableViewButton->click();
     ASSERT_EQ(savedRows(), 1);
-    EXPECT_EQ(cellText(0, 0), QStringLiteral("record0"));
+    EXPECT_EQ(cellText(0, 0), QStringLiteral("Bet 1"));
     EXPECT_EQ(cellText(0, 1), QStringLiteral("Note"));
     EXPECT_EQ(controller.mouseDataArray().groups().size(), 2u); // saving leaves the bet as it is
 
@@ -205,7 +205,7 @@ TEST_F(BetsFixture, SavedBetsRowMenuAppendsDeletesOrCancels)
     EXPECT_EQ(savedRows(), 3);
     controller.showRowMenu(1); // Delete, and Yes
     ASSERT_EQ(savedRows(), 2);
-    EXPECT_EQ(cellText(1, 0), QStringLiteral("record1"));
+    EXPECT_EQ(cellText(1, 0), QStringLiteral("Bet 3"));
     // The third bet, now second: 1, 2, and 5 and 9 twice (the appended saved bet).
     EXPECT_EQ(controller.tableViewDataSource()[1].mouseDatas().size(), 4u);
     EXPECT_EQ(controller.tableViewDataSource()[1].mouseDatas()[2].clickCount(), 2u);

@@ -70,13 +70,11 @@ TEST_F(SavedBetsFixture, AddingEditingAndDeletingKeepTheModelConsistent)
     for (std::uint64_t cell : {4, 7, 11})
         saveBet(cell);
     ASSERT_EQ(model->rowCount(), 3);
-    EXPECT_FALSE(model->flags(model->index(0, 0)) & Qt::ItemIsEditable);
+    EXPECT_TRUE(model->flags(model->index(0, 0)) & Qt::ItemIsEditable);
     EXPECT_TRUE(model->flags(model->index(0, 1)) & Qt::ItemIsEditable);
-    EXPECT_FALSE(model->setData(model->index(0, 0), QStringLiteral("x")));
-    EXPECT_EQ(text(0, 0), QStringLiteral("record0"));
 
     // Selecting a row, or double-clicking a note (which edits it), asks nothing: the menu
-    // opens on a double-click on the Bet column or a right-click, with Cancel for Enter.
+    // opens on a right-click, with Cancel for Enter.
     view->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
     view->tableView->selectRow(1);
@@ -84,13 +82,14 @@ TEST_F(SavedBetsFixture, AddingEditingAndDeletingKeepTheModelConsistent)
     EXPECT_NE(view->tableView->findChild<QLineEdit*>(), nullptr); // the note's editor
     EXPECT_TRUE(platform.shownAlerts().empty());
     const std::size_t groups = controller.mouseDataArray().groups().size();
-    doubleClick(2, XSavedBetsModel::BetColumn);
+    platform.scriptAlertAnswers({XAlertSecondButtonReturn});
+    rightClick(2);
     ASSERT_EQ(platform.shownAlerts().size(), 1u);
     EXPECT_EQ(platform.shownAlerts()[0].keyboardDefault, XAlertSecondButtonReturn);
     EXPECT_EQ(controller.mouseDataArray().groups().size(), groups);
 
-    // Delete asks again, No being its default; only a Yes deletes. Deleting renumbers the rows
-    // below. Each saved bet holds the whole bet so far: one cell more than the one before.
+    // Delete asks again, No being its default; only a Yes deletes. The bets below keep their
+    // names. Each saved bet holds the whole bet so far: one cell more than the one before.
     platform.scriptAlertAnswers({XAlertThirdButtonReturn});
     rightClick(0);
     ASSERT_EQ(platform.shownAlerts().size(), 3u);
@@ -99,7 +98,7 @@ TEST_F(SavedBetsFixture, AddingEditingAndDeletingKeepTheModelConsistent)
     platform.scriptAlertAnswers({XAlertThirdButtonReturn, XAlertFirstButtonReturn});
     rightClick(0);
     ASSERT_EQ(model->rowCount(), 2);
-    EXPECT_EQ(text(1, 0), QStringLiteral("record1"));
+    EXPECT_EQ(text(1, 0), QStringLiteral("Bet 3"));
     EXPECT_EQ(controller.tableViewDataSource()[0].mouseDatas().size(), 2u);
 }
 
@@ -162,5 +161,65 @@ TEST(XQtPlatformAlert, SpaceAndEnterPressTheKeyboardDefaultNeverTheFirstButton)
                           QStringLiteral("Append"),     QStringLiteral("Cancel"),
                           QStringLiteral("Delete"),     XAlertSecondButtonReturn};
         EXPECT_EQ(platform.runModalAlert(menu, nullptr), XAlertSecondButtonReturn) << space;
+    }
+}
+
+TEST_F(SavedBetsFixture, ABetIsNamedByItsNumberRenamedByDoubleClickAndKeepsItsNameAcrossARestart)
+{
+    for (std::uint64_t cell : {4, 7, 11})
+        saveBet(cell);
+    EXPECT_EQ(text(0, XSavedBetsModel::BetColumn), QStringLiteral("Bet 1"));
+    EXPECT_EQ(text(2, XSavedBetsModel::BetColumn), QStringLiteral("Bet 3"));
+
+    view->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
+    const auto rename = [this](int row, const QString& typed) {
+        doubleClick(row, XSavedBetsModel::BetColumn);
+        auto* editor = view->tableView->findChild<QLineEdit*>();
+        ASSERT_NE(editor, nullptr);
+        editor->setText(typed);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::sendPostedEvents();
+    };
+    rename(1, QStringLiteral("  after dinner "));
+    rename(0, QStringLiteral("   "));            // refused: the old name stays
+    EXPECT_TRUE(platform.shownAlerts().empty()); // a double-click on a name asks nothing
+    EXPECT_EQ(text(1, XSavedBetsModel::BetColumn), QStringLiteral("after dinner"));
+    EXPECT_EQ(text(0, XSavedBetsModel::BetColumn), QStringLiteral("Bet 1"));
+    // The next number that no bet's name holds.
+    controller.renameSavedBet(2, QStringLiteral("Bet 4"));
+    saveBet(12);
+    EXPECT_EQ(text(3, XSavedBetsModel::BetColumn), QStringLiteral("Bet 5"));
+
+    controller.saveFileData();
+    platform.reopenPreferences();
+    XGridManagerViewController restarted(platform);
+    restarted.view();
+    std::vector<QString> names;
+    for (const XTableMouseData& saved : restarted.tableViewDataSource())
+        names.push_back(saved.name());
+    EXPECT_EQ(names, (std::vector<QString>{QStringLiteral("Bet 1"), QStringLiteral("after dinner"),
+                                           QStringLiteral("Bet 4"), QStringLiteral("Bet 5")}));
+}
+
+TEST_F(SavedBetsFixture, BetsSavedWithoutNamesLoadAsTheyWereAndAreNamedByTheirPlace)
+{
+    XTableMouseData unnamed;
+    unnamed.setMouseDatas({XMouseData::mouseDataWithIndex(17, 2)});
+    unnamed.setNote(QStringLiteral("soir"));
+    const QByteArray before = XArchiveTableMouseData(unnamed);
+    // A bet that an earlier version saved: no name in it.
+    ASSERT_FALSE(before.contains("Name"));
+    platform.preferences().setObject(kXGridManagerViewControllerTableMouseDatasKey,
+                                     XArchivesToVariant({before, before}));
+    XGridManagerViewController restarted(platform);
+    restarted.view();
+    ASSERT_EQ(restarted.tableViewDataSource().size(), 2u);
+    for (std::size_t i = 0; i < 2; ++i) {
+        const XTableMouseData& saved = restarted.tableViewDataSource()[i];
+        EXPECT_EQ(saved.note(), QStringLiteral("soir"));
+        ASSERT_EQ(saved.mouseDatas().size(), 1u);
+        EXPECT_TRUE(saved.mouseDatas()[0].isEqual(unnamed.mouseDatas()[0]));
+        EXPECT_EQ(saved.name(), QStringLiteral("Bet %1").arg(i + 1));
     }
 }

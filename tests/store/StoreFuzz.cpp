@@ -156,8 +156,8 @@ bool savedAlike(const std::vector<XMouseData>& saved, const std::vector<XMouseDa
 
 bool sameBets(const std::optional<XTableMouseData>& a, const std::optional<XTableMouseData>& b)
 {
-    return a.has_value() == b.has_value() &&
-           (!a || (sameRecords(a->mouseDatas(), b->mouseDatas()) && a->note() == b->note()));
+    return a.has_value() == b.has_value() && (!a || (sameRecords(a->mouseDatas(), b->mouseDatas()) &&
+                                                     a->note() == b->note() && a->name() == b->name()));
 }
 
 bool sameLayouts(const XGridWindowData& a, const XGridWindowData& b)

@@ -1,0 +1,100 @@
+// The main window comes back where the user left it, on a monitor there still is.
+#include "app/XAppDelegate.h"
+#include "app/XMainWindowState.h"
+#include "app/XMainWindowViewController.h"
+#include "platform/XFakePlatform.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+// What a window manager adds around the window, as the program allows for it.
+const QSize kFrame(8, 40);
+
+bool wholeOnAMonitor(const QRect& frame)
+{
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    return std::any_of(screens.begin(), screens.end(),
+                       [&frame](const QScreen* s) { return s->availableGeometry().contains(frame); });
+}
+} // namespace
+
+TEST(XMainWindowRestore, SizePlaceAndPanelLinesSurviveARestart)
+{
+    XFakePlatform platform;
+    const QRect left(QPoint(1300, 20), QSize(900, 460)); // on the second monitor
+    QList<int> panels, betPanel;
+    {
+        XAppDelegate delegate(platform);
+        delegate.goToMainView();
+        delegate.window()->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(delegate.window()));
+        delegate.window()->resize(left.size());
+        delegate.window()->move(left.topLeft());
+        QCoreApplication::processEvents();
+        XMainWindowViewController* main = delegate.mainViewController();
+        main->restorePanelSizes({320, 575}, {380, 190});
+        QCoreApplication::processEvents();
+        panels = main->panelSizes();
+        betPanel = main->betPanelSizes();
+        EXPECT_TRUE(delegate.window()->close());
+    }
+    XAppDelegate again(platform);
+    again.goToMainView();
+    again.window()->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(again.window()));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QRect(again.window()->pos(), again.window()->size()), left);
+    EXPECT_EQ(again.mainViewController()->panelSizes(), panels);
+    EXPECT_EQ(again.mainViewController()->betPanelSizes(), betPanel);
+}
+
+TEST(XMainWindowRestore, AWindowLeftOnAMonitorThatIsGoneOrPartlyOffComesBackWholeOnOne)
+{
+    struct Case
+    {
+        const char* what;
+        QRect saved;
+        // Where it must be: the saved place when it still fits, else anywhere it shows whole.
+        bool keepsPlace;
+    };
+    const Case cases[] = {
+        {"on the first monitor", QRect(100, 50, 800, 500), true},
+        {"on a third monitor, gone", QRect(2500, 100, 900, 500), false},
+        {"above the screens, gone", QRect(200, -900, 700, 400), false},
+        {"partly off the right edge of the second", QRect(1900, 100, 700, 300), false},
+        {"larger than the monitor it is on", QRect(1300, 0, 1400, 900), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        XFakePlatform platform;
+        XWriteMainWindowState(platform.preferences(), {c.saved, {}, {}});
+        XAppDelegate delegate(platform);
+        delegate.goToMainView();
+        const QRect frame(delegate.window()->pos(), delegate.window()->size() + kFrame);
+        EXPECT_TRUE(wholeOnAMonitor(frame))
+            << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();
+        if (c.keepsPlace) {
+            EXPECT_EQ(QRect(delegate.window()->pos(), delegate.window()->size()), c.saved);
+        }
+        // Without stored lines the panels share the width out as on a first start.
+        EXPECT_EQ(delegate.mainViewController()->panelSizes().size(), 2);
+    }
+}
+
+TEST(XMainWindowRestore, ADamagedStoredFrameOpensTheWindowAsOnAFirstStart)
+{
+    for (const char* damaged : {"12,30,0,500", "a,b,c,d", "1,2,3"}) {
+        SCOPED_TRACE(damaged);
+        XFakePlatform platform;
+        platform.preferences().setObject(kXMainWindowFrameKey, QString::fromLatin1(damaged));
+        XAppDelegate delegate(platform);
+        delegate.goToMainView();
+        EXPECT_GT(delegate.window()->width(), 3);
+        EXPECT_TRUE(wholeOnAMonitor(QRect(delegate.window()->pos(), delegate.window()->size() + kFrame)));
+    }
+}
