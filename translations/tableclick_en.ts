@@ -259,6 +259,18 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>right button</source>
+        <translation>right button</translation>
+    </message>
+    <message>
+        <source>left button</source>
+        <translation>left button</translation>
+    </message>
+    <message>
+        <source>No%1: clickPoint(%2,%3)  clickCount:%4  %5</source>
+        <translation>No. %1: point (%2, %3), %4 clicks, %5</translation>
+    </message>
 </context>
 <context>
     <name>XAutoSaver</name>
@@ -969,12 +981,12 @@ Free some space on the disk, or let Tableclick write to that folder. What you se
         <translation>Keep the current bet in the table below, with a note</translation>
     </message>
     <message>
-        <source>Right-click a saved bet, or double-click its record, to add it to the bet or delete it; double-click a note to edit it</source>
-        <translation>Right-click a saved bet, or double-click its record, to add it to the bet or delete it; double-click a note to edit it</translation>
-    </message>
-    <message>
         <source>Note</source>
         <translation>Note</translation>
+    </message>
+    <message>
+        <source>Right-click a saved bet to add it to the bet or delete it; double-click its name or its note to edit it</source>
+        <translation>Right-click a saved bet to add it to the bet or delete it; double-click its name or its note to edit it</translation>
     </message>
 </context>
 <context>
@@ -1050,6 +1062,10 @@ Append adds these clicks to the bet; Delete removes the saved bet.</translation>
         <comment>what to do</comment>
         <translation>Press number or bet buttons to make a bet, then save it.</translation>
     </message>
+    <message>
+        <source>Bet %1</source>
+        <translation>Bet %1</translation>
+    </message>
 </context>
 <context>
     <name>XGridWindowController</name>
@@ -1116,6 +1132,10 @@ Append adds these clicks to the bet; Delete removes the saved bet.</translation>
     <message>
         <source>Put the grid back where it was before Find table</source>
         <translation>Put the grid back where it was before Find table</translation>
+    </message>
+    <message>
+        <source>Layout %1</source>
+        <translation>Layout %1</translation>
     </message>
 </context>
 <context>

@@ -259,6 +259,18 @@
         <source>OK</source>
         <translation>确定</translation>
     </message>
+    <message>
+        <source>right button</source>
+        <translation>右键</translation>
+    </message>
+    <message>
+        <source>left button</source>
+        <translation>左键</translation>
+    </message>
+    <message>
+        <source>No%1: clickPoint(%2,%3)  clickCount:%4  %5</source>
+        <translation>第 %1 个：位置 (%2, %3)，点击 %4 次，%5</translation>
+    </message>
 </context>
 <context>
     <name>XAutoSaver</name>
@@ -969,12 +981,12 @@ What you set up is kept while Tableclick runs and saved again after your next ch
         <translation>把当前投注连同备注保存到下面的表格</translation>
     </message>
     <message>
-        <source>Right-click a saved bet, or double-click its record, to add it to the bet or delete it; double-click a note to edit it</source>
-        <translation>右键点击已保存的投注或双击其记录，可把它加入投注或删除；双击备注可编辑</translation>
-    </message>
-    <message>
         <source>Note</source>
         <translation>备注</translation>
+    </message>
+    <message>
+        <source>Right-click a saved bet to add it to the bet or delete it; double-click its name or its note to edit it</source>
+        <translation>右键点击已保存的投注，可把它加入投注或删除；双击名称或备注可编辑</translation>
     </message>
 </context>
 <context>
@@ -1050,6 +1062,10 @@ Append adds these clicks to the bet; Delete removes the saved bet.</source>
         <comment>what to do</comment>
         <translation>请先按数字或投注按钮组成投注，然后再保存。</translation>
     </message>
+    <message>
+        <source>Bet %1</source>
+        <translation>投注 %1</translation>
+    </message>
 </context>
 <context>
     <name>XGridWindowController</name>
@@ -1116,6 +1132,10 @@ Append adds these clicks to the bet; Delete removes the saved bet.</source>
     <message>
         <source>Put the grid back where it was before Find table</source>
         <translation>把网格放回&quot;查找台面&quot;之前的位置</translation>
+    </message>
+    <message>
+        <source>Layout %1</source>
+        <translation>布局 %1</translation>
     </message>
 </context>
 <context>

@@ -13,7 +13,14 @@ QString XActionListText(const std::vector<XMouseData>& records)
             record.eventType() == XRightMouseDown
                 ? QCoreApplication::translate("XAddMouseActionViewController", "right button")
                 : QCoreApplication::translate("XAddMouseActionViewController", "left button");
-        text += record.description() + QStringLiteral("  ") + button + QStringLiteral("\r\n");
+        text += QCoreApplication::translate("XAddMouseActionViewController",
+                                            "No%1: clickPoint(%2,%3)  clickCount:%4  %5")
+                    .arg(QString::asprintf("%02ld", static_cast<long>(record.index())))
+                    .arg(record.mousePoint().x(), 0, 'f', 2)
+                    .arg(record.mousePoint().y(), 0, 'f', 2)
+                    .arg(record.clickCount())
+                    .arg(button) +
+                QStringLiteral("\r\n");
     }
     return text;
 }
