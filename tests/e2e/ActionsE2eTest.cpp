@@ -229,6 +229,25 @@ TEST_F(ActionsE2e, ASlowlyMovingMouseStopsAListOfOneMillisecondPauses)
     EXPECT_LE(pressesAfter(steps[3]), 2);
 }
 
+// Catches stored points that are no numbers or off every monitor clicked, or costing the rest.
+TEST_F(ActionsE2e, DamagedAndOffScreenPointsAreNotClicked)
+{
+    startTable();
+    QList<QByteArray> archives = archivedData<XMouseData>(
+        {action(cellCentre(5), 1, 1, 1), action(QPointF(19200, 100), 1, 1, 2)}, XArchiveMouseData);
+    archives.insert(1, QByteArrayLiteral("{\"kXMouseDataPointKey\":\"NaN,NaN\",\"kXMouseDataIndexKey\":9,"
+                                         "\"kXMouseDataEventTypeKey\":1,\"kXMouseDataClickCountKey\":1}"));
+    {
+        XPreferenceStore store(settingsFile());
+        store.setObject(kTableArrayKey, XArchivesToVariant(archives));
+        ASSERT_TRUE(store.synchronize());
+    }
+    startPanel();
+    clickControl(QStringLiteral("executeListButton"));
+    EXPECT_TRUE(waitForText(kStatus, QStringLiteral("Done: 1 of 1 clicks"))) << text(kStatus).toStdString();
+    EXPECT_EQ(pressesSince(0, 1), (std::vector<int>{5}));
+}
+
 // Catches a list that clicks Tableclick's own Execute button, starting itself again and again.
 TEST_F(ActionsE2e, AListPointingAtExecuteIsRefused)
 {
