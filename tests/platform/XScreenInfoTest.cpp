@@ -49,7 +49,7 @@ TEST(XScreenInfo, AWindowsPointsMapByTheMonitorUnderItsCentre)
     };
     for (const Case& c : {Case{{100, 50, 400, 250}, {10, 10}, {110, 60}},
                           Case{{2000, 50, 400, 250}, {10, 10}, {1920 + 90 * 1.5, 90}},
-                          // Across the border, centre on the right: its left part too is 1.5×.
+                          // Across the border, centre on the right: its left side too is 1.5×.
                           Case{{1800, 50, 400, 250}, {10, 10}, {1920 - 110 * 1.5, 90}},
                           // Centre on the left: all of it 1×.
                           Case{{1700, 50, 400, 250}, {390, 10}, {2090, 60}}}) {
