@@ -4,6 +4,7 @@
 
 #include <limits>
 
+// Catches a point on no monitor (a border, a gap between monitors, NaN, infinity) clicked.
 TEST(XClickablePoint, OnlyFinitePointsInsideAMonitorAreClickable)
 {
     // A 1920×1080 monitor and, right of it, a 1280×1024 one a little lower.

@@ -30,31 +30,28 @@ XTableMouseData savedBet(std::initializer_list<std::uint64_t> cells, const QStri
 }
 } // namespace
 
+// Catches a number read past its end or cut short, foreign digits read, overflow read as 0.
 TEST(XDamagedStore, LeadingNumbersAsWritten)
 {
-    EXPECT_EQ(XLeadingNumber(u" 2.5ms"), 2.5);
-    EXPECT_EQ(XLeadingNumber(u"-.5"), -0.5);
-    EXPECT_EQ(XLeadingNumber(u"+7e2x"), 700);
-    EXPECT_EQ(XLeadingNumber(u"3e"), 3);
-    EXPECT_EQ(XLeadingNumber(u"12.500000"), 12.5);
-    EXPECT_EQ(XLeadingNumber(u"."), 0);
-    EXPECT_EQ(XLeadingNumber(u"abc"), 0);
-    // Digits of other scripts are no number here, and never a silent 0 of a number.
+    const double inf = std::numeric_limits<double>::infinity();
+    const std::pair<QString, double> read[] = {
+        {QStringLiteral(" 2.5ms"), 2.5}, {QStringLiteral("-.5"), -0.5}, {QStringLiteral("+7e2x"), 700},
+        {QStringLiteral("3e"), 3},        {QStringLiteral("."), 0},     {QStringLiteral("abc"), 0},
+        {QStringLiteral("1e999"), 0},
+        {QStringLiteral("9000012") + QString(30, QLatin1Char('0')) + QStringLiteral("e-30"), 9000012}};
+    for (const auto& [text, value] : read)
+        EXPECT_EQ(XLeadingNumber(text), value) << text.toStdString();
+    EXPECT_NEAR(XLeadingNumber(QString(QStringLiteral("0.") + QString(500, QLatin1Char('3')))), 1.0 / 3, 1e-15);
+    const std::pair<QString, double> asWritten[] = {{QStringLiteral("1e999"), inf},
+                                                    {QStringLiteral("-1e999"), -inf},
+                                                    {QStringLiteral("1e-999"), 0},
+                                                    {QStringLiteral("1") + QString(999, QLatin1Char('0')), inf}};
+    for (const auto& [text, value] : asWritten)
+        EXPECT_EQ(XLeadingNumberAsWritten(text), value) << text.left(10).toStdString();
     EXPECT_FALSE(XLeadingNumberAsWritten(u"\u0663\u0664"));
-    EXPECT_EQ(XLeadingNumberAsWritten(u"1e999"), std::numeric_limits<double>::infinity());
-    EXPECT_EQ(XLeadingNumberAsWritten(u"-1e999"), -std::numeric_limits<double>::infinity());
-    EXPECT_EQ(XLeadingNumberAsWritten(u"1e-999"), 0);
-    EXPECT_EQ(XLeadingNumber(u"1e999"), 0);
-    // A thousand digits: as large as they are, not cut to the first few.
-    const QString many = QStringLiteral("1") + QString(999, QLatin1Char('0'));
-    EXPECT_EQ(XLeadingNumberAsWritten(many), std::numeric_limits<double>::infinity());
-    const QString longFraction = QStringLiteral("0.") + QString(500, QLatin1Char('3'));
-    EXPECT_NEAR(XLeadingNumber(longFraction), 1.0 / 3, 1e-15);
-    EXPECT_EQ(XLeadingNumber(QString(QStringLiteral("9000012") + QString(30, QLatin1Char('0')) +
-                                     QStringLiteral("e-30"))),
-              9000012);
 }
 
+// Catches a damaged or out-of-bounds point kept, an old point misread, a whole bet lost for one.
 TEST(XDamagedStore, RecordsWhosePointIsOutOfBoundsOrDamagedAreLeftOut)
 {
     EXPECT_TRUE(XUnarchiveMouseDataWithin(mouseArchive("7680,-7680"), kFullHd));
@@ -105,6 +102,7 @@ TEST(XDamagedStore, RecordsWhosePointIsOutOfBoundsOrDamagedAreLeftOut)
     }
 }
 
+// Catches a bet dropped for its note's bad bytes, and a note saved back as invalid UTF-8.
 TEST(XDamagedStore, ANoteThatIsNotUtf8KeepsItsBet)
 {
     const QByteArray good = XArchiveTableMouseData(savedBet({0, 17}, QStringLiteral("soir")));
@@ -123,6 +121,7 @@ TEST(XDamagedStore, ANoteThatIsNotUtf8KeepsItsBet)
     EXPECT_EQ(again->note(), bet->note());
 }
 
+// Catches a value of the wrong kind read as something, or failing the whole bet.
 TEST(XDamagedStore, ValuesOfTheWrongKindReadAsEmpty)
 {
     const auto bet = XUnarchiveTableMouseDataWithin(
@@ -143,6 +142,7 @@ TEST(XDamagedStore, ValuesOfTheWrongKindReadAsEmpty)
     EXPECT_EQ(*mixed, (QList<QByteArray>{"a", "c"}));
 }
 
+// Catches a truncated bet half restored, or taking its neighbours with it.
 TEST(XDamagedStore, EveryTruncationOfASavedBetListRestoresOnlyWholeBets)
 {
     const std::vector<XTableMouseData> bets{savedBet({1, 2}, QStringLiteral("a")),

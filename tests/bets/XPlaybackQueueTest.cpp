@@ -89,6 +89,7 @@ struct QueueFixture : testing::Test
 };
 } // namespace
 
+// Catches runs clicking side by side, overlapping presses, and waiting runs holding a display.
 TEST_F(QueueFixture, RunsStartedTogetherPlayOneAfterTheOtherInFull)
 {
     platform.setSleepsForReal(true);
@@ -113,6 +114,7 @@ TEST_F(QueueFixture, RunsStartedTogetherPlayOneAfterTheOtherInFull)
     EXPECT_EQ(platform.mostOpenPosters(), 1);
 }
 
+// Catches Stop acting late, waiting runs kept after it, and a queue dead after a stop.
 TEST_F(QueueFixture, StopEndsTheRunningRunBeforeItsNextClickAndDropsTheWaitingOnes)
 {
     // Slow enough that the second run is still waiting at the stop.
@@ -135,6 +137,7 @@ TEST_F(QueueFixture, StopEndsTheRunningRunBeforeItsNextClickAndDropsTheWaitingOn
     EXPECT_EQ(pressedIndexes().back(), 6);
 }
 
+// Catches a run not stopped by the user's mouse, or stopped by a nudge within the tolerance.
 TEST_F(QueueFixture, TheUserMovingTheMouseStopsTheRunButANudgeDoesNot)
 {
     controls->setNeedMouseDrag(true);
@@ -158,8 +161,7 @@ TEST_F(QueueFixture, TheUserMovingTheMouseStopsTheRunButANudgeDoesNot)
     EXPECT_EQ(ends[0], std::make_tuple(XRunEnd::PointerMoved, 2, 4));
 }
 
-// Moves below the tolerance add up, also across runs: each nudge is undone by the next
-// click's motion, and a watch that compares one look with one click never sees them.
+// Catches small moves that never add up, within a run or across queued runs.
 TEST_F(QueueFixture, SmallMovesAddUpAcrossQueuedRuns)
 {
     auto releases = std::make_shared<std::atomic<int>>(0);
@@ -182,7 +184,7 @@ TEST_F(QueueFixture, SmallMovesAddUpAcrossQueuedRuns)
     EXPECT_EQ(ends[1], std::make_tuple(XRunEnd::PointerMoved, 2, 3));
 }
 
-// Each way a run must end before its next click, and what it says.
+// Catches a click, Escape or a hung table not ending the run, or the waiting runs kept.
 TEST_F(QueueFixture, WhatTheUserDoesAndWhatTheTableDoesNotTakeEndTheRun)
 {
     struct Case
@@ -218,8 +220,7 @@ TEST_F(QueueFixture, WhatTheUserDoesAndWhatTheTableDoesNotTakeEndTheRun)
     }
 }
 
-// A damaged or outdated point, or one on Tableclick's own window, is never clicked; a
-// run that holds one clicks nothing of it rather than half a bet.
+// Catches an off-screen, damaged or own-window point clicked, or half a bet clicked.
 TEST_F(QueueFixture, PointsOffTheScreensOrOnOwnWindowsAreNotClicked)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
@@ -258,6 +259,7 @@ TEST_F(QueueFixture, PointsOffTheScreensOrOnOwnWindowsAreNotClicked)
     EXPECT_EQ(std::get<0>(ends[3]), XRunEnd::Finished) << "a window that lets clicks through is no obstacle";
 }
 
+// Catches a right action clicked with the left button, or anything else with the right.
 TEST_F(QueueFixture, RightActionsClickTheRightButtonAndEverythingElseTheLeft)
 {
     controls->setNeedMouseDrag(true);
@@ -276,6 +278,7 @@ TEST_F(QueueFixture, RightActionsClickTheRightButtonAndEverythingElseTheLeft)
     EXPECT_EQ(types, expected);
 }
 
+// Catches Escape grabbed too late, kept after the last run, fired on release, or not stopping.
 TEST_F(QueueFixture, EscapeIsGrabbedOnlyWhileRunsClickAndStopsThem)
 {
     XFakeHotKeyService& keys = platform.fakeHotKeys();
@@ -302,6 +305,7 @@ TEST_F(QueueFixture, EscapeIsGrabbedOnlyWhileRunsClickAndStopsThem)
     EXPECT_FALSE(keys.registration(kEscape, 0)) << "Escape stays grabbed after the last run";
 }
 
+// Catches runs refused when another program holds Escape, and the user told more than once.
 TEST_F(QueueFixture, EscapeHeldElsewhereIsToldOnceAndRunsStillPlay)
 {
     XFakeHotKeyService& keys = platform.fakeHotKeys();

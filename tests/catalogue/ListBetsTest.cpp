@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+// Catches --list-bets printing wrong cells, hiding an unknown name, or leaving entries out.
 TEST(ListBets, OneLinePerEntryAndAClearErrorForUnknownNames)
 {
     QString out, err;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+// Catches an entry without a caption, one shown by its raw name, and two bets that read alike.
 TEST(XBetCaption, EveryEntryReadsAsItsOwnPlainCaption)
 {
     QSet<QString> seen;
@@ -20,26 +21,26 @@ TEST(XBetCaption, EveryEntryReadsAsItsOwnPlainCaption)
     EXPECT_TRUE(XBetCaption(QStringLiteral("Num05C")).isEmpty());
 }
 
+// Catches a name read into the wrong number, band or side, and look-alike names misread.
 TEST(XBetCaption, CaptionsSayWhatTheFamiliesHold)
 {
-    const auto caption = [](const char* name) { return XBetCaption(QString::fromLatin1(name)); };
-    EXPECT_EQ(caption("Diag11_12_even_left"), QStringLiteral("Diagonal 11–12 even, left"));
-    EXPECT_EQ(caption("Diag1_4_odd_right"), QStringLiteral("Diagonal 1–4 odd, right"));
-    EXPECT_EQ(caption("TOPexmpt"), QStringLiteral("Next to the top row"));
-    EXPECT_EQ(caption("TOPeven"), QStringLiteral("Wheel's top half, even"));
-    EXPECT_EQ(caption("BLK2"), QStringLiteral("Black in 2nd dozen"));
-    EXPECT_EQ(caption("REDBOTM"), QStringLiteral("Red of bottom row, with neighbours"));
-    EXPECT_EQ(caption("zoneCrossXdown"), QStringLiteral("Zone cross, down"));
-    EXPECT_EQ(caption("Num17H"), QStringLiteral("Sector H around 17: 17, 0 and wheel distances 5–11"));
-    EXPECT_EQ(caption("NumL0P"), QStringLiteral("7 numbers 16–22 places after 0 on the wheel"));
-    EXPECT_EQ(caption("NumR36C"), QStringLiteral("7 numbers 1–7 places before 36 on the wheel"));
-    EXPECT_EQ(caption("NUMBER5GHI"), QStringLiteral("Wheel distances 7, 8 and 9 from 5, both sides"));
-    EXPECT_EQ(caption("CKO_O_35"), QStringLiteral("Wheel distance 15 from 35, both sides"));
-    // Names that only look like the families built around a number.
-    EXPECT_EQ(caption("NumRound1318"), QStringLiteral("Round 13·18"));
-    EXPECT_EQ(caption("Num111"), QStringLiteral("10 to 19"));
+    const std::pair<const char*, const char*> cases[] = {
+        {"Diag1_4_odd_right", "Diagonal 1–4 odd, right"},
+        {"BLK2", "Black in 2nd dozen"},
+        {"REDBOTM", "Red of bottom row, with neighbours"},
+        {"Num17H", "Sector H around 17: 17, 0 and wheel distances 5–11"},
+        {"NumL0P", "7 numbers 16–22 places after 0 on the wheel"},
+        {"NumR36C", "7 numbers 1–7 places before 36 on the wheel"},
+        {"NUMBER5GHI", "Wheel distances 7, 8 and 9 from 5, both sides"},
+        {"CKO_O_35", "Wheel distance 15 from 35, both sides"},
+        {"NumRound1318", "Round 13·18"},
+        {"Num111", "10 to 19"},
+    };
+    for (const auto& [name, caption] : cases)
+        EXPECT_EQ(XBetCaption(QString::fromLatin1(name)).toStdString(), caption);
 }
 
+// Catches a tooltip that drops the name or a cell's repeats.
 TEST(XBetCaption, TooltipCarriesTheCaptionTheNameAndTheClicks)
 {
     const BetEntry* special = BetCatalogue::shared().entryNamed(QStringLiteral("special10238"));
@@ -48,6 +49,7 @@ TEST(XBetCaption, TooltipCarriesTheCaptionTheNameAndTheClicks)
               QStringLiteral("Special 10·23·8\nspecial10238: 5, 8 ×2, 10 ×3, 23 ×5, 24, 16, 30 ×2"));
 }
 
+// Catches a column of the around-number table that names no entry, or the same as another.
 TEST(XBetCaption, AroundNumberColumnsNameEveryEntryBuiltAroundANumberOnce)
 {
     const auto& columns = XAroundNumberColumns();
@@ -64,10 +66,4 @@ TEST(XBetCaption, AroundNumberColumnsNameEveryEntryBuiltAroundANumberOnce)
     EXPECT_EQ(names.size(), 814);
     for (const QString& name : names)
         EXPECT_NE(BetCatalogue::shared().entryNamed(name), nullptr) << name.toStdString();
-    EXPECT_EQ(columns[1].tip,
-              QStringLiteral("Sector C: the number, 0 and every number at wheel distance 1–6"));
-    EXPECT_EQ(columns[5].label, QStringLiteral("L C"));
-    EXPECT_EQ(columns[13].tip, QStringLiteral("The 6 numbers at wheel distances 1, 2 and 3 (A = 1 … R = 18), "
-                                              "both sides of the number"));
-    EXPECT_EQ(columns[21].label, QStringLiteral("15"));
 }

@@ -7,9 +7,6 @@
 #include "DesktopSession.h"
 
 #include <QDir>
-#include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QRegularExpression>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -64,11 +61,6 @@ protected:
     {
         return DesktopSession::waitFor([&] { return XControlArea(m_controls, name).has_value(); }, timeoutMs);
     }
-    QJsonObject controlMap() const
-    {
-        QFile file(m_controls);
-        return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object() : QJsonObject();
-    }
     void click(const QString& name)
     {
         const auto area = XControlArea(m_controls, name);
@@ -87,12 +79,12 @@ protected:
         QJsonObject alert;
         DesktopSession::waitFor(
             [&] {
-                alert = controlMap().value(QStringLiteral("alert")).toObject();
+                alert = XControlEntry(m_controls, QStringLiteral("alert"));
                 return !alert.isEmpty();
             },
             15000);
         DesktopSession::xdotool({QStringLiteral("key"), QStringLiteral("Return")});
-        DesktopSession::waitFor([&] { return !controlMap().contains(QStringLiteral("alert")); }, 5000);
+        DesktopSession::waitFor([&] { return XControlEntry(m_controls, QStringLiteral("alert")).isEmpty(); }, 5000);
         return {alert.value(QStringLiteral("text")).toString(), alert.value(QStringLiteral("informativeText")).toString()};
     }
     QByteArray lastMail() const
@@ -137,6 +129,7 @@ protected:
 };
 } // namespace
 
+// Catches a sign-up that never reaches the service, and an unconfirmed account let in.
 TEST_F(AccountsE2e, SignUpConfirmByTheMailedLinkAndSignInToTheMainView)
 {
     signUpConfirmAndSignIn();
@@ -163,14 +156,14 @@ void AccountsE2e::signUpConfirmAndSignIn()
     EXPECT_TRUE(waitForControl(QStringLiteral("numberButton36"), 15000)) << "the main view never showed";
 }
 
+// Catches a reset that loses the address between its screens or leaves the old password.
 TEST_F(AccountsE2e, AForgottenPasswordIsResetThroughBothSteps)
 {
     makeAccount(QStringLiteral("oldsecret1"));
     typeInto(QStringLiteral("emailTextField"), kEmail);
     click(QStringLiteral("forgetButton"));
     ASSERT_TRUE(waitForControl(QStringLiteral("confirmEmailButton")));
-    EXPECT_EQ(controlMap().value(QStringLiteral("confirmEmailTextField")).toObject().value(QStringLiteral("text")).toString(),
-              kEmail)
+    EXPECT_EQ(XControlText(m_controls, QStringLiteral("confirmEmailTextField")), kEmail)
         << "the address typed on the sign-in screen carries over";
     click(QStringLiteral("confirmEmailButton"));
     EXPECT_EQ(closeAlert().first, QStringLiteral("Confirm Email Success"));
@@ -189,6 +182,7 @@ TEST_F(AccountsE2e, AForgottenPasswordIsResetThroughBothSteps)
     EXPECT_TRUE(waitForControl(QStringLiteral("numberButton36"), 15000)) << "the new password did not sign in";
 }
 
+// Catches a service that is down left unsaid, and a client that stays broken after it is back.
 TEST_F(AccountsE2e, AServiceThatIsDownIsReportedAndSigningInWorksOnceItIsBack)
 {
     makeAccount(QStringLiteral("secret123"));
@@ -236,9 +230,7 @@ protected:
 };
 } // namespace
 
-// Catches an installed Tableclick that cannot sign in until someone starts the service, one
-// that distrusts the certificate the service made on its first start, and a service left
-// running after Tableclick ends.
+// Catches an installed Tableclick that cannot start, trust or stop its local service.
 TEST_F(InstalledAccountsE2e, StartedAsFromTheMenuItRunsTheServiceForASignUpAndTheFirstSignIn)
 {
     EXPECT_TRUE(serviceAnswers()) << "Tableclick did not start the local service";

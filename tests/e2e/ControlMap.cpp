@@ -2,26 +2,23 @@
 
 #include <QFile>
 #include <QJsonDocument>
-#include <QJsonObject>
 
-namespace {
-QJsonObject controlEntry(const QString& mapPath, const QString& name)
+QJsonObject XControlEntry(const QString& mapPath, const QString& name)
 {
     QFile file(mapPath);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QJsonDocument::fromJson(file.readAll()).object().value(name).toObject();
 }
-} // namespace
 
 QString XControlText(const QString& mapPath, const QString& name)
 {
-    return controlEntry(mapPath, name).value(QStringLiteral("text")).toString();
+    return XControlEntry(mapPath, name).value(QStringLiteral("text")).toString();
 }
 
 std::optional<QRect> XControlArea(const QString& mapPath, const QString& name)
 {
-    const QJsonObject c = controlEntry(mapPath, name);
+    const QJsonObject c = XControlEntry(mapPath, name);
     if (c.isEmpty())
         return std::nullopt;
     return QRect(qRound(c.value(QStringLiteral("x")).toDouble()),

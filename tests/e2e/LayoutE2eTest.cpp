@@ -47,6 +47,7 @@ protected:
 };
 } // namespace
 
+// Catches a first window placed off the screen or over the grid at a scale above 1.
 TEST_P(LayoutE2e, FirstLaunchPutsTheMainWindowOnTheScreenApartFromTheGrid)
 {
     m_session.start(QStringLiteral(TABLECLICK_BINARY), {},

@@ -7,8 +7,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -24,14 +22,6 @@ struct PrivateDisplay : PrivateXServer
 {
     PrivateDisplay() : PrivateXServer(QSize(1280, 1024), 150) {}
 };
-
-QJsonObject mapEntry(const QString& mapPath, const QString& name)
-{
-    QFile file(mapPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QJsonDocument::fromJson(file.readAll()).object().value(name).toObject();
-}
 
 class PersistenceE2e : public testing::Test
 {
@@ -62,7 +52,7 @@ protected:
     }
     QString shownText(const QString& control) const
     {
-        return mapEntry(m_map, control).value(QStringLiteral("text")).toString();
+        return XControlText(m_map, control);
     }
     // Presses number 17 and waits until the panel shows the new sum; answers that text.
     QString pressSeventeen(const std::function<void(const QStringList&)>& xdotool)
@@ -101,6 +91,7 @@ protected:
 };
 } // namespace
 
+// Catches a change lost with the X server, or not read back on the next start.
 TEST_F(PersistenceE2e, ABetSurvivesTheXServerGoingAwayAndIsThereOnTheNextDisplay)
 {
     QString shown;
@@ -124,6 +115,7 @@ TEST_F(PersistenceE2e, ABetSurvivesTheXServerGoingAwayAndIsThereOnTheNextDisplay
         << shownText(QStringLiteral("totalCountLabel")).toStdString() << ", not " << shown.toStdString();
 }
 
+// Catches a save as you go that is dropped or comes late, lost to a SIGKILL.
 TEST_F(PersistenceE2e, ABetIsWrittenWithinASecondAndSurvivesSigkill)
 {
     QProcess& app = startApp(QStringLiteral("map.json"));
@@ -135,6 +127,7 @@ TEST_F(PersistenceE2e, ABetIsWrittenWithinASecondAndSurvivesSigkill)
     EXPECT_TRUE(storedSeventeen());
 }
 
+// Catches two instances writing one settings file, and a stale lock that keeps Tableclick out.
 TEST_F(PersistenceE2e, ASecondStartOnTheSameSettingsExitsWith3AndAKilledHoldersLockIsTakenOver)
 {
     QProcess& first = startApp(QStringLiteral("first.json"));
@@ -157,11 +150,12 @@ TEST_F(PersistenceE2e, ASecondStartOnTheSameSettingsExitsWith3AndAKilledHoldersL
     EXPECT_EQ(third.state(), QProcess::Running);
 }
 
+// Catches a failed write kept from the user.
 TEST_F(PersistenceE2e, SettingsThatCannotBeWrittenAreShownNamingTheFile)
 {
     ASSERT_TRUE(QDir().mkpath(settingsFile()));
     startApp(QStringLiteral("map.json"));
-    const auto alertShown = [&] { return !mapEntry(m_map, QStringLiteral("alert")).isEmpty(); };
+    const auto alertShown = [&] { return !XControlEntry(m_map, QStringLiteral("alert")).isEmpty(); };
     // Placing the windows may have been enough of a change already.
     if (!DesktopSession::waitFor(alertShown, 3000)) {
         const std::optional<QRect> button = XControlArea(m_map, QStringLiteral("numberButton17"));
@@ -170,7 +164,7 @@ TEST_F(PersistenceE2e, SettingsThatCannotBeWrittenAreShownNamingTheFile)
     }
     ASSERT_TRUE(DesktopSession::waitFor(alertShown, 10000));
     const QString text =
-        mapEntry(m_map, QStringLiteral("alert")).value(QStringLiteral("informativeText")).toString();
+        XControlEntry(m_map, QStringLiteral("alert")).value(QStringLiteral("informativeText")).toString();
     EXPECT_TRUE(text.contains(settingsFile())) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("folder"))) << text.toStdString();
 }

@@ -40,6 +40,7 @@ bool isRed(const QColor& c)
 }
 } // namespace
 
+// Catches lines drawn off the cells' edges, or row lines across the zero cell.
 TEST(XGraphicDrawing, OutlinesEveryCellAndNothingInside)
 {
     Canvas canvas;
@@ -54,20 +55,7 @@ TEST(XGraphicDrawing, OutlinesEveryCellAndNothingInside)
     EXPECT_EQ(canvas.yellowPixelsIn(canvas.image.rect()), 0);
 }
 
-TEST(XGraphicDrawing, HandlesAreGreyDiscsWithAWhiteRim)
-{
-    Canvas canvas;
-    canvas.draw({}, true);
-    const QColor grey = canvas.at(20, 20); // top-left corner
-    EXPECT_NEAR(grey.red(), 170, 2);
-    EXPECT_EQ(grey.red(), grey.blue());
-    EXPECT_EQ(canvas.at(20, 80), grey);  // zero-zone handle, midway down the left edge
-    EXPECT_EQ(canvas.at(60, 20), grey);  // gap handle of column line 1 on the top edge
-    EXPECT_EQ(canvas.at(540, 60), grey); // gap handle of row line 1 on the right edge
-    EXPECT_EQ(canvas.at(15, 20), QColor(Qt::white));
-    EXPECT_TRUE(isRed(canvas.at(80, 20))); // between handles the line shows
-}
-
+// Catches a label on the wrong cell, a second label of one cell drawn, or one without text.
 TEST(XGraphicDrawing, LabelsAreYellowAndCentredOnlyTheFirstForACellCounts)
 {
     Canvas canvas;
@@ -85,6 +73,7 @@ TEST(XGraphicDrawing, LabelsAreYellowAndCentredOnlyTheFirstForACellCounts)
     EXPECT_EQ(canvas.yellowPixelsIn(QRect(141, 0, 459, 200)), 0);
 }
 
+// Catches a hidden grid still drawn, or its lines left stale for the clicks.
 TEST(XGraphicDrawing, NoGridDrawsNothingButTheLinesAreStillComputed)
 {
     Canvas canvas;
@@ -97,9 +86,9 @@ TEST(XGraphicDrawing, NoGridDrawsNothingButTheLinesAreStillComputed)
     expectRect(canvas.graphic.maxRectForIndex(0), 30, 20, 40, 120);
 }
 
+// Catches a grid line lost on a cell of its own colour (no contrasting outline).
 TEST(XGraphicDrawing, EveryLineColourShowsOnTheRedBlackAndGreenOfATable)
 {
-    // A grid line must stand out from the cell it crosses, even a cell of its own colour.
     const auto distance = [](const QColor& a, const QColor& b) {
         return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
     };

@@ -21,6 +21,7 @@ void redraw(XGraphic& g)
 }
 } // namespace
 
+// Catches gap handles off the lines they move.
 TEST(XGraphicHandles, GapHandlesSitWhereInnerLinesMeetTheEdges)
 {
     const XGraphic g = smallGrid();
@@ -39,6 +40,7 @@ TEST(XGraphicHandles, GapHandlesSitWhereInnerLinesMeetTheEdges)
     EXPECT_TRUE(XGraphic().handleGaps().empty()); // no lines yet
 }
 
+// Catches a press taking the wrong handle where handles' boxes meet or overlap.
 TEST(XGraphicHandles, HitTestsUseHalfOpenBoxesAndFixedPriorities)
 {
     const XGraphic g = smallGrid();
@@ -69,6 +71,7 @@ TEST(XGraphicHandles, HitTestsUseHalfOpenBoxesAndFixedPriorities)
     EXPECT_EQ(g.handleGapPositionAtPoint({10, 25}).gapNumber, 2);
 }
 
+// Catches a gap measured from the moved line instead of the grab point, or an outer gap changed.
 TEST(XGraphicEditing, GapDragsOnTheUprightGrid)
 {
     XGraphic g = smallGrid();
@@ -96,6 +99,7 @@ TEST(XGraphicEditing, GapDragsOnTheUprightGrid)
     EXPECT_EQ(h.topGaps(), XGapArray(14, 0.0));
 }
 
+// Catches a line end that leaves the mouse on a leaning grid.
 TEST(XGraphicEditing, GapDragsOnAGeneralGridFollowTheMouseAlongTheEdge)
 {
     // Both side edges lean; a drag along an edge moves that end of the line with it.
@@ -118,6 +122,7 @@ TEST(XGraphicEditing, GapDragsOnAGeneralGridFollowTheMouseAlongTheEdge)
     expectNear(g.columnLines()[1]->crossPointWithLinearEquation(*g.rowLines()[0]), topProjected, 1e-4);
 }
 
+// Catches a corner or body move that changes other corners, the gaps or the zero zone.
 TEST(XGraphicEditing, CornersAndBodyMove)
 {
     XGraphic g = smallGrid();
@@ -138,6 +143,7 @@ TEST(XGraphicEditing, CornersAndBodyMove)
     expectNear(g.graphicRect().topPoint, {15, 7});
 }
 
+// Catches the zero handle moving the number columns.
 TEST(XGraphicEditing, ZeroZoneEdgeOnAVerticalLeftEdgeKeepsTheNumberColumns)
 {
     XGraphic g = smallGrid();
@@ -152,6 +158,7 @@ TEST(XGraphicEditing, ZeroZoneEdgeOnAVerticalLeftEdgeKeepsTheNumberColumns)
     }
 }
 
+// Catches a slanted left edge turned, or its ends leaving the top and bottom edges.
 TEST(XGraphicEditing, ZeroZoneEdgeOnASlantedLeftEdgeMovesItParallel)
 {
     // Left edge leaning, top and bottom edges sloping: the edge moves to the point,
@@ -173,6 +180,7 @@ TEST(XGraphicEditing, ZeroZoneEdgeOnASlantedLeftEdgeMovesItParallel)
                 1e-9);
 }
 
+// Catches a flat top edge left flat, where the parallel construction divides by zero.
 TEST(XGraphicEditing, ZeroZoneEdgeWithAFlatTopNudgesTheCornerOffTheHorizontal)
 {
     XGraphic g = rouletteGraphic({{100, 100}, {90, 400}, {700, 400}, {700, 100}});

@@ -63,6 +63,7 @@ RandomGrid randomConvexGrid(std::mt19937_64& random)
 }
 } // namespace
 
+// Catches cells that overlap, leave holes or run out of roulette order on any convex grid.
 TEST(XGraphicTiling, CellsTileRandomConvexGridsInRouletteOrder)
 {
     std::mt19937_64 random(20261206);

@@ -5,6 +5,7 @@
 
 using L = XLinearEquation;
 
+// Catches a line through equal or non-finite points, which would spread NaN into the grid.
 TEST(XLinearEquation, TwoPointsGiveTheNormalFormsAndEqualPointsGiveNoLine)
 {
     expectLine(L::linerEquationWithPointA({0, 1}, {2, 5}), 2, -1, 1);
@@ -16,6 +17,7 @@ TEST(XLinearEquation, TwoPointsGiveTheNormalFormsAndEqualPointsGiveNoLine)
     EXPECT_FALSE(L::linerEquationWithPointA({0, 0}, {1e-320, 1e300}));
 }
 
+// Catches vertical lines of the two constructors taken for one form.
 TEST(XLinearEquation, VerticalLinesFromTheTwoConstructorsAreNotParallelByCoefficients)
 {
     const L vertical = *L::linerEquationWithPointA({3, 1}, {3, 7});
@@ -28,6 +30,7 @@ TEST(XLinearEquation, VerticalLinesFromTheTwoConstructorsAreNotParallelByCoeffic
     EXPECT_DOUBLE_EQ(parallel.distanceWithParallelLine(vertical.parallelLineAtPoint({2, 9})), -3);
 }
 
+// Catches a shift that moves a line along its normal instead of along x (the zero zone).
 TEST(XLinearEquation, ShiftMovesAlongXOnly)
 {
     const L line = *L::linerEquationWithPointA({0, 1}, {2, 5});
@@ -42,6 +45,7 @@ TEST(XLinearEquation, ShiftMovesAlongXOnly)
     EXPECT_DOUBLE_EQ(-movedVertical.c / movedVertical.a, 5);
 }
 
+// Catches crossings of parallel lines that are not (0, 0), and a steep line's crossing lost to rounding.
 TEST(XLinearEquation, CrossingsIncludingParallelAndIdenticalLines)
 {
     expectNear(L{0, -1, 4}.crossPointWithLinearEquation(L{-1, 0, 3}), {3, 4});
@@ -56,6 +60,7 @@ TEST(XLinearEquation, CrossingsIncludingParallelAndIdenticalLines)
                {(2302.2 - 390) / 26.7297, 390});
 }
 
+// Catches a handle dragged along an edge landing off it.
 TEST(XLinearEquation, FootOfThePerpendicular)
 {
     expectNear(L{1, -1, 2}.nearestPointAtPoint({0, 0}), {-1, 1});
@@ -64,16 +69,13 @@ TEST(XLinearEquation, FootOfThePerpendicular)
     expectNear(L{1, -1, 2}.nearestPointAtPoint({1, 3}), {1, 3});
 }
 
-TEST(XLinearEquation, SignedDistanceBetweenParallelLinesFollowsTheSlope)
+// Catches distance signs flipped, which turns a widening drag into a narrowing one.
+TEST(XLinearEquation, SignedDistances)
 {
     // Rising slope: (c1 - c2) / sqrt(k² + 1); falling slope: negated.
     EXPECT_DOUBLE_EQ((L{1, -1, 5}.distanceWithParallelLine(L{1, -1, 3})), 2 / std::sqrt(2.0));
     EXPECT_DOUBLE_EQ((L{-1, -1, 5}.distanceWithParallelLine(L{-1, -1, 3})), -2 / std::sqrt(2.0));
     EXPECT_EQ((L{1, -1, 5}.distanceWithParallelLine(L{2, -1, 3})), 0);
-}
-
-TEST(XLinearEquation, PointDistances)
-{
     EXPECT_DOUBLE_EQ(L::distanceWithPointA({0, 0}, {3, 4}), 5);
     EXPECT_DOUBLE_EQ(L::distanceSignedWithPointA({0, 0}, {3, 4}), -5);
     EXPECT_DOUBLE_EQ(L::distanceSignedWithPointA({3, 4}, {0, 0}), 5);
@@ -81,6 +83,7 @@ TEST(XLinearEquation, PointDistances)
     EXPECT_DOUBLE_EQ(L::distanceSignedWithPointA({1, 1}, {6, 1}), -5);
 }
 
+// Catches corners of a rectangle in the wrong order, and a bounding box of the first and third only.
 TEST(XGraphicRectStruct, CornersAndBoundingBox)
 {
     const XGraphicRectStruct r = XMakeGraphicRect(QRectF(1, 2, 30, 40));

@@ -8,8 +8,7 @@ namespace {
 constexpr std::uint64_t kAllFour = XControlKeyMask | XAlternateKeyMask | XShiftKeyMask | XCommandKeyMask;
 }
 
-// Catches a combination shown in a Mac's glyphs or lower case, a modifier key named twice, and
-// a key read from the wrong table.
+// Catches a combination shown in a Mac's glyphs or lower case, a modifier named twice, a wrong table.
 TEST(HKStringFromKeyCode, NamesCombinationsInTheDesktopsWords)
 {
     const XFakeHotKeyService us;
@@ -36,6 +35,7 @@ TEST(HKStringFromKeyCode, NamesCombinationsInTheDesktopsWords)
         EXPECT_EQ(HKStringFromKeyCode(us, c.code, c.flags).toStdString(), c.text) << "key code " << c.code;
 }
 
+// Catches a modifier translated to another one's flag, or Fn and unknown bits passed on.
 TEST(HKCarbonModifierFlagsFromCocoaModifiers, ConvertsTheFiveModifiersAndDropsTheRest)
 {
     EXPECT_EQ(HKCarbonModifierFlagsFromCocoaModifiers(kAllFour), 0x1000u | 0x800u | 0x200u | 0x100u);

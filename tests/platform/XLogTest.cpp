@@ -27,6 +27,7 @@ template <typename Write> QString standardErrorOf(Write write)
 }
 } // namespace
 
+// Catches a log line without time stamp or program, and a category not silenced alone.
 TEST(Log, LinesKeepTheirFormatAndEachCategoryCanBeSilencedAlone)
 {
     QString lines = standardErrorOf([] {

@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -18,12 +17,21 @@
 #include <thread>
 
 namespace {
-QVariant storedValue(const QString& file, const QString& key)
+// What the file itself holds: another QSettings of this process would share the store's memory.
+QString storedValue(const QString& file, const QString& key)
 {
-    return QSettings(file, QSettings::IniFormat).value(key);
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    for (const QByteArray& line : f.readAll().split('\n')) {
+        if (line.startsWith(QByteArray(key.toUtf8() + '=')))
+            return QString::fromUtf8(line.mid(key.size() + 1)).trimmed();
+    }
+    return {};
 }
 } // namespace
 
+// Catches a failed write reported as written, unnamed, or a store that stays failed and loses data.
 TEST(XPreferenceStoreWrite, AFolderInTheFilesPlaceIsNamedAndTheNextWriteAfterItsRemovalKeepsEverything)
 {
     QTemporaryDir dir;
@@ -46,6 +54,7 @@ TEST(XPreferenceStoreWrite, AFolderInTheFilesPlaceIsNamedAndTheNextWriteAfterIts
     EXPECT_EQ(store.objectForKey(QStringLiteral("before")).toInt(), 1);
 }
 
+// Catches a missing folder not made, and a blocked one not named.
 TEST(XPreferenceStoreWrite, AMissingFolderIsMadeAndAnUnwritableOneIsNamed)
 {
     QTemporaryDir dir;
@@ -66,6 +75,7 @@ TEST(XPreferenceStoreWrite, AMissingFolderIsMadeAndAnUnwritableOneIsNamed)
     EXPECT_EQ(XWhyNotWritable(inside), result.reason);
 }
 
+// Catches a deferred store written behind its back, and one never written once deferring ends.
 TEST(XPreferenceStoreWrite, DeferredSynchronizeLeavesTheFileAloneUntilWritten)
 {
     QTemporaryDir dir;
@@ -82,6 +92,7 @@ TEST(XPreferenceStoreWrite, DeferredSynchronizeLeavesTheFileAloneUntilWritten)
     EXPECT_EQ(storedValue(file, QStringLiteral("k")).toInt(), 7);
 }
 
+// Catches a write dropped, made on the caller's thread, or not finished before the writer goes.
 TEST(XPreferenceWriter, WritesOnItsOwnThreadWhileTheStoreIsInUseAndFinishesBeforeItGoes)
 {
     QTemporaryDir dir;
@@ -118,6 +129,7 @@ void recordMessage(QtMsgType, const QMessageLogContext&, const QString& message)
 }
 } // namespace
 
+// Catches no save, two saves or overlapping saves when X breaks, and messages swallowed.
 TEST(XEmergencySave, SavesOnceWhenTheXConnectionBreaksAndPassesEveryMessageOn)
 {
     EXPECT_TRUE(XIsDisplayLostMessage(

@@ -6,6 +6,7 @@
 // layout applied to a grid draws. Each input must finish within a second and may not take
 // more than 512 MB of heap; otherwise the input is written to a file and the run aborts.
 //
+// Catches a damaged store that crashes, hangs or bloats the program, or reads outside the screens.
 // store_fuzz [inputs] [seed]
 #include "bets/XArchiving.h"
 #include "overlay/XGridWindowData.h"
