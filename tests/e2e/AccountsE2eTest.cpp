@@ -145,12 +145,12 @@ void AccountsE2e::signUpConfirmAndSignIn()
     typeInto(QStringLiteral("confirmSecureTextField"), QStringLiteral("secret123&x"));
     click(QStringLiteral("checkBoxButton"));
     click(QStringLiteral("signupButton"));
-    EXPECT_EQ(closeAlert().first, QStringLiteral("Register Success"));
+    EXPECT_EQ(closeAlert().first, QStringLiteral("Account created"));
     ASSERT_TRUE(waitForControl(QStringLiteral("loginButton")));
 
     // Not confirmed yet: refused.
     signIn(QStringLiteral("secret123&x"));
-    EXPECT_EQ(closeAlert().first, QStringLiteral("Login Failed!"));
+    EXPECT_EQ(closeAlert().first, QStringLiteral("Sign-in failed"));
     followConfirmationLink();
     signIn(QStringLiteral("secret123&x"));
     EXPECT_TRUE(waitForControl(QStringLiteral("numberButton36"), 15000)) << "the main view never showed";
@@ -166,7 +166,7 @@ TEST_F(AccountsE2e, AForgottenPasswordIsResetThroughBothSteps)
     EXPECT_EQ(XControlText(m_controls, QStringLiteral("confirmEmailTextField")), kEmail)
         << "the address typed on the sign-in screen carries over";
     click(QStringLiteral("confirmEmailButton"));
-    EXPECT_EQ(closeAlert().first, QStringLiteral("Confirm Email Success"));
+    EXPECT_EQ(closeAlert().first, QStringLiteral("Code sent"));
     ASSERT_TRUE(waitForControl(QStringLiteral("resetPasswordButton")));
 
     const auto code = QRegularExpression(QStringLiteral("\\n    (\\d{6})\\r?\\n")).match(QString::fromUtf8(lastMail()));
@@ -175,7 +175,7 @@ TEST_F(AccountsE2e, AForgottenPasswordIsResetThroughBothSteps)
     typeInto(QStringLiteral("emailTextField"), kEmail);
     typeInto(QStringLiteral("passwordSecureTextField"), QStringLiteral("newsecret2"));
     click(QStringLiteral("resetPasswordButton"));
-    EXPECT_EQ(closeAlert().first, QStringLiteral("Reset Password Success"));
+    EXPECT_EQ(closeAlert().first, QStringLiteral("Password set"));
     ASSERT_TRUE(waitForControl(QStringLiteral("loginButton")));
 
     signIn(QStringLiteral("newsecret2"));
