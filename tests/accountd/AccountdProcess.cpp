@@ -91,14 +91,28 @@ QList<QByteArray> AccountdProcess::mails() const
     return result;
 }
 
-qint64 AccountdProcess::residentKiB() const
+namespace {
+
+qint64 statusKiB(qint64 pid, const QByteArray& field)
 {
-    QFile status(QStringLiteral("/proc/%1/status").arg(m_process.processId()));
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
     if (!status.open(QIODevice::ReadOnly))
         return 0;
     for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+        if (line.startsWith(field))
+            return line.mid(field.size()).trimmed().split(' ').value(0).toLongLong();
     }
     return 0;
+}
+
+} // namespace
+
+qint64 AccountdProcess::residentKiB() const
+{
+    return statusKiB(m_process.processId(), "VmRSS:");
+}
+
+qint64 AccountdProcess::peakResidentKiB() const
+{
+    return statusKiB(m_process.processId(), "VmHWM:");
 }

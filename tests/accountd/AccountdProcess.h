@@ -25,6 +25,8 @@ public:
     quint16 port() const { return m_port; }
     // Resident memory of the running program in KiB, 0 when unknown.
     qint64 residentKiB() const;
+    // The most it has been resident since it started, in KiB.
+    qint64 peakResidentKiB() const;
     QString origin() const { return QStringLiteral("https://127.0.0.1:%1").arg(m_port); }
     QString certPath() const { return m_dataDir + QStringLiteral("/tls/cert.pem"); }
     QString dataDir() const { return m_dataDir; }
