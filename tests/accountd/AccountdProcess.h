@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryFile>
 
 // The real tableclick-accountd on a free port of 127.0.0.1, for the service tests.
 class AccountdProcess
@@ -39,6 +40,8 @@ public:
 private:
     QString m_dataDir;
     QProcess m_process;
-    QByteArray m_stderr;
+    // Standard error goes to a file: a pipe that nobody drains while a test blocks would fill,
+    // and the service would stall in its next log line.
+    QTemporaryFile m_stderrFile;
     quint16 m_port = 0;
 };
