@@ -21,8 +21,9 @@ struct TlsIdentity;
 
 struct AccountServerLimits
 {
-    // Each hash holds 64 MiB: three at once, with every connection taken, stay within 256 MiB.
-    static constexpr int kMaxDefaultWorkers = 3;
+    // Each hash holds 64 MiB. Two at once stay within 256 MiB even with every connection taken
+    // and holding its most of unsent answers (about 64 MiB together); a third would not.
+    static constexpr int kMaxDefaultWorkers = 2;
 
     int requestsPerMinute = 120; // per client address; 0: no limit
     // When all are taken, a newcomer takes the place of an idle connection of the address

@@ -106,7 +106,7 @@ AccountdCommandLine parseAccountdCommandLine(const QStringList& arguments, const
     const QCommandLineOption workers(
         QStringLiteral("workers"),
         QStringLiteral("Requests served at once; each holds 64 MiB while it hashes a password (default: one "
-                       "per core, at most 3)."),
+                       "per core, at most 2)."),
         QStringLiteral("N"));
     parser.addOptions({help, version, listen, port, dataDir, database, cert, key, smtp, publicUrl, mailFrom,
                        linkTtl, codeTtl, rateLimit, workers});
