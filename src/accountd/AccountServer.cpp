@@ -13,9 +13,24 @@
 
 #include <limits>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 namespace {
 
 const QByteArray kApiPrefix = "/api/mac_user/";
+
+// When hashes outnumber the cores (or other programs want them), an address's first request
+// gets the larger share, so that one client's pile of hashes slows others' sign-ins less.
+// Once per thread: nobody unprivileged may raise a priority again.
+void yieldToFirstRequests()
+{
+    thread_local bool lowered = false;
+    if (!lowered) {
+        lowered = true;
+        ::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), 10);
+    }
+}
 
 HttpResponse htmlPage(int status, const QByteArray& title, const QByteArray& text)
 {
@@ -42,9 +57,11 @@ AccountServer::AccountServer(AccountService& service, AccountServerLimits limits
     m_workers = m_limits.workerThreads > 0
                     ? m_limits.workerThreads
                     : qBound(1, QThread::idealThreadCount(), AccountServerLimits::kMaxDefaultWorkers);
-    m_pool.setMaxThreadCount(m_workers);
     // Workers keep their database connection for the life of the service.
-    m_pool.setExpiryTimeout(-1);
+    for (QThreadPool* pool : {&m_pool, &m_extraPool}) {
+        pool->setMaxThreadCount(m_workers);
+        pool->setExpiryTimeout(-1);
+    }
     connect(&m_server, &TlsServer::encrypted, this, &AccountServer::acceptConnection);
     connect(&m_housekeeping, &QTimer::timeout, this,
             [this] { m_rateLimiter.forgetIdle(QDateTime::currentMSecsSinceEpoch()); });
@@ -66,6 +83,7 @@ AccountServer::~AccountServer()
 {
     m_server.close();
     m_pool.waitForDone();
+    m_extraPool.waitForDone();
 }
 
 bool AccountServer::listen(const QHostAddress& address, quint16 port, const TlsIdentity& identity,
@@ -295,10 +313,13 @@ void AccountServer::dispatchJobs()
         else
             m_turns.append(address);
         ++m_runningJobs;
-        ++m_runningPerAddress[address];
+        const bool extra = m_runningPerAddress[address]++ > 0;
         // The answer comes back through the server, which outlives every job; the connection
-        // may be gone by then.
-        m_pool.start([this, id = job.connectionId, address, work = std::move(job.work)] {
+        // may be gone by then. At most m_workers jobs run in all, on the two pools together.
+        QThreadPool& pool = extra ? m_extraPool : m_pool;
+        pool.start([this, extra, id = job.connectionId, address, work = std::move(job.work)] {
+            if (extra)
+                yieldToFirstRequests();
             const HttpResponse response = work();
             QMetaObject::invokeMethod(
                 this, [this, id, address, response] { deliver(id, address, response); }, Qt::QueuedConnection);

@@ -97,6 +97,9 @@ private:
     int m_pendingJobs = 0;
     bool m_stopping = false;
     bool m_stopped = false;
-    // Last, so that it is destroyed first: no job outlives the members it uses.
+    // Last, so that they are destroyed first: no job outlives the members it uses. An address's
+    // first running request goes to m_pool; any more of its requests run at the same time on
+    // m_extraPool, whose threads yield the processor to the first ones.
+    QThreadPool m_extraPool;
     QThreadPool m_pool;
 };
