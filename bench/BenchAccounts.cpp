@@ -93,6 +93,7 @@ public:
     // Sends no more; the answer on its way still counts.
     void stop() { m_running = false; }
     bool connected() const { return m_socket && m_socket->isEncrypted(); }
+    bool waiting() const { return m_waiting; }
     void resetCounts() { m_answers = m_wrong = m_refused = m_dropped = 0; }
 
     int answers() const { return m_answers; }
@@ -113,6 +114,7 @@ private:
         QObject::connect(m_socket, &QSslSocket::readyRead, m_socket, [this] { read(); });
         QObject::connect(m_socket, &QSslSocket::disconnected, m_socket, [this] {
             ++m_dropped;
+            m_waiting = false;
             if (m_running)
                 QMetaObject::invokeMethod(m_socket, [this] { connectNow(); }, Qt::QueuedConnection);
         });
@@ -130,6 +132,7 @@ private:
     void send()
     {
         m_received.clear();
+        m_waiting = m_running;
         if (m_running)
             m_socket->write(m_nextRequest());
     }
@@ -163,6 +166,7 @@ private:
     QByteArray m_received;
     QByteArray m_firstWrong;
     bool m_running = false;
+    bool m_waiting = false;
     int m_answers = 0;
     int m_wrong = 0;
     int m_refused = 0;
@@ -211,7 +215,11 @@ Load runClients(std::vector<std::unique_ptr<Client>>& clients, int ms, const std
     load.answersPerSecond = answers / load.seconds;
     for (auto& client : clients)
         client->stop();
-    handleEventsFor(1000); // the answers still on their way
+    // The requests still queued at the service: the next measurement must not share the cores.
+    const QDeadlineTimer draining(30000);
+    while (!draining.hasExpired() &&
+           std::any_of(clients.begin(), clients.end(), [](const auto& c) { return c->waiting(); }))
+        handleEventsFor(20);
     clients.clear();
     handleEventsFor(200);
     return load;
@@ -346,7 +354,7 @@ int main(int argc, char** argv)
 
     // The ceiling of n clients is what min(n, cores) threads hash with nothing else running:
     // one client waits for each answer, so it never has more than one hash under way. Other
-    // work on the machine comes and goes, so runs and ceilings take turns, three of each.
+    // work on the machine comes and goes, so short runs and ceilings take turns, six of each.
     const int cores = QThread::idealThreadCount();
     const QUrl origin(service.origin());
     QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
@@ -359,14 +367,14 @@ int main(int argc, char** argv)
         double seconds = 0;
         int wrong = 0;
         int dropped = 0;
-        for (int turn = 0; turn < 3; ++turn) {
-            ceilings.push_back(rawRate(stored, threads, 2000));
+        for (int turn = 0; turn < 6; ++turn) {
+            ceilings.push_back(rawRate(stored, threads, 1000));
             std::vector<std::unique_ptr<Client>> signers;
             for (int i = 0; i < clients; ++i)
                 signers.push_back(std::make_unique<Client>(
                     origin, tls, QStringLiteral("127.0.1.%1").arg(i + 1), [&] { return get(login); },
                     "\"success\":\"true\""));
-            const Load load = runClients(signers, 3000);
+            const Load load = runClients(signers, 2000);
             signIns += load.perSecond * load.seconds;
             seconds += load.seconds;
             wrong += load.wrong;
@@ -374,7 +382,7 @@ int main(int argc, char** argv)
             if (!load.firstWrong.isEmpty())
                 std::printf("  first unexpected answer: %s\n", load.firstWrong.constData());
         }
-        ceilings.push_back(rawRate(stored, threads, 2000));
+        ceilings.push_back(rawRate(stored, threads, 1000));
         const double ceiling = std::accumulate(ceilings.begin(), ceilings.end(), 0.0) / ceilings.size();
         const double rate = signIns / seconds;
         failed += wrong;
