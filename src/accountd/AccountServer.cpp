@@ -11,9 +11,26 @@
 #include <QSslSocket>
 #include <QThread>
 
+#include <limits>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
 namespace {
 
 const QByteArray kApiPrefix = "/api/mac_user/";
+
+// When hashes outnumber the cores (or other programs want them), an address's first request
+// gets the larger share, so that one client's pile of hashes slows others' sign-ins less.
+// Once per thread: nobody unprivileged may raise a priority again.
+void yieldToFirstRequests()
+{
+    thread_local bool lowered = false;
+    if (!lowered) {
+        lowered = true;
+        ::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), 10);
+    }
+}
 
 HttpResponse htmlPage(int status, const QByteArray& title, const QByteArray& text)
 {
@@ -37,10 +54,14 @@ AccountServer::AccountServer(AccountService& service, AccountServerLimits limits
     : QObject(parent), m_service(service), m_limits(limits), m_server(limits.handshakes),
       m_rateLimiter(limits.requestsPerMinute)
 {
-    m_workers = m_limits.workerThreads > 0 ? m_limits.workerThreads : qMax(1, QThread::idealThreadCount());
-    m_pool.setMaxThreadCount(m_workers);
+    m_workers = m_limits.workerThreads > 0
+                    ? m_limits.workerThreads
+                    : qBound(1, QThread::idealThreadCount(), AccountServerLimits::kMaxDefaultWorkers);
     // Workers keep their database connection for the life of the service.
-    m_pool.setExpiryTimeout(-1);
+    for (QThreadPool* pool : {&m_pool, &m_extraPool}) {
+        pool->setMaxThreadCount(m_workers);
+        pool->setExpiryTimeout(-1);
+    }
     connect(&m_server, &TlsServer::encrypted, this, &AccountServer::acceptConnection);
     connect(&m_housekeeping, &QTimer::timeout, this,
             [this] { m_rateLimiter.forgetIdle(QDateTime::currentMSecsSinceEpoch()); });
@@ -62,6 +83,7 @@ AccountServer::~AccountServer()
 {
     m_server.close();
     m_pool.waitForDone();
+    m_extraPool.waitForDone();
 }
 
 bool AccountServer::listen(const QHostAddress& address, quint16 port, const TlsIdentity& identity,
@@ -263,7 +285,7 @@ void AccountServer::runOnWorker(HttpConnection* connection, std::function<HttpRe
     ++m_pendingJobs;
     if (waiting == m_waiting.end()) {
         waiting = m_waiting.insert(address, {});
-        m_turns.enqueue(address);
+        m_turns.append(address);
     }
     waiting->enqueue(Job{connection->id(), std::move(job)});
     dispatchJobs();
@@ -272,28 +294,45 @@ void AccountServer::runOnWorker(HttpConnection* connection, std::function<HttpRe
 void AccountServer::dispatchJobs()
 {
     while (m_runningJobs < m_workers && !m_turns.isEmpty()) {
-        const QString address = m_turns.dequeue();
+        // The turn goes to the first address with the fewest jobs running, so that a newcomer
+        // waits for one worker to come free, not behind an address that holds them all.
+        qsizetype next = 0;
+        int fewest = std::numeric_limits<int>::max();
+        for (qsizetype i = 0; i < m_turns.size() && fewest > 0; ++i) {
+            const int running = m_runningPerAddress.value(m_turns.at(i));
+            if (running < fewest) {
+                fewest = running;
+                next = i;
+            }
+        }
+        const QString address = m_turns.takeAt(next);
         auto waiting = m_waiting.find(address);
         Job job = waiting->dequeue();
         if (waiting->isEmpty())
             m_waiting.erase(waiting);
         else
-            m_turns.enqueue(address);
+            m_turns.append(address);
         ++m_runningJobs;
+        const bool extra = m_runningPerAddress[address]++ > 0;
         // The answer comes back through the server, which outlives every job; the connection
-        // may be gone by then.
-        m_pool.start([this, id = job.connectionId, work = std::move(job.work)] {
+        // may be gone by then. At most m_workers jobs run in all, on the two pools together.
+        QThreadPool& pool = extra ? m_extraPool : m_pool;
+        pool.start([this, extra, id = job.connectionId, address, work = std::move(job.work)] {
+            if (extra)
+                yieldToFirstRequests();
             const HttpResponse response = work();
             QMetaObject::invokeMethod(
-                this, [this, id, response] { deliver(id, response); }, Qt::QueuedConnection);
+                this, [this, id, address, response] { deliver(id, address, response); }, Qt::QueuedConnection);
         });
     }
 }
 
-void AccountServer::deliver(quint64 id, const HttpResponse& response)
+void AccountServer::deliver(quint64 id, const QString& address, const HttpResponse& response)
 {
     m_runningJobs = qMax(0, m_runningJobs - 1);
     m_pendingJobs = qMax(0, m_pendingJobs - 1);
+    if (--m_runningPerAddress[address] <= 0)
+        m_runningPerAddress.remove(address);
     if (HttpConnection* connection = m_connections.value(id))
         answer(connection, response);
     else

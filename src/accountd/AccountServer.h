@@ -21,6 +21,10 @@ struct TlsIdentity;
 
 struct AccountServerLimits
 {
+    // Each hash holds 64 MiB. Two at once stay within 256 MiB even with every connection taken
+    // and holding its most of unsent answers (about 64 MiB together); a third would not.
+    static constexpr int kMaxDefaultWorkers = 2;
+
     int requestsPerMinute = 120; // per client address; 0: no limit
     // When all are taken, a newcomer takes the place of an idle connection of the address
     // that holds the most.
@@ -28,7 +32,7 @@ struct AccountServerLimits
     int maxConnectionsPerAddress = 16;
     int maxPendingJobs = 256;           // requests waiting for a worker; beyond: 503
     int maxPendingJobsPerAddress = 32; // the same, for one client address
-    int workerThreads = 0;              // 0: one per core
+    int workerThreads = 0;              // 0: one per core, at most kMaxDefaultWorkers
     HttpConnection::Timeouts timeouts{10000, 10000};
     TlsServer::Limits handshakes;
 };
@@ -64,7 +68,7 @@ private:
     void handleRequest(HttpConnection* connection, const HttpRequest& request);
     void rejectRequest(HttpConnection* connection, int status);
     void runOnWorker(HttpConnection* connection, std::function<HttpResponse()> job);
-    void deliver(quint64 id, const HttpResponse& response);
+    void deliver(quint64 id, const QString& address, const HttpResponse& response);
     void answer(HttpConnection* connection, const HttpResponse& response, bool close = false);
     void connectionClosed(HttpConnection* connection);
     void checkStopped();
@@ -86,12 +90,16 @@ private:
     // Waiting jobs per client address, served in turns, so that one client's pile of
     // requests does not hold up everyone else's.
     QHash<QString, QQueue<Job>> m_waiting;
-    QQueue<QString> m_turns;
+    QList<QString> m_turns;
+    QHash<QString, int> m_runningPerAddress;
     int m_workers = 1;
     int m_runningJobs = 0;
     int m_pendingJobs = 0;
     bool m_stopping = false;
     bool m_stopped = false;
-    // Last, so that it is destroyed first: no job outlives the members it uses.
+    // Last, so that they are destroyed first: no job outlives the members it uses. An address's
+    // first running request goes to m_pool; any more of its requests run at the same time on
+    // m_extraPool, whose threads yield the processor to the first ones.
+    QThreadPool m_extraPool;
     QThreadPool m_pool;
 };

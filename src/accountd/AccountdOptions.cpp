@@ -103,8 +103,13 @@ AccountdCommandLine parseAccountdCommandLine(const QStringList& arguments, const
     const QCommandLineOption rateLimit(
         QStringLiteral("rate-limit"),
         QStringLiteral("Requests per minute per client address (default 120; 0: off)."), QStringLiteral("N"));
+    const QCommandLineOption workers(
+        QStringLiteral("workers"),
+        QStringLiteral("Requests served at once; each holds 64 MiB while it hashes a password (default: one "
+                       "per core, at most 2)."),
+        QStringLiteral("N"));
     parser.addOptions({help, version, listen, port, dataDir, database, cert, key, smtp, publicUrl, mailFrom,
-                       linkTtl, codeTtl, rateLimit});
+                       linkTtl, codeTtl, rateLimit, workers});
 
     if (!parser.parse(arguments))
         return failure(parser.errorText());
@@ -178,6 +183,11 @@ AccountdCommandLine parseAccountdCommandLine(const QStringList& arguments, const
         options.requestsPerMinute = parser.value(rateLimit).toInt(&ok);
         if (!ok || options.requestsPerMinute < 0)
             return failure(QStringLiteral("--rate-limit needs a number, 0 for none"));
+    }
+    if (parser.isSet(workers)) {
+        options.workers = parser.value(workers).toInt(&ok);
+        if (!ok || options.workers < 1 || options.workers > 256)
+            return failure(QStringLiteral("--workers needs a number from 1 to 256"));
     }
     return {options, QString(), 0};
 }

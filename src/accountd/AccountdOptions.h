@@ -25,6 +25,7 @@ struct AccountdOptions
     int linkTtlSeconds = 24 * 3600;
     int codeTtlSeconds = 15 * 60;
     int requestsPerMinute = 120;
+    int workers = 0; // requests served at once; 0: the service chooses
 
     QString outboxDir() const { return dataDir + QStringLiteral("/outbox"); }
 };

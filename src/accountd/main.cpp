@@ -96,6 +96,7 @@ int main(int argc, char** argv)
 
     AccountServerLimits limits;
     limits.requestsPerMinute = options.requestsPerMinute;
+    limits.workerThreads = options.workers;
     AccountServer server(service, limits);
     if (!server.listen(options.listenAddress, options.port, *identity, &error))
         return fail(QStringLiteral("cannot listen on %1:%2: %3")

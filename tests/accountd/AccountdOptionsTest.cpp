@@ -53,7 +53,9 @@ TEST(AccountdOptionsTest, ReadsEveryOption)
                QStringLiteral("--link-ttl"),
                QStringLiteral("3600"),
                QStringLiteral("--rate-limit"),
-               QStringLiteral("0")});
+               QStringLiteral("0"),
+               QStringLiteral("--workers"),
+               QStringLiteral("2")});
     ASSERT_TRUE(line.options) << qPrintable(line.text);
     const AccountdOptions& o = *line.options;
     EXPECT_EQ(o.listenAddress, QHostAddress(QHostAddress::AnyIPv6));
@@ -74,6 +76,7 @@ TEST(AccountdOptionsTest, ReadsEveryOption)
     EXPECT_EQ(o.codeTtlSeconds, 60);
     EXPECT_EQ(o.linkTtlSeconds, 3600);
     EXPECT_EQ(o.requestsPerMinute, 0);
+    EXPECT_EQ(o.workers, 2);
 }
 
 TEST(AccountdOptionsTest, RefusesWhatItCannotUse)
@@ -90,6 +93,7 @@ TEST(AccountdOptionsTest, RefusesWhatItCannotUse)
         {QStringLiteral("--public-url"), QStringLiteral("ftp://x")},
         {QStringLiteral("--code-ttl"), QStringLiteral("0")},
         {QStringLiteral("--rate-limit"), QStringLiteral("-1")},
+        {QStringLiteral("--workers"), QStringLiteral("0")},
         {QStringLiteral("--unknown")},
         {QStringLiteral("stray")},
     };

@@ -30,6 +30,9 @@ void AccountdProcess::setEnvironmentVariable(const QString& name, const QString&
 
 void AccountdProcess::launch(const QStringList& extraArguments)
 {
+    if (!m_stderrFile.isOpen())
+        m_stderrFile.open();
+    m_process.setStandardErrorFile(m_stderrFile.fileName(), QIODevice::Append);
     m_process.setProgram(QStringLiteral(TABLECLICK_ACCOUNTD_BINARY));
     m_process.setArguments(
         QStringList{QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--data-dir"), m_dataDir} +
@@ -46,7 +49,6 @@ bool AccountdProcess::waitUntilReady(QString* log)
     while (!deadline.hasExpired()) {
         m_process.waitForReadyRead(100);
         out += m_process.readAllStandardOutput();
-        m_stderr += m_process.readAllStandardError();
         const auto match = ready.match(QString::fromUtf8(out));
         if (match.hasMatch()) {
             m_port = static_cast<quint16>(match.captured(1).toUInt());
@@ -55,7 +57,7 @@ bool AccountdProcess::waitUntilReady(QString* log)
         if (m_process.state() == QProcess::NotRunning)
             break;
     }
-    *log = QString::fromUtf8(out + m_stderr);
+    *log = QString::fromUtf8(out + this->log());
     return false;
 }
 
@@ -69,14 +71,13 @@ int AccountdProcess::stop()
         m_process.waitForFinished(5000);
         return -1;
     }
-    m_stderr += m_process.readAllStandardError();
     return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
 }
 
 QByteArray AccountdProcess::log()
 {
-    m_stderr += m_process.readAllStandardError();
-    return m_stderr;
+    QFile file(m_stderrFile.fileName());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QList<QByteArray> AccountdProcess::mails() const
@@ -91,14 +92,28 @@ QList<QByteArray> AccountdProcess::mails() const
     return result;
 }
 
-qint64 AccountdProcess::residentKiB() const
+namespace {
+
+qint64 statusKiB(qint64 pid, const QByteArray& field)
 {
-    QFile status(QStringLiteral("/proc/%1/status").arg(m_process.processId()));
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
     if (!status.open(QIODevice::ReadOnly))
         return 0;
     for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+        if (line.startsWith(field))
+            return line.mid(field.size()).trimmed().split(' ').value(0).toLongLong();
     }
     return 0;
+}
+
+} // namespace
+
+qint64 AccountdProcess::residentKiB() const
+{
+    return statusKiB(m_process.processId(), "VmRSS:");
+}
+
+qint64 AccountdProcess::peakResidentKiB() const
+{
+    return statusKiB(m_process.processId(), "VmHWM:");
 }

@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryFile>
 
 // The real tableclick-accountd on a free port of 127.0.0.1, for the service tests.
 class AccountdProcess
@@ -25,6 +26,8 @@ public:
     quint16 port() const { return m_port; }
     // Resident memory of the running program in KiB, 0 when unknown.
     qint64 residentKiB() const;
+    // The most it has been resident since it started, in KiB.
+    qint64 peakResidentKiB() const;
     QString origin() const { return QStringLiteral("https://127.0.0.1:%1").arg(m_port); }
     QString certPath() const { return m_dataDir + QStringLiteral("/tls/cert.pem"); }
     QString dataDir() const { return m_dataDir; }
@@ -37,6 +40,8 @@ public:
 private:
     QString m_dataDir;
     QProcess m_process;
-    QByteArray m_stderr;
+    // Standard error goes to a file: a pipe that nobody drains while a test blocks would fill,
+    // and the service would stall in its next log line.
+    QTemporaryFile m_stderrFile;
     quint16 m_port = 0;
 };
