@@ -67,6 +67,7 @@ XClickVerdict XPortalMousePoster::prepare(std::stop_token stop)
     });
     switch (opened.state) {
     case XPortalRemoteDesktop::State::Open:
+        m_firstPress = true;
         m_streams = opened.streams;
         m_generation = opened.generation;
         // Monitors change seldom; a run reads them once.
@@ -109,9 +110,11 @@ void XPortalMousePoster::postMouseEvent(XMouseEventType type, QPointF devicePoin
     if (drag)
         return;
     const bool press = type == XLeftMouseDown || type == XRightMouseDown;
-    if (press)
-        XSleepUntilExactly(XDeadlineSleeper::Clock::now() + std::chrono::microseconds(kMotionToPressMicros),
-                           m_sleeper.spinStretch());
+    if (press) {
+        const std::int64_t gap = m_firstPress ? kFirstMotionToPressMicros : kMotionToPressMicros;
+        m_firstPress = false;
+        XSleepUntilExactly(XDeadlineSleeper::Clock::now() + std::chrono::microseconds(gap), m_sleeper.spinStretch());
+    }
     const bool right = type == XRightMouseDown || type == XRightMouseUp;
     m_session.pointerButton(right ? XPortalRemoteDesktop::kRightButton : XPortalRemoteDesktop::kLeftButton, press);
 }
