@@ -12,11 +12,13 @@
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusInterface>
+#include <QDBusMetaType>
 #include <QDBusObjectPath>
 #include <QDBusReply>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -24,6 +26,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <future>
 
@@ -108,6 +111,11 @@ protected:
                 p->kill();
             p->waitForFinished(5000);
         }
+        // The portals the bus started leave with it; the document portal's mount in the
+        // runtime folder goes with its process, a moment later.
+        bus.stop();
+        const QString doc = runtime.filePath(QStringLiteral("doc"));
+        waitFor([&] { return !QFileInfo::exists(doc) || QDir().rmdir(doc); }, 5000);
     }
 
     void start(QProcess& process, const QString& program, const QStringList& arguments)
@@ -228,6 +236,37 @@ TEST_F(WaylandClicks, EveryClickLandsAtItsPixelInANativeWaylandWindow)
     RecordProperty("median_click_to_release_us", std::to_string(took[took.size() / 2]));
     std::printf("click to release: first %lld us, median %lld us\n", releases[0]->micros - began[0],
                 took[took.size() / 2]);
+}
+
+// The desktop's own portal (xdg-desktop-portal with GNOME's backend) takes the session's
+// requests as far as its question to the user, and a question nobody answers ends the wait.
+TEST_F(WaylandClicks, TheDesktopsPortalAsksTheUserAndAnUnansweredQuestionEndsTheWait)
+{
+    for (const char* program : {"/usr/libexec/xdg-desktop-portal", "/usr/libexec/xdg-desktop-portal-gnome"}) {
+        if (!QFile::exists(QString::fromLatin1(program)))
+            GTEST_SKIP() << program << " is not installed";
+    }
+    // What the portals started by the bus need to find this desktop.
+    QDBusMessage update = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+                                                         QStringLiteral("org.freedesktop.DBus"),
+                                                         QStringLiteral("UpdateActivationEnvironment"));
+    QMap<QString, QString> variables{{QStringLiteral("XDG_RUNTIME_DIR"), runtime.path()},
+                                     {QStringLiteral("WAYLAND_DISPLAY"), environment.value(QStringLiteral("WAYLAND_DISPLAY"))},
+                                     {QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("GNOME")},
+                                     {QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland")},
+                                     {QStringLiteral("GDK_BACKEND"), QStringLiteral("wayland")}};
+    qDBusRegisterMetaType<QMap<QString, QString>>();
+    update << QVariant::fromValue(variables);
+    ASSERT_NE(control.call(update).type(), QDBusMessage::ErrorMessage);
+
+    XPortalRemoteDesktop::Options options;
+    options.consentTimeout = 8s;
+    XPortalRemoteDesktop desktop(bus.connect(QStringLiteral("tableclick")), options);
+    std::atomic<bool> asked{false};
+    auto opened = std::async(std::launch::async, [&] { return desktop.open({}, [&] { asked = true; }); });
+    ASSERT_TRUE(waitFor([&] { return opened.wait_for(0ms) == std::future_status::ready; }, 30000));
+    EXPECT_TRUE(asked) << "the portal took every request up to the question";
+    EXPECT_EQ(opened.get().state, XPortalRemoteDesktop::State::Unanswered);
 }
 
 #include "WaylandClickE2eTest.moc"

@@ -68,6 +68,13 @@ PrivateBus::PrivateBus()
 
 PrivateBus::~PrivateBus()
 {
+    stop();
+}
+
+void PrivateBus::stop()
+{
+    if (m_daemon.state() == QProcess::NotRunning)
+        return;
     m_daemon.terminate();
     m_daemon.waitForFinished(5000);
 }

@@ -17,6 +17,8 @@ class PrivateBus
 public:
     PrivateBus();
     ~PrivateBus();
+    // Ends the bus, and with it every service it started.
+    void stop();
     bool isUp() const { return !m_address.isEmpty(); }
     QString address() const { return m_address; }
     // A new connection of its own, named for the caller.
