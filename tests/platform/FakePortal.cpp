@@ -103,6 +103,7 @@ FakePortal::~FakePortal()
 
 std::vector<FakePortal::Call> FakePortal::calls(const QString& member) const
 {
+    const std::lock_guard lock(m_mutex);
     std::vector<Call> result;
     for (const Call& call : m_calls)
         if (call.member == member)
@@ -141,8 +142,11 @@ bool FakePortal::handleMessage(const QDBusMessage& message, const QDBusConnectio
         if (argument.canConvert<QDBusArgument>())
             argument = qdbus_cast<QVariantMap>(argument.value<QDBusArgument>());
     }
-    m_calls.push_back({message.path(), message.member(), arguments});
     const QString member = message.member();
+    std::unique_lock lock(m_mutex);
+    m_calls.push_back({message.path(), member, arguments});
+    const QString lastSession = m_lastSession;
+    lock.unlock();
     if (member == QLatin1String("Get")) {
         connection.send(message.createReply(QVariant::fromValue(QDBusVariant(QVariant::fromValue(3u)))));
         return true;
@@ -153,9 +157,9 @@ bool FakePortal::handleMessage(const QDBusMessage& message, const QDBusConnectio
     }
     if (member.startsWith(QLatin1String("Notify"))) {
         const QString session = arguments.value(0).value<QDBusObjectPath>().path();
-        if (onNotify && session == m_lastSession)
+        if (onNotify && session == lastSession)
             onNotify(member, arguments);
-        connection.send(session == m_lastSession && !session.isEmpty()
+        connection.send(session == lastSession && !session.isEmpty()
                             ? message.createReply()
                             : message.createErrorReply(QDBusError::AccessDenied, QStringLiteral("no such session")));
         return true;
@@ -165,9 +169,13 @@ bool FakePortal::handleMessage(const QDBusMessage& message, const QDBusConnectio
     if (member == QLatin1String("CreateSession")) {
         QString sender = message.service().mid(1);
         sender.replace(QLatin1Char('.'), QLatin1Char('_'));
-        m_lastSession = kPortalPath + QStringLiteral("/session/") + sender + QLatin1Char('/') +
-                        options.value(QStringLiteral("session_handle_token")).toString();
-        respond(request, 0, {{QStringLiteral("session_handle"), m_lastSession}});
+        const QString session = kPortalPath + QStringLiteral("/session/") + sender + QLatin1Char('/') +
+                                options.value(QStringLiteral("session_handle_token")).toString();
+        {
+            const std::lock_guard sessionLock(m_mutex);
+            m_lastSession = session;
+        }
+        respond(request, 0, {{QStringLiteral("session_handle"), session}});
     } else if (member == QLatin1String("SelectDevices") || member == QLatin1String("SelectSources")) {
         respond(request, 0, {});
     } else if (member == QLatin1String("Start")) {

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <functional>
+#include <mutex>
 #include <optional>
 #include <vector>
 
@@ -58,7 +59,11 @@ public:
 
     std::vector<Call> calls(const QString& member) const;
     // The session the client made last.
-    QString lastSession() const { return m_lastSession; }
+    QString lastSession() const
+    {
+        const std::lock_guard lock(m_mutex);
+        return m_lastSession;
+    }
     // As when the user ends sharing in the desktop's menu.
     void closeSession(const QString& session);
 
@@ -70,6 +75,8 @@ private:
     QString requestPath(const QDBusMessage& message, const QVariantMap& options) const;
 
     QDBusConnection m_bus;
+    // Qt may hand the calls over on its D-Bus thread.
+    mutable std::mutex m_mutex;
     std::vector<Call> m_calls;
     QString m_lastSession;
 };
