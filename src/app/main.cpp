@@ -47,8 +47,9 @@ int main(int argc, char* argv[])
         }
     }
     if (session.onWayland)
-        std::fprintf(stderr, "tableclick: a Wayland session: Tableclick runs on XWayland and can click only "
-                             "X11/XWayland windows\n");
+        std::fprintf(stderr, "tableclick: a Wayland session: Tableclick runs on XWayland and clicks through the "
+                             "desktop's remote-control portal (the desktop asks once per login); without the "
+                             "portal it can click only X11/XWayland windows\n");
     XQtPlatform::initializeThreads();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tableclick"));
@@ -60,7 +61,7 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "tableclick: the %s translation is not installed; texts show untranslated\n",
                      qPrintable(language));
 
-    XQtPlatform platform;
+    XQtPlatform platform(session.onWayland);
     if (request.kind == XCommandLineRequest::Kind::FindTable) {
         QTextStream out(stdout);
         QTextStream err(stderr);

@@ -18,6 +18,7 @@ constexpr int kPollMilliseconds = 25;
 XPlaybackQueue::XPlaybackQueue(XPlatform& platform, QObject* parent) : QObject(parent), m_platform(platform)
 {
     qRegisterMetaType<XRunEnd>();
+    qRegisterMetaType<XClickNote>();
     // On the press: a held Escape must not let the run go on until it comes up.
     m_platform.hotKeys().setHandler(
         kStopSignature, [this](const XHotKeyEvent&) { stopAll(XRunEnd::EscapeKey); }, XHotKeyFires::OnPress);
@@ -135,18 +136,22 @@ void XPlaybackQueue::poll()
     // Windows move and open while runs click.
     publishTargets();
     std::vector<Ended> ended;
+    std::vector<XClickNote> notes;
     bool progressed = false;
     bool idle = false;
     int clicked = 0, total = 0;
     {
         const std::lock_guard lock(m_mutex);
         ended.swap(m_ended);
+        notes.swap(m_notes);
         progressed = m_running && m_progressSerial != m_progressSeen;
         m_progressSeen = m_progressSerial;
         clicked = m_clicked;
         total = m_total;
         idle = !m_running && m_waiting.empty();
     }
+    for (const XClickNote note : notes)
+        Q_EMIT clickNote(note);
     for (const Ended& e : ended)
         Q_EMIT runEnded(e.reason, e.clicked, e.total, describe(e));
     if (progressed)
@@ -187,8 +192,13 @@ void XPlaybackQueue::work(std::stop_token shutdown)
             m_total = total;
             ++m_progressSerial;
         }
-        if (!poster)
+        if (!poster) {
             poster = m_platform.createMousePoster();
+            poster->setNoteHandler([this](XClickNote note) {
+                const std::lock_guard lock(m_mutex);
+                m_notes.push_back(note);
+            });
+        }
         const XRunResult result = XPlayRun(
             *poster, run, runStop,
             [this](int clicked) {

@@ -49,6 +49,8 @@ Q_SIGNALS:
     void pendingChanged();
     // Escape could not be had for stopping (another program holds it); sent once.
     void escapeUnavailable();
+    // What the user should know about how clicks reach other programs; each said once.
+    void clickNote(XClickNote note);
 
 private:
     struct Ended
@@ -82,6 +84,7 @@ private:
     std::uint64_t m_progressSerial = 0;
     std::vector<Ended> m_ended;
     XClickTargets m_targets;
+    std::vector<XClickNote> m_notes;
     // Main thread only.
     QTimer m_pollTimer;
     bool m_active = false;

@@ -46,6 +46,16 @@ XRunEnd outcomeOf(XClickVerdict verdict)
         return XRunEnd::OwnWindow;
     case XClickVerdict::DisplayLost:
         return XRunEnd::DisplayLost;
+    case XClickVerdict::RemoteRefused:
+        return XRunEnd::RemoteRefused;
+    case XClickVerdict::RemoteUnanswered:
+        return XRunEnd::RemoteUnanswered;
+    case XClickVerdict::RemoteFailed:
+        return XRunEnd::RemoteFailed;
+    case XClickVerdict::RemoteEnded:
+        return XRunEnd::RemoteEnded;
+    case XClickVerdict::MonitorNotShared:
+        return XRunEnd::MonitorNotShared;
     }
     return XRunEnd::StopButton;
 }
@@ -79,6 +89,9 @@ XRunResult XPlayRun(XMousePoster& poster, const XPlaybackRun& run, std::stop_tok
     // Nothing of a run whose points are not all on a screen is clicked: half a bet is no bet.
     if (const int refused = firstRefusedPoint(run, where.monitors); refused >= 0)
         return stopAt(XRunEnd::PointRefused, refused);
+    // Clicks only once the way for them is open: a refused one clicks nothing.
+    if (const XClickVerdict ready = poster.prepare(stop); ready != XClickVerdict::Go)
+        return stopAt(outcomeOf(ready), -1);
     bool firstClick = true;
     for (std::size_t r = 0; r < run.list.size(); ++r) {
         const XMouseData& record = run.list[r];

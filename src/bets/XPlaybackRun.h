@@ -53,6 +53,12 @@ enum class XRunEnd
     OwnWindow,     // a point lies on one of this program's windows
     DisplayLost,
     Shutdown,
+    // Wayland: what became of the desktop's remote control (see XClickVerdict).
+    RemoteRefused,
+    RemoteUnanswered,
+    RemoteFailed,
+    RemoteEnded,
+    MonitorNotShared,
 };
 
 struct XRunResult

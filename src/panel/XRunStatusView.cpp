@@ -54,11 +54,28 @@ XRunStatusView::XRunStatusView(XPlaybackQueue& queue, const QString& namePrefix,
     connect(&queue, &XPlaybackQueue::runEnded, this, &XRunStatusView::showEnd);
     connect(&queue, &XPlaybackQueue::pendingChanged, this, &XRunStatusView::render);
     connect(&queue, &XPlaybackQueue::escapeUnavailable, this, [this] {
-        m_notice = tr("Escape is taken by another program: stop with Stop or by moving the mouse");
-        m_noticeShownUntil.setRemainingTime(kNoticeMilliseconds);
-        show(m_shown);
-        QTimer::singleShot(kNoticeMilliseconds + 10, this, [this] { show(m_shown); });
+        showNotice(tr("Escape is taken by another program: stop with Stop or by moving the mouse"));
     });
+    connect(&queue, &XPlaybackQueue::clickNote, this, [this](XClickNote note) {
+        switch (note) {
+        case XClickNote::ConsentOncePerSession:
+            showNotice(tr("The desktop asks whether Tableclick may control the mouse: switch on "
+                          "\"Allow remote interaction\" and press Share. It asks once per login"));
+            break;
+        case XClickNote::WaylandWindowsUnreachable:
+            showNotice(tr("This Wayland desktop offers no remote control: Tableclick can click only "
+                          "X11/XWayland windows here, not native Wayland ones"));
+            break;
+        }
+    });
+}
+
+void XRunStatusView::showNotice(const QString& notice)
+{
+    m_notice = notice;
+    m_noticeShownUntil.setRemainingTime(kNoticeMilliseconds);
+    show(m_shown);
+    QTimer::singleShot(kNoticeMilliseconds + 10, this, [this] { show(m_shown); });
 }
 
 void XRunStatusView::updateStopButton()
@@ -141,6 +158,25 @@ void XRunStatusView::showEnd(XRunEnd reason, int clicked, int total, const QStri
         break;
     case XRunEnd::DisplayLost:
         show(tr("Stopped: the display went away, after %1").arg(counts));
+        break;
+    case XRunEnd::RemoteRefused:
+        show(tr("Nothing clicked: the desktop did not allow Tableclick to control the mouse. Try again "
+                "and allow remote interaction"));
+        break;
+    case XRunEnd::RemoteUnanswered:
+        show(tr("Nothing clicked: the desktop's question whether Tableclick may control the mouse "
+                "was not answered in time. Try again to be asked again"));
+        break;
+    case XRunEnd::RemoteFailed:
+        show(tr("Nothing clicked: the desktop could not start its remote control; clicks reach only "
+                "X11/XWayland windows until it can"));
+        break;
+    case XRunEnd::RemoteEnded:
+        show(tr("Stopped: the desktop ended its remote control, after %1; the next run asks again")
+                 .arg(counts));
+        break;
+    case XRunEnd::MonitorNotShared:
+        show(tr("Stopped: the point is on a monitor the desktop did not share, after %1").arg(counts));
         break;
     case XRunEnd::Shutdown:
         break;

@@ -28,6 +28,8 @@ private:
     void showEnd(XRunEnd reason, int clicked, int total, const QString& where);
     // The line, after a notice that must stay readable.
     void show(const QString& text);
+    // Kept in front of the line for a while, or for as long as runs click.
+    void showNotice(const QString& notice);
 
     XPlaybackQueue& m_queue;
     QPushButton* m_stopButton = nullptr;

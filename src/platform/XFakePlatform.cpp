@@ -31,6 +31,13 @@ public:
         wake.wait_for(lock, stop, std::chrono::microseconds(micros), [] { return false; });
     }
     std::optional<QPointF> pointerPosition() override { return m_platform.pointerPosition(); }
+    XClickVerdict prepare(std::stop_token) override
+    {
+        const auto [verdict, told] = m_platform.prepared();
+        if (told)
+            note(*told);
+        return verdict;
+    }
 
     XClickVerdict beginClick(QPointF point, const std::vector<XOwnWindow>& ownWindows) override
     {

@@ -100,6 +100,18 @@ public:
     XClickVerdict takeUserInput();
     // False: no click's release ever reaches its window (a hung table).
     void setReleasesTaken(bool taken) { m_releasesTaken = taken; }
+    // What posters' prepare answers (the desktop's remote control, say), after the note.
+    void setPrepared(XClickVerdict verdict, std::optional<XClickNote> note = std::nullopt)
+    {
+        const std::lock_guard lock(m_prepareMutex);
+        m_prepareVerdict = verdict;
+        m_prepareNote = note;
+    }
+    std::pair<XClickVerdict, std::optional<XClickNote>> prepared() const
+    {
+        const std::lock_guard lock(m_prepareMutex);
+        return {m_prepareVerdict, m_prepareNote};
+    }
     bool releasesTaken() const { return m_releasesTaken; }
     // Called on the posting thread after each recorded action (tests act at exact moments).
     void setPostObserver(std::function<void(const XPostedAction&)> observer);
@@ -134,6 +146,9 @@ private:
     std::vector<XOwnWindow> m_ownWindows;
     XClickVerdict m_userInput = XClickVerdict::Go;
     std::atomic<bool> m_releasesTaken{true};
+    mutable std::mutex m_prepareMutex;
+    XClickVerdict m_prepareVerdict = XClickVerdict::Go;
+    std::optional<XClickNote> m_prepareNote;
     std::function<void(const XPostedAction&)> m_postObserver;
     QTemporaryDir m_preferencesDir;
     std::unique_ptr<XPreferenceStore> m_preferences;

@@ -6,6 +6,7 @@
 #include <QRectF>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <stop_token>
 #include <vector>
@@ -31,6 +32,19 @@ enum class XClickVerdict
     ReleaseNotSeen, // the previous click's release never reached its window
     OwnWindow,      // the point would click one of this program's own windows
     DisplayLost,    // the connection to the display is gone
+    // Wayland: the desktop's remote control (the portal) that carries the clicks.
+    RemoteRefused,    // the user (or the desktop) refused it
+    RemoteUnanswered, // nobody answered the desktop's question in time
+    RemoteFailed,     // the desktop could not start it
+    RemoteEnded,      // the desktop ended it while a run clicked
+    MonitorNotShared, // the point is on a monitor the desktop did not share
+};
+
+// Something the user should read once about how clicks reach other programs.
+enum class XClickNote
+{
+    ConsentOncePerSession, // the desktop asks now, and again after each login
+    WaylandWindowsUnreachable, // no remote control: only X11/XWayland windows get clicks
 };
 
 // One of this program's top-level windows, as a run sees it.
@@ -52,6 +66,11 @@ class XMousePoster
 {
 public:
     virtual ~XMousePoster() = default;
+    // Before a run's first click: makes sure clicks can be posted (on Wayland it opens the
+    // desktop's remote control, which may ask the user first). Waits, unless stopped.
+    virtual XClickVerdict prepare(std::stop_token) { return XClickVerdict::Go; }
+    // Where notes go; any thread may be the caller.
+    void setNoteHandler(std::function<void(XClickNote)> handler) { m_noteHandler = std::move(handler); }
     // At a global point in device pixels.
     virtual void postMouseEvent(XMouseEventType type, QPointF devicePoint) = 0;
     // Makes the window under the point the active one, the way the window manager does
@@ -74,4 +93,14 @@ public:
     virtual XClickVerdict pauseWatching(std::int64_t micros, std::stop_token stop) = 0;
     // After the last click: its release has been taken (or ReleaseNotSeen).
     virtual XClickVerdict finish() = 0;
+
+protected:
+    void note(XClickNote what) const
+    {
+        if (m_noteHandler)
+            m_noteHandler(what);
+    }
+
+private:
+    std::function<void(XClickNote)> m_noteHandler;
 };

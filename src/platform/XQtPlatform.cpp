@@ -6,6 +6,8 @@
 #include "XX11HotKeyService.h"
 #include "XX11InputShape.h"
 #include "XX11MousePoster.h"
+#include "XPortalMousePoster.h"
+#include "XPortalRemoteDesktop.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -27,8 +29,21 @@ void XQtPlatform::initializeThreads()
     XInitThreads();
 }
 
-XQtPlatform::XQtPlatform()
+XQtPlatform::XQtPlatform(bool waylandSession)
 {
+    if (waylandSession) {
+        m_portal = std::make_unique<XPortalRemoteDesktop>(QDBusConnection::sessionBus());
+        publishScreens();
+        const auto watch = [this](QScreen* screen) {
+            QObject::connect(screen, &QScreen::geometryChanged, &m_screenWatch, [this] { publishScreens(); });
+            publishScreens();
+        };
+        for (QScreen* screen : QGuiApplication::screens())
+            QObject::connect(screen, &QScreen::geometryChanged, &m_screenWatch, [this] { publishScreens(); });
+        QObject::connect(qApp, &QGuiApplication::screenAdded, &m_screenWatch, watch);
+        QObject::connect(qApp, &QGuiApplication::screenRemoved, &m_screenWatch, [this] { publishScreens(); });
+        QObject::connect(qApp, &QGuiApplication::primaryScreenChanged, &m_screenWatch, [this] { publishScreens(); });
+    }
     // Qt's own connection tells which display it uses (it may come from -display).
     auto* x11 = XQtX11Application();
     if (x11) {
@@ -186,9 +201,30 @@ std::vector<XOwnWindow> XQtPlatform::ownWindows() const
     return result;
 }
 
+XQtPlatform::~XQtPlatform() = default;
+
+void XQtPlatform::publishScreens()
+{
+    std::vector<XScreenInfo> now = screens();
+    const std::lock_guard lock(m_screensMutex);
+    m_screens = std::move(now);
+}
+
+std::vector<XScreenInfo> XQtPlatform::publishedScreens() const
+{
+    const std::lock_guard lock(m_screensMutex);
+    return m_screens;
+}
+
 std::unique_ptr<XMousePoster> XQtPlatform::createMousePoster()
 {
-    return std::make_unique<XX11MousePoster>(m_displayName);
+    if (!m_portal)
+        return std::make_unique<XX11MousePoster>(m_displayName);
+    return std::make_unique<XPortalMousePoster>(
+        *m_portal, [this] { return publishedScreens(); },
+        [display = m_displayName]() -> std::unique_ptr<XMousePoster> {
+            return std::make_unique<XX11MousePoster>(display);
+        });
 }
 
 std::vector<XScreenInfo> XQtPlatform::screens() const

@@ -4,6 +4,11 @@
 #include "XPreferenceStore.h"
 
 #include <QByteArray>
+#include <QObject>
+
+#include <mutex>
+
+class XPortalRemoteDesktop;
 
 // The real windowing system, through Qt's xcb platform and Xlib.
 class XQtPlatform : public XPlatform
@@ -11,8 +16,10 @@ class XQtPlatform : public XPlatform
 public:
     // Before anything else touches Xlib: playback threads open connections of their own.
     static void initializeThreads();
-    // After the QApplication exists.
-    XQtPlatform();
+    // After the QApplication exists. `waylandSession`: clicks go through the desktop's
+    // remote-control portal, to native Wayland windows too, when the desktop has one.
+    explicit XQtPlatform(bool waylandSession = false);
+    ~XQtPlatform() override;
 
     std::vector<XScreenInfo> screens() const override;
     QRectF windowFrame(const QWidget& widget) const override;
@@ -31,7 +38,15 @@ public:
     XHotKeyService& hotKeys() override { return *m_hotKeys; }
 
 private:
+    // The monitors as the main thread last saw them, for posters on other threads.
+    void publishScreens();
+    std::vector<XScreenInfo> publishedScreens() const;
+
     QByteArray m_displayName;
+    std::unique_ptr<XPortalRemoteDesktop> m_portal;
+    QObject m_screenWatch;
+    mutable std::mutex m_screensMutex;
+    std::vector<XScreenInfo> m_screens;
     XPreferenceStore m_preferences;
     std::unique_ptr<XHotKeyService> m_hotKeys;
 };

@@ -319,3 +319,22 @@ TEST_F(QueueFixture, EscapeHeldElsewhereIsToldOnceAndRunsStillPlay)
     EXPECT_EQ(pressedIndexes(), (std::vector<int>{1, 2}));
     EXPECT_EQ(told, 1);
 }
+
+TEST_F(QueueFixture, ARunTheDesktopDoesNotLetClickClicksNothing)
+{
+    std::vector<XClickNote> notes;
+    QObject::connect(&queue, &XPlaybackQueue::clickNote, &queue, [&](XClickNote n) { notes.push_back(n); });
+    platform.setPrepared(XClickVerdict::RemoteRefused, XClickNote::ConsentOncePerSession);
+    queue.enqueue(run({{1, 2}, {2, 1}}));
+    settle();
+    ASSERT_EQ(ends.size(), 1u);
+    EXPECT_EQ(ends[0], std::make_tuple(XRunEnd::RemoteRefused, 0, 3));
+    EXPECT_TRUE(events().empty());
+    EXPECT_EQ(notes, std::vector<XClickNote>{XClickNote::ConsentOncePerSession}) << "the user reads why";
+
+    // Allowed the next time: it clicks.
+    platform.setPrepared(XClickVerdict::Go);
+    queue.enqueue(run({{7, 1}}));
+    settle();
+    EXPECT_EQ(pressedIndexes(), std::vector<int>{7});
+}

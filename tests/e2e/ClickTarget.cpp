@@ -1,7 +1,9 @@
 // A stand-in for the betting application: paints a roulette table (the zero column and
 // twelve columns of three numbers) over its whole window and logs every mouse press and
 // release it receives.
-//   tableclick-target --area X,Y,W,H --log FILE [--rotate DEG] [--perspective F]
+//   tableclick-target --area X,Y,W,H --log FILE [--rotate DEG] [--perspective F] [--fullscreen]
+// --fullscreen covers the monitor instead: on Wayland a client cannot place its window, and
+// only a window at the monitor's origin logs global positions that are the screen's.
 // --rotate turns the table about its centre and --perspective makes its top edge F (a
 // fraction) shorter than its bottom; either shrinks the table to fit the window.
 // Log lines: "ready X Y W H" once the window is on the screen (its area in global
@@ -109,6 +111,7 @@ int main(int argc, char** argv)
     parser.addOption({QStringLiteral("perspective"),
                       QStringLiteral("Make the table's top edge this fraction shorter than its bottom."),
                       QStringLiteral("fraction"), QStringLiteral("0")});
+    parser.addOption({QStringLiteral("fullscreen"), QStringLiteral("Cover the whole monitor.")});
     parser.process(app);
 
     const std::optional<QRectF> area = XParseAreaText(parser.value(QStringLiteral("area")));
@@ -133,7 +136,10 @@ int main(int argc, char** argv)
     }
     Table table(log, degrees, narrowing);
     table.setGeometry(area->toRect());
-    table.show();
+    if (parser.isSet(QStringLiteral("fullscreen")))
+        table.showFullScreen();
+    else
+        table.show();
     // Placed by the window manager only after it is mapped: report once that settled.
     QTimer::singleShot(500, &table, [&table] { table.logReady(); });
     return QApplication::exec();

@@ -1,0 +1,261 @@
+#include "FakePortal.h"
+#include "platform/XPortalMousePoster.h"
+#include "platform/XPortalRemoteDesktop.h"
+
+#include <QCoreApplication>
+#include <QDBusObjectPath>
+#include <QElapsedTimer>
+
+#include <gtest/gtest.h>
+
+#include <future>
+#include <thread>
+
+namespace {
+using namespace std::chrono_literals;
+using State = XPortalRemoteDesktop::State;
+
+// Runs `f` on a thread of its own (as the playback worker calls the session) while this
+// thread's event loop serves the fake portal.
+template <typename F> auto offThread(F f)
+{
+    auto done = std::async(std::launch::async, std::move(f));
+    QElapsedTimer clock;
+    clock.start();
+    while (done.wait_for(0ms) != std::future_status::ready && clock.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    return done.get();
+}
+
+void spinUntil(const std::function<bool()>& condition)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition() && clock.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+class PortalTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!bus.isUp())
+            GTEST_SKIP() << "dbus-daemon could not start a private bus";
+    }
+
+    std::unique_ptr<XPortalRemoteDesktop> session(std::chrono::milliseconds consent = 5s)
+    {
+        XPortalRemoteDesktop::Options options;
+        options.consentTimeout = consent;
+        options.callTimeout = 3s;
+        return std::make_unique<XPortalRemoteDesktop>(bus.connect(QStringLiteral("client")), options);
+    }
+
+    PrivateBus bus;
+    FakePortal portal{bus.connect(QStringLiteral("portal"))};
+};
+
+QString pathOf(const QVariant& v)
+{
+    return v.value<QDBusObjectPath>().path();
+}
+} // namespace
+
+TEST_F(PortalTest, OpensAPointerSessionOnEveryMonitorAndPostsInOrderToIt)
+{
+    auto desktop = session();
+    const auto opened = offThread([&] { return desktop->open({}); });
+    ASSERT_EQ(opened.state, State::Open);
+    ASSERT_EQ(opened.streams.size(), 2u);
+    EXPECT_EQ(opened.streams[1].node, 45u);
+    EXPECT_EQ(opened.streams[1].area, QRectF(1920, 0, 1280, 1024));
+
+    const QString session = portal.lastSession();
+    ASSERT_FALSE(session.isEmpty());
+    const auto devices = portal.calls(QStringLiteral("SelectDevices"));
+    ASSERT_EQ(devices.size(), 1u);
+    EXPECT_EQ(pathOf(devices[0].arguments[0]), session);
+    EXPECT_EQ(devices[0].arguments[1].toMap().value(QStringLiteral("types")).toUInt(), 2u) << "a pointer";
+    const auto sources = portal.calls(QStringLiteral("SelectSources"));
+    ASSERT_EQ(sources.size(), 1u);
+    EXPECT_EQ(sources[0].arguments[1].toMap().value(QStringLiteral("types")).toUInt(), 1u) << "monitors";
+    EXPECT_TRUE(sources[0].arguments[1].toMap().value(QStringLiteral("multiple")).toBool());
+
+    const auto acknowledged = offThread([&] {
+        desktop->pointerMotion(45, {10.5, 20});
+        desktop->pointerButton(XPortalRemoteDesktop::kLeftButton, true);
+        desktop->pointerButton(XPortalRemoteDesktop::kLeftButton, false);
+        return desktop->waitAcknowledged(2s);
+    });
+    EXPECT_EQ(acknowledged, XPortalRemoteDesktop::Acknowledged::All);
+    const auto motions = portal.calls(QStringLiteral("NotifyPointerMotionAbsolute"));
+    ASSERT_EQ(motions.size(), 1u);
+    EXPECT_EQ(pathOf(motions[0].arguments[0]), session);
+    EXPECT_EQ(motions[0].arguments[2].toUInt(), 45u);
+    EXPECT_EQ(motions[0].arguments[3].toDouble(), 10.5);
+    EXPECT_EQ(motions[0].arguments[4].toDouble(), 20.0);
+    const auto buttons = portal.calls(QStringLiteral("NotifyPointerButton"));
+    ASSERT_EQ(buttons.size(), 2u);
+    EXPECT_EQ(buttons[0].arguments[2].toInt(), 0x110);
+    EXPECT_EQ(buttons[0].arguments[3].toUInt(), 1u) << "pressed first";
+    EXPECT_EQ(buttons[1].arguments[3].toUInt(), 0u);
+
+    // Open stays open: no second question.
+    EXPECT_EQ(offThread([&] { return desktop->open({}); }).state, State::Open);
+    EXPECT_EQ(portal.calls(QStringLiteral("Start")).size(), 1u);
+}
+
+TEST_F(PortalTest, ARefusalIsToldAndTheNextRunAsksAgain)
+{
+    auto desktop = session();
+    portal.startAnswer = 1;
+    EXPECT_EQ(offThread([&] { return desktop->open({}); }).state, State::Refused);
+    const QString refused = portal.lastSession();
+    spinUntil([&] { return !portal.calls(QStringLiteral("Close")).empty(); });
+    ASSERT_EQ(portal.calls(QStringLiteral("Close")).size(), 1u);
+    EXPECT_EQ(portal.calls(QStringLiteral("Close"))[0].path, refused) << "the refused session is closed";
+
+    portal.startAnswer = 0;
+    EXPECT_EQ(offThread([&] { return desktop->open({}); }).state, State::Open);
+    EXPECT_EQ(portal.calls(QStringLiteral("CreateSession")).size(), 2u);
+}
+
+TEST_F(PortalTest, AQuestionNobodyAnswersEndsTheWaitAndClosesTheDialog)
+{
+    auto desktop = session(300ms);
+    portal.startAnswer.reset();
+    EXPECT_EQ(offThread([&] { return desktop->open({}); }).state, State::Unanswered);
+    spinUntil([&] { return portal.calls(QStringLiteral("Close")).size() >= 2; });
+    std::vector<QString> closed;
+    for (const auto& call : portal.calls(QStringLiteral("Close")))
+        closed.push_back(call.path);
+    EXPECT_NE(std::find(closed.begin(), closed.end(), portal.lastSession()), closed.end());
+    EXPECT_TRUE(std::any_of(closed.begin(), closed.end(), [](const QString& p) { return p.contains("/request/"); }))
+        << "the dialog's request is withdrawn";
+}
+
+TEST_F(PortalTest, StoppingTheRunEndsTheWaitForAnAnswer)
+{
+    auto desktop = session(10s);
+    portal.startAnswer.reset();
+    std::stop_source stop;
+    const auto opened = offThread([&] {
+        std::thread([&] {
+            std::this_thread::sleep_for(100ms);
+            stop.request_stop();
+        }).detach();
+        return desktop->open(stop.get_token());
+    });
+    EXPECT_EQ(opened.state, State::Opening);
+}
+
+TEST_F(PortalTest, WithoutAPortalTheSessionIsUnavailable)
+{
+    XPortalRemoteDesktop::Options options;
+    options.service = QStringLiteral("org.example.NoPortalHere");
+    XPortalRemoteDesktop desktop(bus.connect(QStringLiteral("client")), options);
+    EXPECT_EQ(offThread([&] { return desktop.open({}); }).state, State::Unavailable);
+}
+
+TEST_F(PortalTest, ASessionTheDesktopClosesIsOpenedAgainForTheNextRun)
+{
+    auto desktop = session();
+    const auto first = offThread([&] { return desktop->open({}); });
+    ASSERT_EQ(first.state, State::Open);
+    portal.closeSession(portal.lastSession());
+    spinUntil([&] { return desktop->snapshot().state == State::Closed; });
+    ASSERT_EQ(desktop->snapshot().state, State::Closed);
+    // An event posted now reaches no session: the run learns that it ended.
+    EXPECT_EQ(offThread([&] {
+                  desktop->pointerButton(XPortalRemoteDesktop::kLeftButton, false);
+                  return desktop->waitAcknowledged(2s);
+              }),
+              XPortalRemoteDesktop::Acknowledged::Refused);
+    const auto second = offThread([&] { return desktop->open({}); });
+    EXPECT_EQ(second.state, State::Open);
+    EXPECT_GT(second.generation, first.generation);
+    EXPECT_EQ(portal.calls(QStringLiteral("CreateSession")).size(), 2u);
+}
+
+TEST_F(PortalTest, APosterClicksAtTheMappedPointAndKeepsADragsReleaseWhereTheDragWent)
+{
+    auto desktop = session();
+    const std::vector<XScreenInfo> screens{{QRectF(0, 0, 1920, 1080), 1.0}, {QRectF(1920, 0, 1280, 1024), 1.0}};
+    std::vector<XClickNote> notes;
+    XPortalMousePoster poster(*desktop, [&] { return screens; }, {});
+    poster.setNoteHandler([&](XClickNote n) { notes.push_back(n); });
+    const auto verdict = offThread([&] {
+        if (const XClickVerdict ready = poster.prepare({}); ready != XClickVerdict::Go)
+            return ready;
+        if (const XClickVerdict v = poster.beginClick({2000, 300}, {}); v != XClickVerdict::Go)
+            return v;
+        poster.postMouseEvent(XLeftMouseDown, {2000, 300});
+        poster.postMouseEvent(XLeftMouseDragged, {2002, 300});
+        poster.postMouseEvent(XLeftMouseUp, {2000, 300});
+        poster.endClick();
+        return poster.finish();
+    });
+    EXPECT_EQ(verdict, XClickVerdict::Go);
+    EXPECT_EQ(notes, std::vector<XClickNote>{XClickNote::ConsentOncePerSession});
+    const auto motions = portal.calls(QStringLiteral("NotifyPointerMotionAbsolute"));
+    ASSERT_EQ(motions.size(), 2u) << "the press's motion and the drag; none before the release";
+    EXPECT_EQ(motions[0].arguments[2].toUInt(), 45u);
+    EXPECT_EQ(motions[0].arguments[3].toDouble(), 80.0);
+    EXPECT_EQ(motions[1].arguments[3].toDouble(), 82.0);
+    EXPECT_EQ(portal.calls(QStringLiteral("NotifyPointerButton")).size(), 2u);
+    // A point on no shared monitor is refused before anything moves.
+    EXPECT_EQ(offThread([&] { return poster.beginClick({-50, 10}, {}); }), XClickVerdict::MonitorNotShared);
+}
+
+TEST_F(PortalTest, APosterWithoutAPortalFallsBackAndSaysSoOnce)
+{
+    XPortalRemoteDesktop::Options options;
+    options.service = QStringLiteral("org.example.NoPortalHere");
+    XPortalRemoteDesktop desktop(bus.connect(QStringLiteral("client")), options);
+    int fallbacks = 0;
+    std::vector<XClickNote> notes;
+    for (int run = 0; run < 2; ++run) {
+        XPortalMousePoster poster(
+            desktop, {}, [&]() -> std::unique_ptr<XMousePoster> {
+                ++fallbacks;
+                return nullptr;
+            });
+        poster.setNoteHandler([&](XClickNote n) { notes.push_back(n); });
+        offThread([&] { return poster.prepare({}); });
+    }
+    EXPECT_EQ(fallbacks, 2);
+    EXPECT_EQ(std::count(notes.begin(), notes.end(), XClickNote::WaylandWindowsUnreachable), 1);
+}
+
+TEST(StreamPoint, TheMonitorHoldingThePointIsAimedAtThroughItsOwnStream)
+{
+    const std::vector<XPortalStream> streams{{44, QRectF(0, 0, 1920, 1080)}, {45, QRectF(1920, 0, 1280, 720)}};
+    // XWayland: device pixels are the compositor's own.
+    const std::vector<XScreenInfo> x11{{QRectF(0, 0, 1920, 1080), 1.0}, {QRectF(1920, 0, 1280, 720), 1.0}};
+    auto p = XStreamPointFor({1919.5, 10}, x11, streams);
+    ASSERT_TRUE(p);
+    EXPECT_EQ(p->node, 44u);
+    EXPECT_EQ(p->point, QPointF(1919.5, 10));
+    p = XStreamPointFor({1920, 719}, x11, streams);
+    ASSERT_TRUE(p);
+    EXPECT_EQ(p->node, 45u);
+    EXPECT_EQ(p->point, QPointF(0, 719));
+
+    // Native Wayland at 2× on the right: twice as many device pixels as stream units.
+    const std::vector<XScreenInfo> scaled{{QRectF(0, 0, 1920, 1080), 1.0}, {QRectF(1920, 0, 1280, 720), 2.0}};
+    p = XStreamPointFor({1920 + 200, 100}, scaled, streams);
+    ASSERT_TRUE(p);
+    EXPECT_EQ(p->node, 45u);
+    EXPECT_EQ(p->point, QPointF(100, 50));
+
+    // QT_SCALE_FACTOR=2 on XWayland: Qt halves the geometry, the stream does not.
+    const std::vector<XScreenInfo> qtScaled{{QRectF(0, 0, 960, 540), 2.0}};
+    p = XStreamPointFor({1000, 500}, qtScaled, {{44, QRectF(0, 0, 1920, 1080)}});
+    ASSERT_TRUE(p);
+    EXPECT_EQ(p->point, QPointF(1000, 500));
+
+    // A monitor the user did not share, and a point off every monitor.
+    EXPECT_FALSE(XStreamPointFor({2000, 10}, x11, {{44, QRectF(0, 0, 1920, 1080)}}));
+    EXPECT_FALSE(XStreamPointFor({-1, 10}, x11, streams));
+}
