@@ -92,10 +92,11 @@ TEST_P(PlaybackE2e, EachPlayClicksItsCellsInOrderWithWholeClicks)
             break;
         EXPECT_LE(releases[i]->micros, presses[i + 1]->micros);
         // After each release, 100 µs and then the pause, read on the X server's clock: a window
-        // manager's click-to-focus grab may hand the target a release late.
+        // manager's click-to-focus grab may hand the target a release late. Pauses run to fixed
+        // deadlines, so a click that took long to post (a busy machine) shortens the next pause.
         if (p.delayMs > 0) {
             const auto gap = static_cast<long long>(presses[i + 1]->serverMillis - releases[i]->serverMillis);
-            EXPECT_GE(gap, p.delayMs - 1) << "after click " << i;
+            EXPECT_GE(gap, p.delayMs / 2) << "after click " << i;
             EXPECT_LE(gap, p.delayMs + 60) << "after click " << i;
         }
     }
