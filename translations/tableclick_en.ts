@@ -1343,6 +1343,34 @@ Append adds these clicks to the bet; Delete removes the saved bet.</translation>
         <source>Stopped: the display went away, after %1</source>
         <translation>Stopped: the display went away, after %1</translation>
     </message>
+    <message>
+        <source>The desktop asks whether Tableclick may control the mouse: switch on &quot;Allow remote interaction&quot; and press Share. It asks once per login</source>
+        <translation>The desktop asks whether Tableclick may control the mouse: switch on &quot;Allow remote interaction&quot; and press Share. It asks once per login</translation>
+    </message>
+    <message>
+        <source>This Wayland desktop offers no remote control: Tableclick can click only X11/XWayland windows here, not native Wayland ones</source>
+        <translation>This Wayland desktop offers no remote control: Tableclick can click only X11/XWayland windows here, not native Wayland ones</translation>
+    </message>
+    <message>
+        <source>Nothing clicked: the desktop did not allow Tableclick to control the mouse. Try again and allow remote interaction</source>
+        <translation>Nothing clicked: the desktop did not allow Tableclick to control the mouse. Try again and allow remote interaction</translation>
+    </message>
+    <message>
+        <source>Nothing clicked: the desktop&apos;s question whether Tableclick may control the mouse was not answered in time. Try again to be asked again</source>
+        <translation>Nothing clicked: the desktop&apos;s question whether Tableclick may control the mouse was not answered in time. Try again to be asked again</translation>
+    </message>
+    <message>
+        <source>Nothing clicked: the desktop could not start its remote control; clicks reach only X11/XWayland windows until it can</source>
+        <translation>Nothing clicked: the desktop could not start its remote control; clicks reach only X11/XWayland windows until it can</translation>
+    </message>
+    <message>
+        <source>Stopped: the desktop ended its remote control, after %1; the next run asks again</source>
+        <translation>Stopped: the desktop ended its remote control, after %1; the next run asks again</translation>
+    </message>
+    <message>
+        <source>Stopped: the point is on a monitor the desktop did not share, after %1</source>
+        <translation>Stopped: the point is on a monitor the desktop did not share, after %1</translation>
+    </message>
 </context>
 <context>
     <name>XServiceText</name>

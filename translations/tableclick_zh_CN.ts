@@ -1343,6 +1343,34 @@ Append adds these clicks to the bet; Delete removes the saved bet.</source>
         <source>Stopped: the display went away, after %1</source>
         <translation>已停止：显示器连接断开，完成 %1</translation>
     </message>
+    <message>
+        <source>The desktop asks whether Tableclick may control the mouse: switch on &quot;Allow remote interaction&quot; and press Share. It asks once per login</source>
+        <translation>桌面会询问是否允许 Tableclick 控制鼠标：请打开“允许远程交互”并按“共享”。每次登录只询问一次</translation>
+    </message>
+    <message>
+        <source>This Wayland desktop offers no remote control: Tableclick can click only X11/XWayland windows here, not native Wayland ones</source>
+        <translation>这个 Wayland 桌面不提供远程控制：Tableclick 在这里只能点击 X11/XWayland 窗口，不能点击原生 Wayland 窗口</translation>
+    </message>
+    <message>
+        <source>Nothing clicked: the desktop did not allow Tableclick to control the mouse. Try again and allow remote interaction</source>
+        <translation>未点击任何位置：桌面没有允许 Tableclick 控制鼠标。请重试并允许远程交互</translation>
+    </message>
+    <message>
+        <source>Nothing clicked: the desktop&apos;s question whether Tableclick may control the mouse was not answered in time. Try again to be asked again</source>
+        <translation>未点击任何位置：桌面询问是否允许 Tableclick 控制鼠标，但没有及时得到回答。请重试，桌面会再次询问</translation>
+    </message>
+    <message>
+        <source>Nothing clicked: the desktop could not start its remote control; clicks reach only X11/XWayland windows until it can</source>
+        <translation>未点击任何位置：桌面无法启动远程控制；在此之前，点击只能到达 X11/XWayland 窗口</translation>
+    </message>
+    <message>
+        <source>Stopped: the desktop ended its remote control, after %1; the next run asks again</source>
+        <translation>已停止：桌面结束了远程控制，完成 %1；下一轮会再次询问</translation>
+    </message>
+    <message>
+        <source>Stopped: the point is on a monitor the desktop did not share, after %1</source>
+        <translation>已停止：该点位于桌面未共享的显示器上，完成 %1</translation>
+    </message>
 </context>
 <context>
     <name>XServiceText</name>
