@@ -26,6 +26,7 @@ struct Failures : AccountsFixture
 };
 } // namespace
 
+// Catches a failure kept silent, or shown as another kind, or a screen left disabled.
 TEST_F(Failures, EachFailureSaysWhichItIs)
 {
     // Nothing listens on a port that was free a moment ago.

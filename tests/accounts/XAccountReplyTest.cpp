@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+// Catches a password, code or token written to the log.
 TEST(XAccountReply, LogLinesLeaveOutPasswordsCodesAndTokens)
 {
     const QString line = XRedactedForLog(QByteArrayLiteral(
@@ -19,6 +20,7 @@ TEST(XAccountReply, LogLinesLeaveOutPasswordsCodesAndTokens)
     EXPECT_EQ(XRedactedForLog(QJsonValue()), QStringLiteral("(null)"));
 }
 
+// Catches a reply read as success for its status alone, or a failure misfiled.
 TEST(XAccountReply, WhatSelectsAnOutcome)
 {
     const auto parsed = [](int status, const char* body) {
@@ -35,6 +37,7 @@ TEST(XAccountReply, WhatSelectsAnOutcome)
     EXPECT_EQ(XParseAccountReply(XNetworkOutcome::Tls, 0, "{}").failure, XAccountReply::Failure::Tls);
 }
 
+// Catches a request sent elsewhere than the service, or a value not encoded.
 TEST(XAccountReply, RequestUrlsKeepTheServiceAndEncodeEveryValue)
 {
     const QUrl url = XAccountRequestUrl(QUrl(QStringLiteral("https://accounts.example.org:5000")),
@@ -49,8 +52,7 @@ TEST(XAccountReply, RequestUrlsKeepTheServiceAndEncodeEveryValue)
               QStringLiteral("email=a%26b&password=x%3Dy%2Bz%20%C3%BC%2F%23%3F"));
 }
 
-// A seeded run of hostile bodies: nothing crashes or hangs, and the outcome is always one
-// the screens handle.
+// Catches a crash, hang or unhandled outcome on hostile bodies (a seeded run).
 TEST(XAccountReply, HostileBodiesAreReadSafely)
 {
     QRandomGenerator random(20261206);

@@ -58,6 +58,7 @@ struct Screens : AccountsFixture
 };
 } // namespace
 
+// Catches a request sent with an empty field or passwords that differ.
 TEST_F(Screens, EmptyFieldsAndMismatchesAreReportedAndSendNothing)
 {
     type(signin.emailTextField, QStringLiteral("ann@example.org"));
@@ -79,6 +80,7 @@ TEST_F(Screens, EmptyFieldsAndMismatchesAreReportedAndSendNothing)
     EXPECT_TRUE(server.requests().isEmpty());
 }
 
+// Catches sign-up allowed without the agreement ticked in this run.
 TEST_F(Screens, TheAgreementMustHaveBeenClickedOnInThisRun)
 {
     server.setSuccess(kRegister, QStringLiteral("false"));
@@ -97,6 +99,7 @@ TEST_F(Screens, TheAgreementMustHaveBeenClickedOnInThisRun)
     EXPECT_EQ(server.requests().size(), 1);
 }
 
+// Catches a sign-up reply shown with another's text, or a failure that leaves the screen.
 TEST_F(Screens, EveryRegisterReplyShowsItsTextAndOnlySuccessLeaves)
 {
     const std::vector<std::pair<QString, QString>> failures{
@@ -132,6 +135,7 @@ TEST_F(Screens, EveryRegisterReplyShowsItsTextAndOnlySuccessLeaves)
     EXPECT_EQ(press(signup.signupButton), kNoAlert) << "an unknown value does nothing";
 }
 
+// Catches a sign-in let through on a reply that only looks like success.
 TEST_F(Screens, LoginRepliesAndTheBooleanTrueThatIsNoTrue)
 {
     int mainViews = 0;
@@ -156,6 +160,7 @@ TEST_F(Screens, LoginRepliesAndTheBooleanTrueThatIsNoTrue)
     EXPECT_TRUE(signin.loginButton->isHidden());
 }
 
+// Catches a reset step reached before the one before it succeeded.
 TEST_F(Screens, ForgottenPasswordStepsFollowOnlyAfterTheirSuccessAlerts)
 {
     int resets = 0, signins = 0;
@@ -227,6 +232,7 @@ TEST_F(Screens, OnlyFieldsThatMeanTheSameShareAValueAndNoSecretIsStored)
         EXPECT_FALSE(stored.contains(secret)) << secret;
 }
 
+// Catches typed values trimmed, re-encoded or broken on the way to the service.
 TEST_F(Screens, ValuesArrivePercentEncodedExactlyAsTyped)
 {
     server.setSuccess(kLogin, QStringLiteral("false"));
@@ -247,6 +253,7 @@ TEST_F(Screens, ValuesArrivePercentEncodedExactlyAsTyped)
     EXPECT_EQ(query.queryItemValue(QStringLiteral("password"), QUrl::FullyDecoded), password);
 }
 
+// Catches a double press sending two requests.
 TEST_F(Screens, ASecondPressWhileARequestIsOutstandingSendsNothing)
 {
     server.setReply(kLogin, {200, QByteArrayLiteral("{\"success\":\"false\"}"), true});
@@ -266,6 +273,7 @@ TEST_F(Screens, ASecondPressWhileARequestIsOutstandingSendsNothing)
     EXPECT_TRUE(waitFor([&] { return server.requests().size() == 2; }));
 }
 
+// Catches the terms link opening another page.
 TEST_F(Screens, TermsOpenTheServicesLegalPage)
 {
     signup.termButton->click();

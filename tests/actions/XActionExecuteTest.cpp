@@ -30,6 +30,7 @@ std::size_t count(const std::vector<XPostedAction>& actions, XMouseEventType typ
 }
 } // namespace
 
+// Catches clicks out of order, at logical instead of device points, or for a record without clicks.
 TEST_F(ActionPanelFixture, ExecuteClicksEveryActionAtItsDevicePointInOrder)
 {
     // A second monitor at 1.5×, right of the primary one.
@@ -60,6 +61,7 @@ TEST_F(ActionPanelFixture, ExecuteClicksEveryActionAtItsDevicePointInOrder)
     EXPECT_TRUE(actions.front().isActivation({100.5, 200}));
 }
 
+// Catches a run that reads the table while it is edited.
 TEST_F(ActionPanelFixture, AnEmptyListQueuesNothingAndARunKeepsItsOwnCopy)
 {
     view->executeListButton->click();
@@ -74,6 +76,7 @@ TEST_F(ActionPanelFixture, AnEmptyListQueuesNothingAndARunKeepsItsOwnCopy)
     EXPECT_EQ(downs(platform.postedActions()).size(), 3u);
 }
 
+// Catches runs of the two panels clicking side by side.
 TEST_F(ActionPanelFixture, RunsOfASharedQueueGoOneAfterTheOther)
 {
     auto queue = std::make_shared<XPlaybackQueue>(platform);

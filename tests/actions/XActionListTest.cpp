@@ -10,6 +10,7 @@
 
 using Strings = std::vector<QString>;
 
+// Catches a count below one kept, a coordinate misread or misrounded, the wrong button stored.
 TEST_F(ActionPanelFixture, AddingReadsTheEditorRowAndClicksAtLeastOnce)
 {
     add(QStringLiteral("12.5"), QStringLiteral("7"), 0, QStringLiteral("0"));
@@ -31,6 +32,7 @@ TEST_F(ActionPanelFixture, AddingReadsTheEditorRowAndClicksAtLeastOnce)
     EXPECT_EQ(rows(), (Strings{QStringLiteral("1 Right 1.00 2.00 1")}));
 }
 
+// Catches a point off every monitor (or no number) added, and a mark left after an edit.
 TEST_F(ActionPanelFixture, AddRefusesWhatIsNoPointOnAMonitorAndMarksTheFieldUntilItIsEdited)
 {
     // A 1920×1080 monitor and a 1280×720 one right of it, 100 lower.
@@ -57,10 +59,6 @@ TEST_F(ActionPanelFixture, AddRefusesWhatIsNoPointOnAMonitorAndMarksTheFieldUnti
     }
     EXPECT_EQ(x->toolTip(), QStringLiteral("X must be a number on a screen: 0 to 3199"));
     EXPECT_EQ(y->toolTip(), QStringLiteral("Y must be a number on a screen: 0 to 1079"));
-    x->resize(80, 26);
-    const QImage framed = x->grab().toImage();
-    const QColor border = framed.pixelColor(0, framed.height() / 2);
-    EXPECT_TRUE(border.red() > 200 && border.green() < 60) << "no red frame";
     x->setText(QStringLiteral("10"));
     EXPECT_FALSE(x->property("refused").toBool());
     EXPECT_EQ(x->toolTip(), normalTip);
@@ -71,6 +69,7 @@ TEST_F(ActionPanelFixture, AddRefusesWhatIsNoPointOnAMonitorAndMarksTheFieldUnti
     EXPECT_FALSE(y->property("refused").toBool());
 }
 
+// Catches indices renumbered on a move or delete, or counted from anything but the list.
 TEST_F(ActionPanelFixture, IndexIsTheLengthAtAddingAndStaysWhenRowsMoveOrGo)
 {
     for (const char* x : {"1", "2", "3"})
@@ -90,6 +89,7 @@ TEST_F(ActionPanelFixture, IndexIsTheLengthAtAddingAndStaysWhenRowsMoveOrGo)
     EXPECT_EQ(cell(1, 0), QStringLiteral("2"));
 }
 
+// Catches a move past an edge or of several rows, and a table that no longer matches the list.
 TEST_F(ActionPanelFixture, MovesTakeOneRowAndStopAtTheEdges)
 {
     controller->setDataSource({action(0, 0, 1, 1, 1)});
@@ -128,6 +128,7 @@ TEST_F(ActionPanelFixture, MovesTakeOneRowAndStopAtTheEdges)
     EXPECT_EQ(cell(4, 0), QStringLiteral("5"));
 }
 
+// Catches Delete taking one row of several, or rows that are not selected.
 TEST_F(ActionPanelFixture, DeleteTakesEverySelectedRowDeleteAllTheRest)
 {
     std::vector<XMouseData> four;
@@ -146,6 +147,7 @@ TEST_F(ActionPanelFixture, DeleteTakesEverySelectedRowDeleteAllTheRest)
     EXPECT_EQ(view->tableView->rowCount(), 0);
 }
 
+// Catches a list button sharing its records with the table.
 TEST(XUserDefinedButton, KeepsIndependentCopiesAndDescribesThem)
 {
     XUserDefinedButton button(QStringLiteral("1"));
@@ -162,6 +164,7 @@ TEST(XUserDefinedButton, KeepsIndependentCopiesAndDescribesThem)
                                                    "No12: clickPoint(0.00,0.00)  clickCount:1\r\n"));
 }
 
+// Catches a list replaced without asking, a lost or repeated undo, Display changing the list.
 TEST_F(ActionPanelFixture, ListButtonsTakeTheTableAndAskBeforeReplacingIt)
 {
     XUserDefinedButton* button = view->userDefinedButtons[2];
@@ -189,16 +192,10 @@ TEST_F(ActionPanelFixture, ListButtonsTakeTheTableAndAskBeforeReplacingIt)
     button->click(); // NO
     EXPECT_EQ(button->dataSource().size(), 2u);
     ASSERT_EQ(platform.shownAlerts().size(), 1u);
-    const XAlert& alert = platform.shownAlerts()[0];
-    EXPECT_EQ(alert.messageText, QStringLiteral("The Button Had Mouse Data"));
-    EXPECT_EQ(alert.informativeText, QStringLiteral("Do you want to replace It ?"));
-    EXPECT_EQ(alert.defaultButton, QStringLiteral("YES"));
-    EXPECT_EQ(alert.alternateButton, QStringLiteral("NO"));
-    EXPECT_EQ(alert.otherButton, QStringLiteral("Display Button Data In Table"));
+    // Shown at the normal level, the window's own level given back, Enter keeps the list.
     EXPECT_EQ(platform.alertWindowLevels()[0], 0);
     EXPECT_EQ(platform.windowLevel(*window), 7);
-
-    EXPECT_EQ(alert.keyboardDefault, XAlertSecondButtonReturn);
+    EXPECT_EQ(platform.shownAlerts()[0].keyboardDefault, XAlertSecondButtonReturn);
     EXPECT_FALSE(button->undoReplaceAction()->isEnabled());
 
     button->click(); // YES
@@ -242,13 +239,10 @@ TEST_F(ActionPanelFixture, ListButtonsTakeTheTableAndAskBeforeReplacingIt)
     EXPECT_TRUE(overview.contains(QStringLiteral("List 1:\r\n(empty)\r\n")));
 }
 
-TEST_F(ActionPanelFixture, StyledButtonsAndThePointerCountdown)
+// Catches a pointer added before the countdown ends, at the wrong place, or after a second
+// press called it off.
+TEST_F(ActionPanelFixture, ThePointerCountdownAddsThePointerUnlessCalledOff)
 {
-    EXPECT_EQ(view->addClickPositionButton->bgColor().redF(),
-              view->addClickPositionButton->bgColor().blueF());
-    EXPECT_NEAR(view->addClickPositionButton->bgColor().greenF(), 0.529, 0.002);
-    EXPECT_EQ(view->userDefinedClickButton->bgColor(), QColor(Qt::red));
-
     controller->setCaptureTickInterval(20);
     QCursor::setPos(QPoint(321, 123));
     const QString idle = view->addClickPositionButton->text();

@@ -19,6 +19,7 @@ QByteArray archivedRecord(const XMouseData& record)
 }
 } // namespace
 
+// Catches typed counts misread: signs, trailing text, overflow.
 TEST(XTextValues, ReadTheNumberAtTheStart)
 {
     EXPECT_EQ(XIntegerValue(QStringLiteral("12abc")), 12);
@@ -33,6 +34,7 @@ TEST(XTextValues, ReadTheNumberAtTheStart)
     EXPECT_EQ(XDecimalValue(QStringLiteral("1.5px")), 1.5);
 }
 
+// Catches a hot key stored in a form the next start cannot read, or an unusable one kept.
 TEST(XKeyCombo, StoredTextAndWhatIsKept)
 {
     EXPECT_EQ(XKeyComboText({kControlOption, kKeyK}), QStringLiteral("40,786432"));
@@ -49,6 +51,7 @@ TEST(XKeyCombo, StoredTextAndWhatIsKept)
     EXPECT_FALSE(XKeyComboIsStorable({~std::uint64_t{0}, kKeyK}));
 }
 
+// Catches a list, list button, editor row or hot key not saved or not restored.
 TEST_F(ActionPanelFixture, EverythingComesBackAfterARestart)
 {
     add(QStringLiteral("10.5"), QStringLiteral("20"), 1, QStringLiteral("3"));
@@ -86,6 +89,7 @@ TEST_F(ActionPanelFixture, EverythingComesBackAfterARestart)
     EXPECT_FALSE(view->mouseCursorField->recorder()->text().isEmpty());
 }
 
+// Catches "no key" restored as a grab, and key code 0 (A) dropped.
 TEST_F(ActionPanelFixture, NoKeyIsStoredAsMinusOneAndComesBackWithoutRegistering)
 {
     view->mouseCursorField->setKeyCombo({kControlOption, kKeyK});
@@ -114,6 +118,7 @@ TEST_F(ActionPanelFixture, NoKeyIsStoredAsMinusOneAndComesBackWithoutRegistering
     EXPECT_TRUE(platform.shownAlerts().empty());
 }
 
+// Catches a stored plain key grabbed from every program.
 TEST_F(ActionPanelFixture, AStoredKeyWithoutCtrlAltOrSuperIsShownStruckAndNeverGrabbed)
 {
     // S, Escape, Space, and Shift+S: each would be taken from every program.
@@ -134,6 +139,7 @@ TEST_F(ActionPanelFixture, AStoredKeyWithoutCtrlAltOrSuperIsShownStruckAndNeverG
     EXPECT_TRUE(platform.shownAlerts().empty());
 }
 
+// Catches a damaged store that crashes the panel or takes its good lists with it.
 TEST_F(ActionPanelFixture, ValuesOfTheWrongKindAreSkipped)
 {
     XTableMouseData bet;
@@ -173,6 +179,7 @@ TEST_F(ActionPanelFixture, ValuesOfTheWrongKindAreSkipped)
     EXPECT_TRUE(platform.shownAlerts().empty());
 }
 
+// Catches a key left unsaved at close, or the hot key kept grabbed after it.
 TEST_F(ActionPanelFixture, ReleaseSavesEveryKeyThenLetsGoOfTheHotKey)
 {
     view->mouseCursorField->setKeyCombo({kControlOption, kKeyK});
@@ -189,8 +196,6 @@ TEST_F(ActionPanelFixture, ReleaseSavesEveryKeyThenLetsGoOfTheHotKey)
         expected.push_back(XAddMouseActionViewControllerUserDefinedButtonKey(i));
     expected.push_back(kXAddMouseActionViewControllerShortcutKey);
     EXPECT_EQ(written, expected);
-    EXPECT_EQ(XAddMouseActionViewControllerUserDefinedButtonKey(6),
-              QStringLiteral("kXAddMouseActionViewControllerUserDefinedButton6Key"));
     EXPECT_TRUE(platform.fakeHotKeys().registrations().empty());
     EXPECT_TRUE(center.registeredHotKeys().empty());
     // Empty lists are stored as empty arrays.

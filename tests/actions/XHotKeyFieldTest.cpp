@@ -41,21 +41,7 @@ struct HotKeyFixture : ActionPanelFixture
 };
 } // namespace
 
-TEST_F(HotKeyFixture, AFiredHotKeyCopiesThePointerIntoTheEditor)
-{
-    field->setKeyCombo({kControlOption, kKeyK});
-    ASSERT_NE(field->hotKey(), nullptr);
-    EXPECT_EQ(field->hotKey()->target(), controller.get());
-    ASSERT_TRUE(service.fireCombination(kKeyK, kCarbonControlOption, QPointF(10.5, 1079.25)));
-    QTest::qWait(0);
-    EXPECT_EQ(view->xPosTextField->text(), QStringLiteral("10.50"));
-    EXPECT_EQ(view->yPosTextField->text(), QStringLiteral("1079.25"));
-    ASSERT_TRUE(service.fireCombination(kKeyK, kCarbonControlOption, QPointF(0, 0)));
-    QTest::qWait(0);
-    EXPECT_EQ(view->xPosTextField->text(), QStringLiteral("0.00"));
-    EXPECT_EQ(view->yPosTextField->text(), QStringLiteral("0.00"));
-}
-
+// Catches modifiers alone grabbed, an old key kept, Return or Escape not ending (or undoing) a recording.
 TEST_F(HotKeyFixture, RecordingWithTheKeyboardReplacesTheHotKey)
 {
     showPanel();
@@ -85,6 +71,7 @@ TEST_F(HotKeyFixture, RecordingWithTheKeyboardReplacesTheHotKey)
     ASSERT_TRUE(service.fireCombination(kKeyJ, kCarbonControlOption, QPointF(3, 4)));
     QTest::qWait(0);
     EXPECT_EQ(view->xPosTextField->text(), QStringLiteral("3.00"));
+    EXPECT_EQ(view->yPosTextField->text(), QStringLiteral("4.00"));
 
     // Escape takes back what this recording did.
     startRecording();
@@ -104,6 +91,7 @@ TEST_F(HotKeyFixture, RecordingWithTheKeyboardReplacesTheHotKey)
     EXPECT_TRUE(platform.shownAlerts().empty());
 }
 
+// Catches a refused grab not alerted, the alert hidden under the grid, the old key kept.
 TEST_F(HotKeyFixture, ARefusedCombinationAlertsAtLevelZeroAndLeavesNone)
 {
     showPanel();
@@ -114,18 +102,13 @@ TEST_F(HotKeyFixture, ARefusedCombinationAlertsAtLevelZeroAndLeavesNone)
     EXPECT_EQ(field->hotKey(), nullptr);
     EXPECT_TRUE(service.registrations().empty()) << "the previous hot key is let go first";
     ASSERT_EQ(platform.shownAlerts().size(), 1u);
-    const XAlert& alert = platform.shownAlerts()[0];
-    EXPECT_EQ(alert.messageText, QStringLiteral("unknown Error"));
-    EXPECT_TRUE(alert.informativeText.contains(QStringLiteral("Choose another combination")));
-    EXPECT_EQ(alert.defaultButton, QStringLiteral("OK"));
-    EXPECT_TRUE(alert.alternateButton.isEmpty());
-    EXPECT_TRUE(alert.otherButton.isEmpty());
     EXPECT_EQ(platform.alertWindowLevels()[0], 0);
     EXPECT_EQ(platform.windowLevel(*view->window()), 7);
     // The combination is still what the field shows and stores.
     EXPECT_EQ(field->keyCombo(), (XKeyCombo{kControlOption, kKeyK}));
 }
 
+// Catches a refusal at start-up lost, or alerted before the window exists.
 TEST_F(HotKeyFixture, AStoredCombinationRefusedAtStartAlertsOnceTheEventLoopRuns)
 {
     field->setKeyCombo({kControlOption, kKeyK});
@@ -133,10 +116,10 @@ TEST_F(HotKeyFixture, AStoredCombinationRefusedAtStartAlertsOnceTheEventLoopRuns
     restart();
     EXPECT_TRUE(platform.shownAlerts().empty()) << "no alert while the panel is being built";
     QTest::qWait(0);
-    ASSERT_EQ(platform.shownAlerts().size(), 1u);
-    EXPECT_EQ(platform.shownAlerts()[0].messageText, QStringLiteral("unknown Error"));
+    EXPECT_EQ(platform.shownAlerts().size(), 1u);
 }
 
+// Catches a grab of no key or of a code no keyboard sends.
 TEST_F(HotKeyFixture, NoPhantomKeys)
 {
     for (const XKeyCombo combo :

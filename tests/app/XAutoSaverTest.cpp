@@ -51,6 +51,7 @@ struct AutoSaverFixture : testing::Test
 };
 } // namespace
 
+// Catches a change never saved, saved in another order than a close, or once per keystroke.
 TEST_F(AutoSaverFixture, AChangeReachesTheFileSoonInTheOrderOfACloseAndOnceForABurst)
 {
     delegate.goToMainView();
@@ -72,6 +73,7 @@ TEST_F(AutoSaverFixture, AChangeReachesTheFileSoonInTheOrderOfACloseAndOnceForAB
     EXPECT_TRUE(asYouGo.indexOf(kBetListKey) < asYouGo.indexOf(QStringLiteral("kXGridWindowDataKey")));
 }
 
+// Catches a save put off for as long as changes keep coming.
 TEST_F(AutoSaverFixture, ChangesThatNeverStopAreStillSaved)
 {
     saver.setDelays(100, 300);
@@ -87,6 +89,7 @@ TEST_F(AutoSaverFixture, ChangesThatNeverStopAreStillSaved)
         5000));
 }
 
+// Catches a failed write kept silent, alerted on every try, or never tried again.
 TEST_F(AutoSaverFixture, AFailedWriteIsShownOnceNamingTheFileAndTriedAgainAfterTheNextChange)
 {
     const QString file = platform.preferencesFile();
@@ -117,6 +120,7 @@ TEST_F(AutoSaverFixture, AFailedWriteIsShownOnceNamingTheFileAndTriedAgainAfterT
     EXPECT_EQ(platform.shownAlerts().size(), 1u);
 }
 
+// Catches edits in the windows that never start a save.
 TEST_F(AutoSaverFixture, InputInTheApplicationsWindowsCountsAsAChange)
 {
     saver.watchApplicationInput();
@@ -132,6 +136,7 @@ TEST_F(AutoSaverFixture, InputInTheApplicationsWindowsCountsAsAChange)
     EXPECT_TRUE(saver.hasUnsavedChange());
 }
 
+// Catches the last change lost when the program quits.
 TEST_F(AutoSaverFixture, BeforeTheProgramEndsTheLatestStateIsWrittenAtOnce)
 {
     delegate.goToMainView();

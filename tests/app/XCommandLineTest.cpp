@@ -18,6 +18,7 @@ XCommandLineRequest parse(std::initializer_list<const char*> args)
 using Kind = XCommandLineRequest::Kind;
 } // namespace
 
+// Catches a typo taken as an option, or Qt's own options refused.
 TEST(CommandLine, OptionsTheUserMeantAndQtsOwnAreTakenEverythingElseIsWrongUsage)
 {
     EXPECT_EQ(parse({}).kind, Kind::Start);
@@ -53,6 +54,7 @@ TEST(CommandLine, OptionsTheUserMeantAndQtsOwnAreTakenEverythingElseIsWrongUsage
     EXPECT_TRUE(out.isEmpty());
 }
 
+// Catches a Wayland window whose clicks reach no XWayland program.
 TEST(CommandLine, ClicksGoThroughXSoTheWindowIsOnXUnlessTheUserChoseAPlatform)
 {
     const XCommandLineRequest none = parse({});
@@ -75,7 +77,7 @@ TEST(CommandLine, ClicksGoThroughXSoTheWindowIsOnXUnlessTheUserChoseAPlatform)
     EXPECT_FALSE(chosen.needsX11Display);
 }
 
-// The binary itself, as a user starting it from a terminal sees it.
+// Catches a crash or a page of Qt output where one line should say what is wrong.
 TEST(CommandLine, WithoutADisplayOneLineAndStatusOneAndAWrongOptionNeverOpensAWindow)
 {
     const auto run = [](const QStringList& args, QProcessEnvironment env) {

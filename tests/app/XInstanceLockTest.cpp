@@ -20,6 +20,7 @@
 
 using Outcome = XInstanceLock::Outcome;
 
+// Catches two programs on one settings file, or a lock lost to age.
 TEST(XInstanceLock, ASecondHolderIsRefusedEvenWhenTheLockIsOldAndReachesTheFirst)
 {
     QTemporaryDir dir;
@@ -47,6 +48,7 @@ TEST(XInstanceLock, ASecondHolderIsRefusedEvenWhenTheLockIsOldAndReachesTheFirst
     EXPECT_EQ(elsewhere.tryLock(), Outcome::Held);
 }
 
+// Catches a stale lock that keeps every start out, or two starts that both take it.
 TEST(XInstanceLock, ALockFileThatNamesNoLiveProcessIsTakenOverByOneOfTwoStartsAtOnce)
 {
     QProcess gone;
@@ -90,6 +92,7 @@ TEST(XInstanceLock, ALockFileThatNamesNoLiveProcessIsTakenOverByOneOfTwoStartsAt
     EXPECT_FALSE(XInstanceLock(QDir::temp().filePath(QStringLiteral("none.conf"))).askHolderToRaise(500));
 }
 
+// Catches a second start let in when the lock file was deleted.
 TEST(XInstanceLock, WithoutALockFileTheSocketStillKeepsASecondStartOut)
 {
     QTemporaryDir dir;

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+// Catches Tutorial opening a file that is not there.
 TEST(XTutorialPath, TheCopyInstalledBesideTheProgramElseTheSourceTreesOwn)
 {
     QTemporaryDir prefix;

@@ -7,6 +7,7 @@ const QSize kMain(1500, 640);
 const QSize kMainSmallest(900, 420);
 } // namespace
 
+// Catches the main window put over the grid or off the screen.
 TEST(XWindowPlacement, TheMainWindowGoesBelowTheGridWhenThereIsRoomElseBesideIt)
 {
     const QRect screen(0, 0, 1920, 1080);
@@ -33,6 +34,7 @@ TEST(XWindowPlacement, TheMainWindowGoesBelowTheGridWhenThereIsRoomElseBesideIt)
     EXPECT_TRUE(screen.contains(placed.mainFrame));
 }
 
+// Catches overlapping windows, or a main window cut, on a small screen.
 TEST(XWindowPlacement, OnASmallScreenBothGiveUpHeightAndStayApart)
 {
     for (const QRect& screen : {QRect(0, 0, 1280, 720), QRect(0, 0, 960, 540)}) {
@@ -51,6 +53,7 @@ TEST(XWindowPlacement, OnASmallScreenBothGiveUpHeightAndStayApart)
     EXPECT_EQ(placed.mainFrame.bottom(), tiny.bottom());
 }
 
+// Catches windows left on a monitor the user is not looking at.
 TEST(XWindowPlacement, BothGoToTheScreenThatHoldsThePointer)
 {
     // The grid was made on the first monitor; the pointer is on the second.

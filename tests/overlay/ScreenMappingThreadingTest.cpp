@@ -5,6 +5,7 @@
 #include <cmath>
 #include <thread>
 
+// Catches a run reading a half-written mapping while the grid is edited.
 TEST(ScreenMapping, OtherThreadsReadAConsistentPublishedMappingWhileTheGridIsEdited)
 {
     MappedView m;

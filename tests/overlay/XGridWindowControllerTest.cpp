@@ -53,9 +53,23 @@ struct GridWindowControllerFixture : testing::Test
         controller = std::make_unique<XGridWindowController>(platform);
     }
     double cornerX() const { return controller->mainView()->graphic().graphicRect().topPoint.x(); }
+    // A left-button event on `handle` at a global point.
+    static void send(QWidget* handle, QEvent::Type type, QPointF global)
+    {
+        QMouseEvent event(type, handle->mapFromGlobal(global), global, Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(handle, &event);
+    }
+    static void drag(QWidget* handle, QPointF from, QPointF to)
+    {
+        send(handle, QEvent::MouseButtonPress, from);
+        send(handle, QEvent::MouseMove, to);
+        send(handle, QEvent::MouseButtonRelease, to);
+    }
 };
 } // namespace
 
+// Catches a layout field lost on the way to the store, or a damaged archive taken as a layout.
 TEST(XGridWindowData, RoundTripAndDamagedArchives)
 {
     const XGridWindowData d = layout(100);
@@ -94,6 +108,7 @@ TEST(XGridWindowData, RoundTripAndDamagedArchives)
     EXPECT_FALSE(junk->graphicColor);
 }
 
+// Catches Remove taking the wrong layout or applying none, and layouts misnamed.
 TEST_F(GridWindowControllerFixture, AddingSelectingAndRemovingRecords)
 {
     QListWidget* table = controller->tableView();
@@ -129,6 +144,7 @@ TEST_F(GridWindowControllerFixture, AddingSelectingAndRemovingRecords)
     EXPECT_EQ(cornerX(), before);
 }
 
+// Catches the chosen colour not shown or not kept across a restart.
 TEST_F(GridWindowControllerFixture, LinesFollowThePopUpAndItStartsAtTheLastColour)
 {
     controller->selectedColorButton()->setCurrentIndex(0);
@@ -141,6 +157,7 @@ TEST_F(GridWindowControllerFixture, LinesFollowThePopUpAndItStartsAtTheLastColou
     EXPECT_EQ(controller->mainView()->graphic().borderColor(), XGridColorPalette()[4].color);
 }
 
+// Catches a saved layout or the grid in use not stored or not restored.
 TEST_F(GridWindowControllerFixture, LayoutsSurviveARestart)
 {
     controller->loadWithGridWindowData(layout(120));
@@ -155,6 +172,7 @@ TEST_F(GridWindowControllerFixture, LayoutsSurviveARestart)
     EXPECT_EQ(controller->mainView()->graphic().zeroZoneWidth(), 3);
 }
 
+// Catches a rename lost at restart, a blank name taken, a name repeated.
 TEST_F(GridWindowControllerFixture, LayoutsAreRenamedByDoubleClickAndKeepTheirNamesAcrossARestart)
 {
     // One layout saved by an earlier version, without a name: it loads as it was.
@@ -205,6 +223,7 @@ TEST_F(GridWindowControllerFixture, LayoutsAreRenamedByDoubleClickAndKeepTheirNa
                                   QStringLiteral("Layout 4")}));
 }
 
+// Catches a damaged layout applied to the grid, or one bad record losing the others.
 TEST_F(GridWindowControllerFixture, DamagedRecordsDoNotBreakTheGrid)
 {
     const XGraphicRectStruct placed = controller->mainView()->graphic().graphicRect();
@@ -229,6 +248,7 @@ TEST_F(GridWindowControllerFixture, DamagedRecordsDoNotBreakTheGrid)
     EXPECT_EQ(controller->gridWindowDatas().size(), 2u);
 }
 
+// Catches a locked grid that takes clicks, an unlocked one that moves, a close that loses it.
 TEST_F(GridWindowControllerFixture, EditAndClickThroughStates)
 {
     EXPECT_FALSE(controller->isWindowEnabled());
@@ -259,6 +279,7 @@ TEST_F(GridWindowControllerFixture, EditAndClickThroughStates)
     EXPECT_TRUE(controller->rightView()->isHidden());
 }
 
+// Catches a snapshot of the wrong area, taken twice, or kept after locking.
 TEST_F(GridWindowControllerFixture, UnlockingTakesASnapshotOfTheGridsAreaUnlessACompositorBlends)
 {
     const QRect grid = controller->window()->geometry();
@@ -279,6 +300,7 @@ TEST_F(GridWindowControllerFixture, UnlockingTakesASnapshotOfTheGridsAreaUnlessA
     EXPECT_EQ(platform.snapshotAreas().size(), 1u);
 }
 
+// Catches a window dragged off the screen or below its smallest size.
 TEST_F(GridWindowControllerFixture, TitleAndGripMoveAndResizeTheWindowWithinTheScreen)
 {
     controller->setEnableWindow(true);
@@ -287,16 +309,6 @@ TEST_F(GridWindowControllerFixture, TitleAndGripMoveAndResizeTheWindowWithinTheS
     auto* title = window->findChild<XWindowDragHandle*>(QStringLiteral("gridWindowTitle"));
     auto* grip = window->findChild<XWindowDragHandle*>(QStringLiteral("gridWindowGrip"));
     ASSERT_TRUE(title && grip);
-    const auto drag = [](QWidget* handle, QPointF from, QPointF to) {
-        const auto send = [handle](QEvent::Type type, QPointF global, Qt::MouseButtons held) {
-            QMouseEvent event(type, handle->mapFromGlobal(global), global, Qt::LeftButton, held,
-                              Qt::NoModifier);
-            QCoreApplication::sendEvent(handle, &event);
-        };
-        send(QEvent::MouseButtonPress, from, Qt::LeftButton);
-        send(QEvent::MouseMove, to, Qt::LeftButton);
-        send(QEvent::MouseButtonRelease, to, Qt::NoButton);
-    };
     window->setGeometry(50, 100, 500, 300);
     const QRect start = window->geometry();
     drag(title, {500, 500}, {530, 490});
@@ -313,6 +325,7 @@ TEST_F(GridWindowControllerFixture, TitleAndGripMoveAndResizeTheWindowWithinTheS
         << window->geometry().x() << "," << window->geometry().y();
 }
 
+// Catches a window that jumps away from the pointer between monitors of two scales.
 TEST_F(GridWindowControllerFixture, CarriedAcrossMonitorsOfTwoScalesTheWindowStaysUnderThePointer)
 {
     const std::vector<XScreenInfo> screens{{QRectF(0, 0, 1920, 1080), 1.0},
@@ -324,19 +337,11 @@ TEST_F(GridWindowControllerFixture, CarriedAcrossMonitorsOfTwoScalesTheWindowSta
     auto* mover = window->findChild<XWindowDragHandle*>(QStringLiteral("gridWindowTitle"));
     auto* panelTitle = window->findChild<XWindowDragHandle*>(QStringLiteral("gridPanelTitle"));
     ASSERT_TRUE(mover && panelTitle);
-    const auto send = [](QWidget* handle, QEvent::Type type, QPointF global) {
-        QMouseEvent event(type, handle->mapFromGlobal(global), global, Qt::LeftButton,
-                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(handle, &event);
-    };
     // Dropped on the 1.5× monitor, and across the border between the two.
     for (const QPointF pointer : {QPointF(2600, 300), QPointF(2100, 300), QPointF(1000, 300)}) {
         window->setGeometry(1300, 100, 400, 250);
         const QPointF grabbed = QPointF(mover->geometry().center());
-        send(mover, QEvent::MouseButtonPress, window->mapToGlobal(grabbed));
-        const QPointF global = XDeviceToLogicalPoint(pointer, screens);
-        send(mover, QEvent::MouseMove, global);
-        send(mover, QEvent::MouseButtonRelease, global);
+        drag(mover, window->mapToGlobal(grabbed), XDeviceToLogicalPoint(pointer, screens));
         const QPointF shown = XWindowPointToDevice(QRectF(window->geometry()), grabbed, screens);
         EXPECT_NEAR(shown.x(), pointer.x(), 1.5) << pointer.x();
         EXPECT_NEAR(shown.y(), pointer.y(), 1.5) << pointer.x();
@@ -344,13 +349,12 @@ TEST_F(GridWindowControllerFixture, CarriedAcrossMonitorsOfTwoScalesTheWindowSta
     // The panel's own strip moves the panel, not the grid.
     const QRect grid = window->geometry();
     const QPoint from = panelTitle->mapToGlobal(panelTitle->rect().center());
-    send(panelTitle, QEvent::MouseButtonPress, from);
-    send(panelTitle, QEvent::MouseMove, from + QPointF(0, 200));
-    send(panelTitle, QEvent::MouseButtonRelease, from + QPointF(0, 200));
+    drag(panelTitle, from, from + QPointF(0, 200));
     EXPECT_EQ(window->geometry(), grid);
     EXPECT_EQ(panelTitle->mapToGlobal(panelTitle->rect().center()), from + QPoint(0, 200));
 }
 
+// Catches the side panel put over the grid or off the screen.
 TEST(XSidePanelArea, BesideTheGridElseWhereItHidesLeastOfIt)
 {
     const QRect screen(0, 0, 1280, 720); // 1920×1080 at 1.5

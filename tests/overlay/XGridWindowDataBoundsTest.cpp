@@ -77,6 +77,7 @@ std::vector<std::pair<const char*, QByteArray>> outOfBoundsLayouts()
 }
 } // namespace
 
+// Catches bounds taken from one monitor, or values a float cannot hold let through.
 TEST(XGridWindowDataBounds, TheBoundsFollowTheVirtualScreen)
 {
     EXPECT_EQ(kFullHd.limit(), 4 * 1920);
@@ -94,6 +95,7 @@ TEST(XGridWindowDataBounds, TheBoundsFollowTheVirtualScreen)
     EXPECT_TRUE(XIsFiniteAsFloat(3.4e38));
 }
 
+// Catches a layout far off every screen, or with infinite values, restored.
 TEST(XGridWindowDataBounds, OutOfBoundsLayoutsRestoreToNothing)
 {
     ASSERT_TRUE(XUnarchiveGridWindowDataWithin(XArchiveGridWindowData(goodLayout(100)), kFullHd));
@@ -121,6 +123,7 @@ TEST(XGridWindowDataBounds, OutOfBoundsLayoutsRestoreToNothing)
     EXPECT_FALSE(XDecodeGridWindowData(cornerless, kFullHd));
 }
 
+// Catches a damaged store that loses good layouts or clicks off the screen.
 TEST(XGridWindowDataBounds, ADamagedStoreKeepsItsGoodLayoutsAndTheGridClicksOnTheScreen)
 {
     XFakePlatform platform;

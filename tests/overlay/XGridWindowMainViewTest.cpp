@@ -41,15 +41,13 @@ void expectPoint(QPointF actual, double x, double y)
 }
 } // namespace
 
+// Catches Reset that leaves gaps or the zero zone, or throws away the user's colour.
 TEST_F(ViewFixture, DefaultPlacementAndReset)
 {
     expectPoint(corners().topPoint, 10, 10);
     expectPoint(corners().leftPoint, 10, 390);
     expectPoint(corners().bottomPoint, 810, 390);
     expectPoint(corners().rightPoint, 810, 10);
-    EXPECT_EQ(view.graphic().rowCount(), 3u);
-    EXPECT_EQ(view.graphic().columnCount(), 13u);
-    EXPECT_EQ(view.graphic().borderColor(), QColor(Qt::red));
 
     view.graphic().setBorderColor(Qt::green);
     view.graphic().setZeroZoneWidth(12);
@@ -62,6 +60,7 @@ TEST_F(ViewFixture, DefaultPlacementAndReset)
     EXPECT_EQ(view.graphic().borderColor(), QColor(Qt::green));
 }
 
+// Catches a drag that moves the wrong corner, not the whole grid, or grabs outside it.
 TEST_F(ViewFixture, DraggingACornerTheBodyOrNothing)
 {
     drag({12, 388}, {{20, 380}, {30, 370}});
@@ -87,6 +86,7 @@ TEST_F(ViewFixture, DraggingACornerTheBodyOrNothing)
     EXPECT_TRUE(XEqualGraphicRects(corners(), still));
 }
 
+// Catches a line's handle that cannot be grabbed where a corner lies under it.
 TEST_F(ViewFixture, AGapHandleWinsOverTheCornerUnderIt)
 {
     // Squeeze the grid so that the first row line's left handle sits in the top corner's box.
@@ -103,6 +103,7 @@ TEST_F(ViewFixture, AGapHandleWinsOverTheCornerUnderIt)
     EXPECT_DOUBLE_EQ(view.graphic().leftGaps()[1], 2);
 }
 
+// Catches handles painted over the table while clicks pass through.
 TEST_F(ViewFixture, HandlesAndFrameShowOnlyWhileTheWindowAcceptsTheMouse)
 {
     const auto isRed = [](QRgb c) { return qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60; };
@@ -120,6 +121,7 @@ TEST_F(ViewFixture, HandlesAndFrameShowOnlyWhileTheWindowAcceptsTheMouse)
     EXPECT_TRUE(isRed(clickThrough.pixel(530, 10)));
 }
 
+// Catches a locked grid whose cells swallow the clicks meant for the table.
 TEST_F(ViewFixture, AShapedWindowKeepsOnlyWhatItPaints)
 {
     view.setShapedToPaint(true);
@@ -136,7 +138,7 @@ TEST_F(ViewFixture, AShapedWindowKeepsOnlyWhatItPaints)
     EXPECT_TRUE(view.mask().isEmpty());
 }
 
-// A stored layout may be four screens wide; shaping it must cost no more than the screens.
+// Catches a layout far off the screens shaped at full size (slow, or out of memory).
 TEST(ShapedView, OnlyThePartOnAMonitorIsShaped)
 {
     XFakePlatform platform;
@@ -155,6 +157,7 @@ TEST(ShapedView, OnlyThePartOnAMonitorIsShaped)
     EXPECT_EQ(view.mask().boundingRect().size(), QSize(1, 1));
 }
 
+// Catches an editing window that hides the table, or shows the grid's old lines twice.
 TEST_F(ViewFixture, EditingShowsTheScreenBehindWithoutTheGridsOwnLines)
 {
     // The screen: the table (blue) with the locked grid's red lines over it.
@@ -203,6 +206,7 @@ TEST_F(ViewFixture, EditingShowsTheScreenBehindWithoutTheGridsOwnLines)
     EXPECT_TRUE(view.screenBehind().isNull());
 }
 
+// Catches a handle dragged out of reach, or under the window's own controls.
 TEST_F(ViewFixture, DraggedHandlesAndTheGridStayInsideTheWindowClearOfItsControls)
 {
     // The grid's window is 1000 × 400; a handle keeps its whole disc inside, off the grip.
@@ -250,6 +254,7 @@ TEST_F(ViewFixture, DraggedHandlesAndTheGridStayInsideTheWindowClearOfItsControl
     expectPoint(corners().topPoint, 60, 100);
 }
 
+// Catches lines or handles cut off by the window's shape.
 TEST_F(ViewFixture, TheFootprintHoldsEveryPixelTheGridAndItsHandlesPaint)
 {
     view.graphic().setGraphicRect({{120.3, 40.7}, {100, 360}, {880.5, 372}, {870, 30.2}});
@@ -283,6 +288,7 @@ TEST_F(ViewFixture, TheFootprintHoldsEveryPixelTheGridAndItsHandlesPaint)
     }
 }
 
+// Catches the grid's old lines left in the picture of the table, or a crash on a whole image.
 TEST(XPaintOutRegion, FillsTheRegionFromAroundItAndSurvivesAWholeImage)
 {
     QImage image(40, 20, QImage::Format_RGB32);

@@ -1,5 +1,6 @@
 #include "MappedView.h"
 
+// Catches a cell's point taken in the view's pixels, not the screen's.
 TEST(ScreenMapping, CellCentreOffsetByTheViewsPlaceOnTheScreen)
 {
     MappedView m;
@@ -8,6 +9,7 @@ TEST(ScreenMapping, CellCentreOffsetByTheViewsPlaceOnTheScreen)
     expectPoint(m.view.screenCenterPointForIndex(37), 100, 100);
 }
 
+// Catches clicks at logical points on a scaled or second monitor.
 TEST(ScreenMapping, DevicePixelsAtFractionalAndDoubleScaleAndOnASecondMonitor)
 {
     MappedView m;

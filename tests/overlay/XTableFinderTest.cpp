@@ -40,6 +40,7 @@ class TableFinderFound : public testing::TestWithParam<FoundCase>
 {
 };
 
+// Catches a table in any pose or on a busy desktop found off its lines.
 TEST_P(TableFinderFound, FindsEveryLineWithinTwoPixels)
 {
     std::vector<RouletteTable> tables;
@@ -78,6 +79,7 @@ class TableFinderMissing : public testing::TestWithParam<MissingCase>
 {
 };
 
+// Catches a table reported where there is none, or no reason given.
 TEST_P(TableFinderMissing, FindsNoneAndSaysWhy)
 {
     std::vector<RouletteTable> tables;
@@ -96,9 +98,8 @@ INSTANTIATE_TEST_SUITE_P(
                     MissingCase{"ZeroCutAtTheLeft", {{areaAt({-30, 300}, 1)}}, "cut off"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// A table as a web page shows it: collapsed 1-pixel borders, no gaps, columns and rows of
-// uneven sizes. Each border's middle is a line: the table's left border at x = 100, its top
-// border at y = 200, each next one a cell's CSS size further.
+// Catches a table as a web page shows it missed: collapsed 1-pixel borders, no gaps, uneven
+// cells. Each border's middle is a line: the left border at x = 100, the top at y = 200.
 TEST(TableFinderBrowser, FindsAnHtmlTableOfUnevenCells)
 {
     const QString chromium = QStandardPaths::findExecutable(QStringLiteral("chromium"));

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cmath>
 
+// Catches data races between a run and the main thread.
 TEST(PlaybackThreading, ARunGoesOnWhileTheBetTheControlsAndTheGridChange)
 {
     XFakePlatform platform;
@@ -49,6 +50,7 @@ TEST(PlaybackThreading, ARunGoesOnWhileTheBetTheControlsAndTheGridChange)
     EXPECT_LE(downs, 75u);
 }
 
+// Catches a closed panel that still clicks.
 TEST(PlaybackThreading, ClosingThePanelStopsRunsBeforeTheirNextClick)
 {
     XFakePlatform platform;

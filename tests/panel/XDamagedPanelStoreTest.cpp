@@ -17,6 +17,7 @@ QByteArray recordAt(std::uint64_t cell, const QString& point)
 }
 } // namespace
 
+// Catches out-of-bounds or damaged records taking good bets with them, a bad note not repaired.
 TEST(DamagedPanelStore, GoodBetsAndSavedBetsAreKept)
 {
     XFakePlatform platform;

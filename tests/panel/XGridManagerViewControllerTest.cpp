@@ -2,6 +2,7 @@
 
 using Cells = std::vector<std::size_t>;
 
+// Catches a press that clicks, or BET playing the bet unsorted or emptied.
 TEST_F(ControllerFixture, WithoutDirectModePressesOnlyComposeAndBetPlaysTheMergedBet)
 {
     press({17});
@@ -19,6 +20,7 @@ TEST_F(ControllerFixture, WithoutDirectModePressesOnlyComposeAndBetPlaysTheMerge
     EXPECT_EQ(controller.mouseDataArray().groups().size(), 3u);
 }
 
+// Catches direct mode replaying the whole bet on each press.
 TEST_F(ControllerFixture, DirectModePlaysEachPressAloneInItsOwnOrder)
 {
     press({36});
@@ -32,6 +34,7 @@ TEST_F(ControllerFixture, DirectModePlaysEachPressAloneInItsOwnOrder)
     EXPECT_EQ(clickedCells(played()), (Cells{0, 2, 3, 9, 9, 36}));
 }
 
+// Catches Reverse clicking a bet number, or an empty bet that clicks.
 TEST_F(ControllerFixture, ReverseAndEmptyBets)
 {
     controller.clickApplyAllActionButton();
@@ -49,6 +52,7 @@ TEST_F(ControllerFixture, ReverseAndEmptyBets)
     EXPECT_EQ(clickedCells(played()), (Cells{36}));
 }
 
+// Catches a click without its up, or the pause missing or misread.
 TEST_F(ControllerFixture, EachClickIsDownUpWithItsGapsThenThePause)
 {
     controller.addMouseDatas({XMouseData::mouseDataWithIndex(4, 3)}, true);
@@ -67,6 +71,7 @@ TEST_F(ControllerFixture, EachClickIsDownUpWithItsGapsThenThePause)
     }
 }
 
+// Catches a bad pause text used as is, or a drag at the wrong point.
 TEST_F(ControllerFixture, DelayTextsAndTheDragSwitch)
 {
     controller.addMouseDatas({XMouseData::mouseDataWithIndex(7, 1)}, true);
@@ -87,6 +92,7 @@ TEST_F(ControllerFixture, DelayTextsAndTheDragSwitch)
     EXPECT_TRUE(actions[4].isEvent(XLeftMouseUp, p));
 }
 
+// Catches the first click swallowed by activating the table's window.
 TEST_F(ControllerFixture, AnActivePanelWindowHandsOverToTheTableBeforeTheFirstClick)
 {
     controller.addMouseDatas({XMouseData::mouseDataWithIndex(1, 1), XMouseData::mouseDataWithIndex(2, 1)},
@@ -118,6 +124,7 @@ TEST_F(ControllerFixture, AnActivePanelWindowHandsOverToTheTableBeforeTheFirstCl
               1);
 }
 
+// Catches SUM or the preview out of step after Undo or Clear.
 TEST_F(ControllerFixture, UndoAndClearKeepTheLabelsRight)
 {
     press({5});
@@ -133,6 +140,7 @@ TEST_F(ControllerFixture, UndoAndClearKeepTheLabelsRight)
     EXPECT_TRUE(played().empty());
 }
 
+// Catches clicks at (0, 0) when no grid was fitted.
 TEST(XGridManagerViewController, NoGridMeansNoClicksRatherThanClicksAtTheOrigin)
 {
     XFakePlatform platform;

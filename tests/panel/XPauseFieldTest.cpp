@@ -36,6 +36,7 @@ struct PauseFixture : ControllerFixture
 };
 } // namespace
 
+// Catches a pause of 0, a fraction or no number taken, and a run pausing for it.
 TEST_F(PauseFixture, OtherTextIsShownInvalidAndTheLastGoodPauseStaysInUse)
 {
     const QString normalTip = field->toolTip();
@@ -65,6 +66,7 @@ TEST_F(PauseFixture, OtherTextIsShownInvalidAndTheLastGoodPauseStaysInUse)
     EXPECT_TRUE(actions.back().isSleep(40000));
 }
 
+// Catches a stored pause other than the one in use, or large ones lost.
 TEST_F(PauseFixture, TheStoredPauseIsThePauseInUseAndComesBack)
 {
     for (const char* text : {"86400000", "1", "16777217"}) {
@@ -84,6 +86,7 @@ TEST_F(PauseFixture, TheStoredPauseIsThePauseInUseAndComesBack)
     EXPECT_EQ(XClickDelayMicroseconds(again.playbackControls().delayText()), 86400000000LL);
 }
 
+// Catches a damaged stored pause put in use.
 TEST(PausePersistence, AStoredValueThatIsNoPauseLeavesTheLayoutsPause)
 {
     for (const QVariant& stored :
@@ -99,6 +102,7 @@ TEST(PausePersistence, AStoredValueThatIsNoPauseLeavesTheLayoutsPause)
     }
 }
 
+// Catches Space clicking the bet while the user types.
 TEST_F(PauseFixture, SpacePlacesTheBetOnlyWhileThePanelItselfHasTheKeyboard)
 {
     press({7});

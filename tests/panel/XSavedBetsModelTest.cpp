@@ -62,11 +62,10 @@ struct SavedBetsFixture : ControllerFixture
 const std::function<QByteArray(const XTableMouseData&)> freshArchive = XArchiveTableMouseData;
 } // namespace
 
+// Catches a model out of step with the bets, a Delete without asking, a menu on a left click.
 TEST_F(SavedBetsFixture, AddingEditingAndDeletingKeepTheModelConsistent)
 {
     QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::Fatal);
-    EXPECT_EQ(model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Bet"));
-    EXPECT_EQ(model->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Note"));
     for (std::uint64_t cell : {4, 7, 11})
         saveBet(cell);
     ASSERT_EQ(model->rowCount(), 3);
@@ -102,6 +101,7 @@ TEST_F(SavedBetsFixture, AddingEditingAndDeletingKeepTheModelConsistent)
     EXPECT_EQ(controller.tableViewDataSource()[0].mouseDatas().size(), 2u);
 }
 
+// Catches a note typed in the table not reaching the saved bet.
 TEST_F(SavedBetsFixture, ANoteTypedInTheTableIsKept)
 {
     saveBet(4);
@@ -117,6 +117,7 @@ TEST_F(SavedBetsFixture, ANoteTypedInTheTableIsKept)
     EXPECT_EQ(text(0, 1), QStringLiteral("after dinner"));
 }
 
+// Catches an edit not saved, or every bet encoded again on each save.
 TEST_F(SavedBetsFixture, SavingAgainReencodesOnlyWhatChangedAndWritesTheSameBytes)
 {
     for (std::uint64_t cell : {4, 7, 11, 12})
@@ -142,7 +143,7 @@ TEST_F(SavedBetsFixture, SavingAgainReencodesOnlyWhatChangedAndWritesTheSameByte
     EXPECT_EQ(stored(), second);
 }
 
-// The real alert, as the user met it typing a note: Space and Enter press Cancel.
+// Catches Space or Enter pressing Append while the user types a note.
 TEST(XQtPlatformAlert, SpaceAndEnterPressTheKeyboardDefaultNeverTheFirstButton)
 {
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
@@ -164,6 +165,7 @@ TEST(XQtPlatformAlert, SpaceAndEnterPressTheKeyboardDefaultNeverTheFirstButton)
     }
 }
 
+// Catches a rename lost at restart, a blank name taken, a name repeated.
 TEST_F(SavedBetsFixture, ABetIsNamedByItsNumberRenamedByDoubleClickAndKeepsItsNameAcrossARestart)
 {
     for (std::uint64_t cell : {4, 7, 11})
@@ -202,6 +204,7 @@ TEST_F(SavedBetsFixture, ABetIsNamedByItsNumberRenamedByDoubleClickAndKeepsItsNa
                                            QStringLiteral("Bet 4"), QStringLiteral("Bet 5")}));
 }
 
+// Catches bets of an earlier version dropped or left nameless.
 TEST_F(SavedBetsFixture, BetsSavedWithoutNamesLoadAsTheyWereAndAreNamedByTheirPlace)
 {
     XTableMouseData unnamed;
