@@ -119,6 +119,12 @@ XRunResult XPlayRun(XMousePoster& poster, const XPlaybackRun& run, std::stop_tok
             if (const XClickVerdict verdict = poster.beginClick(point, where.ownWindows);
                 verdict != XClickVerdict::Go)
                 return stopAt(outcomeOf(verdict), position);
+            // beginClick may wait (for the previous release, for the desktop): a Stop
+            // pressed meanwhile is not followed by one more click.
+            if (stop.stop_requested()) {
+                poster.endClick();
+                return stopAt(XRunEnd::StopButton, position);
+            }
             const bool drag = controls.needMouseDrag();
             XEvent::postMouseDownUpEventWithCursorPosition(poster, point, drag, stop, button);
             poster.endClick();

@@ -61,6 +61,7 @@ XClickVerdict XPortalMousePoster::prepare(std::stop_token stop)
 {
     if (m_fallback)
         return m_fallback->prepare(stop);
+    m_stop = stop;
     const XPortalRemoteDesktop::Snapshot opened = m_session.open(stop, [this] {
         if (m_session.firstTime(static_cast<int>(XClickNote::ConsentOncePerSession)))
             note(XClickNote::ConsentOncePerSession);
@@ -151,13 +152,14 @@ XClickVerdict XPortalMousePoster::sessionVerdict() const
 
 XClickVerdict XPortalMousePoster::settled()
 {
-    switch (m_session.waitAcknowledged(std::chrono::microseconds(kReleaseBoundMicros))) {
+    switch (m_session.waitAcknowledged(kAcknowledgeBound, m_stop)) {
     case XPortalRemoteDesktop::Acknowledged::All:
         return sessionVerdict();
     case XPortalRemoteDesktop::Acknowledged::Refused:
         return XClickVerdict::RemoteEnded;
     case XPortalRemoteDesktop::Acknowledged::Late:
-        return XClickVerdict::ReleaseNotSeen;
+        // Stopped while waiting: the run ends on its stop request.
+        return m_stop.stop_requested() ? XClickVerdict::Go : XClickVerdict::ReleaseNotSeen;
     }
     return XClickVerdict::RemoteEnded;
 }

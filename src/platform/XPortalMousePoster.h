@@ -60,6 +60,11 @@ public:
     // longer (measured under mutter: with 1 ms, a third of the runs lost their first click).
     static constexpr std::int64_t kMotionToPressMicros = 1000;
     static constexpr std::int64_t kFirstMotionToPressMicros = 40'000;
+    // How long the portal may take to pass the events on. The portal's answer says only
+    // that the compositor has them, not that a window took them; and the compositor may
+    // hold them a while: mutter held the events after a run's first press for 1.9-3.1 s
+    // when it took the keyboard from an XWayland window (the panel's) for a native one.
+    static constexpr std::chrono::seconds kAcknowledgeBound{10};
 
 private:
     XClickVerdict settled();
@@ -70,6 +75,8 @@ private:
     Fallback m_makeFallback;
     std::unique_ptr<XMousePoster> m_fallback;
     XDeadlineSleeper m_sleeper;
+    // The run's: a wait for the portal ends on Stop.
+    std::stop_token m_stop;
     std::vector<XScreenInfo> m_monitors;
     std::vector<XPortalStream> m_streams;
     std::uint64_t m_generation = 0;

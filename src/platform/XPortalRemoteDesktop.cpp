@@ -413,10 +413,11 @@ void XPortalRemoteDesktop::notify(const QString& method, QVariantList arguments)
     });
 }
 
-XPortalRemoteDesktop::Acknowledged XPortalRemoteDesktop::waitAcknowledged(std::chrono::microseconds bound)
+XPortalRemoteDesktop::Acknowledged XPortalRemoteDesktop::waitAcknowledged(std::chrono::microseconds bound,
+                                                                       std::stop_token stop)
 {
     std::unique_lock lock(m_mutex);
-    m_changed.wait_for(lock, bound, [this] { return m_refusedPost || m_answered >= m_posted; });
+    m_changed.wait_for(lock, stop, bound, [this] { return m_refusedPost || m_answered >= m_posted; });
     if (m_refusedPost)
         return Acknowledged::Refused;
     return m_answered >= m_posted ? Acknowledged::All : Acknowledged::Late;

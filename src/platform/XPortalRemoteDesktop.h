@@ -88,7 +88,8 @@ public:
         Refused, // it refused something: the session is gone
         Late,    // not every answer came within the bound
     };
-    Acknowledged waitAcknowledged(std::chrono::microseconds bound);
+    // Waits up to `bound`, or until `stop` is requested (then it answers Late).
+    Acknowledged waitAcknowledged(std::chrono::microseconds bound, std::stop_token stop = {});
 
     // True the first time only: what the user is told about this session is told once.
     bool firstTime(int what) { return !(m_told.fetch_or(1u << what) & (1u << what)); }

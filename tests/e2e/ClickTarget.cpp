@@ -2,8 +2,9 @@
 // twelve columns of three numbers) over its whole window and logs every mouse press and
 // release it receives.
 //   tableclick-target --area X,Y,W,H --log FILE [--rotate DEG] [--perspective F] [--fullscreen]
-// --fullscreen covers the monitor instead: on Wayland a client cannot place its window, and
-// only a window at the monitor's origin logs global positions that are the screen's.
+// --fullscreen covers the monitor instead, and paints the table only in the area: on
+// Wayland a client cannot place its window, and only a window at the monitor's origin
+// logs global positions that are the screen's.
 // --rotate turns the table about its centre and --perspective makes its top edge F (a
 // fraction) shorter than its bottom; either shrinks the table to fit the window.
 // Log lines: "ready X Y W H" once the window is on the screen (its area in global
@@ -24,11 +25,15 @@
 
 #include <chrono>
 #include <cstdio>
+#include <optional>
 
 namespace {
 class Table : public QWidget
 {
 public:
+    // On a full-screen window, the given area of it; else all of it.
+    std::optional<QRect> inset;
+
     Table(FILE* log, double degrees, double narrowing)
         : m_log(log), m_degrees(degrees), m_narrowing(narrowing)
     {
@@ -40,8 +45,9 @@ public:
 
     void logReady()
     {
-        const QPoint origin = mapToGlobal(QPoint(0, 0));
-        std::fprintf(m_log, "ready %d %d %d %d\n", origin.x(), origin.y(), width(), height());
+        const QRect area = tableArea();
+        const QPoint origin = mapToGlobal(area.topLeft());
+        std::fprintf(m_log, "ready %d %d %d %d\n", origin.x(), origin.y(), area.width(), area.height());
         std::fflush(m_log);
     }
 
@@ -87,7 +93,8 @@ private:
         std::fflush(m_log);
     }
 
-    RouletteTable table() const { return RouletteTable::fitted(rect(), m_degrees, m_narrowing); }
+    QRect tableArea() const { return inset.value_or(rect()); }
+    RouletteTable table() const { return RouletteTable::fitted(tableArea(), m_degrees, m_narrowing); }
 
     FILE* m_log;
     double m_degrees;
@@ -136,8 +143,11 @@ int main(int argc, char** argv)
     }
     Table table(log, degrees, narrowing);
     table.setGeometry(area->toRect());
-    if (parser.isSet(QStringLiteral("fullscreen")))
+    if (parser.isSet(QStringLiteral("fullscreen"))) {
+        if (parser.isSet(QStringLiteral("area")))
+            table.inset = area->toRect();
         table.showFullScreen();
+    }
     else
         table.show();
     // Placed by the window manager only after it is mapped: report once that settled.

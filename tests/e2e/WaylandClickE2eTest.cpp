@@ -5,9 +5,11 @@
 // responses, the stream mapping, the click sequence and the pauses.
 #include "ClickLog.h"
 #include "FakePortal.h"
+#include "TableclickFixture.h"
 #include "bets/XEvent.h"
 #include "platform/XPortalMousePoster.h"
 #include "platform/XPortalRemoteDesktop.h"
+#include "platform/XPreferenceStore.h"
 
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>
@@ -30,12 +32,16 @@
 #include <atomic>
 #include <cstdio>
 #include <future>
+#include <numeric>
 
 #include <cerrno>
 #include <csignal>
 
 #ifndef CLICK_TARGET_BINARY
 #error CLICK_TARGET_BINARY must name the click target
+#endif
+#ifndef TABLECLICK_BINARY
+#error TABLECLICK_BINARY must name the program
 #endif
 
 namespace {
@@ -85,36 +91,37 @@ protected:
         environment.remove(QStringLiteral("DISPLAY"));
 
         start(pipewire, QStringLiteral("pipewire"), {});
-        QStringList arguments{QStringLiteral("--headless"), QStringLiteral("--wayland"),
-                              QStringLiteral("--wayland-display=") + environment.value(QStringLiteral("WAYLAND_DISPLAY")),
-                              QStringLiteral("--virtual-monitor"), QStringLiteral("1920x1080")};
-        if (!xwayland)
-            arguments << QStringLiteral("--no-x11");
-        start(mutter, QStringLiteral("mutter"), arguments);
+        start(mutter, QStringLiteral("mutter"),
+              {QStringLiteral("--headless"), QStringLiteral("--wayland"),
+               QStringLiteral("--wayland-display=") + environment.value(QStringLiteral("WAYLAND_DISPLAY")),
+               QStringLiteral("--virtual-monitor"), QStringLiteral("1920x1080")});
         QByteArray said;
         ASSERT_TRUE(waitFor([&] {
             said += mutter.readAllStandardError();
             return control.interface()->isServiceRegistered(QStringLiteral("org.gnome.Mutter.RemoteDesktop")).value();
         }, 20000)) << "mutter did not come up: " << said.toStdString();
 
+        // mutter takes the first free X display for XWayland and says which.
+        static const QRegularExpression display(
+            QStringLiteral("public X11 display (:[0-9]+), \\(using (:[0-9]+) for managed"));
+        QRegularExpressionMatch match;
+        ASSERT_TRUE(waitFor([&] {
+            said += mutter.readAllStandardError();
+            match = display.match(QString::fromUtf8(said));
+            return match.hasMatch();
+        }, 10000)) << said.toStdString();
+        xDisplay = match.captured(1);
+        xDisplays = {match.captured(1).mid(1), match.captured(2).mid(1)};
+        // Its X server lets in who holds the cookie it wrote in the runtime folder.
+        const QStringList cookies =
+            QDir(runtime.path()).entryList({QStringLiteral(".mutter-Xwaylandauth.*")}, QDir::Files | QDir::Hidden);
+        ASSERT_FALSE(cookies.isEmpty()) << "mutter wrote no X authority file";
+        xAuthority = runtime.filePath(cookies.first());
+
         QProcessEnvironment targetEnvironment = environment;
-        if (xwayland) {
-            // mutter takes the first free X display and says which.
-            static const QRegularExpression display(
-                QStringLiteral("public X11 display (:[0-9]+), \\(using (:[0-9]+) for managed"));
-            QRegularExpressionMatch match;
-            ASSERT_TRUE(waitFor([&] {
-                said += mutter.readAllStandardError();
-                match = display.match(QString::fromUtf8(said));
-                return match.hasMatch();
-            }, 10000)) << said.toStdString();
-            targetEnvironment.insert(QStringLiteral("DISPLAY"), match.captured(1));
-            xDisplays = {match.captured(1).mid(1), match.captured(2).mid(1)};
-            // Its X server lets in who holds the cookie it wrote in the runtime folder.
-            const QStringList cookies = QDir(runtime.path()).entryList({QStringLiteral(".mutter-Xwaylandauth.*")},
-                                                                       QDir::Files | QDir::Hidden);
-            ASSERT_FALSE(cookies.isEmpty()) << "mutter wrote no X authority file";
-            targetEnvironment.insert(QStringLiteral("XAUTHORITY"), runtime.filePath(cookies.first()));
+        if (targetOnXWayland) {
+            targetEnvironment.insert(QStringLiteral("DISPLAY"), xDisplay);
+            targetEnvironment.insert(QStringLiteral("XAUTHORITY"), xAuthority);
             targetEnvironment.remove(QStringLiteral("WAYLAND_DISPLAY"));
             targetEnvironment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         } else {
@@ -122,11 +129,11 @@ protected:
         }
         target.setProcessEnvironment(targetEnvironment);
         target.start(QStringLiteral(CLICK_TARGET_BINARY),
-                     {QStringLiteral("--fullscreen"), QStringLiteral("--log"), logPath()});
+                     QStringList{QStringLiteral("--fullscreen"), QStringLiteral("--log"), logPath()} + targetArguments);
         ASSERT_TRUE(waitFor([this] { return ClickLog::read(logPath()).table.has_value(); }, 20000))
             << "the click target did not show: " << target.readAllStandardError().toStdString();
 
-        openMutterSession();
+        openMutterSession(portalSide);
     }
 
     void TearDown() override
@@ -170,18 +177,27 @@ protected:
     void everyClickLandsAtItsPixel();
 
     // The click target on XWayland instead of on Wayland itself.
-    bool xwayland = false;
+    bool targetOnXWayland = false;
+    QStringList targetArguments;
+    // mutter's XWayland: its display, its authority file, and the displays it holds.
+    QString xDisplay, xAuthority;
     QStringList xDisplays;
 
-    // mutter's own remote desktop with a stream of the monitor.
-    void openMutterSession()
+    // One of mutter's own remote desktops, with a stream of the monitor: a pointer device
+    // of its own.
+    struct MutterRemote
+    {
+        QString session, stream;
+        NodeCatcher catcher;
+    };
+    void openMutterSession(MutterRemote& remoteDesktop)
     {
         QDBusInterface remote(QStringLiteral("org.gnome.Mutter.RemoteDesktop"), QStringLiteral("/org/gnome/Mutter/RemoteDesktop"),
                               QStringLiteral("org.gnome.Mutter.RemoteDesktop"), control);
         const QDBusReply<QDBusObjectPath> session = remote.call(QStringLiteral("CreateSession"));
         ASSERT_TRUE(session.isValid()) << session.error().message().toStdString();
-        mutterSession = session.value().path();
-        QDBusInterface rdSession(QStringLiteral("org.gnome.Mutter.RemoteDesktop"), mutterSession,
+        remoteDesktop.session = session.value().path();
+        QDBusInterface rdSession(QStringLiteral("org.gnome.Mutter.RemoteDesktop"), remoteDesktop.session,
                                  QStringLiteral("org.gnome.Mutter.RemoteDesktop.Session"), control);
         const QString id = rdSession.property("SessionId").toString();
         ASSERT_FALSE(id.isEmpty());
@@ -195,29 +211,35 @@ protected:
         const QDBusReply<QDBusObjectPath> stream =
             castSessionObject.call(QStringLiteral("RecordMonitor"), kMonitor, QVariantMap());
         ASSERT_TRUE(stream.isValid()) << stream.error().message().toStdString();
-        mutterStream = stream.value().path();
-        control.connect(QStringLiteral("org.gnome.Mutter.ScreenCast"), mutterStream,
+        remoteDesktop.stream = stream.value().path();
+        control.connect(QStringLiteral("org.gnome.Mutter.ScreenCast"), remoteDesktop.stream,
                         QStringLiteral("org.gnome.Mutter.ScreenCast.Stream"), QStringLiteral("PipeWireStreamAdded"),
-                        &catcher, SLOT(added(uint)));
+                        &remoteDesktop.catcher, SLOT(added(uint)));
         const QDBusMessage started = rdSession.call(QStringLiteral("Start"));
         ASSERT_NE(started.type(), QDBusMessage::ErrorMessage) << started.errorMessage().toStdString();
-        ASSERT_TRUE(waitFor([this] { return catcher.node != 0; }, 10000)) << "mutter's stream never started";
+        ASSERT_TRUE(waitFor([&] { return remoteDesktop.catcher.node != 0; }, 10000)) << "mutter's stream never started";
+    }
+
+    // One of mutter's own pointer events, as a user's mouse makes them.
+    void mutterPointer(const MutterRemote& remoteDesktop, const QString& member, const QVariantList& arguments)
+    {
+        QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.gnome.Mutter.RemoteDesktop"), remoteDesktop.session,
+                                                           QStringLiteral("org.gnome.Mutter.RemoteDesktop.Session"), member);
+        call.setArguments(arguments);
+        const QDBusMessage answer = control.call(call);
+        if (answer.type() == QDBusMessage::ErrorMessage)
+            ADD_FAILURE() << "mutter refused " << member.toStdString() << ": " << answer.errorMessage().toStdString();
     }
 
     // The test's portal passes the session's pointer events on to mutter's.
     void bridge(FakePortal& portal)
     {
-        portal.streams = {{catcher.node, QRect(0, 0, 1920, 1080)}};
+        portal.streams = {{portalSide.catcher.node, QRect(0, 0, 1920, 1080)}};
         portal.onNotify = [this](const QString& member, const QVariantList& a) {
-            QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.gnome.Mutter.RemoteDesktop"), mutterSession,
-                                                               QStringLiteral("org.gnome.Mutter.RemoteDesktop.Session"), member);
             if (member == QLatin1String("NotifyPointerMotionAbsolute"))
-                call << mutterStream << a.value(3).toDouble() << a.value(4).toDouble();
+                mutterPointer(portalSide, member, {portalSide.stream, a.value(3).toDouble(), a.value(4).toDouble()});
             else
-                call << a.value(2).toInt() << (a.value(3).toUInt() != 0);
-            const QDBusMessage answer = control.call(call);
-            if (answer.type() == QDBusMessage::ErrorMessage)
-                ADD_FAILURE() << "mutter refused " << member.toStdString() << ": " << answer.errorMessage().toStdString();
+                mutterPointer(portalSide, member, {a.value(2).toInt(), a.value(3).toUInt() != 0});
         };
     }
 
@@ -226,8 +248,8 @@ protected:
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     QProcess pipewire, mutter, target;
     QDBusConnection control = bus.connect(QStringLiteral("control"));
-    NodeCatcher catcher;
-    QString mutterSession, mutterStream;
+    // What the portal's session stands for, a device of the desktop's own.
+    MutterRemote portalSide;
 };
 } // namespace
 
@@ -296,7 +318,7 @@ class XWaylandClicks : public WaylandClicks
 protected:
     void SetUp() override
     {
-        xwayland = true;
+        targetOnXWayland = true;
         WaylandClicks::SetUp();
     }
 };
@@ -335,6 +357,102 @@ TEST_F(WaylandClicks, TheDesktopsPortalAsksTheUserAndAnUnansweredQuestionEndsThe
     ASSERT_TRUE(waitFor([&] { return opened.wait_for(0ms) == std::future_status::ready; }, 30000));
     EXPECT_TRUE(asked) << "the portal took every request up to the question";
     EXPECT_EQ(opened.get().state, XPortalRemoteDesktop::State::Unanswered);
+}
+
+// Tableclick itself, on XWayland as it runs in a Wayland session, over a table in a native
+// Wayland window: composed with its own buttons, placed through the portal session.
+class WaylandApp : public TableclickFixture<WaylandClicks>
+{
+protected:
+    void SetUp() override
+    {
+        // High on the screen, clear of the main window, which opens centred.
+        targetArguments = {QStringLiteral("--area"), QStringLiteral("40,10,1300,200")};
+        WaylandClicks::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        // The user's own mouse, apart from the device the portal's clicks come from.
+        openMutterSession(user);
+        portal = std::make_unique<FakePortal>(bus.connect(QStringLiteral("portal")));
+        bridge(*portal);
+        // The test's own thread waits on files and programs without serving events.
+        portalThread.start();
+        portal->moveToThread(&portalThread);
+        // Tableclick and xdotool on mutter's XWayland, in this test's Wayland session.
+        for (const auto& [name, value] : {std::pair{"DISPLAY", xDisplay}, {"XAUTHORITY", xAuthority},
+                                          {"WAYLAND_DISPLAY", environment.value(QStringLiteral("WAYLAND_DISPLAY"))},
+                                          {"XDG_RUNTIME_DIR", runtime.path()},
+                                          {"XDG_SESSION_TYPE", QStringLiteral("wayland")},
+                                          {"DBUS_SESSION_BUS_ADDRESS", bus.address()}}) {
+            saved.emplace_back(name, qgetenv(name));
+            qputenv(name, value.toLocal8Bit());
+        }
+        m_log = logPath();
+        m_table = *ClickLog::read(m_log).table;
+        ASSERT_TRUE(XStoreGridOverTable(m_dir.path(), m_table));
+        XPreferenceStore store(settingsFile());
+        store.setInteger(QStringLiteral("kXGridManagerViewControllerClickSpeedKey"), 5);
+        ASSERT_TRUE(store.synchronize());
+        startTableclick(QStringLiteral("gridWindowMainView"));
+        ASSERT_TRUE(DesktopSession::waitFor([&] { return control(QStringLiteral("numberButton36")).has_value(); }));
+    }
+
+    void TearDown() override
+    {
+        if (m_app)
+            terminateTableclick();
+        portalThread.quit();
+        portalThread.wait();
+        for (const auto& [name, value] : saved) {
+            if (value.isNull())
+                qunsetenv(name);
+            else
+                qputenv(name, value);
+        }
+        WaylandClicks::TearDown();
+    }
+
+    // Tableclick's own controls get the user's clicks: mutter's pointer, not XTest, which
+    // XWayland keeps from the compositor.
+    void clickControl(const QString& name)
+    {
+        const auto area = control(name);
+        ASSERT_TRUE(area) << name.toStdString();
+        const QPointF at = area->center();
+        mutterPointer(user, QStringLiteral("NotifyPointerMotionAbsolute"), {user.stream, at.x(), at.y()});
+        QThread::msleep(40);
+        mutterPointer(user, QStringLiteral("NotifyPointerButton"), {XPortalRemoteDesktop::kLeftButton, true});
+        QThread::msleep(20);
+        mutterPointer(user, QStringLiteral("NotifyPointerButton"), {XPortalRemoteDesktop::kLeftButton, false});
+        QThread::msleep(20);
+    }
+
+    MutterRemote user;
+    std::unique_ptr<FakePortal> portal;
+    QThread portalThread;
+    std::vector<std::pair<const char*, QByteArray>> saved;
+};
+
+// Catches clicks that miss a native Wayland window, or land in the wrong cell, out of
+// order or without their release; a run given up while the compositor hands the keyboard
+// over (it held the events 1.9-3.4 s); and a session asked for anew on every run.
+// Disabled: in about 2 of 5 runs every click of both bets reaches XWayland instead of the
+// native window (XWayland gets them at the table's points, over no window of its own),
+// with Tableclick's window the last one clicked; not the overlay (taken off the screen
+// during runs, it still happened), not the Escape grab, not the gap before the first press.
+// Run it with --gtest_also_run_disabled_tests.
+TEST_F(WaylandApp, DISABLED_ABetOfEveryNumberClicksEachCellOfANativeWaylandTable)
+{
+    for (int number = 0; number <= 36; ++number)
+        clickControl(QStringLiteral("numberButton%1").arg(number));
+    EXPECT_EQ(pressCount(), 0u) << "composing a bet clicks nothing";
+    clickControl(QStringLiteral("betButton"));
+    std::vector<int> everyCell(37);
+    std::iota(everyCell.begin(), everyCell.end(), 0);
+    EXPECT_EQ(pressesSince(0, 37), everyCell);
+    clickControl(QStringLiteral("betButton"));
+    EXPECT_EQ(pressesSince(37, 37), everyCell) << text(QStringLiteral("betRunStatusLabel")).toStdString();
+    EXPECT_EQ(portal->calls(QStringLiteral("Start")).size(), 1u);
 }
 
 #include "WaylandClickE2eTest.moc"

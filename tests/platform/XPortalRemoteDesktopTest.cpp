@@ -259,3 +259,41 @@ TEST(StreamPoint, TheMonitorHoldingThePointIsAimedAtThroughItsOwnStream)
     EXPECT_FALSE(XStreamPointFor({2000, 10}, x11, {{44, QRectF(0, 0, 1920, 1080)}}));
     EXPECT_FALSE(XStreamPointFor({-1, 10}, x11, streams));
 }
+
+// Catches a run given up while the compositor holds the events (mutter held them up to
+// 3.4 s as the keyboard moved to a native window), and a Stop that has to wait it out.
+TEST_F(PortalTest, APosterWaitsOutASlowCompositorButNotAStop)
+{
+    auto desktop = session();
+    std::atomic<int> holdMillis{1300};
+    portal.onNotify = [&](const QString& member, const QVariantList&) {
+        if (member == QLatin1String("NotifyPointerButton"))
+            std::this_thread::sleep_for(std::chrono::milliseconds(holdMillis.load()));
+    };
+    XPortalMousePoster poster(*desktop, [] { return std::vector<XScreenInfo>{{QRectF(0, 0, 1920, 1080), 1.0}}; }, {});
+    std::stop_source stop;
+    EXPECT_EQ(offThread([&] {
+                  if (const XClickVerdict ready = poster.prepare(stop.get_token()); ready != XClickVerdict::Go)
+                      return ready;
+                  poster.postMouseEvent(XLeftMouseDown, {100, 100});
+                  return poster.beginClick({200, 100}, {});
+              }),
+              XClickVerdict::Go)
+        << "a press the portal took after 1.3 s is late, not lost";
+
+    // The fake portal answers on this thread, which the held event keeps busy: the wait is
+    // timed where it happens.
+    holdMillis = 5000;
+    const qint64 waited = offThread([&] {
+        poster.postMouseEvent(XLeftMouseDown, {200, 100});
+        QElapsedTimer clock;
+        clock.start();
+        std::jthread stopper([&] {
+            std::this_thread::sleep_for(200ms);
+            stop.request_stop();
+        });
+        poster.beginClick({300, 100}, {});
+        return clock.elapsed();
+    });
+    EXPECT_LT(waited, 2000) << "Stop ends the wait";
+}
