@@ -18,6 +18,8 @@
 
 namespace {
 
+// Catches a limiter that lets a burst or trickle past the rate, shares buckets, refills on a
+// clock step back, forgets clients still limited, or limits when switched off.
 TEST(RateLimiterTest, AMinutesWorthAtOnceThenAnEvenTrickle)
 {
     RateLimiter limiter(6);
@@ -40,6 +42,7 @@ TEST(RateLimiterTest, AMinutesWorthAtOnceThenAnEvenTrickle)
         ASSERT_TRUE(off.allow(QStringLiteral("a"), 0));
 }
 
+// Catches a malformed mail, a header injected through the subject, or bare line feeds.
 TEST(MailMessageTest, WritesRfc5322WithoutHeaderInjection)
 {
     const MailMessage mail{QStringLiteral("Tableclick <no-reply@example.org>"),
@@ -63,6 +66,7 @@ TEST(MailMessageTest, WritesRfc5322WithoutHeaderInjection)
     EXPECT_EQ(MailMessage::address(QStringLiteral(" a@b.org ")), QStringLiteral("a@b.org"));
 }
 
+// Catches an answer with the wrong status line, length, connection header or JSON body.
 TEST(HttpResponseTest, FramesTheBody)
 {
     HttpResponse response = HttpResponse::failure(429, QStringLiteral("slow"));
@@ -77,6 +81,7 @@ TEST(HttpResponseTest, FramesTheBody)
     EXPECT_EQ(response.body, R"({"message":"slow","success":"false"})");
 }
 
+// Catches weak, unsalted or lenient password hashing, and codes or tokens that repeat or do not parse.
 TEST(PasswordHasherTest, Argon2idHashesCodesAndTokens)
 {
     ASSERT_TRUE(PasswordHasher::initialize());
@@ -115,6 +120,8 @@ bool isCertificateAuthority(const QSslCertificate& certificate)
     return false;
 }
 
+// Catches a certificate that is a CA, does not name localhost, expires soon or is remade each
+// start, a readable key, or a lone certificate replaced.
 TEST(TlsIdentityTest, MakesASelfSignedLocalhostCertificateOnceAndKeepsIt)
 {
     QTemporaryDir dir;
@@ -180,6 +187,7 @@ TEST(TlsIdentityTest, APairLeftHalfWrittenIsMadeAgain)
         mended->chain);
 }
 
+// Catches a CA certificate of earlier versions kept, or replaced without a new key.
 TEST(TlsIdentityTest, AStoredCaCertificateIsReplacedByALeaf)
 {
     // Made as earlier versions did: CA:TRUE, keyCertSign.
