@@ -31,7 +31,7 @@ TEST(AccountQueriesTest, DecodesValuesAsTheClientEncodesThem)
         << "the rule is checked later, with a reply of its own";
 }
 
-// Catches a query with a missing, empty, repeated or unfit field, code or token taken as well formed.
+// Catches a query with a missing, empty, repeated or unfit field, code or token taken as sound.
 TEST(AccountQueriesTest, MissingRepeatedOrUnfitFieldsMakeAQueryMalformed)
 {
     EXPECT_FALSE(parseLogin(""));
@@ -89,7 +89,7 @@ TEST(AccountQueriesTest, PasswordRuleCountsCharactersAndWantsADigit)
     EXPECT_FALSE(passwordMeetsRule(QString(1025, u'a').replace(0, 1, u'1')));
 }
 
-// Catches implausible addresses or names accepted, good ones refused, or keys that tell case apart.
+// Catches implausible addresses or names accepted, good ones refused, or case-sensitive keys.
 TEST(AccountQueriesTest, AddressesAndNames)
 {
     for (const char* good : {"a@b", "first.last+tag@example.co.uk", "o'hara@example.org", "ü@exämple.org"})
@@ -108,8 +108,7 @@ TEST(AccountQueriesTest, AddressesAndNames)
     EXPECT_EQ(usernameKey(QStringLiteral(" Straße ")), usernameKey(QStringLiteral("STRASSE")));
 }
 
-// Catches a parser that crashes or accepts a field breaking the rules the service relies on,
-// on random queries.
+// Catches a parser that crashes on, or accepts fields against the rules from, random queries.
 TEST(AccountQueriesTest, FuzzedQueriesNeitherCrashNorSlipPastTheChecks)
 {
     QRandomGenerator random(7253);

@@ -7,8 +7,7 @@
 #include <memory>
 #include <vector>
 
-// Catches instances started together failing as they race to set a new SQLite file's journal
-// mode and create its tables (SQLite refuses one of two lock upgrades at once without waiting).
+// Catches instances started together failing in the race to set up a new SQLite file.
 TEST(AccountStoreTest, ProcessesOpeningANewSqliteFileAtTheSameMomentAllStart)
 {
     QTemporaryDir dir;

@@ -10,8 +10,7 @@ AccountdCommandLine parse(QStringList arguments)
     return parseAccountdCommandLine(arguments, QStringLiteral("/home/u/.local/share"));
 }
 
-// Catches a default that stores the database, key or mail outside the data folder, listens
-// beyond this machine, or takes another port than the one Tableclick calls.
+// Catches defaults that store data outside its folder, listen beyond this machine, or miss the port.
 TEST(AccountdOptionsTest, DefaultsKeepEverythingInTheDataFolder)
 {
     const AccountdCommandLine line = parse({});
@@ -30,8 +29,7 @@ TEST(AccountdOptionsTest, DefaultsKeepEverythingInTheDataFolder)
     EXPECT_TRUE(o.publicUrl.isEmpty()) << "filled in with the port once the server listens";
 }
 
-// Catches an option read into the wrong field, ignored, or a database URL whose parts are
-// mixed up or whose password shows in its description.
+// Catches an option ignored or read into the wrong field, or a database password shown.
 TEST(AccountdOptionsTest, ReadsEveryOption)
 {
     const AccountdCommandLine line =

@@ -19,7 +19,7 @@ int failure(const QByteArray& request)
     return result.state == State::Failed ? result.errorStatus : 0;
 }
 
-// Catches a request misread, pipelined bytes or a body swallowed or cut, or a partial request taken as whole.
+// Catches a request misread, pipelined bytes or a body lost, or a partial request taken as whole.
 TEST(HttpRequestParserTest, ReadsARequestAndWhatFollowsIt)
 {
     const HttpParseResult result = HttpRequestParser::parse(QByteArray(kLogin + "GET /legal HTTP/1.1\r\n"));
