@@ -93,8 +93,7 @@ TEST_F(Chinese, EveryTextOfTheFourScreensIsChinese)
         EXPECT_TRUE(isChinese(text)) << text.toStdString();
 }
 
-// Catches the service's known (English) words shown untranslated or with their number lost,
-// or unknown words not shown as sent.
+// Catches the service's known words shown in English or without their number, or others altered.
 TEST_F(Chinese, TheServicesOwnWordsAreShownInChinese)
 {
     signin.emailTextField->insert(QStringLiteral("ann@example.org"));
