@@ -10,6 +10,7 @@ namespace {
 
 using namespace AccountQueries;
 
+// Catches percent-escapes, '+' or UTF-8 decoded otherwise than the client encodes them.
 TEST(AccountQueriesTest, DecodesValuesAsTheClientEncodesThem)
 {
     const auto login = parseLogin("email=a.b%2Btag%40example.org&password=p%2Bq+r%20s%26t%3Du%25");
@@ -30,6 +31,7 @@ TEST(AccountQueriesTest, DecodesValuesAsTheClientEncodesThem)
         << "the rule is checked later, with a reply of its own";
 }
 
+// Catches a query with a missing, empty, repeated or unfit field, code or token taken as sound.
 TEST(AccountQueriesTest, MissingRepeatedOrUnfitFieldsMakeAQueryMalformed)
 {
     EXPECT_FALSE(parseLogin(""));
@@ -54,6 +56,7 @@ TEST(AccountQueriesTest, MissingRepeatedOrUnfitFieldsMakeAQueryMalformed)
     EXPECT_FALSE(parseConfirmToken(QByteArray("token=" + token.left(42) + "%2F")));
 }
 
+// Catches bytes that are not UTF-8 (cut sequences, surrogates) let through, or UTF-8 refused.
 TEST(AccountQueriesTest, FieldsThatAreNotUtf8AreFound)
 {
     const struct
@@ -72,6 +75,7 @@ TEST(AccountQueriesTest, FieldsThatAreNotUtf8AreFound)
         EXPECT_EQ(AccountQueries::hasInvalidUtf8(c.query), c.invalid) << c.query;
 }
 
+// Catches a password rule that counts UTF-16 units, wants no digit or has the wrong bounds.
 TEST(AccountQueriesTest, PasswordRuleCountsCharactersAndWantsADigit)
 {
     EXPECT_TRUE(passwordMeetsRule(QStringLiteral("abcdefg1")));
@@ -85,6 +89,7 @@ TEST(AccountQueriesTest, PasswordRuleCountsCharactersAndWantsADigit)
     EXPECT_FALSE(passwordMeetsRule(QString(1025, u'a').replace(0, 1, u'1')));
 }
 
+// Catches implausible addresses or names accepted, good ones refused, or case-sensitive keys.
 TEST(AccountQueriesTest, AddressesAndNames)
 {
     for (const char* good : {"a@b", "first.last+tag@example.co.uk", "o'hara@example.org", "ü@exämple.org"})
@@ -103,8 +108,7 @@ TEST(AccountQueriesTest, AddressesAndNames)
     EXPECT_EQ(usernameKey(QStringLiteral(" Straße ")), usernameKey(QStringLiteral("STRASSE")));
 }
 
-// Random queries, built from fields and percent-escapes or plain random bytes, through every
-// parser: no crash, and whatever is accepted keeps the rules the service relies on.
+// Catches a parser that crashes on, or accepts fields against the rules from, random queries.
 TEST(AccountQueriesTest, FuzzedQueriesNeitherCrashNorSlipPastTheChecks)
 {
     QRandomGenerator random(7253);

@@ -7,10 +7,9 @@
 #include <memory>
 #include <vector>
 
+// Catches instances started together failing in the race to set up a new SQLite file.
 TEST(AccountStoreTest, ProcessesOpeningANewSqliteFileAtTheSameMomentAllStart)
 {
-    // Instances started together race to switch a new file to its journal mode and to create
-    // the tables; SQLite refuses one of two lock upgrades at once without waiting.
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString startFile = dir.filePath(QStringLiteral("start"));

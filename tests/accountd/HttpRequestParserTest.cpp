@@ -19,6 +19,7 @@ int failure(const QByteArray& request)
     return result.state == State::Failed ? result.errorStatus : 0;
 }
 
+// Catches a request misread, pipelined bytes or a body lost, or a partial request taken as whole.
 TEST(HttpRequestParserTest, ReadsARequestAndWhatFollowsIt)
 {
     const HttpParseResult result = HttpRequestParser::parse(QByteArray(kLogin + "GET /legal HTTP/1.1\r\n"));
@@ -43,6 +44,7 @@ TEST(HttpRequestParserTest, ReadsARequestAndWhatFollowsIt)
     EXPECT_EQ(HttpRequestParser::parse("GET / HTTP/1.1\r\n\r\n").request.query(), "");
 }
 
+// Catches a connection kept open, or closed, against what the version and Connection header say.
 TEST(HttpRequestParserTest, KeepsTheConnectionAsTheVersionAndHeaderSay)
 {
     const auto keepAlive = [](const QByteArray& request) {
@@ -55,6 +57,7 @@ TEST(HttpRequestParserTest, KeepsTheConnectionAsTheVersionAndHeaderSay)
     EXPECT_TRUE(keepAlive("GET / HTTP/1.0\r\nconnection: keep-alive\r\n\r\n"));
 }
 
+// Catches a malformed, ambiguous or oversized request accepted, or refused with the wrong status.
 TEST(HttpRequestParserTest, RefusesMalformedAndOversizedRequests)
 {
     EXPECT_EQ(failure("GET\r\n\r\n"), 400);
@@ -83,8 +86,7 @@ TEST(HttpRequestParserTest, RefusesMalformedAndOversizedRequests)
     EXPECT_EQ(failure(QByteArray(9000, '\n')), 413);
 }
 
-// Random requests, whole and mutated, and random bytes: the parser must neither crash nor
-// loop, and what it accepts must be a request we can serve.
+// Catches a crash, a hang or an unservable request accepted, on random and mutated input.
 TEST(HttpRequestParserTest, FuzzedInputNeitherCrashesNorHangs)
 {
     QRandomGenerator random(20240611);

@@ -23,8 +23,7 @@ QStringList PostgresCluster::asServerUser(const QString& program, const QStringL
     // test would otherwise leave behind.
     QStringList command{QStringLiteral("setpriv"), QStringLiteral("--pdeathsig=SIGINT")};
     if (m_asPostgres)
-        command << QStringLiteral("--reuid=postgres") << QStringLiteral("--regid=postgres")
-                << QStringLiteral("--init-groups");
+        command << QStringLiteral("--reuid=postgres --regid=postgres --init-groups").split(u' ');
     return command << QStringLiteral("--") << program << arguments;
 }
 
@@ -68,19 +67,18 @@ bool PostgresCluster::start(QString* error)
         return false;
 
     const QString data = m_dir->path() + QStringLiteral("/data");
+    const auto words = [](const char* text) { return QString::fromLatin1(text).split(u' '); };
     if (!run(m_binDir + QStringLiteral("/initdb"),
-             {QStringLiteral("-D"), data, QStringLiteral("-U"), QStringLiteral("accountd"),
-              QStringLiteral("--auth=trust"), QStringLiteral("--no-sync"), QStringLiteral("-E"),
-              QStringLiteral("UTF8"), QStringLiteral("--locale=C")},
+             QStringList{QStringLiteral("-D"), data} +
+                 words("-U accountd --auth=trust --no-sync -E UTF8 --locale=C"),
              error))
         return false;
 
     const QStringList command =
         asServerUser(m_binDir + QStringLiteral("/postgres"),
-                     {QStringLiteral("-D"), data, QStringLiteral("-k"), m_dir->path(), QStringLiteral("-p"),
-                      QString::number(kPort), QStringLiteral("-c"), QStringLiteral("listen_addresses="),
-                      QStringLiteral("-c"), QStringLiteral("fsync=off"), QStringLiteral("-c"),
-                      QStringLiteral("full_page_writes=off")});
+                     QStringList{QStringLiteral("-D"), data, QStringLiteral("-k"), m_dir->path(),
+                                 QStringLiteral("-p"), QString::number(kPort)} +
+                         words("-c listen_addresses= -c fsync=off -c full_page_writes=off"));
     m_server.setProcessChannelMode(QProcess::MergedChannels);
     m_server.start(command.front(), command.mid(1));
     const QDeadlineTimer deadline(60000);

@@ -58,8 +58,7 @@ TEST_F(Failures, EachFailureSaysWhichItIs)
     }
 }
 
-// Catches a client that keeps the trust it had when it first looked: the local service makes
-// its certificate on its first start, which may come after this program tried once.
+// Catches a client that never trusts a local certificate made after its first try.
 TEST_F(Failures, ACertificateMadeAfterTheFirstLookIsTrustedWithoutARestart)
 {
     server.setSuccess(QStringLiteral("/api/mac_user/login"), QStringLiteral("true"));

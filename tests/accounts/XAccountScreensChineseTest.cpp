@@ -76,6 +76,7 @@ struct Chinese : AccountsFixture
 };
 } // namespace
 
+// Catches an English text left on any of the four screens in Chinese.
 TEST_F(Chinese, EveryTextOfTheFourScreensIsChinese)
 {
     ASSERT_FALSE(chinese.translator.isEmpty()) << ACCOUNTS_ZH_CN_QM;
@@ -92,8 +93,7 @@ TEST_F(Chinese, EveryTextOfTheFourScreensIsChinese)
         EXPECT_TRUE(isChinese(text)) << text.toStdString();
 }
 
-// The service speaks English; the words it is known to send reach the user in Chinese, a
-// number in them too, and anything else as sent.
+// Catches the service's known words shown in English or without their number, or others altered.
 TEST_F(Chinese, TheServicesOwnWordsAreShownInChinese)
 {
     signin.emailTextField->insert(QStringLiteral("ann@example.org"));

@@ -192,10 +192,7 @@ TEST_F(Screens, ForgottenPasswordStepsFollowOnlyAfterTheirSuccessAlerts)
     EXPECT_EQ(signins, 1);
 }
 
-// Catches a field filled from one that means something else (the sign-in address taking the
-// username typed at sign-up, the reset code taking the address, the address taking the
-// code), an address remembered by an earlier version that no longer shows, and a password
-// or code written to the settings.
+// Catches a field filled from another's value, an older version's address lost, a secret in the settings.
 TEST_F(Screens, OnlyFieldsThatMeanTheSameShareAValueAndNoSecretIsStored)
 {
     platform.preferences().setObject(QStringLiteral("foo1"), QStringLiteral("old@example.org"));

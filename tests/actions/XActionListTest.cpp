@@ -239,8 +239,7 @@ TEST_F(ActionPanelFixture, ListButtonsTakeTheTableAndAskBeforeReplacingIt)
     EXPECT_TRUE(overview.contains(QStringLiteral("List 1:\r\n(empty)\r\n")));
 }
 
-// Catches a pointer added before the countdown ends, at the wrong place, or after a second
-// press called it off.
+// Catches a pointer added before the countdown ends, at the wrong place, or after being called off.
 TEST_F(ActionPanelFixture, ThePointerCountdownAddsThePointerUnlessCalledOff)
 {
     controller->setCaptureTickInterval(20);

@@ -98,6 +98,7 @@ struct Monitor
 };
 } // namespace
 
+// Catches controls cut off, or a sideways scroll, in the first window on a 1280 × 720 monitor.
 TEST(XMainWindowFit, AtFirstStartNothingIsCutAt1280By720AndNothingScrollsSideways)
 {
     const QList<QScreen*> screens = QGuiApplication::screens();

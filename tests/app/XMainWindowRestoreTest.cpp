@@ -23,6 +23,7 @@ bool wholeOnAMonitor(const QRect& frame)
 }
 } // namespace
 
+// Catches the window's size, place or panel lines not stored or not restored.
 TEST(XMainWindowRestore, SizePlaceAndPanelLinesSurviveARestart)
 {
     XFakePlatform platform;
@@ -53,6 +54,7 @@ TEST(XMainWindowRestore, SizePlaceAndPanelLinesSurviveARestart)
     EXPECT_EQ(again.mainViewController()->betPanelSizes(), betPanel);
 }
 
+// Catches a window restored on a monitor that is gone, or partly off the screens.
 TEST(XMainWindowRestore, AWindowLeftOnAMonitorThatIsGoneOrPartlyOffComesBackWholeOnOne)
 {
     struct Case
@@ -86,6 +88,7 @@ TEST(XMainWindowRestore, AWindowLeftOnAMonitorThatIsGoneOrPartlyOffComesBackWhol
     }
 }
 
+// Catches a damaged stored frame that opens the window with no size or off the screens.
 TEST(XMainWindowRestore, ADamagedStoredFrameOpensTheWindowAsOnAFirstStart)
 {
     for (const char* damaged : {"12,30,0,500", "a,b,c,d", "1,2,3"}) {

@@ -320,6 +320,7 @@ TEST_F(QueueFixture, EscapeHeldElsewhereIsToldOnceAndRunsStillPlay)
     EXPECT_EQ(told, 1);
 }
 
+// Catches clicks posted although the desktop refused them, or the user not told why.
 TEST_F(QueueFixture, ARunTheDesktopDoesNotLetClickClicksNothing)
 {
     std::vector<XClickNote> notes;

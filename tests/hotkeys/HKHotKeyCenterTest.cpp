@@ -38,6 +38,14 @@ public Q_SLOTS:
     void noArguments() { ++eventOnlyCalls; }
 };
 
+void none(const HKKeyEvent&) {}
+
+struct HKHotKeyCenterTest : testing::Test
+{
+    XFakeHotKeyService service;
+    HKHotKeyCenter center{service};
+};
+
 std::vector<std::uint32_t> ids(const HKHotKeyCenter::HotKeys& hotKeys)
 {
     std::vector<std::uint32_t> result;
@@ -49,10 +57,8 @@ std::vector<std::uint32_t> ids(const HKHotKeyCenter::HotKeys& hotKeys)
 } // namespace
 
 // Catches a number reused or used up by a refusal, and one combination registered twice.
-TEST(HKHotKeyCenter, NumbersSuccessfulRegistrationsFromOneAndNeverReusesThem)
+TEST_F(HKHotKeyCenterTest, NumbersSuccessfulRegistrationsFromOneAndNeverReusesThem)
 {
-    XFakeHotKeyService service;
-    HKHotKeyCenter center(service);
     Receiver receiver;
 
     const auto first = center.registerHotKeyWithKeyCode(0, kCmdShift, &receiver, "hotKeyFired");
@@ -61,10 +67,10 @@ TEST(HKHotKeyCenter, NumbersSuccessfulRegistrationsFromOneAndNeverReusesThem)
     ASSERT_TRUE(first->hotKeyRef());
     EXPECT_EQ(first->hotKeyRef()->signature, 0x68746B31u);
     // The same combination again, whatever it would invoke.
-    EXPECT_FALSE(center.registerHotKeyWithKeyCode(0, kCmdShift, [](const HKKeyEvent&) {}));
+    EXPECT_FALSE(center.registerHotKeyWithKeyCode(0, kCmdShift, none));
     EXPECT_TRUE(center.hasRegisteredHotKeyWithKeyCode(0, kCmdShift));
 
-    const auto second = center.registerHotKeyWithKeyCode(1, kCmdShift, [](const HKKeyEvent&) {});
+    const auto second = center.registerHotKeyWithKeyCode(1, kCmdShift, none);
     ASSERT_TRUE(second);
     EXPECT_EQ(second->hotKeyID(), 2u);
 
@@ -72,8 +78,8 @@ TEST(HKHotKeyCenter, NumbersSuccessfulRegistrationsFromOneAndNeverReusesThem)
     EXPECT_FALSE(first->hotKeyRef());
     // Another program holds this one: no number is used up.
     service.refuse(2, XCarbonControlKey);
-    EXPECT_FALSE(center.registerHotKeyWithKeyCode(2, XControlKeyMask, [](const HKKeyEvent&) {}));
-    const auto third = center.registerHotKeyWithKeyCode(0, kCmdShift, [](const HKKeyEvent&) {});
+    EXPECT_FALSE(center.registerHotKeyWithKeyCode(2, XControlKeyMask, none));
+    const auto third = center.registerHotKeyWithKeyCode(0, kCmdShift, none);
     ASSERT_TRUE(third);
     EXPECT_EQ(third->hotKeyID(), 3u);
     // Registered again, an unregistered hot key gets a new number.
@@ -91,12 +97,10 @@ TEST(HKHotKeyCenter, NumbersSuccessfulRegistrationsFromOneAndNeverReusesThem)
 }
 
 // Catches an equal hot key grabbed again, or its going away releasing the registered one.
-TEST(HKHotKeyCenter, RegisteringAHotKeyEqualToARegisteredOneGivesItBackUnregistered)
+TEST_F(HKHotKeyCenterTest, RegisteringAHotKeyEqualToARegisteredOneGivesItBackUnregistered)
 {
-    XFakeHotKeyService service;
-    HKHotKeyCenter center(service);
-    const auto registered = center.registerHotKeyWithKeyCode(0, kCmdShift, [](const HKKeyEvent&) {});
-    auto twin = HKHotKey::hotKeyWithKeyCode(0, kCmdShift, [](const HKKeyEvent&) {});
+    const auto registered = center.registerHotKeyWithKeyCode(0, kCmdShift, none);
+    auto twin = HKHotKey::hotKeyWithKeyCode(0, kCmdShift, none);
 
     EXPECT_TRUE(twin->isEqual(*registered));
     EXPECT_EQ(twin->hash(), registered->hash());
@@ -116,18 +120,16 @@ TEST(HKHotKeyCenter, RegisteringAHotKeyEqualToARegisteredOneGivesItBackUnregiste
 }
 
 // Catches an unregistration that takes the wrong hot keys or leaves their grabs behind.
-TEST(HKHotKeyCenter, UnregistersByKeyTargetActionPredicateAndAll)
+TEST_F(HKHotKeyCenterTest, UnregistersByKeyTargetActionPredicateAndAll)
 {
-    XFakeHotKeyService service;
-    HKHotKeyCenter center(service);
     Receiver a;
     Receiver b;
-    const auto a1 = center.registerHotKeyWithKeyCode(0, XControlKeyMask, &a, "hotKeyFired");         // 1
-    const auto a2 = center.registerHotKeyWithKeyCode(1, XControlKeyMask, &a, "eventOnly");           // 2
-    const auto b1 = center.registerHotKeyWithKeyCode(2, XControlKeyMask, &b, "hotKeyFired");         // 3
-    const auto b2 = center.registerHotKeyWithKeyCode(3, XControlKeyMask, &b, "hotKeyFired");         // 4
-    const auto block = center.registerHotKeyWithKeyCode(4, XShiftKeyMask, [](const HKKeyEvent&) {}); // 5
-    const auto other = center.registerHotKeyWithKeyCode(5, XShiftKeyMask, [](const HKKeyEvent&) {}); // 6
+    const auto a1 = center.registerHotKeyWithKeyCode(0, XControlKeyMask, &a, "hotKeyFired"); // 1
+    const auto a2 = center.registerHotKeyWithKeyCode(1, XControlKeyMask, &a, "eventOnly");   // 2
+    const auto b1 = center.registerHotKeyWithKeyCode(2, XControlKeyMask, &b, "hotKeyFired"); // 3
+    const auto b2 = center.registerHotKeyWithKeyCode(3, XControlKeyMask, &b, "hotKeyFired"); // 4
+    const auto block = center.registerHotKeyWithKeyCode(4, XShiftKeyMask, none);             // 5
+    const auto other = center.registerHotKeyWithKeyCode(5, XShiftKeyMask, none);             // 6
     ASSERT_EQ(center.registeredHotKeys().size(), 6u);
 
     center.unregisterHotKeysWithTarget(&a, "eventOnly");
@@ -142,7 +144,7 @@ TEST(HKHotKeyCenter, UnregistersByKeyTargetActionPredicateAndAll)
     EXPECT_EQ(ids(center.registeredHotKeys()), (std::vector<std::uint32_t>{1}));
     EXPECT_EQ(center.hotKeysMatching([](const HKHotKey&) { return true; }).size(), 1u);
 
-    center.registerHotKeyWithKeyCode(6, XShiftKeyMask, [](const HKKeyEvent&) {}); // 7
+    center.registerHotKeyWithKeyCode(6, XShiftKeyMask, none); // 7
     center.unregisterAllHotKeys();
     EXPECT_TRUE(center.registeredHotKeys().empty());
     EXPECT_TRUE(service.registrations().empty());
@@ -154,10 +156,8 @@ TEST(HKHotKeyCenter, UnregistersByKeyTargetActionPredicateAndAll)
 }
 
 // Catches a release invoking another number's hot key, or an event that drops the pointer or flags.
-TEST(HKHotKeyCenter, AReleaseInvokesTheHotKeyOfItsNumberWithAKeyUpEvent)
+TEST_F(HKHotKeyCenterTest, AReleaseInvokesTheHotKeyOfItsNumberWithAKeyUpEvent)
 {
-    XFakeHotKeyService service;
-    HKHotKeyCenter center(service);
     Receiver receiver;
     std::vector<HKKeyEvent> blockEvents;
     center.registerHotKeyWithKeyCode(0, kCmdShift, &receiver, "hotKeyFired", QVariant(QStringLiteral("obj")));
@@ -190,10 +190,8 @@ TEST(HKHotKeyCenter, AReleaseInvokesTheHotKeyOfItsNumberWithAKeyUpEvent)
 }
 
 // Catches an action called without the event it takes, or on a target that is gone.
-TEST(HKHotKeyCenter, AnActionWithTheEventOnlyOrNoneUsableFallsBackAsItShould)
+TEST_F(HKHotKeyCenterTest, AnActionWithTheEventOnlyOrNoneUsableFallsBackAsItShould)
 {
-    XFakeHotKeyService service;
-    HKHotKeyCenter center(service);
     int blockCalls = 0;
     auto receiver = std::make_unique<Receiver>();
     const auto eventOnly = center.registerHotKey(
@@ -216,10 +214,8 @@ TEST(HKHotKeyCenter, AnActionWithTheEventOnlyOrNoneUsableFallsBackAsItShould)
 }
 
 // Catches two hot keys of one number both invoked, in silence.
-TEST(HKHotKeyCenter, TwoRegisteredHotKeysOfOneNumberLogAnErrorAndInvokeOne)
+TEST_F(HKHotKeyCenterTest, TwoRegisteredHotKeysOfOneNumberLogAnErrorAndInvokeOne)
 {
-    XFakeHotKeyService service;
-    HKHotKeyCenter center(service);
     int calls = 0;
     center.registerHotKeyWithKeyCode(0, XControlKeyMask, [&](const HKKeyEvent&) { ++calls; });
     center.registerHotKeyWithKeyCode(1, XControlKeyMask, [&](const HKKeyEvent&) { ++calls; })->setHotKeyID(1);
@@ -232,10 +228,8 @@ TEST(HKHotKeyCenter, TwoRegisteredHotKeysOfOneNumberLogAnErrorAndInvokeOne)
 }
 
 // Catches a crash or a second call when an action unregisters its own hot key.
-TEST(HKHotKeyCenter, AnActionMayUnregisterItsOwnHotKey)
+TEST_F(HKHotKeyCenterTest, AnActionMayUnregisterItsOwnHotKey)
 {
-    XFakeHotKeyService service;
-    HKHotKeyCenter center(service);
     int calls = 0;
     center.registerHotKeyWithKeyCode(0, XControlKeyMask, [&](const HKKeyEvent& event) {
         ++calls;
@@ -259,7 +253,7 @@ TEST(HKHotKeyCenter, TheSharedCenterIsTheLastLiveOneAndAGoneCenterReleasesItsGra
     {
         HKHotKeyCenter inner(otherService);
         EXPECT_EQ(HKHotKeyCenter::sharedHotKeyCenter(), &inner);
-        outlived = inner.registerHotKeyWithKeyCode(9, XShiftKeyMask, [](const HKKeyEvent&) {});
+        outlived = inner.registerHotKeyWithKeyCode(9, XShiftKeyMask, none);
         ASSERT_TRUE(outlived);
     }
     EXPECT_EQ(HKHotKeyCenter::sharedHotKeyCenter(), &outer);

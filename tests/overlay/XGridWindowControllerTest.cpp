@@ -411,9 +411,7 @@ QPushButton* sideButton(const XGridWindowController& controller, const char* nam
 }
 } // namespace
 
-// Catches a proposal that is not put on the grid at once, an Undo that does not bring back
-// every field of the layout before, a table taken from Tableclick's own window (its bet
-// panel shows one), and a search that finds nothing yet moves the grid.
+// Catches a proposal not applied, an incomplete Undo, a table found in our own window, a miss that moves.
 TEST_F(GridWindowControllerFixture, FindTableLaysTheGridOnTheTableAndOneUndoTakesItBack)
 {
     platform.setScreens({{QRectF(0, 0, 1280, 720), 1.0}});

@@ -50,9 +50,7 @@ struct Pose
 };
 } // namespace
 
-// Catches a proposal that puts any cell elsewhere than the table shows it: the picture's
-// pixels taken for logical ones or measured from the wrong monitor origin, a gap solved
-// along the wrong direction or for the wrong end, a tilted zero column drifting.
+// Catches a cell proposed off the table: pixels taken as logical, wrong origin, gap or zero column.
 TEST(TableProposal, EveryCellLandsWhereTheFoundTableHasItOnAnyMonitorAndPose)
 {
     const std::vector<Pose> poses = {
