@@ -191,19 +191,24 @@ void XPortalRemoteDesktop::createSession()
             });
 }
 
+std::function<void(std::uint32_t, const QVariantMap&)> XPortalRemoteDesktop::thenOrFail(void (XPortalRemoteDesktop::*next)())
+{
+    return [this, next](std::uint32_t code, const QVariantMap&) {
+        if (code != kSuccess) {
+            closeSession();
+            settle(State::Failed);
+            return;
+        }
+        (this->*next)();
+    };
+}
+
 void XPortalRemoteDesktop::selectDevices()
 {
     QVariantMap options{{QStringLiteral("types"), QVariant::fromValue(kPointerDevice)}};
     request(kRemoteDesktop, QStringLiteral("SelectDevices"),
             {QVariant::fromValue(QDBusObjectPath(m_sessionHandle)), options}, m_options.callTimeout,
-            [this](std::uint32_t code, const QVariantMap&) {
-                if (code != kSuccess) {
-                    closeSession();
-                    settle(State::Failed);
-                    return;
-                }
-                selectSources();
-            });
+            thenOrFail(&XPortalRemoteDesktop::selectSources));
 }
 
 void XPortalRemoteDesktop::selectSources()
@@ -213,14 +218,7 @@ void XPortalRemoteDesktop::selectSources()
                         {QStringLiteral("multiple"), true}};
     request(kScreenCast, QStringLiteral("SelectSources"),
             {QVariant::fromValue(QDBusObjectPath(m_sessionHandle)), options}, m_options.callTimeout,
-            [this](std::uint32_t code, const QVariantMap&) {
-                if (code != kSuccess) {
-                    closeSession();
-                    settle(State::Failed);
-                    return;
-                }
-                start();
-            });
+            thenOrFail(&XPortalRemoteDesktop::start));
 }
 
 void XPortalRemoteDesktop::start()

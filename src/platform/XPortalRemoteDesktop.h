@@ -111,6 +111,8 @@ private:
     void selectDevices();
     void selectSources();
     void start();
+    // A step's answer: on success the next step, else the session closed and failed.
+    std::function<void(std::uint32_t, const QVariantMap&)> thenOrFail(void (XPortalRemoteDesktop::*next)());
     void request(const QString& interface, const QString& method, QVariantList arguments,
                  std::chrono::milliseconds timeout, std::function<void(std::uint32_t, const QVariantMap&)> done);
     void finishRequest(const QString& handle, std::uint32_t code, const QVariantMap& results);
