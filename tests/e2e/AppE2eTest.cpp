@@ -18,13 +18,7 @@ protected:
             return;
         // High on the screen, clear of the main window, which opens centred.
         startTarget(QRect(40, 20, 1300, 260));
-        // A stored layout that lays the grid exactly over the table.
-        ASSERT_TRUE(XStoreGridOverTable(m_dir.path(), m_table));
-        XPreferenceStore store(settingsFile());
-        store.setInteger(QStringLiteral("kXGridManagerViewControllerClickSpeedKey"), 5);
-        ASSERT_TRUE(store.synchronize());
-        startTableclick(QStringLiteral("gridWindowMainView"));
-        ASSERT_TRUE(DesktopSession::waitFor([&] { return control(QStringLiteral("numberButton36")).has_value(); }));
+        startTableclickOverTable();
     }
 
     std::size_t keyCount(int key) const

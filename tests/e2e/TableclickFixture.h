@@ -5,6 +5,7 @@
 #include "ControlMap.h"
 #include "DesktopSession.h"
 #include "TableclickSetup.h"
+#include "platform/XPreferenceStore.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -44,6 +45,16 @@ protected:
             << "Tableclick never showed " << shown.toStdString();
         ASSERT_TRUE(DesktopSession::windowArea(QStringLiteral("^Tableclick$")));
         QThread::msleep(500);
+    }
+    // Tableclick with its grid stored exactly over m_table, a 5 ms pause, its bet panel shown.
+    void startTableclickOverTable()
+    {
+        ASSERT_TRUE(XStoreGridOverTable(m_dir.path(), m_table));
+        XPreferenceStore store(settingsFile());
+        store.setInteger(QStringLiteral("kXGridManagerViewControllerClickSpeedKey"), 5);
+        ASSERT_TRUE(store.synchronize());
+        startTableclick(QStringLiteral("gridWindowMainView"));
+        ASSERT_TRUE(DesktopSession::waitFor([&] { return control(QStringLiteral("numberButton36")).has_value(); }));
     }
     void terminateTableclick()
     {

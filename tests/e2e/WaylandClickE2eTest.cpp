@@ -9,7 +9,6 @@
 #include "bets/XEvent.h"
 #include "platform/XPortalMousePoster.h"
 #include "platform/XPortalRemoteDesktop.h"
-#include "platform/XPreferenceStore.h"
 
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>
@@ -389,12 +388,7 @@ protected:
         }
         m_log = logPath();
         m_table = *ClickLog::read(m_log).table;
-        ASSERT_TRUE(XStoreGridOverTable(m_dir.path(), m_table));
-        XPreferenceStore store(settingsFile());
-        store.setInteger(QStringLiteral("kXGridManagerViewControllerClickSpeedKey"), 5);
-        ASSERT_TRUE(store.synchronize());
-        startTableclick(QStringLiteral("gridWindowMainView"));
-        ASSERT_TRUE(DesktopSession::waitFor([&] { return control(QStringLiteral("numberButton36")).has_value(); }));
+        startTableclickOverTable();
     }
 
     void TearDown() override
