@@ -201,10 +201,11 @@ TEST_F(ActionsE2e, EscapeStopsALongRunOnItsPressWithAPointerHotKeyStored)
         input.key(XK_Escape, true);
         EXPECT_TRUE(waitForTextStart(kStatus, QStringLiteral("Stopped with Escape"), 3000))
             << text(kStatus).toStdString();
-        QThread::msleep(200);
+        QThread::msleep(400);
         input.key(XK_Escape, false);
-        // The click under way, and those the target had not read yet when the key went down.
-        EXPECT_LE(pressesAfter(pressed), 4) << "stop " << stop;
+        // The click under way, and those a loaded target had not read yet when the key went down;
+        // a stop on the release would add one click per few milliseconds held.
+        EXPECT_LE(pressesAfter(pressed), 12) << "stop " << stop;
     }
 }
 
