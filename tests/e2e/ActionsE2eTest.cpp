@@ -226,8 +226,9 @@ TEST_F(ActionsE2e, ASlowlyMovingMouseStopsAListOfOneMillisecondPauses)
     EXPECT_TRUE(waitForTextStart(kStatus, QStringLiteral("Stopped: the mouse moved"), 3000))
         << text(kStatus).toStdString();
     ASSERT_GE(steps.size(), 4u);
-    // Past 6 px at the fourth step: after it, one pause and the click under way at most.
-    EXPECT_LE(pressesAfter(steps[3]), 2);
+    // Past 6 px at the fourth step: after it, the click under way and those a loaded target had
+    // not read yet; each further 8 ms step before the stop would add about five.
+    EXPECT_LE(pressesAfter(steps[3]), 12);
 }
 
 // Catches stored points that are no numbers or off every monitor clicked, or costing the rest.
