@@ -102,7 +102,8 @@ protected:
                                                (bottomRight.y() - topLeft.y()) * 1.5 / 3);
         const QPoint from = kGridArea.topLeft() + cell.toPoint();
         DesktopSession::drag(from, from + QPoint(40, 25));
-        ASSERT_TRUE(DesktopSession::waitFor([&] { return corners().first == topLeft + QPointF(40, 25); }))
+        const QPointF movedTopLeft = topLeft + QPointF(40, 25);
+        ASSERT_TRUE(DesktopSession::waitFor([&] { return corners().first == movedTopLeft; }))
             << "the grid did not follow a press inside a cell";
         EXPECT_EQ(corners().second, bottomRight + QPointF(40, 25));
         EXPECT_TRUE(clickTakenByTheGrid(from + QPoint(100, 0)));
