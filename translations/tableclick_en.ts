@@ -1191,6 +1191,14 @@ Append adds these clicks to the bet; Delete removes the saved bet.</translation>
         <source>Find table (Ctrl+F): lay the grid on the table on the screen</source>
         <translation>Find table (Ctrl+F): lay the grid on the table on the screen</translation>
     </message>
+    <message>
+        <source>Allow clicks on Wayland</source>
+        <translation>Allow clicks on Wayland</translation>
+    </message>
+    <message>
+        <source>Let the desktop ask now whether Tableclick may control the mouse (once per login), rather than at the first bet</source>
+        <translation>Let the desktop ask now whether Tableclick may control the mouse (once per login), rather than at the first bet</translation>
+    </message>
 </context>
 <context>
     <name>XPauseField</name>
@@ -1370,6 +1378,14 @@ Append adds these clicks to the bet; Delete removes the saved bet.</translation>
     <message>
         <source>Stopped: the point is on a monitor the desktop did not share, after %1</source>
         <translation>Stopped: the point is on a monitor the desktop did not share, after %1</translation>
+    </message>
+    <message>
+        <source>Stop clicking now (Escape does the same while an X11 window has the keyboard)</source>
+        <translation>Stop clicking now (Escape does the same while an X11 window has the keyboard)</translation>
+    </message>
+    <message>
+        <source>Tableclick may click native Wayland windows until you log out</source>
+        <translation>Tableclick may click native Wayland windows until you log out</translation>
     </message>
 </context>
 <context>

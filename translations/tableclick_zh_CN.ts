@@ -1191,6 +1191,14 @@ Append adds these clicks to the bet; Delete removes the saved bet.</source>
         <source>Find table (Ctrl+F): lay the grid on the table on the screen</source>
         <translation>查找台面 (Ctrl+F)：把网格放到屏幕上的台面上</translation>
     </message>
+    <message>
+        <source>Allow clicks on Wayland</source>
+        <translation>允许在 Wayland 上点击</translation>
+    </message>
+    <message>
+        <source>Let the desktop ask now whether Tableclick may control the mouse (once per login), rather than at the first bet</source>
+        <translation>让桌面现在就询问是否允许 Tableclick 控制鼠标（每次登录一次），而不是在第一次下注时询问</translation>
+    </message>
 </context>
 <context>
     <name>XPauseField</name>
@@ -1370,6 +1378,14 @@ Append adds these clicks to the bet; Delete removes the saved bet.</source>
     <message>
         <source>Stopped: the point is on a monitor the desktop did not share, after %1</source>
         <translation>已停止：该点位于桌面未共享的显示器上，完成 %1</translation>
+    </message>
+    <message>
+        <source>Stop clicking now (Escape does the same while an X11 window has the keyboard)</source>
+        <translation>立即停止点击（当某个 X11 窗口拥有键盘焦点时，按 Esc 效果相同）</translation>
+    </message>
+    <message>
+        <source>Tableclick may click native Wayland windows until you log out</source>
+        <translation>在你注销之前，Tableclick 可以点击原生 Wayland 窗口</translation>
     </message>
 </context>
 <context>

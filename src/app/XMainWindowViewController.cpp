@@ -81,6 +81,21 @@ void XMainWindowViewController::loadView()
     tutorialRow->addWidget(buildGridMenu(*actionSide));
     tutorialRow->addStretch(1);
     actionLayout->addLayout(tutorialRow);
+    if (m_platform.clicksThroughPortal()) {
+        // The desktop's question may come before the first bet, not in the middle of betting.
+        // A row of its own: beside Tutorial it would widen the panel.
+        auto* allow = new QPushButton(tr("Allow clicks on Wayland"), actionSide);
+        allow->setObjectName(QStringLiteral("allowWaylandClicksButton"));
+        allow->setToolTip(tr("Let the desktop ask now whether Tableclick may control the mouse (once per login), "
+                             "rather than at the first bet"));
+        connect(allow, &QPushButton::clicked, m_playbackQueue.get(), &XPlaybackQueue::openTheWay);
+        tutorialRow->setContentsMargins(12, 4, 12, 4);
+        auto* waylandRow = new QHBoxLayout;
+        waylandRow->setContentsMargins(12, 0, 12, 12);
+        waylandRow->addWidget(allow);
+        waylandRow->addStretch(1);
+        actionLayout->addLayout(waylandRow);
+    }
     connect(m_tutorialButton, &QPushButton::clicked, this, &XMainWindowViewController::tutorialClicked);
 }
 

@@ -97,6 +97,19 @@ void XPlaybackQueue::stopAll(XRunEnd reason)
         Q_EMIT pendingChanged();
 }
 
+bool XPlaybackQueue::clicksThroughPortal() const
+{
+    return m_platform.clicksThroughPortal();
+}
+
+void XPlaybackQueue::openTheWay()
+{
+    XPlaybackRun run;
+    run.opensOnly = true;
+    run.controls = std::make_shared<const XPlaybackControls>();
+    enqueue(std::move(run));
+}
+
 int XPlaybackQueue::waitingCount() const
 {
     const std::lock_guard lock(m_mutex);
@@ -215,7 +228,7 @@ void XPlaybackQueue::work(std::stop_token shutdown)
             const XRunEnd end = result.outcome == XRunEnd::StopButton ? m_stopReason : result.outcome;
             // Whatever ended a run early, what waits would click where the user no longer
             // expects it.
-            if (end != XRunEnd::Finished)
+            if (!XRunEndLetsOthersFollow(end))
                 m_waiting.clear();
             int record = -1;
             if (result.record >= 0 && result.record < static_cast<int>(run.list.size()))
@@ -225,7 +238,7 @@ void XPlaybackQueue::work(std::stop_token shutdown)
         }
         // What the user did is the poster's to remember only while it stops runs: a run
         // queued after a stop starts with a fresh look.
-        if (result.outcome != XRunEnd::Finished)
+        if (!XRunEndLetsOthersFollow(result.outcome))
             poster.reset();
         m_changed.notify_all();
     }

@@ -34,6 +34,10 @@ public:
     // Running and waiting runs.
     int pendingCount() const;
     int waitingCount() const;
+    // Clicks go through the desktop's remote control (Wayland), which the user allows.
+    bool clicksThroughPortal() const;
+    // Asks the desktop now for the way for clicks, in the line of runs.
+    void openTheWay();
     // For tests and tools: waits until no run is left, up to the timeout.
     bool waitUntilIdle(int timeoutMs) const;
 

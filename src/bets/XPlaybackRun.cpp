@@ -12,6 +12,11 @@ namespace {
 constexpr std::int64_t kActivationPause = 1000;
 } // namespace
 
+bool XRunEndLetsOthersFollow(XRunEnd end)
+{
+    return end == XRunEnd::Finished || end == XRunEnd::RemoteAllowed || end == XRunEnd::RemoteUnavailable;
+}
+
 int XPlaybackRun::totalClicks() const
 {
     std::uint64_t total = 0;
@@ -92,6 +97,11 @@ XRunResult XPlayRun(XMousePoster& poster, const XPlaybackRun& run, std::stop_tok
     // Clicks only once the way for them is open: a refused one clicks nothing.
     if (const XClickVerdict ready = poster.prepare(stop); ready != XClickVerdict::Go)
         return stopAt(outcomeOf(ready), -1);
+    if (run.opensOnly) {
+        if (stop.stop_requested())
+            return stopAt(XRunEnd::StopButton, -1);
+        return stopAt(poster.reachesWaylandWindows() ? XRunEnd::RemoteAllowed : XRunEnd::RemoteUnavailable, -1);
+    }
     bool firstClick = true;
     for (std::size_t r = 0; r < run.list.size(); ++r) {
         const XMouseData& record = run.list[r];

@@ -22,6 +22,9 @@ struct XPlaybackRun
     std::shared_ptr<const XPlaybackControls> controls;
     // A bet's cells (named by their index), else actions (named by their place in the list).
     bool cells = false;
+    // Clicks nothing: only opens the way for clicks, so that the desktop asks the user now
+    // rather than at the next bet.
+    bool opensOnly = false;
 
     // Clicks in all: click counts of 0 are skipped.
     int totalClicks() const;
@@ -59,7 +62,15 @@ enum class XRunEnd
     RemoteFailed,
     RemoteEnded,
     MonitorNotShared,
+    // The end of a run that only opens the way: clicks reach native Wayland windows, or
+    // (the desktop has no remote control) only X11 ones.
+    RemoteAllowed,
+    RemoteUnavailable,
 };
+
+// Runs waiting behind a run that ended so go on; after any other end they would click
+// where the user no longer expects it.
+bool XRunEndLetsOthersFollow(XRunEnd end);
 
 struct XRunResult
 {

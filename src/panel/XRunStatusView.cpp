@@ -23,7 +23,10 @@ XRunStatusView::XRunStatusView(XPlaybackQueue& queue, const QString& namePrefix,
     layout->setContentsMargins(0, 0, 0, 0);
     m_stopButton = new QPushButton(tr("Stop"), this);
     m_stopButton->setObjectName(namePrefix + QStringLiteral("StopButton"));
-    m_stopButton->setToolTip(tr("Stop clicking now (Escape, or move the mouse, does the same)"));
+    // Wayland shows no client the user's mouse, nor keys pressed in native windows.
+    m_stopButton->setToolTip(queue.clicksThroughPortal()
+                                 ? tr("Stop clicking now (Escape does the same while an X11 window has the keyboard)")
+                                 : tr("Stop clicking now (Escape, or move the mouse, does the same)"));
     m_stopButton->setEnabled(false);
     m_statusLabel = new QLabel(this);
     m_statusLabel->setObjectName(namePrefix + QStringLiteral("RunStatusLabel"));
@@ -63,11 +66,16 @@ XRunStatusView::XRunStatusView(XPlaybackQueue& queue, const QString& namePrefix,
                           "\"Allow remote interaction\" and press Share. It asks once per login"));
             break;
         case XClickNote::WaylandWindowsUnreachable:
-            showNotice(tr("This Wayland desktop offers no remote control: Tableclick can click only "
-                          "X11/XWayland windows here, not native Wayland ones"));
+            showNotice(noRemoteControl());
             break;
         }
     });
+}
+
+QString XRunStatusView::noRemoteControl()
+{
+    return tr("This Wayland desktop offers no remote control: Tableclick can click only "
+              "X11/XWayland windows here, not native Wayland ones");
 }
 
 void XRunStatusView::showNotice(const QString& notice)
@@ -177,6 +185,13 @@ void XRunStatusView::showEnd(XRunEnd reason, int clicked, int total, const QStri
         break;
     case XRunEnd::MonitorNotShared:
         show(tr("Stopped: the point is on a monitor the desktop did not share, after %1").arg(counts));
+        break;
+    case XRunEnd::RemoteAllowed:
+        show(tr("Tableclick may click native Wayland windows until you log out"));
+        break;
+    case XRunEnd::RemoteUnavailable:
+        showNotice(noRemoteControl());
+        show(QString());
         break;
     case XRunEnd::Shutdown:
         break;

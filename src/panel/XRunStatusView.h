@@ -30,6 +30,7 @@ private:
     void show(const QString& text);
     // Kept in front of the line for a while, or for as long as runs click.
     void showNotice(const QString& notice);
+    static QString noRemoteControl();
 
     XPlaybackQueue& m_queue;
     QPushButton* m_stopButton = nullptr;

@@ -36,8 +36,11 @@ public:
         const auto [verdict, told] = m_platform.prepared();
         if (told)
             note(*told);
+        // As the desktop's poster: without remote control it clicks through X.
+        m_reachesWayland = m_platform.clicksThroughPortal() && told != XClickNote::WaylandWindowsUnreachable;
         return verdict;
     }
+    bool reachesWaylandWindows() const override { return m_reachesWayland; }
 
     XClickVerdict beginClick(QPointF point, const std::vector<XOwnWindow>& ownWindows) override
     {
@@ -76,6 +79,7 @@ private:
     XFakePlatform& m_platform;
     XPointerWatch m_watch;
     XClickVerdict m_input = XClickVerdict::Go;
+    bool m_reachesWayland = false;
 };
 } // namespace
 

@@ -63,6 +63,8 @@ public:
     bool openUrl(const QUrl& url) override;
     std::vector<XOwnWindow> ownWindows() const override;
     std::unique_ptr<XMousePoster> createMousePoster() override;
+    bool clicksThroughPortal() const override { return m_clicksThroughPortal; }
+    void setClicksThroughPortal(bool through) { m_clicksThroughPortal = through; }
     XPreferenceStore& preferences() override { return *m_preferences; }
     XHotKeyService& hotKeys() override { return m_hotKeys; }
     // The same, with what tests need to refuse and fire combinations.
@@ -128,6 +130,7 @@ private:
     QHash<const QWidget*, QRectF> m_frames;
     bool m_acceptsMouse = true;
     bool m_compositing = false;
+    bool m_clicksThroughPortal = false;
     QImage m_screenImage;
     mutable std::vector<QRect> m_snapshotAreas;
     QHash<const QWidget*, bool> m_shielded;

@@ -69,6 +69,8 @@ public:
     // Before a run's first click: makes sure clicks can be posted (on Wayland it opens the
     // desktop's remote control, which may ask the user first). Waits, unless stopped.
     virtual XClickVerdict prepare(std::stop_token) { return XClickVerdict::Go; }
+    // After a prepare that said Go: clicks reach native Wayland windows too.
+    virtual bool reachesWaylandWindows() const { return false; }
     // Where notes go; any thread may be the caller.
     void setNoteHandler(std::function<void(XClickNote)> handler) { m_noteHandler = std::move(handler); }
     // At a global point in device pixels.

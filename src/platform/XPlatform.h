@@ -57,6 +57,9 @@ public:
 
     // A poster for the calling thread; any thread may ask.
     virtual std::unique_ptr<XMousePoster> createMousePoster() = 0;
+    // A Wayland session whose clicks go through the desktop's remote control, which the
+    // user must allow once per login.
+    virtual bool clicksThroughPortal() const { return false; }
     virtual XPreferenceStore& preferences() = 0;
     // Global key combinations.
     virtual XHotKeyService& hotKeys() = 0;

@@ -45,6 +45,7 @@ public:
     XPortalMousePoster(XPortalRemoteDesktop& session, Screens screens, Fallback fallback);
 
     XClickVerdict prepare(std::stop_token stop) override;
+    bool reachesWaylandWindows() const override { return !m_fallback; }
     void postMouseEvent(XMouseEventType type, QPointF devicePoint) override;
     void activateWindowAt(QPointF devicePoint) override;
     void sleepMicroseconds(std::int64_t micros, std::stop_token stop) override;

@@ -34,6 +34,7 @@ public:
     bool openUrl(const QUrl& url) override;
     std::vector<XOwnWindow> ownWindows() const override;
     std::unique_ptr<XMousePoster> createMousePoster() override;
+    bool clicksThroughPortal() const override { return m_portal != nullptr; }
     XPreferenceStore& preferences() override { return m_preferences; }
     XHotKeyService& hotKeys() override { return *m_hotKeys; }
 

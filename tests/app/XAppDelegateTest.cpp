@@ -19,6 +19,7 @@
 #include "platform/XFakePlatform.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -53,6 +54,43 @@ TEST(XAppDelegate, MainViewSizesTheWindowAndSitsOneLevelBelowTheOverlay)
     main->tutorialButton()->click();
     ASSERT_EQ(platform.openedUrls().size(), 1u);
     EXPECT_TRUE(platform.openedUrls()[0].toLocalFile().endsWith(QStringLiteral("tutorial.html")));
+}
+
+// Catches the Wayland button missing, or shown on X11, asking the desktop nothing, or Stop's
+// tip promising on Wayland that a moved mouse stops a run.
+TEST(XAppDelegate, OnWaylandAButtonAsksTheDesktopAheadAndStopSaysWhatStopsThere)
+{
+    for (const bool wayland : {false, true}) {
+        SCOPED_TRACE(wayland ? "Wayland" : "X11");
+        XFakePlatform platform;
+        platform.setClicksThroughPortal(wayland);
+        XAppDelegate delegate(platform);
+        delegate.goToMainView();
+        XMainWindowViewController* main = delegate.mainViewController();
+        auto* allow = main->view()->findChild<QPushButton*>(QStringLiteral("allowWaylandClicksButton"));
+        for (const QString& prefix : {QStringLiteral("bet"), QStringLiteral("action")}) {
+            auto* stop = main->view()->findChild<QPushButton*>(prefix + QStringLiteral("StopButton"));
+            ASSERT_NE(stop, nullptr);
+            EXPECT_EQ(stop->toolTip().contains(QStringLiteral("move the mouse")), !wayland)
+                << stop->toolTip().toStdString();
+        }
+        if (!wayland) {
+            EXPECT_EQ(allow, nullptr);
+            continue;
+        }
+        ASSERT_NE(allow, nullptr);
+        allow->click();
+        ASSERT_TRUE(main->playbackQueue().waitUntilIdle(5000));
+        auto* status = main->view()->findChild<QLabel*>(QStringLiteral("betRunStatusLabel"));
+        ASSERT_NE(status, nullptr);
+        const QString allowed = QStringLiteral("Tableclick may click native Wayland windows until you log out");
+        QElapsedTimer waited;
+        waited.start();
+        while (status->text() != allowed && waited.elapsed() < 2000)
+            QCoreApplication::processEvents();
+        EXPECT_EQ(status->text(), allowed);
+        EXPECT_TRUE(platform.postedActions().empty());
+    }
 }
 
 // Catches an account screen rebuilt (and what was typed lost) on every visit.

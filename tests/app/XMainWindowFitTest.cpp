@@ -111,6 +111,8 @@ TEST(XMainWindowFit, AtFirstStartNothingIsCutAt1280By720AndNothingScrollsSideway
         const QRect available = (*screen)->availableGeometry();
         QCursor::setPos(available.center());
         XFakePlatform platform;
+        // Its widest: with the button that asks a Wayland desktop ahead.
+        platform.setClicksThroughPortal(true);
         XAppDelegate delegate(platform);
         delegate.goToMainView();
         XMainWindow* window = delegate.window();

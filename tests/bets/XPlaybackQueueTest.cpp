@@ -320,6 +320,35 @@ TEST_F(QueueFixture, EscapeHeldElsewhereIsToldOnceAndRunsStillPlay)
     EXPECT_EQ(told, 1);
 }
 
+// Catches the desktop asked ahead clicking something, dropping the bet queued behind it, or
+// a desktop without remote control reported as allowing clicks into Wayland windows.
+TEST_F(QueueFixture, AskingTheDesktopAheadClicksNothingAndTheBetBehindPlays)
+{
+    platform.setClicksThroughPortal(true);
+    const struct
+    {
+        XClickVerdict verdict;
+        std::optional<XClickNote> note;
+        XRunEnd end;
+        std::vector<int> pressed;
+    } cases[] = {
+        {XClickVerdict::Go, std::nullopt, XRunEnd::RemoteAllowed, {3}},
+        {XClickVerdict::Go, XClickNote::WaylandWindowsUnreachable, XRunEnd::RemoteUnavailable, {3}},
+        {XClickVerdict::RemoteRefused, std::nullopt, XRunEnd::RemoteRefused, {}},
+    };
+    for (const auto& c : cases) {
+        ends.clear();
+        platform.clearPostedActions();
+        platform.setPrepared(c.verdict, c.note);
+        queue.openTheWay();
+        queue.enqueue(run({{3, 1}}));
+        settle();
+        ASSERT_FALSE(ends.empty());
+        EXPECT_EQ(ends[0], std::make_tuple(c.end, 0, 0));
+        EXPECT_EQ(pressedIndexes(), c.pressed) << static_cast<int>(c.end);
+    }
+}
+
 // Catches clicks posted although the desktop refused them, or the user not told why.
 TEST_F(QueueFixture, ARunTheDesktopDoesNotLetClickClicksNothing)
 {
