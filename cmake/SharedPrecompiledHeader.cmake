@@ -35,6 +35,14 @@ function(tableclick_share_precompiled_header)
     if(target STREQUAL tableclick_pch OR imported OR NOT type MATCHES "^(STATIC_LIBRARY|OBJECT_LIBRARY|EXECUTABLE)$")
       continue()
     endif()
+    # A program without Qt (a bare X11 window to measure against) would need Qt to link.
+    get_target_property(libraries ${target} LINK_LIBRARIES)
+    if(NOT libraries MATCHES "Qt6::|tc_")
+      continue()
+    endif()
     target_precompile_headers(${target} REUSE_FROM tableclick_pch)
+    # The header is made position-independent, as Qt asks of its users: so must every user
+    # of it be, also the few programs without Qt.
+    target_compile_options(${target} PRIVATE -fPIC)
   endforeach()
 endfunction()
