@@ -19,11 +19,11 @@
 #include "platform/XFakePlatform.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -84,11 +84,8 @@ TEST(XAppDelegate, OnWaylandAButtonAsksTheDesktopAheadAndStopSaysWhatStopsThere)
         auto* status = main->view()->findChild<QLabel*>(QStringLiteral("betRunStatusLabel"));
         ASSERT_NE(status, nullptr);
         const QString allowed = QStringLiteral("Tableclick may click native Wayland windows until you log out");
-        QElapsedTimer waited;
-        waited.start();
-        while (status->text() != allowed && waited.elapsed() < 2000)
-            QCoreApplication::processEvents();
-        EXPECT_EQ(status->text(), allowed);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return status->text() == allowed; }, 2000))
+            << status->text().toStdString();
         EXPECT_TRUE(platform.postedActions().empty());
     }
 }
