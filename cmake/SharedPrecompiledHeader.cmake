@@ -41,8 +41,8 @@ function(tableclick_share_precompiled_header)
       continue()
     endif()
     target_precompile_headers(${target} REUSE_FROM tableclick_pch)
-    # The header is made position-independent, as Qt asks of its users: so must every user
-    # of it be, also the few programs without Qt.
+    # The header is made position-independent, as Qt asks of its users, and clang takes it
+    # only in files compiled so too.
     target_compile_options(${target} PRIVATE -fPIC)
   endforeach()
 endfunction()
