@@ -31,6 +31,12 @@ XRunStatusView::XRunStatusView(XPlaybackQueue& queue, const QString& namePrefix,
     m_statusLabel = new QLabel(this);
     m_statusLabel->setObjectName(namePrefix + QStringLiteral("RunStatusLabel"));
     m_statusLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Texts come and go while the user reaches for a button: the line wraps within the
+    // room it has, two lines high whatever it says, so that no button beside or below
+    // it ever moves.
+    m_statusLabel->setWordWrap(true);
+    m_statusLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    m_statusLabel->setFixedHeight(2 * m_statusLabel->fontMetrics().lineSpacing());
     layout->addWidget(m_stopButton);
     layout->addWidget(m_statusLabel, 1);
 
@@ -101,6 +107,8 @@ void XRunStatusView::show(const QString& text)
         m_statusLabel->setText(text);
     else
         m_statusLabel->setText(text.isEmpty() ? m_notice : m_notice + QStringLiteral(" · ") + text);
+    // What a narrow panel cuts off the second line.
+    m_statusLabel->setToolTip(m_statusLabel->text());
 }
 
 QString XRunStatusView::statusText() const

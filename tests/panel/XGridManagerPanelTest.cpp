@@ -244,3 +244,22 @@ TEST_F(PanelFixture, TheRunShowsItsProgressAndStopEndsItAndThoseWaiting)
     // The waiting bet never clicked: fewer than 20 clicks in all.
     EXPECT_LT(clickedCells(platform.postedActions()).size(), 20u);
 }
+
+// Catches a notice on the run line that widens the panel: every button beside it moves
+// under the pointer of a user reaching for BET, and moves back when the notice goes.
+TEST_F(PanelFixture, ALongNoticeWrapsInPlaceAndMovesNoButton)
+{
+    view->resize(view->minimumSizeHint());
+    view->show();
+    QCoreApplication::processEvents();
+    const QRect bet(view->betButton->mapTo(view, QPoint()), view->betButton->size());
+    const QSize smallest = view->minimumSizeHint();
+
+    Q_EMIT controller.playbackQueue().clickNote(XClickNote::ConsentOncePerSession);
+    // Each layout asks its parent's anew, one posted event at a time.
+    for (int round = 0; round < 5; ++round)
+        QCoreApplication::processEvents();
+    EXPECT_TRUE(controller.runStatusView()->statusText().endsWith(QStringLiteral("once per login")));
+    EXPECT_EQ(view->minimumSizeHint().width(), smallest.width());
+    EXPECT_EQ(QRect(view->betButton->mapTo(view, QPoint()), view->betButton->size()), bet);
+}
