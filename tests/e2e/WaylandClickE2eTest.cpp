@@ -99,7 +99,7 @@ protected:
                QStringLiteral("--virtual-monitor"), QStringLiteral("1920x1080")});
         QByteArray said;
         ASSERT_TRUE(waitFor([&] {
-            said += mutter.readAllStandardError();
+            said = saidBy(mutter);
             return control.interface()->isServiceRegistered(QStringLiteral("org.gnome.Mutter.RemoteDesktop")).value();
         }, 20000)) << "mutter did not come up: " << said.toStdString();
 
@@ -108,7 +108,7 @@ protected:
             QStringLiteral("public X11 display (:[0-9]+), \\(using (:[0-9]+) for managed"));
         QRegularExpressionMatch match;
         ASSERT_TRUE(waitFor([&] {
-            said += mutter.readAllStandardError();
+            said = saidBy(mutter);
             match = display.match(QString::fromUtf8(said));
             return match.hasMatch();
         }, 10000)) << said.toStdString();
@@ -130,10 +130,11 @@ protected:
             targetEnvironment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
         }
         target.setProcessEnvironment(targetEnvironment);
+        writeOutputToFile(target, QStringLiteral("target"));
         target.start(QStringLiteral(CLICK_TARGET_BINARY),
                      QStringList{QStringLiteral("--fullscreen"), QStringLiteral("--log"), logPath()} + targetArguments);
         ASSERT_TRUE(waitFor([this] { return ClickLog::read(logPath()).table.has_value(); }, 20000))
-            << "the click target did not show: " << target.readAllStandardError().toStdString();
+            << "the click target did not show: " << saidBy(target).toStdString();
 
         openMutterSession(portalSide);
     }
@@ -171,11 +172,26 @@ protected:
     void start(QProcess& process, const QString& program, const QStringList& arguments)
     {
         process.setProcessEnvironment(environment);
+        writeOutputToFile(process, program);
         process.start(program, arguments);
         ASSERT_TRUE(process.waitForStarted(5000)) << program.toStdString();
     }
 
     QString logPath() const { return runtime.filePath(QStringLiteral("clicks.log")); }
+    // Each program writes to a file, not a pipe: a pipe this thread leaves unread while it
+    // waits on the clicks fills, and mutter (XWayland writes to the same stream) stops at
+    // its next line, with every D-Bus call to it.
+    void writeOutputToFile(QProcess& process, const QString& name)
+    {
+        process.setObjectName(name);
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.setStandardOutputFile(runtime.filePath(name + QStringLiteral(".out")));
+    }
+    QByteArray saidBy(const QProcess& process) const
+    {
+        QFile file(runtime.filePath(process.objectName() + QStringLiteral(".out")));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
     // Plays the points `rounds` times through the portal's poster, with the pause between
     // clicks, and checks that each landed at its pixel. Per click: from its start to its
     // release in the window (us); per round, from its first start to its last release.
@@ -295,7 +311,7 @@ void WaylandClicks::clickEveryPoint(const std::vector<QPointF>& points, std::int
         << [&] {
                QFile file(logPath());
                file.open(QIODevice::ReadOnly);
-               return file.readAll().toStdString() + target.readAllStandardError().toStdString();
+               return file.readAll().toStdString() + saidBy(target).toStdString();
            }();
     const ClickLog log = ClickLog::read(logPath());
     const auto presses = log.ofKind(QStringLiteral("press"));
