@@ -148,6 +148,12 @@ QString XPortalRemoteDesktop::nextToken()
 
 void XPortalRemoteDesktop::startOpening()
 {
+    // No session bus at all: no call would ever be answered, nor fail.
+    if (!m_bus.isConnected()) {
+        XLog("no session bus: clicks reach only X11/XWayland windows");
+        settle(State::Unavailable);
+        return;
+    }
     // The portal's own word on remote control; a bus without it says so at once.
     QDBusMessage get = QDBusMessage::createMethodCall(m_options.service, kObjectPath,
                                                       QStringLiteral("org.freedesktop.DBus.Properties"),

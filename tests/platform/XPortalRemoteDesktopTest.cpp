@@ -150,12 +150,21 @@ TEST_F(PortalTest, StoppingTheRunEndsTheWaitForAnAnswer)
     EXPECT_EQ(opened.state, State::Opening);
 }
 
-TEST_F(PortalTest, WithoutAPortalTheSessionIsUnavailable)
+// Catches a run that waits for ever where no portal, or no bus at all, can answer.
+TEST_F(PortalTest, WithoutAPortalOrABusTheSessionIsUnavailable)
 {
     XPortalRemoteDesktop::Options options;
     options.service = QStringLiteral("org.example.NoPortalHere");
     XPortalRemoteDesktop desktop(bus.connect(QStringLiteral("client")), options);
     EXPECT_EQ(offThread([&] { return desktop.open({}); }).state, State::Unavailable);
+
+    XPortalRemoteDesktop busless(
+        QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent"), QStringLiteral("nobus")));
+    std::stop_source giveUp;
+    auto opened = std::async(std::launch::async, [&] { return busless.open(giveUp.get_token()); });
+    spinUntil([&] { return opened.wait_for(0ms) == std::future_status::ready; });
+    giveUp.request_stop();
+    EXPECT_EQ(opened.get().state, State::Unavailable);
 }
 
 TEST_F(PortalTest, ASessionTheDesktopClosesIsOpenedAgainForTheNextRun)
