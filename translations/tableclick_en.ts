@@ -1387,6 +1387,10 @@ Append adds these clicks to the bet; Delete removes the saved bet.</translation>
         <source>Tableclick may click native Wayland windows until you log out</source>
         <translation>Tableclick may click native Wayland windows until you log out</translation>
     </message>
+    <message>
+        <source>Asking the desktop to let Tableclick click</source>
+        <translation>Asking the desktop to let Tableclick click</translation>
+    </message>
 </context>
 <context>
     <name>XServiceText</name>

@@ -1387,6 +1387,10 @@ Append adds these clicks to the bet; Delete removes the saved bet.</source>
         <source>Tableclick may click native Wayland windows until you log out</source>
         <translation>在你注销之前，Tableclick 可以点击原生 Wayland 窗口</translation>
     </message>
+    <message>
+        <source>Asking the desktop to let Tableclick click</source>
+        <translation>正在请桌面允许 Tableclick 点击</translation>
+    </message>
 </context>
 <context>
     <name>XServiceText</name>

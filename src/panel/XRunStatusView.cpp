@@ -123,8 +123,10 @@ void XRunStatusView::render()
     if (!busy)
         return; // the last run's end stays readable
     QStringList parts;
+    // A run of no clicks only asks the desktop for the mouse.
     if (m_running)
-        parts << tr("Clicking %1 of %2").arg(m_clicked).arg(m_total);
+        parts << (m_total > 0 ? tr("Clicking %1 of %2").arg(m_clicked).arg(m_total)
+                              : tr("Asking the desktop to let Tableclick click"));
     if (const int waiting = m_queue.waitingCount(); waiting > 0)
         parts << (waiting == 1 ? tr("1 run waiting") : tr("%1 runs waiting").arg(waiting));
     if (!parts.isEmpty())
