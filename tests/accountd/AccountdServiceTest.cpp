@@ -3,6 +3,7 @@
 #include "AccountdClient.h"
 #include "AccountdProcess.h"
 #include "PostgresCluster.h"
+#include "WaitFor.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -18,7 +19,6 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QThread>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -42,17 +42,6 @@ enum class Backend
 
 const QString kPassword = u"secret123"_s;
 const QString kNewPassword = u"newsecret456"_s;
-
-bool waitUntil(const std::function<bool()>& done, int ms = 60000)
-{
-    const QDeadlineTimer deadline(ms);
-    while (!done() && !deadline.hasExpired()) {
-        QEventLoop loop;
-        QTimer::singleShot(10, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return done();
-}
 
 class AccountdServiceTest : public ::testing::TestWithParam<Backend>
 {
@@ -415,9 +404,9 @@ TEST_P(AccountdServiceTest, WrongPasswordsSentAtOnceGetNoMoreChecksThanTheLimit)
     QList<QNetworkReply*> replies;
     for (int i = 0; i < 16; ++i)
         replies << fetch(network, u"/api/mac_user/login?email=quinn%40example.org&password=wrong%1"_s.arg(i));
-    ASSERT_TRUE(waitUntil([&] {
-        return std::all_of(replies.begin(), replies.end(), std::mem_fn(&QNetworkReply::isFinished));
-    }));
+    ASSERT_TRUE(waitFor(
+        [&] { return std::all_of(replies.begin(), replies.end(), std::mem_fn(&QNetworkReply::isFinished)); },
+        60000));
 
     // Only an answer that tells the password was wrong has been through the hash.
     int checked = 0;
@@ -614,7 +603,7 @@ TEST_P(AccountdServiceTest, HashingDoesNotHoldUpOtherRequests)
     QObject::connect(quick, &QNetworkReply::finished, quick, [&] { loginsBeforeQuick = finishedLogins; });
     for (QNetworkReply* reply : logins)
         QObject::connect(reply, &QNetworkReply::finished, reply, [&] { ++finishedLogins; });
-    waitUntil([&] { return loginsBeforeQuick >= 0 && finishedLogins == logins.size(); });
+    waitFor([&] { return loginsBeforeQuick >= 0 && finishedLogins == logins.size(); }, 60000);
     EXPECT_EQ(loginsBeforeQuick, 0) << "the 404 waited for hashing";
     EXPECT_EQ(quick->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), 404);
     for (QNetworkReply* reply : logins) {
@@ -650,11 +639,11 @@ TEST_P(AccountdServiceTest, AnAddressWithHashesQueuedDoesNotHoldUpAnotherAddress
                              [](const auto& s) { return s->bytesAvailable() > 0; });
     };
     // The first answer comes after a hash: by then every request of the flood is queued.
-    ASSERT_TRUE(waitUntil([&] { return answered() > 0; }));
+    ASSERT_TRUE(waitFor([&] { return answered() > 0; }, 60000));
     const auto before = answered();
     signer->write("GET /api/mac_user/login?email=rosa%40example.org&password=secret123 HTTP/1.1\r\nHost: "
                   "localhost\r\n\r\n");
-    ASSERT_TRUE(waitUntil([&] { return signer->bytesAvailable() > 0; }));
+    ASSERT_TRUE(waitFor([&] { return signer->bytesAvailable() > 0; }, 60000));
     EXPECT_TRUE(signer->readAll().contains("\"success\":\"true\""));
     // Both workers are hashing for the flood when the sign-in comes: it takes the first to
     // come free, while the other finishes one, or two with bad luck.
@@ -671,11 +660,11 @@ TEST_P(AccountdServiceTest, SigtermFinishesTheRequestsInHand)
     for (int i = 0; i < 4; ++i)
         logins << fetch(network, u"/api/mac_user/login?email=pat%40example.org&password=secret123"_s);
     // Wait until the service has the requests, then stop it while it hashes.
-    waitUntil([&] { return m_service->log().contains("GET /api/mac_user/login 200"); }, 30000);
+    waitFor([&] { return m_service->log().contains("GET /api/mac_user/login 200"); }, 30000);
     EXPECT_EQ(m_service->stop(), 0);
     int answered = 0;
     for (QNetworkReply* reply : logins) {
-        waitUntil([reply] { return reply->isFinished(); });
+        waitFor([reply] { return reply->isFinished(); }, 60000);
         answered += reply->readAll().contains("\"success\":\"true\"") ? 1 : 0;
         reply->deleteLater();
     }

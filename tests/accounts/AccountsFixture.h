@@ -1,12 +1,10 @@
 #pragma once
 
 #include "CannedServer.h"
+#include "WaitFor.h"
 
 #include "accounts/XAccountService.h"
 #include "platform/XFakePlatform.h"
-
-#include <QCoreApplication>
-#include <QElapsedTimer>
 
 #include <gtest/gtest.h>
 
@@ -20,14 +18,6 @@ struct AccountsFixture : testing::Test
 
     AccountsFixture() { service.setTrustedCertificates({CannedServer::certificate()}); }
 
-    static bool waitFor(const std::function<bool()>& condition, int timeoutMs = 5000)
-    {
-        QElapsedTimer timer;
-        timer.start();
-        while (!condition() && timer.elapsed() < timeoutMs)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        return condition();
-    }
     // Lets a reply that is not coming have its chance to come.
     static void settle(int ms = 200) { waitFor([] { return false; }, ms); }
 

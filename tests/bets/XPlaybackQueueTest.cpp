@@ -4,8 +4,9 @@
 #include "platform/XFakeHotKeyService.h"
 #include "platform/XFakePlatform.h"
 
+#include "WaitFor.h"
+
 #include <QCoreApplication>
-#include <QElapsedTimer>
 
 #include <limits>
 
@@ -52,10 +53,7 @@ struct QueueFixture : testing::Test
     void settle()
     {
         ASSERT_TRUE(queue.waitUntilIdle(5000));
-        QElapsedTimer timer;
-        timer.start();
-        while (timer.elapsed() < 50)
-            QCoreApplication::processEvents();
+        waitFor([] { return false; }, 50);
     }
 
     std::vector<XPostedAction> events() const
@@ -291,10 +289,7 @@ TEST_F(QueueFixture, EscapeIsGrabbedOnlyWhileRunsClickAndStopsThem)
     queue.enqueue(run({{1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}, {6, 1}, {7, 1}, {8, 1}}));
     queue.enqueue(run({{9, 1}}));
     ASSERT_TRUE(keys.registration(kEscape, 0)) << "Escape was not grabbed before the first click";
-    QElapsedTimer timer;
-    timer.start();
-    while (events().empty() && timer.elapsed() < 5000)
-        QCoreApplication::processEvents();
+    waitFor([&] { return !events().empty(); });
     EXPECT_EQ(keys.registration(kEscape, 0)->signature, kStopSignature);
 
     ASSERT_TRUE(keys.fireCombination(kEscape, 0));

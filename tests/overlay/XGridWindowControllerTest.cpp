@@ -9,10 +9,10 @@
 #include "BusyDesktop.h"
 #include "RouletteTable.h"
 #include "SampleGridLayout.h"
+#include "WaitFor.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLineEdit>
@@ -25,11 +25,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-XGridWindowData layout(double x, const QColor& color = Qt::green)
-{
-    return XSampleGridLayout(x, color);
-}
-
 void expectSameLayout(const XGridWindowData& a, const XGridWindowData& b)
 {
     EXPECT_EQ(a.windowFrame, b.windowFrame);
@@ -72,7 +67,7 @@ struct GridWindowControllerFixture : testing::Test
 // Catches a layout field lost on the way to the store, or a damaged archive taken as a layout.
 TEST(XGridWindowData, RoundTripAndDamagedArchives)
 {
-    const XGridWindowData d = layout(100);
+    const XGridWindowData d = XSampleGridLayout(100);
     const auto back = XUnarchiveGridWindowData(XArchiveGridWindowData(d));
     ASSERT_TRUE(back);
     expectSameLayout(*back, d);
@@ -118,7 +113,7 @@ TEST_F(GridWindowControllerFixture, AddingSelectingAndRemovingRecords)
     EXPECT_TRUE(table->item(0)->isSelected());
 
     for (double x : {200.0, 300.0}) {
-        controller->loadWithGridWindowData(layout(x));
+        controller->loadWithGridWindowData(XSampleGridLayout(x));
         controller->clickAddGraphicDataButton();
     }
     EXPECT_EQ(table->item(2)->text(), QStringLiteral("Layout 3"));
@@ -127,7 +122,7 @@ TEST_F(GridWindowControllerFixture, AddingSelectingAndRemovingRecords)
     controller->clickRemoveGraphicDataButton();
     ASSERT_EQ(controller->gridWindowDatas().size(), 2u);
     EXPECT_TRUE(table->item(1)->isSelected());
-    EXPECT_EQ(controller->gridWindowData().windowFrame, layout(200).windowFrame);
+    EXPECT_EQ(controller->gridWindowData().windowFrame, XSampleGridLayout(200).windowFrame);
     EXPECT_EQ(cornerX(), 20);
 
     // Removing with nothing selected changes nothing.
@@ -148,7 +143,7 @@ TEST_F(GridWindowControllerFixture, AddingSelectingAndRemovingRecords)
 TEST_F(GridWindowControllerFixture, LinesFollowThePopUpAndItStartsAtTheLastColour)
 {
     controller->selectedColorButton()->setCurrentIndex(0);
-    controller->loadWithGridWindowData(layout(100, Qt::green));
+    controller->loadWithGridWindowData(XSampleGridLayout(100));
     EXPECT_EQ(controller->mainView()->graphic().borderColor(), QColor(Qt::red));
     controller->selectedColorButton()->setCurrentIndex(4);
     EXPECT_EQ(controller->mainView()->graphic().borderColor(), XGridColorPalette()[4].color);
@@ -160,15 +155,15 @@ TEST_F(GridWindowControllerFixture, LinesFollowThePopUpAndItStartsAtTheLastColou
 // Catches a saved layout or the grid in use not stored or not restored.
 TEST_F(GridWindowControllerFixture, LayoutsSurviveARestart)
 {
-    controller->loadWithGridWindowData(layout(120));
+    controller->loadWithGridWindowData(XSampleGridLayout(120));
     controller->clickAddGraphicDataButton();
-    controller->loadWithGridWindowData(layout(240));
+    controller->loadWithGridWindowData(XSampleGridLayout(240));
     controller->mainView()->graphic().setZeroZoneWidth(3);
     restart();
     ASSERT_EQ(controller->gridWindowDatas().size(), 1u);
-    expectSameLayout(controller->gridWindowDatas()[0], layout(120));
+    expectSameLayout(controller->gridWindowDatas()[0], XSampleGridLayout(120));
     EXPECT_EQ(controller->tableView()->item(0)->text(), QStringLiteral("Layout 1"));
-    EXPECT_EQ(controller->gridWindowData().windowFrame, layout(240).windowFrame);
+    EXPECT_EQ(controller->gridWindowData().windowFrame, XSampleGridLayout(240).windowFrame);
     EXPECT_EQ(controller->mainView()->graphic().zeroZoneWidth(), 3);
 }
 
@@ -178,12 +173,12 @@ TEST_F(GridWindowControllerFixture, LayoutsAreRenamedByDoubleClickAndKeepTheirNa
     // One layout saved by an earlier version, without a name: it loads as it was.
     controller.reset();
     platform.preferences().setObject(kXGridWindowTableDataKey,
-                                     XArchivesToVariant({XArchiveGridWindowData(layout(120))}));
+                                     XArchivesToVariant({XArchiveGridWindowData(XSampleGridLayout(120))}));
     controller = std::make_unique<XGridWindowController>(platform);
     controller->setEnableWindow(true);
     QListWidget* table = controller->tableView();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(table->window()));
-    controller->loadWithGridWindowData(layout(240));
+    controller->loadWithGridWindowData(XSampleGridLayout(240));
     controller->clickAddGraphicDataButton();
     ASSERT_EQ(table->count(), 2);
     EXPECT_EQ(table->item(0)->text(), QStringLiteral("Layout 1"));
@@ -215,7 +210,7 @@ TEST_F(GridWindowControllerFixture, LayoutsAreRenamedByDoubleClickAndKeepTheirNa
 
     restart();
     ASSERT_EQ(controller->gridWindowDatas().size(), 3u);
-    expectSameLayout(controller->gridWindowDatas()[0], layout(120));
+    expectSameLayout(controller->gridWindowDatas()[0], XSampleGridLayout(120));
     QStringList names;
     for (const XGridWindowData& saved : controller->gridWindowDatas())
         names << saved.name;
@@ -227,7 +222,7 @@ TEST_F(GridWindowControllerFixture, LayoutsAreRenamedByDoubleClickAndKeepTheirNa
 TEST_F(GridWindowControllerFixture, DamagedRecordsDoNotBreakTheGrid)
 {
     const XGraphicRectStruct placed = controller->mainView()->graphic().graphicRect();
-    XGridWindowData damaged = layout(100);
+    XGridWindowData damaged = XSampleGridLayout(100);
     damaged.graphicRect = XZeroGraphicRect();
     damaged.leftGaps = {1, 2, 3}; // not the grid's length
     damaged.windowFrame = QRectF();
@@ -240,9 +235,10 @@ TEST_F(GridWindowControllerFixture, DamagedRecordsDoNotBreakTheGrid)
     EXPECT_EQ(controller->window()->geometry(), window);
 
     // A stored list with a broken element keeps the others.
-    platform.preferences().setObject(kXGridWindowTableDataKey,
-                                     XArchivesToVariant({XArchiveGridWindowData(layout(1)), QByteArray("{{{"),
-                                                         XArchiveGridWindowData(layout(2))}));
+    platform.preferences().setObject(
+        kXGridWindowTableDataKey,
+        XArchivesToVariant({XArchiveGridWindowData(XSampleGridLayout(1)), QByteArray("{{{"),
+                            XArchiveGridWindowData(XSampleGridLayout(2))}));
     platform.preferences().setObject(kXGridWindowDataKey, QStringLiteral("not an archive"));
     controller = std::make_unique<XGridWindowController>(platform);
     EXPECT_EQ(controller->gridWindowDatas().size(), 2u);
@@ -398,11 +394,7 @@ TEST(XSidePanelArea, BesideTheGridElseWhereItHidesLeastOfIt)
 namespace {
 bool finishFinding(XGridWindowController& controller)
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (controller.tableFinding()->isFinding() && clock.elapsed() < 20000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return !controller.tableFinding()->isFinding();
+    return waitFor([&] { return !controller.tableFinding()->isFinding(); }, 20000);
 }
 
 QPushButton* sideButton(const XGridWindowController& controller, const char* name)
@@ -417,7 +409,7 @@ TEST_F(GridWindowControllerFixture, FindTableLaysTheGridOnTheTableAndOneUndoTake
     platform.setScreens({{QRectF(0, 0, 1280, 720), 1.0}});
     const RouletteTable table = RouletteTable::fitted(QRectF(200, 150, 780, 260), 5, 0);
     platform.setScreenImage(desktopWithTables(QSize(1280, 720), {table}, 7));
-    controller->loadWithGridWindowData(layout(100));
+    controller->loadWithGridWindowData(XSampleGridLayout(100));
     controller->setEnableWindow(true);
     const XGridWindowData before = controller->gridWindowData();
 

@@ -3,6 +3,8 @@
 #include "overlay/XPaintOut.h"
 #include "platform/XFakePlatform.h"
 
+#include "WaitFor.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QImage>
@@ -195,8 +197,7 @@ TEST_F(ViewFixture, EditingShowsTheScreenBehindWithoutTheGridsOwnLines)
     EXPECT_FALSE(view.mask().contains(QPoint(530, 30))); // a cell
     QElapsedTimer clock;
     clock.start();
-    while (view.refreshingScreenBehind() && clock.elapsed() < 1000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    waitFor([&] { return !view.refreshingScreenBehind(); }, 1000);
     EXPECT_LT(clock.elapsed(), 100) << "the snapshot was taken again too late";
     EXPECT_FALSE(platform.pressShielded(view));
     EXPECT_TRUE(view.mask().isEmpty());

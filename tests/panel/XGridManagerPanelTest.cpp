@@ -1,17 +1,17 @@
 // The bet panel as the user sees it: its buttons, preview, labels, switches and what it
 // keeps between runs.
 #include "PlaybackExpectations.h"
+#include "WaitFor.h"
 
 #include "bets/XArchiving.h"
+#include "overlay/XGridWindowController.h"
 #include "panel/XGridManagerView.h"
 #include "panel/XNumberButton.h"
 #include "panel/XRunStatusView.h"
 #include "panel/XVirtualButtonGridView.h"
-#include "overlay/XGridWindowController.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QEnterEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -224,13 +224,6 @@ TEST_F(PanelFixture, TheRunShowsItsProgressAndStopEndsItAndThoseWaiting)
         controller.addMouseDatas({XMouseData::mouseDataWithIndex(cell, 1)}, true);
     view->betButton->click();
     view->betButton->click();
-    const auto waitFor = [](const std::function<bool()>& condition) {
-        QElapsedTimer timer;
-        timer.start();
-        while (!condition() && timer.elapsed() < 5000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        return condition();
-    };
     ASSERT_TRUE(waitFor([&] { return status->statusText().startsWith(QStringLiteral("Clicking 2 of 20")); }))
         << status->statusText().toStdString();
     EXPECT_TRUE(status->statusText().contains(QStringLiteral("1 run waiting")));
