@@ -70,14 +70,15 @@ void XPlaybackQueue::enqueue(XPlaybackRun run)
         const std::lock_guard lock(m_mutex);
         m_waiting.push_back(std::move(run));
     }
-    m_changed.notify_all();
     if (!m_active) {
         m_active = true;
-        // Before the first click: Escape works from the start.
+        // Before the worker wakes: Escape works from the first click, and what makes way
+        // for the clicks has done so.
         grabEscape(true);
         m_pollTimer.start();
         Q_EMIT activeChanged(true);
     }
+    m_changed.notify_all();
     Q_EMIT pendingChanged();
 }
 

@@ -69,6 +69,21 @@ XGridManagerViewController::XGridManagerViewController(XPlatform& platform,
     : QObject(parent), m_platform(platform),
       m_playbackQueue(queue ? std::move(queue) : std::make_shared<XPlaybackQueue>(platform))
 {
+    // mutter (43) drops an XWayland window's input shape whenever the window repaints: the
+    // locked grid would then take the desktop's clicks meant for the table below it. Runs
+    // through the desktop's portal click with the grid off the screen.
+    connect(m_playbackQueue.get(), &XPlaybackQueue::activeChanged, this, [this](bool active) {
+        if (!m_gridWindowController || !m_playbackQueue->clicksThroughPortal())
+            return;
+        QWidget* grid = m_gridWindowController->window();
+        if (active && grid->isVisible()) {
+            m_gridHiddenForRuns = true;
+            grid->hide();
+        } else if (!active && m_gridHiddenForRuns) {
+            m_gridHiddenForRuns = false;
+            grid->show();
+        }
+    });
 }
 
 XGridManagerViewController::~XGridManagerViewController()

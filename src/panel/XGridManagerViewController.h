@@ -112,6 +112,8 @@ private:
     std::uint64_t m_directMode = 0;
     XCellLocator m_cellLocator;
     std::unique_ptr<XGridWindowController> m_gridWindowController;
+    // The grid was taken off the screen for the runs under way.
+    bool m_gridHiddenForRuns = false;
     std::unique_ptr<XGridManagerView> m_view;
     std::shared_ptr<XPlaybackControls> m_playbackControls = std::make_shared<XPlaybackControls>();
     XRunStatusView* m_runStatusView = nullptr;

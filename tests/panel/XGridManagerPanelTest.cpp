@@ -256,3 +256,22 @@ TEST_F(PanelFixture, ALongNoticeWrapsInPlaceAndMovesNoButton)
     EXPECT_EQ(view->minimumSizeHint().width(), smallest.width());
     EXPECT_EQ(QRect(view->betButton->mapTo(view, QPoint()), view->betButton->size()), bet);
 }
+
+// Catches the grid left over the table while the desktop's portal clicks (mutter then hands
+// the clicks to the grid's window), and a grid that does not come back after the runs.
+TEST_F(PanelFixture, ThroughTheDesktopsPortalRunsClickWithTheGridOffTheScreen)
+{
+    QWidget* grid = controller.gridWindowController()->window();
+    // The grid back on the screen is also the end of the portal's runs.
+    for (const bool portal : {true, false}) {
+        SCOPED_TRACE(portal ? "portal" : "X11");
+        platform.setClicksThroughPortal(portal);
+        view->clearButton->click();
+        controller.addMouseDatas({XMouseData::mouseDataWithIndex(3, 1)}, true);
+        ASSERT_TRUE(grid->isVisible());
+        view->betButton->click();
+        EXPECT_EQ(grid->isVisible(), !portal);
+        EXPECT_EQ(clickedCells(played()), (std::vector<std::size_t>{3}));
+        EXPECT_TRUE(waitFor([&] { return grid->isVisible(); }));
+    }
+}
