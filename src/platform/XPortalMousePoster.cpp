@@ -110,6 +110,10 @@ void XPortalMousePoster::postMouseEvent(XMouseEventType type, QPointF devicePoin
     m_dragged = drag;
     if (drag)
         return;
+    // The desktop's portal passes events on concurrently, and one may overtake another
+    // (mutter saw a release before its press, and dropped both): a button goes out only
+    // once the portal has taken everything before it.
+    m_session.waitAcknowledged(kAcknowledgeBound, m_stop);
     const bool press = type == XLeftMouseDown || type == XRightMouseDown;
     if (press) {
         const std::int64_t gap = m_firstPress ? kFirstMotionToPressMicros : kMotionToPressMicros;

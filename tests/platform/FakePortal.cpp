@@ -5,6 +5,7 @@
 #include <QDBusObjectPath>
 #include <QDBusVariant>
 #include <QMetaType>
+#include <QTimer>
 
 namespace {
 struct Pair
@@ -159,9 +160,24 @@ bool FakePortal::handleMessage(const QDBusMessage& message, const QDBusConnectio
         const QString session = arguments.value(0).value<QDBusObjectPath>().path();
         if (onNotify && session == lastSession)
             onNotify(member, arguments);
-        connection.send(session == lastSession && !session.isEmpty()
-                            ? message.createReply()
-                            : message.createErrorReply(QDBusError::AccessDenied, QStringLiteral("no such session")));
+        const QDBusMessage reply = session == lastSession && !session.isEmpty()
+                                       ? message.createReply()
+                                       : message.createErrorReply(QDBusError::AccessDenied, QStringLiteral("no such session"));
+        if (answerLater.count() == 0) {
+            connection.send(reply);
+            return true;
+        }
+        {
+            const std::lock_guard count(m_mutex);
+            if (member == QLatin1String("NotifyPointerButton"))
+                m_unansweredAtButtons.push_back(m_unanswered);
+            ++m_unanswered;
+        }
+        QTimer::singleShot(answerLater, [this, connection, reply] {
+            connection.send(reply);
+            const std::lock_guard count(m_mutex);
+            --m_unanswered;
+        });
         return true;
     }
     const QVariantMap options = arguments.isEmpty() ? QVariantMap() : arguments.last().toMap();

@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QString>
 
+#include <chrono>
 #include <functional>
 #include <mutex>
 #include <optional>
@@ -56,6 +57,15 @@ public:
     std::vector<Stream> streams{{44, QRect(0, 0, 1920, 1080)}, {45, QRect(1920, 0, 1280, 1024)}};
     // Told every pointer event of the session, before it is answered: to pass it on.
     std::function<void(const QString& member, const QVariantList& arguments)> onNotify;
+    // As the desktop's portal does: each event is answered a while after it came, and the
+    // next ones are taken meanwhile.
+    std::chrono::milliseconds answerLater{0};
+    // For each button event, how many events before it were not answered yet when it came.
+    std::vector<int> unansweredAtButtons() const
+    {
+        const std::lock_guard lock(m_mutex);
+        return m_unansweredAtButtons;
+    }
 
     std::vector<Call> calls(const QString& member) const;
     // The session the client made last.
@@ -79,4 +89,6 @@ private:
     mutable std::mutex m_mutex;
     std::vector<Call> m_calls;
     QString m_lastSession;
+    int m_unanswered = 0;
+    std::vector<int> m_unansweredAtButtons;
 };

@@ -306,3 +306,28 @@ TEST_F(PortalTest, APosterWaitsOutASlowCompositorButNotAStop)
     });
     EXPECT_LT(waited, 2000) << "Stop ends the wait";
 }
+
+// Catches a button sent while the portal still passes on the events before it: the
+// desktop's portal passes them on concurrently, and mutter saw a release before its press
+// and dropped both.
+TEST_F(PortalTest, APosterSendsEachButtonOnlyOnceThePortalTookEverythingBeforeIt)
+{
+    auto desktop = session();
+    portal.answerLater = 30ms;
+    XPortalMousePoster poster(*desktop, [] { return std::vector<XScreenInfo>{{QRectF(0, 0, 1920, 1080), 1.0}}; }, {});
+    const std::vector<QPointF> points{{100, 100}, {900, 500}, {1800, 1000}};
+    EXPECT_EQ(offThread([&] {
+                  if (const XClickVerdict ready = poster.prepare({}); ready != XClickVerdict::Go)
+                      return ready;
+                  for (const QPointF& p : points) {
+                      if (const XClickVerdict v = poster.beginClick(p, {}); v != XClickVerdict::Go)
+                          return v;
+                      poster.postMouseEvent(XLeftMouseDown, p);
+                      poster.postMouseEvent(XLeftMouseUp, p);
+                      poster.endClick();
+                  }
+                  return poster.finish();
+              }),
+              XClickVerdict::Go);
+    EXPECT_EQ(portal.unansweredAtButtons(), std::vector<int>(2 * points.size(), 0));
+}
