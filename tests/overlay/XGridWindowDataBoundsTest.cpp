@@ -5,6 +5,8 @@
 #include "platform/XFakePlatform.h"
 #include "platform/XPreferenceStore.h"
 
+#include "SampleGridLayout.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -15,23 +17,10 @@
 namespace {
 const XStoredBounds kFullHd = XStoredBounds::forScreens({{QRectF(0, 0, 1920, 1080), 1.0}});
 
-XGridWindowData goodLayout(double x)
-{
-    XGridWindowData d;
-    d.windowFrame = QRectF(x, 60, 720, 300);
-    d.graphicRect = {{20, 20}, {15, 280}, {700, 285}, {705, 25}};
-    d.graphicZeroZoneWidth = 7.5;
-    d.topGaps = XGapArray(14, 0.0);
-    d.leftGaps = {0, 1, -1, 0};
-    d.bottomGaps = XGapArray(14, 0.0);
-    d.rightGaps = {0, 0.5, 0, 0};
-    return d;
-}
-
 // A good layout's archive with one value replaced.
 QByteArray damaged(const char* key, const QJsonValue& value)
 {
-    QJsonObject object = XEncodeGridWindowData(goodLayout(100));
+    QJsonObject object = XEncodeGridWindowData(XSampleGridLayout(100));
     object.insert(QLatin1String(key), value);
     return XArchive(object);
 }
@@ -98,7 +87,7 @@ TEST(XGridWindowDataBounds, TheBoundsFollowTheVirtualScreen)
 // Catches a layout far off every screen, or with infinite values, restored.
 TEST(XGridWindowDataBounds, OutOfBoundsLayoutsRestoreToNothing)
 {
-    ASSERT_TRUE(XUnarchiveGridWindowDataWithin(XArchiveGridWindowData(goodLayout(100)), kFullHd));
+    ASSERT_TRUE(XUnarchiveGridWindowDataWithin(XArchiveGridWindowData(XSampleGridLayout(100)), kFullHd));
     for (const auto& [what, archive] : outOfBoundsLayouts())
         EXPECT_FALSE(XUnarchiveGridWindowDataWithin(archive, kFullHd)) << what;
 
@@ -115,7 +104,7 @@ TEST(XGridWindowDataBounds, OutOfBoundsLayoutsRestoreToNothing)
     ASSERT_TRUE(longer);
     EXPECT_EQ(longer->topGaps.size(), 200u);
     // Without corners of its own, a record's gaps are measured against the bounds.
-    QJsonObject cornerless = XEncodeGridWindowData(goodLayout(100));
+    QJsonObject cornerless = XEncodeGridWindowData(XSampleGridLayout(100));
     cornerless.remove(QStringLiteral("kXGridWindowGraphicRectKey"));
     cornerless.insert(QStringLiteral("kXGridWindowGraphicTopGapsKey"), gapsWith(14, 2, 5000));
     EXPECT_TRUE(XDecodeGridWindowData(cornerless, kFullHd));
@@ -133,28 +122,24 @@ TEST(XGridWindowDataBounds, ADamagedStoreKeepsItsGoodLayoutsAndTheGridClicksOnTh
         SCOPED_TRACE(what);
         XPreferenceStore& store = platform.preferences();
         store.setObject(kXGridWindowDataKey, archive);
-        QList<QByteArray> list{XArchiveGridWindowData(goodLayout(100)), archive,
-                               QByteArray("{\"kXGridWindow"), XArchiveGridWindowData(goodLayout(300))};
+        QList<QByteArray> list{XArchiveGridWindowData(XSampleGridLayout(100)), archive,
+                               QByteArray("{\"kXGridWindow"), XArchiveGridWindowData(XSampleGridLayout(300))};
         store.setObject(kXGridWindowTableDataKey, XArchivesToVariant(list));
         store.synchronize();
         platform.reopenPreferences();
 
         XGridWindowController controller(platform);
         ASSERT_EQ(controller.gridWindowDatas().size(), 2u);
-        EXPECT_EQ(controller.gridWindowDatas()[0].windowFrame, goodLayout(100).windowFrame);
-        EXPECT_EQ(controller.gridWindowDatas()[1].windowFrame, goodLayout(300).windowFrame);
-        // The current layout was skipped: the window and grid keep their default places.
+        EXPECT_EQ(controller.gridWindowDatas()[0].windowFrame, XSampleGridLayout(100).windowFrame);
+        EXPECT_EQ(controller.gridWindowDatas()[1].windowFrame, XSampleGridLayout(300).windowFrame);
+        // The current layout was skipped: the window keeps its default place, and the cells lie
+        // on the screen, as they do once a kept record is applied (the screen's scale is 1).
         EXPECT_TRUE(screen.contains(platform.windowFrame(*controller.window())));
-        XGridWindowMainView* view = controller.mainView();
-        for (std::size_t cell = 0; cell < 37; ++cell) {
-            // The fake screen's scale is 1: device points are logical ones.
-            const QPointF p = view->screenCenterPointForIndex(cell);
-            EXPECT_TRUE(screen.contains(p)) << cell << " at " << p.x() << "," << p.y();
+        for (int pass = 0; pass < 2; ++pass) {
+            for (std::size_t cell = 0; cell < 37; ++cell)
+                EXPECT_TRUE(screen.contains(controller.mainView()->screenCenterPointForIndex(cell))) << cell;
+            controller.loadWithGridWindowData(controller.gridWindowDatas()[1]);
         }
-        // Applying the kept records leaves the cells on the screen too.
-        controller.loadWithGridWindowData(controller.gridWindowDatas()[1]);
-        for (std::size_t cell = 0; cell < 37; ++cell)
-            EXPECT_TRUE(screen.contains(view->screenCenterPointForIndex(cell))) << cell;
         platform.preferences().removeObjectForKey(kXGridWindowDataKey);
     }
 }

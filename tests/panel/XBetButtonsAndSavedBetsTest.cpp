@@ -1,30 +1,32 @@
-// Named bet buttons and the saved-bet table, as the user meets them on the panel.
+// Named bet buttons, as the user meets them on the panel.
 #include "PlaybackExpectations.h"
 
+#include "catalogue/BetCatalogue.h"
+#include "catalogue/XBetCaption.h"
 #include "panel/XBetButtonsView.h"
 #include "panel/XButton.h"
 #include "panel/XGridManagerView.h"
 #include "panel/XNumberButton.h"
 #include "panel/XVirtualButtonGridView.h"
 #include "panel/XVirtualGridView.h"
-#include "catalogue/BetCatalogue.h"
-#include "catalogue/XBetCaption.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QEnterEvent>
 #include <QLabel>
-#include <QTableView>
 
 namespace {
+using Cells = std::vector<std::size_t>;
+using Pairs = std::vector<std::pair<std::uint64_t, std::uint64_t>>;
+
 struct BetsFixture : ControllerFixture
 {
     XGridManagerView* view = controller.view();
 
     XButton* bet(const char* name) { return view->betButtonsView->buttonForEntry(QString::fromLatin1(name)); }
-    std::vector<std::pair<std::uint64_t, std::uint64_t>> lastGroup() const
+    Pairs lastGroup() const
     {
-        std::vector<std::pair<std::uint64_t, std::uint64_t>> cells;
+        Pairs cells;
         for (const XMouseData& d : controller.mouseDataArray().groups().back())
             cells.emplace_back(d.index(), d.clickCount());
         return cells;
@@ -35,12 +37,7 @@ struct BetsFixture : ControllerFixture
             if (b->tag() == n)
                 b->click();
     }
-    int savedRows() const { return view->tableView->model()->rowCount(); }
-    QModelIndex cell(int row, int column) const { return view->tableView->model()->index(row, column); }
-    QString cellText(int row, int column) const { return cell(row, column).data().toString(); }
 };
-using Cells = std::vector<std::size_t>;
-using Pairs = std::vector<std::pair<std::uint64_t, std::uint64_t>>;
 } // namespace
 
 // Catches a bet without its button, or a press adding other cells than the entry's.
@@ -152,56 +149,4 @@ TEST_F(BetsFixture, HoveringABetShowsItsCellsWithoutChangingTheBet)
     QCoreApplication::sendEvent(bet("number5"), &leave);
     const QColor after = view->virtualGridView->grab().toImage().pixelColor(cell5);
     EXPECT_LT(after.blue(), after.red() + 40);
-}
-
-// Catches an empty bet saved silently.
-TEST_F(BetsFixture, SavingAnEmptyBetExplainsWhy)
-{
-    view->addToTableViewButton->click();
-    EXPECT_EQ(platform.shownAlerts().size(), 1u);
-    EXPECT_EQ(savedRows(), 0);
-}
-
-// Catches Append, Delete or Cancel doing another's work, or the alert under the grid.
-TEST_F(BetsFixture, SavedBetsRowMenuAppendsDeletesOrCancels)
-{
-    QWidget* window = view->window();
-    platform.setWindowLevel(*window, 999);
-    pressNumber(9);
-    pressNumber(5);
-    view->addToTableViewButton->click();
-    ASSERT_EQ(savedRows(), 1);
-    EXPECT_EQ(cellText(0, 0), QStringLiteral("Bet 1"));
-    EXPECT_EQ(cellText(0, 1), QStringLiteral("Note"));
-    EXPECT_EQ(controller.mouseDataArray().groups().size(), 2u); // saving leaves the bet as it is
-
-    view->directModeButton->setChecked(true);
-    platform.scriptAlertAnswers({XAlertFirstButtonReturn});
-    controller.showRowMenu(0);
-    ASSERT_EQ(platform.shownAlerts().size(), 1u);
-    EXPECT_TRUE(platform.shownAlerts()[0].informativeText.contains(
-        QStringLiteral("(index:5,clickCount:1)  (index:9,clickCount:1)")));
-    // While the alert was up the window was at the normal level; it has its level back.
-    EXPECT_EQ(platform.alertWindowLevels()[0], XNormalWindowLevel);
-    EXPECT_EQ(platform.windowLevel(*window), 999);
-    EXPECT_EQ(lastGroup(), (Pairs{{5, 1}, {9, 1}}));
-    EXPECT_EQ(clickedCells(played()), (Cells{5, 9}));
-
-    view->directModeButton->setChecked(false);
-    pressNumber(1);
-    view->addToTableViewButton->click();
-    pressNumber(2);
-    view->addToTableViewButton->click();
-    ASSERT_EQ(savedRows(), 3);
-    platform.scriptAlertAnswers({XAlertSecondButtonReturn, XAlertThirdButtonReturn, XAlertFirstButtonReturn});
-    const std::size_t groups = controller.mouseDataArray().groups().size();
-    controller.showRowMenu(2); // Cancel
-    EXPECT_EQ(controller.mouseDataArray().groups().size(), groups);
-    EXPECT_EQ(savedRows(), 3);
-    controller.showRowMenu(1); // Delete, and Yes
-    ASSERT_EQ(savedRows(), 2);
-    EXPECT_EQ(cellText(1, 0), QStringLiteral("Bet 3"));
-    // The third bet, now second: 1, 2, and 5 and 9 twice (the appended saved bet).
-    EXPECT_EQ(controller.tableViewDataSource()[1].mouseDatas().size(), 4u);
-    EXPECT_EQ(controller.tableViewDataSource()[1].mouseDatas()[2].clickCount(), 2u);
 }

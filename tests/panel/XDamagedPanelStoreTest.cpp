@@ -1,4 +1,4 @@
-// The bet panel's keys in a damaged store: good bets and saved bets are kept.
+// The bet panel's keys in a damaged store: good settings, bets and saved bets are kept.
 #include "PlaybackExpectations.h"
 
 #include "bets/XArchiving.h"
@@ -6,6 +6,7 @@
 
 #include <QJsonArray>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTableView>
 
 namespace {
@@ -17,21 +18,28 @@ QByteArray recordAt(std::uint64_t cell, const QString& point)
 }
 } // namespace
 
-// Catches out-of-bounds or damaged records taking good bets with them, a bad note not repaired.
-TEST(DamagedPanelStore, GoodBetsAndSavedBetsAreKept)
+// Catches damaged, out-of-bounds or wrongly typed values taking good ones with them, a bad note
+// not repaired, and bets of an earlier version (without names) dropped or left nameless.
+TEST(DamagedPanelStore, GoodSettingsBetsAndSavedBetsAreKept)
 {
     XFakePlatform platform;
     XPreferenceStore& store = platform.preferences();
     const QByteArray near = recordAt(5, QStringLiteral("10.000000,20.000000"));
     const QByteArray far = recordAt(6, QStringLiteral("9000012.000000,20.000000"));
+    const QByteArray saved = XArchiveTableMouseData(XTableMouseData());
+    store.setObject(kXGridManagerViewControllerDirectOnKey, QStringLiteral("yes"));
+    store.setInteger(kXGridManagerViewControllerClickSpeedKey, 40);
     store.setObject(kXGridManagerViewControllerDataSourceKey,
                     QVariantList{XArchivesToVariant({near, far}), XArchivesToVariant({far}),
-                                 XArchivesToVariant({recordAt(9, QStringLiteral("1e308,1e308")), near})});
+                                 XArchivesToVariant({recordAt(9, QStringLiteral("1e308,1e308")), near}),
+                                 XArchivesToVariant({near, saved}), XArchivesToVariant({near, "{"}),
+                                 QStringLiteral("not a group"), XArchivesToVariant({near})});
 
     XTableMouseData bet;
     bet.setMouseDatas({XMouseData::mouseDataWithIndex(17, 2), XMouseData::mouseDataWithIndex(0, 1)});
     bet.setNote(QStringLiteral("late"));
     QByteArray latin1Note = XArchiveTableMouseData(bet);
+    ASSERT_FALSE(latin1Note.contains("Name"));
     latin1Note.replace("late", "caf\xe9");
     store.setObject(kXGridManagerViewControllerTableMouseDatasKey,
                     XArchivesToVariant({XArchiveTableMouseData(bet), latin1Note, QByteArray("{\"kXTable"),
@@ -41,20 +49,26 @@ TEST(DamagedPanelStore, GoodBetsAndSavedBetsAreKept)
 
     XGridManagerViewController controller(platform);
     XGridManagerView* view = controller.view();
-    // Out-of-bounds records are left out of their groups; an emptied group stays a press.
+    EXPECT_EQ(controller.directMode(), 0u);
+    EXPECT_EQ(view->delayClickTextField->text(), QStringLiteral("40"));
+    // Out-of-bounds and broken records are left out of their groups; an emptied group stays a
+    // press, one holding a saved bet is dropped whole, and reading ends at what is no group.
     const auto& groups = controller.mouseDataArray().groups();
-    ASSERT_EQ(groups.size(), 3u);
+    ASSERT_EQ(groups.size(), 4u);
     EXPECT_EQ(groups[0].size(), 1u);
     EXPECT_TRUE(groups[1].empty());
     ASSERT_EQ(groups[2].size(), 1u);
     EXPECT_EQ(groups[2][0].index(), 5u);
-    EXPECT_EQ(view->totalCountLabel->text(), QStringLiteral("SUM = 2"));
+    EXPECT_EQ(groups[3].size(), 1u);
+    EXPECT_EQ(view->totalCountLabel->text(), QStringLiteral("SUM = 3"));
 
-    const auto& saved = controller.tableViewDataSource();
-    ASSERT_EQ(saved.size(), 3u);
-    EXPECT_EQ(saved[1].note(), QStringLiteral("caf\uFFFD"));
-    ASSERT_EQ(saved[1].mouseDatas().size(), 2u);
-    EXPECT_EQ(saved[1].mouseDatas()[0].clickCount(), 2u);
+    const auto& kept = controller.tableViewDataSource();
+    ASSERT_EQ(kept.size(), 3u);
+    for (std::size_t i = 0; i < kept.size(); ++i)
+        EXPECT_EQ(kept[i].name(), QStringLiteral("Bet %1").arg(i + 1));
+    EXPECT_EQ(kept[1].note(), QStringLiteral("caf\uFFFD"));
+    ASSERT_EQ(kept[1].mouseDatas().size(), 2u);
+    EXPECT_EQ(kept[1].mouseDatas()[0].clickCount(), 2u);
     EXPECT_EQ(view->tableView->model()->index(1, 1).data().toString(), QStringLiteral("caf\uFFFD"));
 
     // Saving keeps all three, the note now in valid UTF-8.

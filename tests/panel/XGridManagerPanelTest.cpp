@@ -169,31 +169,6 @@ TEST(PanelPersistence, SettingsBetAndSavedBetsComeBackInOrder)
     EXPECT_EQ(controller.tableViewDataSource()[0].note(), QStringLiteral("evening"));
 }
 
-// Catches one damaged value taking the whole panel's state with it.
-TEST(PanelPersistence, DamagedStoredValuesAreSkippedWithoutLosingTheOthers)
-{
-    XFakePlatform platform;
-    XPreferenceStore& store = platform.preferences();
-    const QByteArray five = XArchiveMouseData(XMouseData::mouseDataWithIndex(5, 1));
-    const QByteArray saved = XArchiveTableMouseData(XTableMouseData());
-    store.setObject(kXGridManagerViewControllerDirectOnKey, QStringLiteral("yes"));
-    store.setInteger(kXGridManagerViewControllerClickSpeedKey, 40);
-    store.setObject(kXGridManagerViewControllerDataSourceKey,
-                    QVariantList{XArchivesToVariant({five}), XArchivesToVariant({five, saved}),
-                                 XArchivesToVariant({five, "{"}), QStringLiteral("not a group"),
-                                 XArchivesToVariant({five})});
-    store.setObject(kXGridManagerViewControllerTableMouseDatasKey, QByteArray("\x01\x02"));
-    XGridManagerViewController controller(platform);
-    XGridManagerView* view = controller.view();
-    EXPECT_EQ(controller.directMode(), 0u);
-    EXPECT_EQ(view->delayClickTextField->text(), QStringLiteral("40"));
-    // The group holding a saved bet is dropped whole, the broken archive is left out of
-    // its group, and reading ends at the element that is no group.
-    ASSERT_EQ(controller.mouseDataArray().groups().size(), 2u);
-    EXPECT_EQ(controller.mouseDataArray().groups()[1].size(), 1u);
-    EXPECT_TRUE(controller.tableViewDataSource().empty());
-}
-
 // Catches a key (the saved bets among them) not written at close, or in another order.
 TEST(PanelPersistence, ClosingSavesTheBetPanelBeforeTheOverlay)
 {

@@ -62,13 +62,19 @@ struct SavedBetsFixture : ControllerFixture
 const std::function<QByteArray(const XTableMouseData&)> freshArchive = XArchiveTableMouseData;
 } // namespace
 
-// Catches a model out of step with the bets, a Delete without asking, a menu on a left click.
-TEST_F(SavedBetsFixture, AddingEditingAndDeletingKeepTheModelConsistent)
+// Catches a model out of step with the bets, an empty bet saved silently, a menu on a left click,
+// Append, Delete or Cancel doing another's work, a Delete without asking, the alert under the grid.
+TEST_F(SavedBetsFixture, TheRowMenuAppendsDeletesOrCancelsAndTheModelKeepsUp)
 {
     QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::Fatal);
-    for (std::uint64_t cell : {4, 7, 11})
+    view->addToTableViewButton->click();
+    EXPECT_EQ(platform.shownAlerts().size(), 1u);
+    // Each saved bet holds the whole bet so far, its cells in order: 11; 7, 11; 4, 7, 11.
+    for (std::uint64_t cell : {11, 7, 4})
         saveBet(cell);
     ASSERT_EQ(model->rowCount(), 3);
+    EXPECT_EQ(text(0, XSavedBetsModel::NoteColumn), QStringLiteral("Note"));
+    EXPECT_EQ(controller.mouseDataArray().groups().size(), 3u); // saving leaves the bet as it is
     EXPECT_TRUE(model->flags(model->index(0, 0)) & Qt::ItemIsEditable);
     EXPECT_TRUE(model->flags(model->index(0, 1)) & Qt::ItemIsEditable);
 
@@ -78,43 +84,45 @@ TEST_F(SavedBetsFixture, AddingEditingAndDeletingKeepTheModelConsistent)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
     view->tableView->selectRow(1);
     doubleClick(1, XSavedBetsModel::NoteColumn);
-    EXPECT_NE(view->tableView->findChild<QLineEdit*>(), nullptr); // the note's editor
-    EXPECT_TRUE(platform.shownAlerts().empty());
-    const std::size_t groups = controller.mouseDataArray().groups().size();
-    platform.scriptAlertAnswers({XAlertSecondButtonReturn});
-    rightClick(2);
-    ASSERT_EQ(platform.shownAlerts().size(), 1u);
-    EXPECT_EQ(platform.shownAlerts()[0].keyboardDefault, XAlertSecondButtonReturn);
-    EXPECT_EQ(controller.mouseDataArray().groups().size(), groups);
-
-    // Delete asks again, No being its default; only a Yes deletes. The bets below keep their
-    // names. Each saved bet holds the whole bet so far: one cell more than the one before.
-    platform.scriptAlertAnswers({XAlertThirdButtonReturn});
-    rightClick(0);
-    ASSERT_EQ(platform.shownAlerts().size(), 3u);
-    EXPECT_EQ(platform.shownAlerts()[2].keyboardDefault, XAlertSecondButtonReturn);
-    EXPECT_EQ(model->rowCount(), 3);
-    platform.scriptAlertAnswers({XAlertThirdButtonReturn, XAlertFirstButtonReturn});
-    rightClick(0);
-    ASSERT_EQ(model->rowCount(), 2);
-    EXPECT_EQ(text(1, 0), QStringLiteral("Bet 3"));
-    EXPECT_EQ(controller.tableViewDataSource()[0].mouseDatas().size(), 2u);
-}
-
-// Catches a note typed in the table not reaching the saved bet.
-TEST_F(SavedBetsFixture, ANoteTypedInTheTableIsKept)
-{
-    saveBet(4);
-    view->show();
-    view->tableView->setCurrentIndex(model->index(0, 1));
-    view->tableView->edit(model->index(0, 1));
     auto* editor = view->tableView->findChild<QLineEdit*>();
     ASSERT_NE(editor, nullptr);
     editor->setText(QStringLiteral("after dinner"));
     QTest::keyClick(editor, Qt::Key_Return);
     QCoreApplication::sendPostedEvents(); // the delegate commits through a queued call
-    EXPECT_EQ(controller.tableViewDataSource()[0].note(), QStringLiteral("after dinner"));
-    EXPECT_EQ(text(0, 1), QStringLiteral("after dinner"));
+    EXPECT_EQ(controller.tableViewDataSource()[1].note(), QStringLiteral("after dinner"));
+    EXPECT_EQ(platform.shownAlerts().size(), 1u);
+    platform.scriptAlertAnswers({XAlertSecondButtonReturn});
+    rightClick(2);
+    ASSERT_EQ(platform.shownAlerts().size(), 2u);
+    EXPECT_EQ(platform.shownAlerts()[1].keyboardDefault, XAlertSecondButtonReturn);
+    EXPECT_EQ(controller.mouseDataArray().groups().size(), 3u);
+
+    // Append adds the saved bet as one press, which direct mode clicks at once. While the alert
+    // is up the window is at the normal level; it has its level back after.
+    platform.setWindowLevel(*view->window(), 999);
+    view->directModeButton->setChecked(true);
+    platform.scriptAlertAnswers({XAlertFirstButtonReturn});
+    rightClick(1);
+    EXPECT_TRUE(platform.shownAlerts()[2].informativeText.contains(
+        QStringLiteral("(index:7,clickCount:1)  (index:11,clickCount:1)")));
+    EXPECT_EQ(platform.alertWindowLevels()[2], XNormalWindowLevel);
+    EXPECT_EQ(platform.windowLevel(*view->window()), 999);
+    EXPECT_EQ(controller.mouseDataArray().groups().size(), 4u);
+    EXPECT_EQ(clickedCells(played()), (std::vector<std::size_t>{7, 11}));
+    view->addToTableViewButton->click();
+    EXPECT_EQ(controller.tableViewDataSource()[3].mouseDatas()[2].clickCount(), 2u); // 11 twice
+
+    // Delete asks again, No being its default; only a Yes deletes. The bets below keep their names.
+    platform.scriptAlertAnswers({XAlertThirdButtonReturn});
+    rightClick(0);
+    ASSERT_EQ(platform.shownAlerts().size(), 5u);
+    EXPECT_EQ(platform.shownAlerts()[4].keyboardDefault, XAlertSecondButtonReturn);
+    EXPECT_EQ(model->rowCount(), 4);
+    platform.scriptAlertAnswers({XAlertThirdButtonReturn, XAlertFirstButtonReturn});
+    rightClick(0);
+    ASSERT_EQ(model->rowCount(), 3);
+    EXPECT_EQ(text(1, 0), QStringLiteral("Bet 3"));
+    EXPECT_EQ(controller.tableViewDataSource()[0].mouseDatas().size(), 2u);
 }
 
 // Catches an edit not saved, or every bet encoded again on each save.
@@ -202,27 +210,4 @@ TEST_F(SavedBetsFixture, ABetIsNamedByItsNumberRenamedByDoubleClickAndKeepsItsNa
         names.push_back(saved.name());
     EXPECT_EQ(names, (std::vector<QString>{QStringLiteral("Bet 1"), QStringLiteral("after dinner"),
                                            QStringLiteral("Bet 4"), QStringLiteral("Bet 5")}));
-}
-
-// Catches bets of an earlier version dropped or left nameless.
-TEST_F(SavedBetsFixture, BetsSavedWithoutNamesLoadAsTheyWereAndAreNamedByTheirPlace)
-{
-    XTableMouseData unnamed;
-    unnamed.setMouseDatas({XMouseData::mouseDataWithIndex(17, 2)});
-    unnamed.setNote(QStringLiteral("soir"));
-    const QByteArray before = XArchiveTableMouseData(unnamed);
-    // A bet that an earlier version saved: no name in it.
-    ASSERT_FALSE(before.contains("Name"));
-    platform.preferences().setObject(kXGridManagerViewControllerTableMouseDatasKey,
-                                     XArchivesToVariant({before, before}));
-    XGridManagerViewController restarted(platform);
-    restarted.view();
-    ASSERT_EQ(restarted.tableViewDataSource().size(), 2u);
-    for (std::size_t i = 0; i < 2; ++i) {
-        const XTableMouseData& saved = restarted.tableViewDataSource()[i];
-        EXPECT_EQ(saved.note(), QStringLiteral("soir"));
-        ASSERT_EQ(saved.mouseDatas().size(), 1u);
-        EXPECT_TRUE(saved.mouseDatas()[0].isEqual(unnamed.mouseDatas()[0]));
-        EXPECT_EQ(saved.name(), QStringLiteral("Bet %1").arg(i + 1));
-    }
 }
