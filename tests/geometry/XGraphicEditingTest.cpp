@@ -13,12 +13,6 @@ XGraphicHandlePosition grab(const XGraphic& g, QPointF at)
     EXPECT_GE(handle.gapNumber, 0) << "no gap handle at (" << at.x() << ", " << at.y() << ")";
     return handle;
 }
-
-void redraw(XGraphic& g)
-{
-    g.calculateRowLinearEquations();
-    g.calculateColumnLinearEquations();
-}
 } // namespace
 
 // Catches gap handles off the lines they move.
@@ -27,16 +21,15 @@ TEST(XGraphicHandles, GapHandlesSitWhereInnerLinesMeetTheEdges)
     const XGraphic g = smallGrid();
     const auto handles = g.handleGaps();
     ASSERT_EQ(handles.size(), 28u);
-    EXPECT_EQ(handles[0].positon, XHandleLeft);
-    EXPECT_EQ(handles[0].gapNumber, 1);
-    expectNear(handles[0].handlePoint, {10, 20});
-    EXPECT_EQ(handles[1].positon, XHandleRight);
-    expectNear(handles[1].handlePoint, {140, 20});
-    EXPECT_EQ(handles[4].positon, XHandleTop);
-    EXPECT_EQ(handles[4].gapNumber, 1);
-    expectNear(handles[4].handlePoint, {20, 10});
-    EXPECT_EQ(handles[5].positon, XHandleBottom);
-    expectNear(handles[5].handlePoint, {20, 40});
+    const std::tuple<std::size_t, unsigned, QPointF> expected[] = {{0, XHandleLeft, {10, 20}},
+                                                                   {1, XHandleRight, {140, 20}},
+                                                                   {4, XHandleTop, {20, 10}},
+                                                                   {5, XHandleBottom, {20, 40}}};
+    for (const auto& [i, position, at] : expected) {
+        EXPECT_EQ(handles[i].positon, position) << i;
+        EXPECT_EQ(handles[i].gapNumber, 1) << i;
+        expectNear(handles[i].handlePoint, at);
+    }
     EXPECT_TRUE(XGraphic().handleGaps().empty()); // no lines yet
 }
 

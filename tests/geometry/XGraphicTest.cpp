@@ -3,12 +3,9 @@
 namespace {
 XGraphic uprightGrid(double zeroZoneWidth = 0)
 {
-    XGraphic g = XGraphic::graphicWithGraphicRect(XMakeGraphicRect(QRectF(0, 0, 130, 30)));
-    g.setRowCount(3);
-    g.setColumnCount(13);
+    XGraphic g = rouletteGraphic(XMakeGraphicRect(QRectF(0, 0, 130, 30)));
     g.setZeroZoneWidth(zeroZoneWidth);
-    g.calculateRowLinearEquations();
-    g.calculateColumnLinearEquations();
+    redraw(g);
     return g;
 }
 
@@ -26,7 +23,8 @@ TEST(XGraphic, UprightGridCellsFollowTheRouletteLayout)
     EXPECT_EQ(g.graphicCount(), 37u);
     expectRect(g.maxRectForIndex(0), 0, 0, 10, 30);
     for (std::size_t k = 1; k <= 36; ++k) {
-        const double column = static_cast<double>((k - 1) / 3 + 1), row = static_cast<double>(2 - (k - 1) % 3);
+        const double column = static_cast<double>((k - 1) / 3 + 1),
+                     row = static_cast<double>(2 - (k - 1) % 3);
         expectRect(g.maxRectForIndex(k), 10 * column, 10 * row, 10, 10);
     }
     EXPECT_TRUE(XIsZeroGraphicRect(g.graphicRectForIndex(37)));
@@ -71,8 +69,7 @@ TEST(XGraphic, LookupsUseTheLinesAsLastComputed)
     expectRect(g.maxRectForIndex(1), 10, 20, 10, 10); // first lookup computes the lines
     g.moveXBy(100, 0);
     expectRect(g.maxRectForIndex(1), 10, 20, 10, 10);
-    g.calculateRowLinearEquations();
-    g.calculateColumnLinearEquations();
+    redraw(g);
     expectRect(g.maxRectForIndex(1), 110, 20, 10, 10);
 }
 
@@ -108,9 +105,7 @@ TEST(XGraphic, VerticalSidesWithSlopingTopAndBottomTakeTheGeneralRows)
 // Catches gaps used at double precision, which moves lines off where earlier layouts had them.
 TEST(XGraphic, GapsAreUsedAtSinglePrecision)
 {
-    XGraphic g = XGraphic::graphicWithGraphicRect(XMakeGraphicRect(QRectF(0, 0, 130, 30)));
-    g.setRowCount(3);
-    g.setColumnCount(13);
+    XGraphic g = uprightGrid();
     XGapArray top(14, 0.0);
     top[1] = 0.1;
     g.setTopGaps(top);

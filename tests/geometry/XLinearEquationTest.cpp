@@ -22,9 +22,7 @@ TEST(XLinearEquation, VerticalLinesFromTheTwoConstructorsAreNotParallelByCoeffic
 {
     const L vertical = *L::linerEquationWithPointA({3, 1}, {3, 7});
     const L parallel = vertical.parallelLineAtPoint({5, 0});
-    EXPECT_EQ(parallel.a, 1);
-    EXPECT_EQ(parallel.b, 0);
-    EXPECT_EQ(parallel.c, -5);
+    expectLine(parallel, 1, 0, -5);
     EXPECT_EQ(parallel.distanceWithParallelLine(vertical), 0);
     // Same form: the plain difference of c over |a| (x = 5 against x = 2).
     EXPECT_DOUBLE_EQ(parallel.distanceWithParallelLine(vertical.parallelLineAtPoint({2, 9})), -3);
@@ -34,10 +32,7 @@ TEST(XLinearEquation, VerticalLinesFromTheTwoConstructorsAreNotParallelByCoeffic
 TEST(XLinearEquation, ShiftMovesAlongXOnly)
 {
     const L line = *L::linerEquationWithPointA({0, 1}, {2, 5});
-    const L shifted = line.parallelLineMoveDeltaX(1);
-    EXPECT_DOUBLE_EQ(shifted.a, 2);
-    EXPECT_DOUBLE_EQ(shifted.b, -1);
-    EXPECT_DOUBLE_EQ(shifted.c, -1);
+    expectLine(line.parallelLineMoveDeltaX(1), 2, -1, -1);
     const L horizontal{0, -1, 4};
     EXPECT_DOUBLE_EQ(horizontal.parallelLineMoveDeltaX(7).c, 4);
     const L vertical{-1, 0, 3};
