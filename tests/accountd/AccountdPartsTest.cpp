@@ -119,19 +119,29 @@ bool isCertificateAuthority(const QSslCertificate& certificate)
     return false;
 }
 
-// Catches a certificate that is a CA, misnamed, short-lived or remade, or a key others can read.
-TEST(TlsIdentityTest, MakesASelfSignedLocalhostCertificateOnceAndKeepsIt)
+// Certificates and keys in a folder of their own.
+struct TlsIdentityTest : testing::Test
 {
     QTemporaryDir dir;
-    const QString cert = dir.path() + QStringLiteral("/tls/cert.pem");
-    const QString key = dir.path() + QStringLiteral("/tls/key.pem");
     QString error;
-    const auto made = TlsIdentity::loadOrCreateSelfSigned(cert, key, &error);
-    ASSERT_TRUE(made) << qPrintable(error);
+    QString path(const char* name) const { return dir.path() + QLatin1Char('/') + QLatin1String(name); }
+    std::optional<TlsIdentity> made(const char* cert, const char* key)
+    {
+        return TlsIdentity::loadOrCreateSelfSigned(path(cert), path(key), &error);
+    }
+};
+
+// Catches a certificate that is a CA, misnamed, short-lived or remade, or a key others can read.
+TEST_F(TlsIdentityTest, MakesASelfSignedLocalhostCertificateOnceAndKeepsIt)
+{
+    const QString cert = path("tls/cert.pem");
+    const QString key = path("tls/key.pem");
+    const auto first = made("tls/cert.pem", "tls/key.pem");
+    ASSERT_TRUE(first) << qPrintable(error);
     EXPECT_EQ(QFile::permissions(key), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                            QFileDevice::ReadUser | QFileDevice::WriteUser);
-    ASSERT_EQ(made->chain.size(), 1);
-    const QSslCertificate& certificate = made->chain.front();
+    ASSERT_EQ(first->chain.size(), 1);
+    const QSslCertificate& certificate = first->chain.front();
     EXPECT_EQ(certificate.issuerDisplayName(), certificate.subjectDisplayName());
     EXPECT_FALSE(isCertificateAuthority(certificate));
     EXPECT_EQ(certificate.subjectInfo(QSslCertificate::CommonName), QStringList{QStringLiteral("localhost")});
@@ -140,52 +150,40 @@ TEST(TlsIdentityTest, MakesASelfSignedLocalhostCertificateOnceAndKeepsIt)
     EXPECT_TRUE(names.values(QSsl::IpAddressEntry).contains(QStringLiteral("127.0.0.1")));
     EXPECT_LT(certificate.effectiveDate(), QDateTime::currentDateTimeUtc());
     EXPECT_GT(certificate.expiryDate(), QDateTime::currentDateTimeUtc().addYears(9));
-    EXPECT_FALSE(made->key.isNull());
+    EXPECT_FALSE(first->key.isNull());
 
-    const auto again = TlsIdentity::loadOrCreateSelfSigned(cert, key, &error);
+    const auto again = made("tls/cert.pem", "tls/key.pem");
     ASSERT_TRUE(again);
     EXPECT_EQ(again->chain.front(), certificate) << "made once, then kept";
 
     QFile::remove(key);
-    EXPECT_FALSE(TlsIdentity::loadOrCreateSelfSigned(cert, key, &error))
-        << "a lone certificate is not replaced";
+    EXPECT_FALSE(made("tls/cert.pem", "tls/key.pem")) << "a lone certificate is not replaced";
     EXPECT_FALSE(TlsIdentity::load(cert, key, &error));
 }
 
 // Catches a service that never starts again after dying between writing its key and certificate.
-TEST(TlsIdentityTest, APairLeftHalfWrittenIsMadeAgain)
+TEST_F(TlsIdentityTest, APairLeftHalfWrittenIsMadeAgain)
 {
-    QTemporaryDir dir;
-    const auto path = [&dir](const char* name) -> QString {
-        return dir.path() + QLatin1Char('/') + QLatin1String(name);
-    };
-    QString error;
-    ASSERT_TRUE(TlsIdentity::loadOrCreateSelfSigned(path("a-cert.pem"), path("a-key.pem"), &error));
-    ASSERT_TRUE(TlsIdentity::loadOrCreateSelfSigned(path("b-cert.pem"), path("b-key.pem"), &error));
+    ASSERT_TRUE(made("a-cert.pem", "a-key.pem"));
+    ASSERT_TRUE(made("b-cert.pem", "b-key.pem"));
 
     // A first start that ended after the key.
     ASSERT_TRUE(QFile::copy(path("a-key.pem"), path("lone-key.pem")));
-    const auto made =
-        TlsIdentity::loadOrCreateSelfSigned(path("lone-cert.pem"), path("lone-key.pem"), &error);
-    ASSERT_TRUE(made) << qPrintable(error);
-    EXPECT_EQ(TlsIdentity::loadOrCreateSelfSigned(path("lone-cert.pem"), path("lone-key.pem"), &error)->chain,
-              made->chain)
-        << "then kept";
+    const auto lone = made("lone-cert.pem", "lone-key.pem");
+    ASSERT_TRUE(lone) << qPrintable(error);
+    EXPECT_EQ(made("lone-cert.pem", "lone-key.pem")->chain, lone->chain) << "then kept";
 
     // A replacement that ended between the key and the certificate.
     ASSERT_TRUE(QFile::copy(path("a-cert.pem"), path("mixed-cert.pem")));
     ASSERT_TRUE(QFile::copy(path("b-key.pem"), path("mixed-key.pem")));
-    const auto mended =
-        TlsIdentity::loadOrCreateSelfSigned(path("mixed-cert.pem"), path("mixed-key.pem"), &error);
+    const auto mended = made("mixed-cert.pem", "mixed-key.pem");
     ASSERT_TRUE(mended) << qPrintable(error);
     EXPECT_NE(mended->chain, QSslCertificate::fromPath(path("a-cert.pem")));
-    EXPECT_EQ(
-        TlsIdentity::loadOrCreateSelfSigned(path("mixed-cert.pem"), path("mixed-key.pem"), &error)->chain,
-        mended->chain);
+    EXPECT_EQ(made("mixed-cert.pem", "mixed-key.pem")->chain, mended->chain);
 }
 
 // Catches a CA certificate of earlier versions kept, or replaced without a new key.
-TEST(TlsIdentityTest, AStoredCaCertificateIsReplacedByALeaf)
+TEST_F(TlsIdentityTest, AStoredCaCertificateIsReplacedByALeaf)
 {
     // Made as earlier versions did: CA:TRUE, keyCertSign.
     const QByteArray caCert = "-----BEGIN CERTIFICATE-----\n"
@@ -207,9 +205,8 @@ TEST(TlsIdentityTest, AStoredCaCertificateIsReplacedByALeaf)
                              "I9AH0cGjfxgmdAd62r8PM6a1b7mhRANCAAQoPZpSM36G4RIroEDVYfwJfhBRtPVo\n"
                              "RLbG6nuPIH36usaQRiRCG+8sxOzZOwLD0tirVE9Sdz2OEVx/XizQ56qC\n"
                              "-----END PRIVATE KEY-----\n";
-    QTemporaryDir dir;
-    const QString cert = dir.path() + QStringLiteral("/cert.pem");
-    const QString key = dir.path() + QStringLiteral("/key.pem");
+    const QString cert = path("cert.pem");
+    const QString key = path("key.pem");
     for (const auto& [path, pem] : {std::pair{cert, caCert}, std::pair{key, caKey}}) {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -218,8 +215,7 @@ TEST(TlsIdentityTest, AStoredCaCertificateIsReplacedByALeaf)
     QFile::setPermissions(key, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     ASSERT_TRUE(isCertificateAuthority(QSslCertificate(caCert)));
 
-    QString error;
-    const auto loaded = TlsIdentity::loadOrCreateSelfSigned(cert, key, &error);
+    const auto loaded = made("cert.pem", "key.pem");
     ASSERT_TRUE(loaded) << qPrintable(error);
     EXPECT_FALSE(isCertificateAuthority(loaded->chain.front()));
     EXPECT_EQ(QSslCertificate::fromPath(cert), loaded->chain) << "the file holds the new one";
