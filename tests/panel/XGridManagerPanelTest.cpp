@@ -83,15 +83,11 @@ TEST_F(PanelFixture, SpecialButtonAddsItsSixRecords)
     ASSERT_EQ(controller.mouseDataArray().groups().size(), 1u);
     EXPECT_EQ(controller.mouseDataArray().groups()[0].size(), 6u);
     EXPECT_EQ(view->totalCountLabel->text(), QStringLiteral("SUM = 11"));
-    std::map<long, QString> counts;
+    std::map<long, std::string> counts;
     for (const XGraphicLabel& label : view->virtualGridView->graphicAttributes())
-        counts[label.index] = *label.string;
-    EXPECT_EQ(counts, (std::map<long, QString>{{1, QStringLiteral("1")},
-                                               {2, QStringLiteral("3")},
-                                               {6, QStringLiteral("1")},
-                                               {13, QStringLiteral("1")},
-                                               {24, QStringLiteral("4")},
-                                               {25, QStringLiteral("1")}}));
+        counts[label.index] = label.string->toStdString();
+    EXPECT_EQ(counts,
+              (std::map<long, std::string>{{1, "1"}, {2, "3"}, {6, "1"}, {13, "1"}, {24, "4"}, {25, "1"}}));
 }
 
 // Catches a hover text that stays after the pointer leaves, and counts left on the preview by Clear.
