@@ -11,11 +11,11 @@
 #include "app/XMainWindowState.h"
 #include "app/XMainWindowViewController.h"
 #include "bets/XPlaybackQueue.h"
+#include "hotkeys/HKHotKeyCenter.h"
+#include "overlay/XGridWindowController.h"
 #include "panel/XButton.h"
 #include "panel/XGridManagerView.h"
 #include "panel/XGridManagerViewController.h"
-#include "hotkeys/HKHotKeyCenter.h"
-#include "overlay/XGridWindowController.h"
 #include "platform/XFakePlatform.h"
 
 #include <QCoreApplication>
@@ -83,7 +83,8 @@ TEST(XAppDelegate, OnWaylandAButtonAsksTheDesktopAheadAndStopSaysWhatStopsThere)
         ASSERT_TRUE(main->playbackQueue().waitUntilIdle(5000));
         auto* status = main->view()->findChild<QLabel*>(QStringLiteral("betRunStatusLabel"));
         ASSERT_NE(status, nullptr);
-        const QString allowed = QStringLiteral("Tableclick may click native Wayland windows until you log out");
+        const QString allowed =
+            QStringLiteral("Tableclick may click native Wayland windows until you log out");
         EXPECT_TRUE(QTest::qWaitFor([&] { return status->text() == allowed; }, 2000))
             << status->text().toStdString();
         EXPECT_TRUE(platform.postedActions().empty());
@@ -108,20 +109,32 @@ TEST(XAppDelegate, AccountScreensAreMadeOnceAndKept)
     EXPECT_EQ(delegate.accountScreen(XAppDelegate::AccountScreen::Signin), signin);
 }
 
-// Catches a panel not saved at close, saved in the wrong order, or a hot key left grabbed.
-TEST(XAppDelegate, ClosingTheWindowSavesEveryPanelAndDropsTheMainView)
+// Catches a save that closes or empties the panels or writes the bet panel first, a panel not
+// saved at close or saved in the wrong order, or a hot key left grabbed.
+TEST(XAppDelegate, SavingKeepsThePanelsAndClosingTheWindowSavesEveryPanelAndDropsTheMainView)
 {
     XFakePlatform platform;
     std::vector<QString> written;
     platform.preferences().setWriteObserver([&written](const QString& key) { written.push_back(key); });
     XAppDelegate delegate(platform);
     delegate.goToMainView();
-    delegate.mainViewController()->gridManagerViewController()->addMouseDatas(
-        {XMouseData::mouseDataWithIndex(8, 1)}, true);
+    XMainWindowViewController* main = delegate.mainViewController();
+    main->gridManagerViewController()->addMouseDatas({XMouseData::mouseDataWithIndex(8, 1)}, true);
+    main->addActionViewController()->setDataSource({XMouseData::mouseDataWithIndex(1, 2)});
     // The position hot key lives in the delegate's center and goes with the main view.
-    delegate.mainViewController()->addActionViewController()->view()->mouseCursorField->setKeyCombo(
+    main->addActionViewController()->view()->mouseCursorField->setKeyCombo(
         {XControlKeyMask | XAlternateKeyMask, 40});
     EXPECT_EQ(delegate.hotKeyCenter().registeredHotKeys().size(), 1u);
+    written.clear();
+    main->saveState();
+    ASSERT_FALSE(written.empty());
+    EXPECT_EQ(written.front(), kXAddMouseActionViewControllerTableArrayKey);
+    EXPECT_NE(std::find(written.begin(), written.end(), kXGridManagerViewControllerDataSourceKey),
+              written.end());
+    EXPECT_EQ(delegate.mainViewController(), main);
+    EXPECT_EQ(main->addActionViewController()->dataSource().size(), 1u);
+
+    written.clear();
     delegate.window()->show();
     EXPECT_TRUE(delegate.window()->close());
     EXPECT_EQ(delegate.mainViewController(), nullptr);
@@ -139,27 +152,6 @@ TEST(XAppDelegate, ClosingTheWindowSavesEveryPanelAndDropsTheMainView)
     EXPECT_EQ(written.back(), kXGridWindowTableDataKey);
     EXPECT_TRUE(platform.preferences().containsKey(kXGridManagerViewControllerDataSourceKey));
     EXPECT_TRUE(platform.preferences().containsKey(XAddMouseActionViewControllerUserDefinedButtonKey(6)));
-}
-
-// Catches a save that closes or empties the panels.
-TEST(XAppDelegate, SavingTheStateWritesTheMouseActionPanelFirstAndKeepsEverything)
-{
-    XFakePlatform platform;
-    XAppDelegate delegate(platform);
-    delegate.goToMainView();
-    XMainWindowViewController* main = delegate.mainViewController();
-    main->addActionViewController()->setDataSource({XMouseData::mouseDataWithIndex(1, 2)});
-    std::vector<QString> written;
-    platform.preferences().setWriteObserver([&written](const QString& key) { written.push_back(key); });
-    main->saveState();
-    ASSERT_FALSE(written.empty());
-    EXPECT_EQ(written.front(), kXAddMouseActionViewControllerTableArrayKey);
-    EXPECT_NE(std::find(written.begin(), written.end(), kXGridManagerViewControllerDataSourceKey),
-              written.end());
-    // Still open and usable.
-    EXPECT_EQ(delegate.mainViewController(), main);
-    EXPECT_EQ(main->addActionViewController()->dataSource().size(), 1u);
-    platform.preferences().setWriteObserver({});
 }
 
 // Catches a link to the wrong screen, or a main view opened before signing in.

@@ -20,32 +20,36 @@
 
 using Outcome = XInstanceLock::Outcome;
 
-// Catches two programs on one settings file, or a lock lost to age.
-TEST(XInstanceLock, ASecondHolderIsRefusedEvenWhenTheLockIsOldAndReachesTheFirst)
+// Catches two programs on one settings file, a lock lost to age, or a second start let in when
+// no lock file could be made (or it was deleted).
+TEST(XInstanceLock, ASecondHolderIsRefusedEvenWhenTheLockIsOldOrNoFileAndReachesTheFirst)
 {
-    QTemporaryDir dir;
-    const QString settings = dir.filePath(QStringLiteral("Tableclick/Tableclick.conf"));
-    XInstanceLock first(settings);
-    ASSERT_EQ(first.tryLock(), Outcome::Held);
-    EXPECT_TRUE(QFile::exists(first.lockFileName()));
-    EXPECT_NE(first.lockFileName(), settings + QStringLiteral(".lock")) << "QSettings' own lock";
+    for (const bool folderIsAFile : {false, true}) {
+        SCOPED_TRACE(folderIsAFile ? "without a lock file" : "with a lock file");
+        QTemporaryDir dir;
+        const QString settings = dir.filePath(QStringLiteral("Tableclick/Tableclick.conf"));
+        // The settings' folder a file: no lock file can be made, not even by root.
+        if (QFile file(dir.filePath(QStringLiteral("Tableclick"))); folderIsAFile)
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        XInstanceLock first(settings);
+        ASSERT_EQ(first.tryLock(), Outcome::Held);
+        EXPECT_EQ(QFile::exists(first.lockFileName()), !folderIsAFile);
+        EXPECT_NE(first.lockFileName(), settings + QStringLiteral(".lock")) << "QSettings' own lock";
+        // A session that has run for days keeps its lock.
+        if (QFile lockFile(first.lockFileName()); !folderIsAFile) {
+            ASSERT_TRUE(lockFile.open(QIODevice::ReadWrite));
+            ASSERT_TRUE(lockFile.setFileTime(QDateTime::currentDateTime().addDays(-3),
+                                             QFileDevice::FileModificationTime));
+        }
 
-    // A session that has run for days keeps its lock.
-    QFile lockFile(first.lockFileName());
-    ASSERT_TRUE(lockFile.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(
-        lockFile.setFileTime(QDateTime::currentDateTime().addDays(-3), QFileDevice::FileModificationTime));
-    lockFile.close();
-
-    XInstanceLock second(settings);
-    EXPECT_EQ(second.tryLock(), Outcome::HeldElsewhere);
-    QSignalSpy raised(&first, &XInstanceLock::raiseRequested);
-    EXPECT_TRUE(second.askHolderToRaise());
-    EXPECT_TRUE(raised.wait(5000));
-
-    // Another settings file is another lock.
-    XInstanceLock elsewhere(dir.filePath(QStringLiteral("other.conf")));
-    EXPECT_EQ(elsewhere.tryLock(), Outcome::Held);
+        XInstanceLock second(settings);
+        EXPECT_EQ(second.tryLock(), Outcome::HeldElsewhere);
+        QSignalSpy raised(&first, &XInstanceLock::raiseRequested);
+        EXPECT_TRUE(second.askHolderToRaise());
+        EXPECT_TRUE(raised.wait(5000));
+        // Another settings file is another lock.
+        EXPECT_EQ(XInstanceLock(dir.filePath(QStringLiteral("other.conf"))).tryLock(), Outcome::Held);
+    }
 }
 
 // Catches a stale lock that keeps every start out, or two starts that both take it.
@@ -90,22 +94,4 @@ TEST(XInstanceLock, ALockFileThatNamesNoLiveProcessIsTakenOverByOneOfTwoStartsAt
         EXPECT_EQ(refused, 1) << left.toHex().constData();
     }
     EXPECT_FALSE(XInstanceLock(QDir::temp().filePath(QStringLiteral("none.conf"))).askHolderToRaise(500));
-}
-
-// Catches a second start let in when the lock file was deleted.
-TEST(XInstanceLock, WithoutALockFileTheSocketStillKeepsASecondStartOut)
-{
-    QTemporaryDir dir;
-    // The settings' folder is a file: no lock file can be made, not even by root.
-    QFile file(dir.filePath(QStringLiteral("Tableclick")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
-    const QString settings = dir.filePath(QStringLiteral("Tableclick/Tableclick.conf"));
-    XInstanceLock first(settings);
-    ASSERT_EQ(first.tryLock(), Outcome::Held);
-    XInstanceLock second(settings);
-    EXPECT_EQ(second.tryLock(), Outcome::HeldElsewhere);
-    QSignalSpy raised(&first, &XInstanceLock::raiseRequested);
-    EXPECT_TRUE(second.askHolderToRaise());
-    EXPECT_TRUE(raised.wait(5000));
 }

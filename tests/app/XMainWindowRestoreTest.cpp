@@ -54,13 +54,15 @@ TEST(XMainWindowRestore, SizePlaceAndPanelLinesSurviveARestart)
     EXPECT_EQ(again.mainViewController()->betPanelSizes(), betPanel);
 }
 
-// Catches a window restored on a monitor that is gone, or partly off the screens.
-TEST(XMainWindowRestore, AWindowLeftOnAMonitorThatIsGoneOrPartlyOffComesBackWholeOnOne)
+// Catches a window restored on a monitor that is gone, or partly off the screens, and a damaged
+// stored frame that opens the window with no size or off the screens.
+TEST(XMainWindowRestore, AWindowLeftOnAMonitorThatIsGoneOrPartlyOffOrDamagedComesBackWholeOnOne)
 {
     struct Case
     {
         const char* what;
-        QRect saved;
+        // A place to store, or a damaged frame's text.
+        QVariant saved;
         // Where it must be: the saved place when it still fits, else anywhere it shows whole.
         bool keepsPlace;
     };
@@ -70,34 +72,27 @@ TEST(XMainWindowRestore, AWindowLeftOnAMonitorThatIsGoneOrPartlyOffComesBackWhol
         {"above the screens, gone", QRect(200, -900, 700, 400), false},
         {"partly off the right edge of the second", QRect(1900, 100, 700, 300), false},
         {"larger than the monitor it is on", QRect(1300, 0, 1400, 900), false},
+        {"12,30,0,500", QStringLiteral("12,30,0,500"), false},
+        {"a,b,c,d", QStringLiteral("a,b,c,d"), false},
+        {"1,2,3", QStringLiteral("1,2,3"), false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         XFakePlatform platform;
-        XWriteMainWindowState(platform.preferences(), {c.saved, {}, {}});
+        if (c.saved.typeId() == QMetaType::QRect)
+            XWriteMainWindowState(platform.preferences(), {c.saved.toRect(), {}, {}});
+        else
+            platform.preferences().setObject(kXMainWindowFrameKey, c.saved);
         XAppDelegate delegate(platform);
         delegate.goToMainView();
         const QRect frame(delegate.window()->pos(), delegate.window()->size() + kFrame);
         EXPECT_TRUE(wholeOnAMonitor(frame))
             << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();
+        EXPECT_GT(delegate.window()->width(), 3);
         if (c.keepsPlace) {
-            EXPECT_EQ(QRect(delegate.window()->pos(), delegate.window()->size()), c.saved);
+            EXPECT_EQ(QRect(delegate.window()->pos(), delegate.window()->size()), c.saved.toRect());
         }
         // Without stored lines the panels share the width out as on a first start.
         EXPECT_EQ(delegate.mainViewController()->panelSizes().size(), 2);
-    }
-}
-
-// Catches a damaged stored frame that opens the window with no size or off the screens.
-TEST(XMainWindowRestore, ADamagedStoredFrameOpensTheWindowAsOnAFirstStart)
-{
-    for (const char* damaged : {"12,30,0,500", "a,b,c,d", "1,2,3"}) {
-        SCOPED_TRACE(damaged);
-        XFakePlatform platform;
-        platform.preferences().setObject(kXMainWindowFrameKey, QString::fromLatin1(damaged));
-        XAppDelegate delegate(platform);
-        delegate.goToMainView();
-        EXPECT_GT(delegate.window()->width(), 3);
-        EXPECT_TRUE(wholeOnAMonitor(QRect(delegate.window()->pos(), delegate.window()->size() + kFrame)));
     }
 }

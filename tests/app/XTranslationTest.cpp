@@ -1,12 +1,12 @@
+#include "app/XTranslation.h"
 #include "app/XAppDelegate.h"
 #include "app/XMainWindowViewController.h"
-#include "app/XTranslation.h"
 #include "catalogue/BetCatalogue.h"
+#include "overlay/XGridWindowController.h"
 #include "panel/XBetButtonsView.h"
 #include "panel/XGridManagerView.h"
 #include "panel/XGridManagerViewController.h"
 #include "panel/XNumberButton.h"
-#include "overlay/XGridWindowController.h"
 #include "platform/XFakePlatform.h"
 
 #include <QAbstractButton>
@@ -121,11 +121,11 @@ QStringList visibleTexts(const QWidget& root)
 // letters of the wheel's distance columns.
 bool isLatinWordAllowedInChinese(const QString& word)
 {
-    static const QSet<QString> allowed{QStringLiteral("Tableclick"), QStringLiteral("Ctrl"), QStringLiteral("Alt"),
-                                       QStringLiteral("Meta"),       QStringLiteral("Shift"), QStringLiteral("Super"),
-                                       QStringLiteral("Esc"),        QStringLiteral("ABC"), QStringLiteral("DEF"),
-                                       QStringLiteral("GHI"),        QStringLiteral("JKL"), QStringLiteral("MNO"),
-                                       QStringLiteral("PQR")};
+    static const QSet<QString> allowed{
+        QStringLiteral("Tableclick"), QStringLiteral("Ctrl"),  QStringLiteral("Alt"), QStringLiteral("Meta"),
+        QStringLiteral("Shift"),      QStringLiteral("Super"), QStringLiteral("Esc"), QStringLiteral("ABC"),
+        QStringLiteral("DEF"),        QStringLiteral("GHI"),   QStringLiteral("JKL"), QStringLiteral("MNO"),
+        QStringLiteral("PQR")};
     return word.size() < 3 || allowed.contains(word);
 }
 
@@ -140,49 +140,26 @@ QString withoutBetNames(QString text)
     return text;
 }
 
-// The main window and the grid's, every bet page built, the pointer over a number.
-struct ShownWindows
+// What the main window and the grid's show, every bet page built, the pointer over a number.
+QStringList shownTexts()
 {
     XFakePlatform platform;
     XAppDelegate delegate{platform};
-
-    ShownWindows()
-    {
-        delegate.goToMainView();
-        XGridManagerViewController* bets = delegate.mainViewController()->gridManagerViewController();
-        XBetButtonsView* pages = bets->view()->betButtonsView;
-        for (int i = 0; i < pages->count(); ++i)
-            pages->setCurrentIndex(i);
-        XNumberButton* seven = bets->view()->findChild<XNumberButton*>(QStringLiteral("numberButton7"));
-        EXPECT_NE(seven, nullptr);
-        if (seven) {
-            QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
-            QCoreApplication::sendEvent(seven, &enter);
-        }
-        EXPECT_FALSE(bets->view()->displayTextField->text().isEmpty());
+    delegate.goToMainView();
+    XGridManagerViewController* bets = delegate.mainViewController()->gridManagerViewController();
+    XBetButtonsView* pages = bets->view()->betButtonsView;
+    for (int i = 0; i < pages->count(); ++i)
+        pages->setCurrentIndex(i);
+    XNumberButton* seven = bets->view()->findChild<XNumberButton*>(QStringLiteral("numberButton7"));
+    EXPECT_NE(seven, nullptr);
+    if (seven) {
+        QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+        QCoreApplication::sendEvent(seven, &enter);
     }
-
-    QStringList texts()
-    {
-        XMainWindowViewController* main = delegate.mainViewController();
-        return visibleTexts(*delegate.window()) + visibleTexts(*main->gridWindowController()->window());
-    }
-};
-
-class InstalledTranslation
-{
-public:
-    explicit InstalledTranslation(const QString& language)
-    {
-        EXPECT_TRUE(m_translator.load(QStringLiteral("tableclick_") + language,
-                                      QStringLiteral(TABLECLICK_BUILD_TRANSLATIONS_DIR)));
-        QCoreApplication::installTranslator(&m_translator);
-    }
-    ~InstalledTranslation() { QCoreApplication::removeTranslator(&m_translator); }
-
-private:
-    QTranslator m_translator;
-};
+    EXPECT_FALSE(bets->view()->displayTextField->text().isEmpty());
+    return visibleTexts(*delegate.window()) +
+           visibleTexts(*delegate.mainViewController()->gridWindowController()->window());
+}
 } // namespace
 
 // Catches a text added to the code but not to the translation files (it would show
@@ -197,11 +174,11 @@ TEST(Translations, EveryTextOfTheCodeHasAFinishedTranslationInBothLanguages)
         for (const auto& [key, message] : *language) {
             const auto& [context, source, comment] = key;
             EXPECT_TRUE(message.finished && !message.translation.isEmpty())
-                << "no translation in " << (language == &english ? "en" : "zh_CN") << " for " << qPrintable(context)
-                << " \"" << qPrintable(source) << '"';
+                << "no translation in " << (language == &english ? "en" : "zh_CN") << " for "
+                << qPrintable(context) << " \"" << qPrintable(source) << '"';
             EXPECT_EQ(placeholders(message.translation), placeholders(source))
-                << qPrintable(context) << " \"" << qPrintable(source) << "\" → \"" << qPrintable(message.translation)
-                << '"';
+                << qPrintable(context) << " \"" << qPrintable(source) << "\" → \""
+                << qPrintable(message.translation) << '"';
         }
     }
 
@@ -209,8 +186,8 @@ TEST(Translations, EveryTextOfTheCodeHasAFinishedTranslationInBothLanguages)
     QTemporaryDir scratch;
     const QString fresh = scratch.filePath(QStringLiteral("fresh.ts"));
     QStringList arguments{QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none")};
-    for (const char* folder : {"accounts", "actions", "app", "bets", "catalogue", "hotkeys", "overlay", "panel",
-                               "platform"})
+    for (const char* folder :
+         {"accounts", "actions", "app", "bets", "catalogue", "hotkeys", "overlay", "panel", "platform"})
         arguments << kSourceDir + QStringLiteral("/src/") + QLatin1String(folder);
     arguments << QStringLiteral("-ts") << fresh;
     const QString lupdate = QFile::exists(QStringLiteral("/usr/lib/qt6/bin/lupdate"))
@@ -220,8 +197,8 @@ TEST(Translations, EveryTextOfTheCodeHasAFinishedTranslationInBothLanguages)
     for (const auto& [key, message] : readTs(fresh)) {
         const auto& [context, source, comment] = key;
         EXPECT_TRUE(english.count(key) && chinese.count(key))
-            << "scripts/update-translations, then translate: " << qPrintable(context) << " \"" << qPrintable(source)
-            << '"';
+            << "scripts/update-translations, then translate: " << qPrintable(context) << " \""
+            << qPrintable(source) << '"';
     }
 }
 
@@ -229,25 +206,31 @@ TEST(Translations, EveryTextOfTheCodeHasAFinishedTranslationInBothLanguages)
 // its Chinese stays in the English one).
 TEST(Translations, WindowsShowOnlyTheChosenLanguage)
 {
-    static const QRegularExpression chinese(QStringLiteral("[\\x{3000}-\\x{303f}\\x{4e00}-\\x{9fff}\\x{ff00}-\\x{ffef}]"));
+    static const QRegularExpression chinese(
+        QStringLiteral("[\\x{3000}-\\x{303f}\\x{4e00}-\\x{9fff}\\x{ff00}-\\x{ffef}]"));
     static const QRegularExpression latinWord(QStringLiteral("[A-Za-z]+"));
-    {
-        const InstalledTranslation zh(QStringLiteral("zh_CN"));
-        ShownWindows shown;
-        for (const QString& text : shown.texts()) {
+    for (const QString& language : {QStringLiteral("zh_CN"), QStringLiteral("en")}) {
+        // Its destructor takes it out of the application again.
+        QTranslator translator;
+        ASSERT_TRUE(translator.load(QStringLiteral("tableclick_") + language,
+                                    QStringLiteral(TABLECLICK_BUILD_TRANSLATIONS_DIR)));
+        QCoreApplication::installTranslator(&translator);
+        for (const QString& text : shownTexts()) {
+            if (language == QLatin1String("en")) {
+                EXPECT_FALSE(chinese.match(text).hasMatch())
+                    << "Chinese in the English window: " << qPrintable(text);
+                continue;
+            }
             for (const QRegularExpressionMatch& word : latinWord.globalMatch(withoutBetNames(text)))
                 EXPECT_TRUE(isLatinWordAllowedInChinese(word.captured()))
-                    << "untranslated \"" << qPrintable(word.captured()) << "\" in \"" << qPrintable(text) << '"';
+                    << "untranslated \"" << qPrintable(word.captured()) << "\" in \"" << qPrintable(text)
+                    << '"';
         }
-    }
-    {
-        const InstalledTranslation en(QStringLiteral("en"));
-        ShownWindows shown;
-        for (const QString& text : shown.texts())
-            EXPECT_FALSE(chinese.match(text).hasMatch()) << "Chinese in the English window: " << qPrintable(text);
     }
 }
 
+// Catches a desktop's first Chinese or English choice ignored, a language asked for overruled,
+// or no English where neither is on the desktop.
 TEST(Translations, TheDesktopsLanguageOrTheAskedOneChoosesChineseOrElseEnglish)
 {
     EXPECT_EQ(XChooseLanguage(std::nullopt, {QStringLiteral("zh-CN"), QStringLiteral("en-US")}), "zh_CN");

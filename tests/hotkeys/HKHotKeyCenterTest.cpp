@@ -89,10 +89,9 @@ TEST_F(HKHotKeyCenterTest, NumbersSuccessfulRegistrationsFromOneAndNeverReusesTh
 
     ASSERT_EQ(service.registrations().size(), 2u);
     EXPECT_EQ(service.registrations()[0].id, 2u);
-    EXPECT_EQ(service.registrations()[1].id, 4u);
-    EXPECT_EQ(service.registrations()[1].keyCode, 0);
-    EXPECT_EQ(service.registrations()[1].carbonModifiers, kCarbonCmdShift);
-    EXPECT_EQ(service.registrations()[1].signature, HKHotKeyCenter::kSignature);
+    const XFakeHotKeyService::Registration& r = service.registrations()[1];
+    EXPECT_EQ(std::tie(r.signature, r.id, r.keyCode, r.carbonModifiers),
+              std::make_tuple(HKHotKeyCenter::kSignature, 4u, std::uint16_t{0}, kCarbonCmdShift));
     EXPECT_EQ(ids(center.registeredHotKeys()), (std::vector<std::uint32_t>{2, 4}));
 }
 
@@ -166,16 +165,10 @@ TEST_F(HKHotKeyCenterTest, AReleaseInvokesTheHotKeyOfItsNumberWithAKeyUpEvent)
     service.fire(HKHotKeyCenter::kSignature, 2, QPointF(12.5, 30), XShiftKeyMask, 4.25);
     ASSERT_EQ(blockEvents.size(), 1u);
     EXPECT_TRUE(receiver.events.empty());
-    const HKKeyEvent& event = blockEvents.front();
-    EXPECT_EQ(event.type, HKKeyEvent::kKeyUp);
-    EXPECT_EQ(event.keyCode, 122);
-    EXPECT_EQ(event.locationInWindow, QPointF(12.5, 30));
-    EXPECT_EQ(event.modifierFlags, XShiftKeyMask);
-    EXPECT_EQ(event.timestamp, 4.25);
-    EXPECT_EQ(event.windowNumber, -1);
-    EXPECT_TRUE(event.characters.isEmpty());
-    EXPECT_TRUE(event.charactersIgnoringModifiers.isEmpty());
-    EXPECT_FALSE(event.isARepeat);
+    const HKKeyEvent& e = blockEvents.front();
+    EXPECT_EQ(std::tie(e.type, e.keyCode, e.locationInWindow, e.modifierFlags, e.timestamp, e.windowNumber),
+              std::make_tuple(HKKeyEvent::kKeyUp, 122, QPointF(12.5, 30), XShiftKeyMask, 4.25, -1L));
+    EXPECT_TRUE(e.characters.isEmpty() && e.charactersIgnoringModifiers.isEmpty() && !e.isARepeat);
 
     ASSERT_TRUE(service.fireCombination(0, kCarbonCmdShift, QPointF(1, 2)));
     ASSERT_EQ(receiver.events.size(), 1u);

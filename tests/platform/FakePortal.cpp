@@ -8,51 +8,19 @@
 #include <QTimer>
 
 namespace {
-struct Pair
-{
-    int a = 0;
-    int b = 0;
-};
-struct StreamEntry
-{
-    std::uint32_t node = 0;
-    QVariantMap properties;
-};
-} // namespace
-Q_DECLARE_METATYPE(Pair)
-Q_DECLARE_METATYPE(StreamEntry)
-
-namespace {
-QDBusArgument& operator<<(QDBusArgument& out, const Pair& p)
-{
-    out.beginStructure();
-    out << p.a << p.b;
-    out.endStructure();
-    return out;
-}
-const QDBusArgument& operator>>(const QDBusArgument& in, Pair& p)
-{
-    in.beginStructure();
-    in >> p.a >> p.b;
-    in.endStructure();
-    return in;
-}
-QDBusArgument& operator<<(QDBusArgument& out, const StreamEntry& s)
-{
-    out.beginStructure();
-    out << s.node << s.properties;
-    out.endStructure();
-    return out;
-}
-const QDBusArgument& operator>>(const QDBusArgument& in, StreamEntry& s)
-{
-    in.beginStructure();
-    in >> s.node >> s.properties;
-    in.endStructure();
-    return in;
-}
+// A position or size, and a stream as the portal lists it: its node and its properties.
+using Pair = QPair<int, int>;
+using StreamEntry = QPair<std::uint32_t, QVariantMap>;
 
 const QString kPortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
+
+// Where the portal puts a request or session of the caller's: named for the caller and its token.
+QString handlePath(const QDBusMessage& message, const QString& kind, const QString& token)
+{
+    QString sender = message.service().mid(1);
+    sender.replace(QLatin1Char('.'), QLatin1Char('_'));
+    return kPortalPath + QLatin1Char('/') + kind + QLatin1Char('/') + sender + QLatin1Char('/') + token;
+}
 } // namespace
 
 PrivateBus::PrivateBus()
@@ -112,26 +80,18 @@ std::vector<FakePortal::Call> FakePortal::calls(const QString& member) const
     return result;
 }
 
-QString FakePortal::requestPath(const QDBusMessage& message, const QVariantMap& options) const
-{
-    QString sender = message.service().mid(1);
-    sender.replace(QLatin1Char('.'), QLatin1Char('_'));
-    return kPortalPath + QStringLiteral("/request/") + sender + QLatin1Char('/') +
-           options.value(QStringLiteral("handle_token")).toString();
-}
-
 void FakePortal::respond(const QString& requestPath, std::uint32_t code, const QVariantMap& results)
 {
-    QDBusMessage response =
-        QDBusMessage::createSignal(requestPath, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"));
+    QDBusMessage response = QDBusMessage::createSignal(
+        requestPath, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"));
     response << code << results;
     m_bus.send(response);
 }
 
 void FakePortal::closeSession(const QString& session)
 {
-    QDBusMessage closed =
-        QDBusMessage::createSignal(session, QStringLiteral("org.freedesktop.portal.Session"), QStringLiteral("Closed"));
+    QDBusMessage closed = QDBusMessage::createSignal(
+        session, QStringLiteral("org.freedesktop.portal.Session"), QStringLiteral("Closed"));
     closed << QVariantMap();
     m_bus.send(closed);
 }
@@ -160,9 +120,10 @@ bool FakePortal::handleMessage(const QDBusMessage& message, const QDBusConnectio
         const QString session = arguments.value(0).value<QDBusObjectPath>().path();
         if (onNotify && session == lastSession)
             onNotify(member, arguments);
-        const QDBusMessage reply = session == lastSession && !session.isEmpty()
-                                       ? message.createReply()
-                                       : message.createErrorReply(QDBusError::AccessDenied, QStringLiteral("no such session"));
+        const QDBusMessage reply =
+            session == lastSession && !session.isEmpty()
+                ? message.createReply()
+                : message.createErrorReply(QDBusError::AccessDenied, QStringLiteral("no such session"));
         if (answerLater.count() == 0) {
             connection.send(reply);
             return true;
@@ -181,12 +142,11 @@ bool FakePortal::handleMessage(const QDBusMessage& message, const QDBusConnectio
         return true;
     }
     const QVariantMap options = arguments.isEmpty() ? QVariantMap() : arguments.last().toMap();
-    const QString request = requestPath(message, options);
+    const QString request = handlePath(message, QStringLiteral("request"),
+                                       options.value(QStringLiteral("handle_token")).toString());
     if (member == QLatin1String("CreateSession")) {
-        QString sender = message.service().mid(1);
-        sender.replace(QLatin1Char('.'), QLatin1Char('_'));
-        const QString session = kPortalPath + QStringLiteral("/session/") + sender + QLatin1Char('/') +
-                                options.value(QStringLiteral("session_handle_token")).toString();
+        const QString session = handlePath(message, QStringLiteral("session"),
+                                           options.value(QStringLiteral("session_handle_token")).toString());
         {
             const std::lock_guard sessionLock(m_mutex);
             m_lastSession = session;
@@ -198,12 +158,14 @@ bool FakePortal::handleMessage(const QDBusMessage& message, const QDBusConnectio
         if (startAnswer == 0u) {
             QList<StreamEntry> entries;
             for (const Stream& s : streams)
-                entries.push_back({s.node,
-                                   {{QStringLiteral("position"), QVariant::fromValue(Pair{s.area.x(), s.area.y()})},
-                                    {QStringLiteral("size"), QVariant::fromValue(Pair{s.area.width(), s.area.height()})},
-                                    {QStringLiteral("source_type"), QVariant::fromValue(1u)}}});
-            respond(request, 0, {{QStringLiteral("devices"), QVariant::fromValue(2u)},
-                                 {QStringLiteral("streams"), QVariant::fromValue(entries)}});
+                entries.push_back(
+                    {s.node,
+                     {{QStringLiteral("position"), QVariant::fromValue(Pair{s.area.x(), s.area.y()})},
+                      {QStringLiteral("size"), QVariant::fromValue(Pair{s.area.width(), s.area.height()})},
+                      {QStringLiteral("source_type"), QVariant::fromValue(1u)}}});
+            respond(request, 0,
+                    {{QStringLiteral("devices"), QVariant::fromValue(2u)},
+                     {QStringLiteral("streams"), QVariant::fromValue(entries)}});
         } else if (startAnswer) {
             respond(request, *startAnswer, {});
         }

@@ -82,7 +82,6 @@ public:
 
 private:
     void respond(const QString& requestPath, std::uint32_t code, const QVariantMap& results);
-    QString requestPath(const QDBusMessage& message, const QVariantMap& options) const;
 
     QDBusConnection m_bus;
     // Qt may hand the calls over on its D-Bus thread.

@@ -1,6 +1,6 @@
+#include "platform/XPortalRemoteDesktop.h"
 #include "FakePortal.h"
 #include "platform/XPortalMousePoster.h"
-#include "platform/XPortalRemoteDesktop.h"
 
 #include <QCoreApplication>
 #include <QDBusObjectPath>
@@ -62,6 +62,8 @@ QString pathOf(const QVariant& v)
 }
 } // namespace
 
+// Catches a session of one monitor or no pointer, events out of order or to another session, and
+// a second question while the session is open.
 TEST_F(PortalTest, OpensAPointerSessionOnEveryMonitorAndPostsInOrderToIt)
 {
     auto desktop = session();
@@ -106,9 +108,11 @@ TEST_F(PortalTest, OpensAPointerSessionOnEveryMonitorAndPostsInOrderToIt)
     EXPECT_EQ(portal.calls(QStringLiteral("Start")).size(), 1u);
 }
 
-TEST_F(PortalTest, ARefusalIsToldAndTheNextRunAsksAgain)
+// Catches a refusal not told or its session left open, an unanswered question waited on for ever
+// or its dialog left up, a Stop that does not end the wait, and a next run that does not ask again.
+TEST_F(PortalTest, ARefusalNoAnswerOrAStopEndsTheWaitAndTheNextRunAsksAgain)
 {
-    auto desktop = session();
+    auto desktop = session(300ms);
     portal.startAnswer = 1;
     EXPECT_EQ(offThread([&] { return desktop->open({}); }).state, State::Refused);
     const QString refused = portal.lastSession();
@@ -116,47 +120,54 @@ TEST_F(PortalTest, ARefusalIsToldAndTheNextRunAsksAgain)
     ASSERT_EQ(portal.calls(QStringLiteral("Close")).size(), 1u);
     EXPECT_EQ(portal.calls(QStringLiteral("Close"))[0].path, refused) << "the refused session is closed";
 
-    portal.startAnswer = 0;
-    EXPECT_EQ(offThread([&] { return desktop->open({}); }).state, State::Open);
-    EXPECT_EQ(portal.calls(QStringLiteral("CreateSession")).size(), 2u);
-}
-
-TEST_F(PortalTest, AQuestionNobodyAnswersEndsTheWaitAndClosesTheDialog)
-{
-    auto desktop = session(300ms);
     portal.startAnswer.reset();
     EXPECT_EQ(offThread([&] { return desktop->open({}); }).state, State::Unanswered);
-    spinUntil([&] { return portal.calls(QStringLiteral("Close")).size() >= 2; });
+    spinUntil([&] { return portal.calls(QStringLiteral("Close")).size() >= 3; });
     std::vector<QString> closed;
     for (const auto& call : portal.calls(QStringLiteral("Close")))
         closed.push_back(call.path);
     EXPECT_NE(std::find(closed.begin(), closed.end(), portal.lastSession()), closed.end());
-    EXPECT_TRUE(std::any_of(closed.begin(), closed.end(), [](const QString& p) { return p.contains("/request/"); }))
-        << "the dialog's request is withdrawn";
-}
+    EXPECT_TRUE(std::any_of(closed.begin(), closed.end(), [](const QString& p) {
+        return p.contains("/request/");
+    })) << "the dialog's request is withdrawn";
 
-TEST_F(PortalTest, StoppingTheRunEndsTheWaitForAnAnswer)
-{
-    auto desktop = session(10s);
-    portal.startAnswer.reset();
+    auto patient = session(10s);
     std::stop_source stop;
     const auto opened = offThread([&] {
         std::thread([&] {
             std::this_thread::sleep_for(100ms);
             stop.request_stop();
         }).detach();
-        return desktop->open(stop.get_token());
+        return patient->open(stop.get_token());
     });
     EXPECT_EQ(opened.state, State::Opening);
+
+    portal.startAnswer = 0;
+    const std::size_t asked = portal.calls(QStringLiteral("CreateSession")).size();
+    EXPECT_EQ(offThread([&] { return desktop->open({}); }).state, State::Open);
+    EXPECT_EQ(portal.calls(QStringLiteral("CreateSession")).size(), asked + 1);
 }
 
-// Catches a run that waits for ever where no portal, or no bus at all, can answer.
-TEST_F(PortalTest, WithoutAPortalOrABusTheSessionIsUnavailable)
+// Catches a run that waits for ever where no portal, or no bus at all, can answer, and a poster
+// without a portal that does not fall back or says so more than once.
+TEST_F(PortalTest, WithoutAPortalOrABusTheSessionIsUnavailableAndAPosterFallsBack)
 {
     XPortalRemoteDesktop::Options options;
     options.service = QStringLiteral("org.example.NoPortalHere");
     XPortalRemoteDesktop desktop(bus.connect(QStringLiteral("client")), options);
     EXPECT_EQ(offThread([&] { return desktop.open({}); }).state, State::Unavailable);
+    int fallbacks = 0;
+    std::vector<XClickNote> notes;
+    for (int run = 0; run < 2; ++run) {
+        XPortalMousePoster poster(desktop, {}, [&]() -> std::unique_ptr<XMousePoster> {
+            ++fallbacks;
+            return nullptr;
+        });
+        poster.setNoteHandler([&](XClickNote n) { notes.push_back(n); });
+        offThread([&] { return poster.prepare({}); });
+    }
+    EXPECT_EQ(fallbacks, 2);
+    EXPECT_EQ(std::count(notes.begin(), notes.end(), XClickNote::WaylandWindowsUnreachable), 1);
 
     XPortalRemoteDesktop busless(
         QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent"), QStringLiteral("nobus")));
@@ -167,6 +178,8 @@ TEST_F(PortalTest, WithoutAPortalOrABusTheSessionIsUnavailable)
     EXPECT_EQ(opened.get().state, State::Unavailable);
 }
 
+// Catches a session the desktop closed kept as open, its events taken as acknowledged, or never
+// opened again.
 TEST_F(PortalTest, ASessionTheDesktopClosesIsOpenedAgainForTheNextRun)
 {
     auto desktop = session();
@@ -187,10 +200,13 @@ TEST_F(PortalTest, ASessionTheDesktopClosesIsOpenedAgainForTheNextRun)
     EXPECT_EQ(portal.calls(QStringLiteral("CreateSession")).size(), 2u);
 }
 
+// Catches a click at the logical point or on the wrong stream, a drag's release moved back, and a
+// point on no shared monitor clicked.
 TEST_F(PortalTest, APosterClicksAtTheMappedPointAndKeepsADragsReleaseWhereTheDragWent)
 {
     auto desktop = session();
-    const std::vector<XScreenInfo> screens{{QRectF(0, 0, 1920, 1080), 1.0}, {QRectF(1920, 0, 1280, 1024), 1.0}};
+    const std::vector<XScreenInfo> screens{{QRectF(0, 0, 1920, 1080), 1.0},
+                                           {QRectF(1920, 0, 1280, 1024), 1.0}};
     std::vector<XClickNote> notes;
     XPortalMousePoster poster(*desktop, [&] { return screens; }, {});
     poster.setNoteHandler([&](XClickNote n) { notes.push_back(n); });
@@ -217,52 +233,28 @@ TEST_F(PortalTest, APosterClicksAtTheMappedPointAndKeepsADragsReleaseWhereTheDra
     EXPECT_EQ(offThread([&] { return poster.beginClick({-50, 10}, {}); }), XClickVerdict::MonitorNotShared);
 }
 
-TEST_F(PortalTest, APosterWithoutAPortalFallsBackAndSaysSoOnce)
-{
-    XPortalRemoteDesktop::Options options;
-    options.service = QStringLiteral("org.example.NoPortalHere");
-    XPortalRemoteDesktop desktop(bus.connect(QStringLiteral("client")), options);
-    int fallbacks = 0;
-    std::vector<XClickNote> notes;
-    for (int run = 0; run < 2; ++run) {
-        XPortalMousePoster poster(
-            desktop, {}, [&]() -> std::unique_ptr<XMousePoster> {
-                ++fallbacks;
-                return nullptr;
-            });
-        poster.setNoteHandler([&](XClickNote n) { notes.push_back(n); });
-        offThread([&] { return poster.prepare({}); });
-    }
-    EXPECT_EQ(fallbacks, 2);
-    EXPECT_EQ(std::count(notes.begin(), notes.end(), XClickNote::WaylandWindowsUnreachable), 1);
-}
-
+// Catches a point aimed at through another monitor's stream, device pixels taken for stream units
+// or the other way round, and a point on no shared monitor aimed at.
 TEST(StreamPoint, TheMonitorHoldingThePointIsAimedAtThroughItsOwnStream)
 {
-    const std::vector<XPortalStream> streams{{44, QRectF(0, 0, 1920, 1080)}, {45, QRectF(1920, 0, 1280, 720)}};
+    const std::vector<XPortalStream> streams{{44, QRectF(0, 0, 1920, 1080)},
+                                             {45, QRectF(1920, 0, 1280, 720)}};
+    const auto expectAt = [](QPointF point, const std::vector<XScreenInfo>& screens,
+                             const std::vector<XPortalStream>& streams, std::uint32_t node, QPointF at) {
+        const auto p = XStreamPointFor(point, screens, streams);
+        ASSERT_TRUE(p) << point.x();
+        EXPECT_EQ(p->node, node) << point.x();
+        EXPECT_EQ(p->point, at) << point.x();
+    };
     // XWayland: device pixels are the compositor's own.
     const std::vector<XScreenInfo> x11{{QRectF(0, 0, 1920, 1080), 1.0}, {QRectF(1920, 0, 1280, 720), 1.0}};
-    auto p = XStreamPointFor({1919.5, 10}, x11, streams);
-    ASSERT_TRUE(p);
-    EXPECT_EQ(p->node, 44u);
-    EXPECT_EQ(p->point, QPointF(1919.5, 10));
-    p = XStreamPointFor({1920, 719}, x11, streams);
-    ASSERT_TRUE(p);
-    EXPECT_EQ(p->node, 45u);
-    EXPECT_EQ(p->point, QPointF(0, 719));
-
+    expectAt({1919.5, 10}, x11, streams, 44, {1919.5, 10});
+    expectAt({1920, 719}, x11, streams, 45, {0, 719});
     // Native Wayland at 2× on the right: twice as many device pixels as stream units.
-    const std::vector<XScreenInfo> scaled{{QRectF(0, 0, 1920, 1080), 1.0}, {QRectF(1920, 0, 1280, 720), 2.0}};
-    p = XStreamPointFor({1920 + 200, 100}, scaled, streams);
-    ASSERT_TRUE(p);
-    EXPECT_EQ(p->node, 45u);
-    EXPECT_EQ(p->point, QPointF(100, 50));
-
+    expectAt({1920 + 200, 100}, {{QRectF(0, 0, 1920, 1080), 1.0}, {QRectF(1920, 0, 1280, 720), 2.0}}, streams,
+             45, {100, 50});
     // QT_SCALE_FACTOR=2 on XWayland: Qt halves the geometry, the stream does not.
-    const std::vector<XScreenInfo> qtScaled{{QRectF(0, 0, 960, 540), 2.0}};
-    p = XStreamPointFor({1000, 500}, qtScaled, {{44, QRectF(0, 0, 1920, 1080)}});
-    ASSERT_TRUE(p);
-    EXPECT_EQ(p->point, QPointF(1000, 500));
+    expectAt({1000, 500}, {{QRectF(0, 0, 960, 540), 2.0}}, {{44, QRectF(0, 0, 1920, 1080)}}, 44, {1000, 500});
 
     // A monitor the user did not share, and a point off every monitor.
     EXPECT_FALSE(XStreamPointFor({2000, 10}, x11, {{44, QRectF(0, 0, 1920, 1080)}}));
@@ -279,10 +271,15 @@ TEST_F(PortalTest, APosterWaitsOutASlowCompositorButNotAStop)
         if (member == QLatin1String("NotifyPointerButton"))
             std::this_thread::sleep_for(std::chrono::milliseconds(holdMillis.load()));
     };
-    XPortalMousePoster poster(*desktop, [] { return std::vector<XScreenInfo>{{QRectF(0, 0, 1920, 1080), 1.0}}; }, {});
+    XPortalMousePoster poster(*desktop,
+                              [] {
+                                  return std::vector<XScreenInfo>{{QRectF(0, 0, 1920, 1080), 1.0}};
+                              },
+                              {});
     std::stop_source stop;
     EXPECT_EQ(offThread([&] {
-                  if (const XClickVerdict ready = poster.prepare(stop.get_token()); ready != XClickVerdict::Go)
+                  if (const XClickVerdict ready = poster.prepare(stop.get_token());
+                      ready != XClickVerdict::Go)
                       return ready;
                   poster.postMouseEvent(XLeftMouseDown, {100, 100});
                   return poster.beginClick({200, 100}, {});
@@ -314,7 +311,11 @@ TEST_F(PortalTest, APosterSendsEachButtonOnlyOnceThePortalTookEverythingBeforeIt
 {
     auto desktop = session();
     portal.answerLater = 30ms;
-    XPortalMousePoster poster(*desktop, [] { return std::vector<XScreenInfo>{{QRectF(0, 0, 1920, 1080), 1.0}}; }, {});
+    XPortalMousePoster poster(*desktop,
+                              [] {
+                                  return std::vector<XScreenInfo>{{QRectF(0, 0, 1920, 1080), 1.0}};
+                              },
+                              {});
     const std::vector<QPointF> points{{100, 100}, {900, 500}, {1800, 1000}};
     EXPECT_EQ(offThread([&] {
                   if (const XClickVerdict ready = poster.prepare({}); ready != XClickVerdict::Go)
