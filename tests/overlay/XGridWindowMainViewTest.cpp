@@ -208,21 +208,18 @@ TEST_F(ViewFixture, DraggedHandlesAndTheGridStayInsideTheWindowClearOfItsControl
     view.graphic().calculateRowLinearEquations();
     view.graphic().calculateColumnLinearEquations();
     const QPointF firstTopGap = view.graphic().handleGaps()[0].handlePoint;
-    struct Case
-    {
-        const char* what;
-        QPointF from;
-        QPointF to;
-    };
-    for (const Case& c :
-         {Case{"top corner", {10, 10}, {-300, -200}}, Case{"right corner", {810, 10}, {5000, -50}},
-          Case{"bottom corner onto the grip", {810, 390}, {995, 395}},
-          Case{"zero-zone edge", {10, 200}, {-400, 210}}, Case{"gap handle", firstTopGap, {-500, 10}},
-          Case{"the whole grid", {300, 200}, {-2000, 3000}}}) {
+    const std::tuple<const char*, QPointF, QPointF> drags[] = {
+        {"top corner", {10, 10}, {-300, -200}},
+        {"right corner", {810, 10}, {5000, -50}},
+        {"bottom corner onto the grip", {810, 390}, {995, 395}},
+        {"zero-zone edge", {10, 200}, {-400, 210}},
+        {"gap handle", firstTopGap, {-500, 10}},
+        {"the whole grid", {300, 200}, {-2000, 3000}}};
+    for (const auto& [what, from, to] : drags) {
         view.resetGraphic();
         view.graphic().calculateRowLinearEquations();
         view.graphic().calculateColumnLinearEquations();
-        drag(c.from, {(c.from + c.to) / 2, c.to});
+        drag(from, {(from + to) / 2, to});
         XGraphic g = view.graphic();
         g.calculateRowLinearEquations();
         g.calculateColumnLinearEquations();
@@ -232,8 +229,8 @@ TEST_F(ViewFixture, DraggedHandlesAndTheGridStayInsideTheWindowClearOfItsControl
         for (const XGraphicHandlePosition& handle : g.handleGaps())
             points.push_back(handle.handlePoint);
         for (const QPointF p : points) {
-            EXPECT_TRUE(QRectF(5, 5, 990, 390).contains(p)) << c.what << ": " << p.x() << "," << p.y();
-            EXPECT_FALSE(QRectF(977, 377, 28, 28).contains(p)) << c.what << " under the grip";
+            EXPECT_TRUE(QRectF(5, 5, 990, 390).contains(p)) << what << ": " << p.x() << "," << p.y();
+            EXPECT_FALSE(QRectF(977, 377, 28, 28).contains(p)) << what << " under the grip";
         }
     }
     // Stopped at the edge, a corner slides along it and is grabbed again where it is.

@@ -19,9 +19,12 @@ struct Placed
     double degrees = 0, narrowing = 0, scale = 1;
 };
 
-RouletteTable tableFor(const Placed& p)
+std::vector<RouletteTable> tablesFor(const std::vector<Placed>& placed)
 {
-    return RouletteTable::fitted(p.area, p.degrees, p.narrowing, p.scale);
+    std::vector<RouletteTable> tables;
+    for (const Placed& p : placed)
+        tables.push_back(RouletteTable::fitted(p.area, p.degrees, p.narrowing, p.scale));
+    return tables;
 }
 
 QRectF areaAt(QPointF topLeft, double scale)
@@ -36,16 +39,12 @@ struct FoundCase
     bool smooth = false;        // antialiased, as most programs paint; the click target does not
 };
 
-class TableFinderFound : public testing::TestWithParam<FoundCase>
-{
-};
+using TableFinderFound = testing::TestWithParam<FoundCase>;
 
 // Catches a table in any pose or on a busy desktop found off its lines.
 TEST_P(TableFinderFound, FindsEveryLineWithinTwoPixels)
 {
-    std::vector<RouletteTable> tables;
-    for (const Placed& p : GetParam().tables)
-        tables.push_back(tableFor(p));
+    const std::vector<RouletteTable> tables = tablesFor(GetParam().tables);
     const XTableSearch search = XFindTables(desktopWithTables(Screen, tables, 7, GetParam().smooth));
     ASSERT_EQ(search.tables.size(), tables.size()) << search.reason.toStdString();
     for (std::size_t k = 0; k < tables.size(); ++k)
@@ -75,16 +74,12 @@ struct MissingCase
     const char* reasonSays;
 };
 
-class TableFinderMissing : public testing::TestWithParam<MissingCase>
-{
-};
+using TableFinderMissing = testing::TestWithParam<MissingCase>;
 
 // Catches a table reported where there is none, or no reason given.
 TEST_P(TableFinderMissing, FindsNoneAndSaysWhy)
 {
-    std::vector<RouletteTable> tables;
-    for (const Placed& p : GetParam().tables)
-        tables.push_back(tableFor(p));
+    const std::vector<RouletteTable> tables = tablesFor(GetParam().tables);
     const XTableSearch search = XFindTables(desktopWithTables(Screen, tables, 11));
     EXPECT_TRUE(search.tables.empty());
     EXPECT_TRUE(search.reason.contains(QLatin1String(GetParam().reasonSays))) << search.reason.toStdString();
@@ -135,10 +130,11 @@ TEST(TableFinderBrowser, FindsAnHtmlTableOfUnevenCells)
     page.close();
     const QString shot = dir.filePath(QStringLiteral("shot.png"));
     QProcess process;
-    process.start(chromium, {QStringLiteral("--headless"), QStringLiteral("--no-sandbox"),
-                             QStringLiteral("--force-device-scale-factor=1"),
-                             QStringLiteral("--hide-scrollbars"), QStringLiteral("--window-size=1280,720"),
-                             QStringLiteral("--screenshot=") + shot, page.fileName()});
+    process.start(chromium,
+                  QStringLiteral("--headless --no-sandbox --force-device-scale-factor=1 --hide-scrollbars "
+                                 "--window-size=1280,720")
+                          .split(QLatin1Char(' '))
+                      << QStringLiteral("--screenshot=") + shot << page.fileName());
     ASSERT_TRUE(process.waitForFinished(60000));
     const QImage image(shot);
     ASSERT_FALSE(image.isNull()) << process.readAllStandardError().toStdString();
