@@ -8,8 +8,10 @@
 #include <csignal>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
-constexpr int kPort = 5432; // only names the socket file inside our own folder
+const QString kPort = u"5432"_s; // only names the socket file inside our own folder
 }
 
 PostgresCluster::~PostgresCluster()
@@ -21,10 +23,10 @@ QStringList PostgresCluster::asServerUser(const QString& program, const QStringL
 {
     // setpriv execs the program in place; its death signal stops a server that a crashed
     // test would otherwise leave behind.
-    QStringList command{QStringLiteral("setpriv"), QStringLiteral("--pdeathsig=SIGINT")};
+    QStringList command{u"setpriv"_s, u"--pdeathsig=SIGINT"_s};
     if (m_asPostgres)
-        command << QStringLiteral("--reuid=postgres --regid=postgres --init-groups").split(u' ');
-    return command << QStringLiteral("--") << program << arguments;
+        command << u"--reuid=postgres --regid=postgres --init-groups"_s.split(u' ');
+    return command << u"--"_s << program << arguments;
 }
 
 bool PostgresCluster::run(const QString& program, const QStringList& arguments, QString* error,
@@ -35,66 +37,49 @@ bool PostgresCluster::run(const QString& program, const QStringList& arguments, 
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(command.front(), command.mid(1));
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit ||
-        process.exitCode() != 0) {
-        *error = QStringLiteral("%1 failed: %2")
-                     .arg(command.join(u' '), QString::fromLocal8Bit(process.readAll()));
-        return false;
-    }
-    return true;
+    if (process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit &&
+        process.exitCode() == 0)
+        return true;
+    *error = u"%1 failed: %2"_s.arg(command.join(u' '), QString::fromLocal8Bit(process.readAll()));
+    return false;
 }
 
 bool PostgresCluster::start(QString* error)
 {
-    const QStringList versions =
-        QDir(QStringLiteral("/usr/lib/postgresql")).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
-    for (const QString& version : versions) {
-        if (QFileInfo::exists(QStringLiteral("/usr/lib/postgresql/%1/bin/initdb").arg(version)))
-            m_binDir = QStringLiteral("/usr/lib/postgresql/%1/bin").arg(version);
+    for (const QString& version :
+         QDir(u"/usr/lib/postgresql"_s).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        if (QFileInfo::exists(u"/usr/lib/postgresql/%1/bin/initdb"_s.arg(version)))
+            m_binDir = u"/usr/lib/postgresql/%1/bin"_s.arg(version);
     }
     if (m_binDir.isEmpty()) {
-        *error = QStringLiteral("no PostgreSQL server (scripts/install-deps --test installs it)");
+        *error = u"no PostgreSQL server (scripts/install-deps --test installs it)"_s;
         return false;
     }
-    m_dir = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/tableclick-pg-XXXXXX"));
-    if (!m_dir->isValid()) {
-        *error = QStringLiteral("no temporary folder");
-        return false;
-    }
+    m_dir = std::make_unique<QTemporaryDir>(QDir::tempPath() + u"/tableclick-pg-XXXXXX"_s);
     m_asPostgres = ::geteuid() == 0;
-    if (m_asPostgres &&
-        !run(QStringLiteral("chown"), {QStringLiteral("postgres:postgres"), m_dir->path()}, error, false))
+    if (m_asPostgres && !run(u"chown"_s, {u"postgres:postgres"_s, m_dir->path()}, error, false))
         return false;
-
-    const QString data = m_dir->path() + QStringLiteral("/data");
-    const auto words = [](const char* text) { return QString::fromLatin1(text).split(u' '); };
-    if (!run(m_binDir + QStringLiteral("/initdb"),
-             QStringList{QStringLiteral("-D"), data} +
-                 words("-U accountd --auth=trust --no-sync -E UTF8 --locale=C"),
+    const QString data = m_dir->path() + u"/data"_s;
+    if (!run(m_binDir + u"/initdb"_s,
+             QStringList{u"-D"_s, data} +
+                 u"-U accountd --auth=trust --no-sync -E UTF8 --locale=C"_s.split(u' '),
              error))
         return false;
 
     const QStringList command =
-        asServerUser(m_binDir + QStringLiteral("/postgres"),
-                     QStringList{QStringLiteral("-D"), data, QStringLiteral("-k"), m_dir->path(),
-                                 QStringLiteral("-p"), QString::number(kPort)} +
-                         words("-c listen_addresses= -c fsync=off -c full_page_writes=off"));
+        asServerUser(m_binDir + u"/postgres"_s,
+                     QStringList{u"-D"_s, data, u"-k"_s, m_dir->path(), u"-p"_s, kPort} +
+                         u"-c listen_addresses= -c fsync=off -c full_page_writes=off"_s.split(u' '));
     m_server.setProcessChannelMode(QProcess::MergedChannels);
     m_server.start(command.front(), command.mid(1));
     const QDeadlineTimer deadline(60000);
-    while (!deadline.hasExpired()) {
+    while (!deadline.hasExpired() && m_server.state() != QProcess::NotRunning) {
         QString ignored;
-        if (run(m_binDir + QStringLiteral("/pg_isready"),
-                {QStringLiteral("-q"), QStringLiteral("-h"), m_dir->path(), QStringLiteral("-p"),
-                 QString::number(kPort)},
-                &ignored))
+        if (run(m_binDir + u"/pg_isready"_s, {u"-q"_s, u"-h"_s, m_dir->path(), u"-p"_s, kPort}, &ignored))
             return true;
-        if (m_server.state() == QProcess::NotRunning)
-            break;
         QThread::msleep(100);
     }
-    *error = QStringLiteral("the PostgreSQL server did not come up: %1")
-                 .arg(QString::fromLocal8Bit(m_server.readAll()));
+    *error = u"the PostgreSQL server did not come up: %1"_s.arg(QString::fromLocal8Bit(m_server.readAll()));
     return false;
 }
 
@@ -113,12 +98,8 @@ void PostgresCluster::stop()
 
 QString PostgresCluster::createDatabase(const QString& name, QString* error)
 {
-    if (!run(m_binDir + QStringLiteral("/createdb"),
-             {QStringLiteral("-h"), m_dir->path(), QStringLiteral("-p"), QString::number(kPort),
-              QStringLiteral("-U"), QStringLiteral("accountd"), name},
-             error))
+    if (!run(m_binDir + u"/createdb"_s,
+             {u"-h"_s, m_dir->path(), u"-p"_s, kPort, u"-U"_s, u"accountd"_s, name}, error))
         return QString();
-    return QStringLiteral("postgresql://accountd@localhost:%1/%2?host=%3")
-        .arg(kPort)
-        .arg(name, m_dir->path());
+    return u"postgresql://accountd@localhost:%1/%2?host=%3"_s.arg(kPort, name, m_dir->path());
 }

@@ -8,18 +8,20 @@
 #include <QPushButton>
 #include <QTcpServer>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 struct Failures : AccountsFixture
 {
     QString failureOf(XAccountService& client)
     {
         XSigninViewController signin(platform, client);
-        signin.emailTextField->insert(QStringLiteral("ann@example.org"));
-        signin.passwordTextField->insert(QStringLiteral("secret123"));
+        signin.emailTextField->insert(u"ann@example.org"_s);
+        signin.passwordTextField->insert(u"secret123"_s);
         const std::size_t before = alertCount();
         signin.loginButtonClicked();
         if (!waitFor([&] { return alertCount() > before; }, 5000))
-            return QStringLiteral("(no alert)");
+            return u"(no alert)"_s;
         EXPECT_TRUE(signin.loginButton->isEnabled()) << "the screen stays usable";
         return lastAlert().first;
     }
@@ -32,44 +34,44 @@ TEST_F(Failures, EachFailureSaysWhichItIs)
     // Nothing listens on a port that was free a moment ago.
     QTcpServer probe;
     ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
-    XAccountService nowhere(QUrl(QStringLiteral("https://localhost:%1").arg(probe.serverPort())));
+    XAccountService nowhere(QUrl(u"https://localhost:%1"_s.arg(probe.serverPort())));
     probe.close();
-    EXPECT_EQ(failureOf(nowhere), QStringLiteral("Cannot reach the account service"));
+    EXPECT_EQ(failureOf(nowhere), u"Cannot reach the account service"_s);
 
     // A server whose certificate is not the trusted one.
-    CannedServer impostor(QStringLiteral("other"));
-    impostor.setSuccess(QStringLiteral("/api/mac_user/login"), QStringLiteral("true"));
+    CannedServer impostor(u"other"_s);
+    impostor.setSuccess(u"/api/mac_user/login"_s, u"true"_s);
     XAccountService untrusted(impostor.url());
     untrusted.setTrustedCertificates({CannedServer::certificate()});
-    EXPECT_EQ(failureOf(untrusted), QStringLiteral("The account service cannot be trusted"));
+    EXPECT_EQ(failureOf(untrusted), u"The account service cannot be trusted"_s);
     EXPECT_TRUE(impostor.requests().isEmpty()) << "nothing may be sent to a server that is not trusted";
 
-    server.setReply(QStringLiteral("/api/mac_user/login"), {200, {}, true});
+    server.setReply(u"/api/mac_user/login"_s, {200, {}, true});
     service.setTimeoutMilliseconds(300);
-    EXPECT_EQ(failureOf(service), QStringLiteral("The account service does not answer"));
+    EXPECT_EQ(failureOf(service), u"The account service does not answer"_s);
 
-    server.setReply(QStringLiteral("/api/mac_user/login"), {500, QByteArrayLiteral("{\"success\":\"true\"}")});
-    EXPECT_EQ(failureOf(service), QStringLiteral("The account service reported an error"));
+    server.setReply(u"/api/mac_user/login"_s, {500, QByteArrayLiteral("{\"success\":\"true\"}")});
+    EXPECT_EQ(failureOf(service), u"The account service reported an error"_s);
 
     for (const QByteArray& body : {QByteArrayLiteral("<html>hello</html>"), QByteArrayLiteral("[\"true\"]"),
                                    QByteArrayLiteral("{\"message\":\"no success\"}"), QByteArray()}) {
-        server.setReply(QStringLiteral("/api/mac_user/login"), {200, body});
-        EXPECT_EQ(failureOf(service), QStringLiteral("The account service sent an unreadable reply")) << body.data();
+        server.setReply(u"/api/mac_user/login"_s, {200, body});
+        EXPECT_EQ(failureOf(service), u"The account service sent an unreadable reply"_s) << body.data();
     }
 }
 
 // Catches a client that never trusts a local certificate made after its first try.
 TEST_F(Failures, ACertificateMadeAfterTheFirstLookIsTrustedWithoutARestart)
 {
-    server.setSuccess(QStringLiteral("/api/mac_user/login"), QStringLiteral("true"));
+    server.setSuccess(u"/api/mac_user/login"_s, u"true"_s);
     int reads = 0;
     service.setCertificateSource([&reads] {
         ++reads;
-        return reads == 1 ? QList<QSslCertificate>{CannedServer::certificate(QStringLiteral("other"))}
+        return reads == 1 ? QList<QSslCertificate>{CannedServer::certificate(u"other"_s)}
                           : QList<QSslCertificate>{CannedServer::certificate()};
     });
     std::optional<XAccountReply> reply;
-    service.get(QStringLiteral("/api/mac_user/login"), {}, &server, [&](const XAccountReply& r) { reply = r; });
+    service.get(u"/api/mac_user/login"_s, {}, &server, [&](const XAccountReply& r) { reply = r; });
     ASSERT_TRUE(waitFor([&] { return reply.has_value(); }));
     EXPECT_EQ(reply->failure, XAccountReply::Failure::None);
     EXPECT_EQ(reads, 2);

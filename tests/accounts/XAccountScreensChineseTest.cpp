@@ -14,6 +14,8 @@
 #include <QRegularExpression>
 #include <QTranslator>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 // Built from translations/accounts_zh_CN.ts (tests/accounts/CMakeLists.txt).
 struct ChineseInstalled
@@ -30,7 +32,7 @@ struct ChineseInstalled
 // The Latin words of `text` other than the program's name.
 QStringList englishWords(const QString& text)
 {
-    static const QRegularExpression word(QStringLiteral("[A-Za-z]+"));
+    static const QRegularExpression word(u"[A-Za-z]+"_s);
     QStringList found;
     for (auto it = word.globalMatch(text); it.hasNext();) {
         const QString w = it.next().captured();
@@ -42,26 +44,26 @@ QStringList englishWords(const QString& text)
 
 bool isChinese(const QString& text)
 {
-    static const QRegularExpression han(QStringLiteral("\\p{Han}"));
+    static const QRegularExpression han(u"\\p{Han}"_s);
     return text.contains(han) && englishWords(text).isEmpty();
 }
 
 // Every text of `screen` a user can see or hear, with where it is.
 QList<std::pair<QString, QString>> shownTexts(QWidget& screen)
 {
-    QList<std::pair<QString, QString>> texts{{QStringLiteral("window title"), screen.windowTitle()}};
+    QList<std::pair<QString, QString>> texts{{u"window title"_s, screen.windowTitle()}};
     QList<QWidget*> widgets = screen.findChildren<QWidget*>();
     widgets.prepend(&screen);
     for (QWidget* w : widgets) {
         const QString name = w->objectName() + QLatin1Char(' ') + QLatin1String(w->metaObject()->className());
-        texts.append({name + QStringLiteral(" tool tip"), w->toolTip()});
-        texts.append({name + QStringLiteral(" accessible name"), w->accessibleName()});
+        texts.append({name + u" tool tip"_s, w->toolTip()});
+        texts.append({name + u" accessible name"_s, w->accessibleName()});
         if (auto* label = qobject_cast<QLabel*>(w))
             texts.append({name, label->text()});
         if (auto* button = qobject_cast<QAbstractButton*>(w))
             texts.append({name, button->text()});
         if (auto* field = qobject_cast<QLineEdit*>(w))
-            texts.append({name + QStringLiteral(" placeholder"), field->placeholderText()});
+            texts.append({name + u" placeholder"_s, field->placeholderText()});
     }
     return texts;
 }
@@ -96,17 +98,16 @@ TEST_F(Chinese, EveryTextOfTheFourScreensIsChinese)
 // Catches the service's known words shown in English or without their number, or others altered.
 TEST_F(Chinese, TheServicesOwnWordsAreShownInChinese)
 {
-    signin.emailTextField->insert(QStringLiteral("ann@example.org"));
-    signin.passwordTextField->insert(QStringLiteral("secret123"));
+    signin.emailTextField->insert(u"ann@example.org"_s);
+    signin.passwordTextField->insert(u"secret123"_s);
     const auto refusal = [&](const QString& message) {
-        server.setSuccess(QStringLiteral("/api/mac_user/login"), QStringLiteral("false"), message);
+        server.setSuccess(u"/api/mac_user/login"_s, u"false"_s, message);
         const std::size_t before = alertCount();
         signin.loginButton->click();
-        return waitForAlert(before + 1) ? lastAlert().second : QStringLiteral("(no alert)");
+        return waitForAlert(before + 1) ? lastAlert().second : u"(no alert)"_s;
     };
-    EXPECT_TRUE(isChinese(refusal(QStringLiteral("Incorrect e-mail or password."))));
-    const QString wait =
-        refusal(QStringLiteral("Too many failed sign-ins for this account. Please try again in 42 s."));
+    EXPECT_TRUE(isChinese(refusal(u"Incorrect e-mail or password."_s)));
+    const QString wait = refusal(u"Too many failed sign-ins for this account. Please try again in 42 s."_s);
     EXPECT_TRUE(isChinese(wait) && wait.contains(QLatin1String("42"))) << wait.toStdString();
-    EXPECT_EQ(refusal(QStringLiteral("Something new.")), QStringLiteral("Something new."));
+    EXPECT_EQ(refusal(u"Something new."_s), u"Something new."_s);
 }

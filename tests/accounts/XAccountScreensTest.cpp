@@ -13,11 +13,13 @@
 #include <QPushButton>
 #include <QUrlQuery>
 
+using namespace Qt::StringLiterals;
+
 namespace {
-const QString kLogin = QStringLiteral("/api/mac_user/login");
-const QString kRegister = QStringLiteral("/api/mac_user/register");
-const QString kConfirm = QStringLiteral("/api/mac_user/email_confirm");
-const QString kReset = QStringLiteral("/api/mac_user/reset_password");
+const QString kLogin = u"/api/mac_user/login"_s;
+const QString kRegister = u"/api/mac_user/register"_s;
+const QString kConfirm = u"/api/mac_user/email_confirm"_s;
+const QString kReset = u"/api/mac_user/reset_password"_s;
 const std::pair<QString, QString> kNoAlert;
 
 // What a user types: the field sees it as edited.
@@ -50,10 +52,10 @@ struct Screens : AccountsFixture
 
     void fillSignup()
     {
-        type(signup.usernameTextField, QStringLiteral("ann"));
-        type(signup.emailTextField, QStringLiteral("ann@example.org"));
-        type(signup.passwordSecureTextField, QStringLiteral("secret123"));
-        type(signup.confirmSecureTextField, QStringLiteral("secret123"));
+        type(signup.usernameTextField, u"ann"_s);
+        type(signup.emailTextField, u"ann@example.org"_s);
+        type(signup.passwordSecureTextField, u"secret123"_s);
+        type(signup.confirmSecureTextField, u"secret123"_s);
     }
 };
 } // namespace
@@ -61,41 +63,43 @@ struct Screens : AccountsFixture
 // Catches a request sent with an empty field or passwords that differ.
 TEST_F(Screens, EmptyFieldsAndMismatchesAreReportedAndSendNothing)
 {
-    type(signin.emailTextField, QStringLiteral("ann@example.org"));
+    type(signin.emailTextField, u"ann@example.org"_s);
     EXPECT_EQ(press(signin.loginButton),
-              std::make_pair(QStringLiteral("Login Failed!"), QStringLiteral("You must complete all fields.")));
-    EXPECT_EQ(press(confirm.confirmEmailButton).second, QStringLiteral("You must complete Your E-Mail fields."))
+              std::make_pair(u"Login Failed!"_s, u"You must complete all fields."_s));
+    EXPECT_EQ(press(confirm.confirmEmailButton).second, u"You must complete Your E-Mail fields."_s)
         << "the confirm screen shares the sign-in e-mail only once shown";
     type(confirm.confirmEmailTextField, QString());
     EXPECT_EQ(press(confirm.confirmEmailButton),
-              std::make_pair(QStringLiteral("Confirm Email Failed!"),
-                             QStringLiteral("You must complete Your E-Mail fields.")));
-    EXPECT_EQ(press(reset.resetPasswordButton).first, QStringLiteral("Reset Password Failed!"));
+              std::make_pair(u"Confirm Email Failed!"_s, u"You must complete Your E-Mail fields."_s));
+    EXPECT_EQ(press(reset.resetPasswordButton).first, u"Reset Password Failed!"_s);
 
     fillSignup();
-    type(signup.confirmSecureTextField, QStringLiteral("secret124"));
-    EXPECT_EQ(press(signup.signupButton).second, QStringLiteral("Your entered passwords does not match."));
+    type(signup.confirmSecureTextField, u"secret124"_s);
+    EXPECT_EQ(press(signup.signupButton).second, u"Your entered passwords does not match."_s);
     type(signup.emailTextField, QString());
-    EXPECT_EQ(press(signup.signupButton).second, QStringLiteral("You must complete all fields."));
+    EXPECT_EQ(press(signup.signupButton).second, u"You must complete all fields."_s);
     EXPECT_TRUE(server.requests().isEmpty());
 }
 
-// Catches sign-up allowed without the agreement ticked in this run.
-TEST_F(Screens, TheAgreementMustHaveBeenClickedOnInThisRun)
+// Catches sign-up allowed without the agreement ticked in this run, or terms on another page.
+TEST_F(Screens, TheAgreementMustHaveBeenClickedOnInThisRunAndTheTermsAreTheServices)
 {
-    server.setSuccess(kRegister, QStringLiteral("false"));
+    signup.termButton->click();
+    ASSERT_EQ(platform.openedUrls().size(), 1u);
+    EXPECT_EQ(platform.openedUrls().front(), QUrl(server.url().toString() + u"/legal"_s));
+    server.setSuccess(kRegister, u"false"_s);
     fillSignup();
     // Ticked by whatever showed it, never clicked: still not agreed.
     signup.checkBoxButton->setChecked(true);
-    EXPECT_EQ(press(signup.signupButton).second, QStringLiteral("Please check term and condition."));
+    EXPECT_EQ(press(signup.signupButton).second, u"Please check term and condition."_s);
     signup.checkBoxButton->click(); // off
     signup.checkBoxButton->click(); // on
     signup.checkBoxButton->click(); // off
-    EXPECT_EQ(XSignupViewController::checkState(), QStringLiteral("off"));
-    EXPECT_EQ(press(signup.signupButton).second, QStringLiteral("Please check term and condition."));
+    EXPECT_EQ(XSignupViewController::checkState(), u"off"_s);
+    EXPECT_EQ(press(signup.signupButton).second, u"Please check term and condition."_s);
     EXPECT_TRUE(server.requests().isEmpty());
     signup.checkBoxButton->click(); // on
-    EXPECT_EQ(press(signup.signupButton).second, QStringLiteral("Server Error"));
+    EXPECT_EQ(press(signup.signupButton).second, u"Server Error"_s);
     EXPECT_EQ(server.requests().size(), 1);
 }
 
@@ -103,34 +107,35 @@ TEST_F(Screens, TheAgreementMustHaveBeenClickedOnInThisRun)
 TEST_F(Screens, EveryRegisterReplyShowsItsTextAndOnlySuccessLeaves)
 {
     const std::vector<std::pair<QString, QString>> failures{
-        {QStringLiteral("false"), QStringLiteral("Server Error")},
-        {QStringLiteral("username"),
-         QStringLiteral("Username is already exist. Please retry again with another Username.")},
-        {QStringLiteral("email"), QStringLiteral("Email is already exist. Please retry again with another Email.")},
-        {QStringLiteral("password"), QStringLiteral("At least 1 number and minimum 8 letters !")}};
+        {u"false"_s, u"Server Error"_s},
+        {u"username"_s, u"Username is already exist. Please retry again with another Username."_s},
+        {u"email"_s, u"Email is already exist. Please retry again with another Email."_s},
+        {u"password"_s, u"At least 1 number and minimum 8 letters !"_s}};
     int leaves = 0;
     QObject::connect(&signup, &XSignupViewController::goToSigninView, [&] { ++leaves; });
     fillSignup();
     signup.checkBoxButton->click();
     for (const auto& [success, text] : failures) {
         server.setSuccess(kRegister, success);
-        EXPECT_EQ(press(signup.signupButton), std::make_pair(QStringLiteral("Register Failed!"), text)) << success.toStdString();
+        EXPECT_EQ(press(signup.signupButton), std::make_pair(u"Register Failed!"_s, text))
+            << success.toStdString();
     }
     // The service's own words, where it gives them, say more than the screen can guess.
-    const QString precise = QStringLiteral("A password needs at least 8 characters and at least 1 digit");
-    server.setSuccess(kRegister, QStringLiteral("password"), precise);
+    const QString precise = u"A password needs at least 8 characters and at least 1 digit"_s;
+    server.setSuccess(kRegister, u"password"_s, precise);
     EXPECT_EQ(press(signup.signupButton).second, precise);
-    EXPECT_EQ(signup.usernameTextField->text(), QStringLiteral("ann")) << "a refusal keeps what was typed";
+    EXPECT_EQ(signup.usernameTextField->text(), u"ann"_s) << "a refusal keeps what was typed";
     EXPECT_EQ(leaves, 0);
 
-    server.setSuccess(kRegister, QStringLiteral("true"));
+    server.setSuccess(kRegister, u"true"_s);
     std::size_t alertsWhenLeaving = 0;
-    QObject::connect(&signup, &XSignupViewController::goToSigninView, [&] { alertsWhenLeaving = alertCount(); });
-    EXPECT_EQ(press(signup.signupButton).first, QStringLiteral("Register Success"));
+    QObject::connect(&signup, &XSignupViewController::goToSigninView,
+                     [&] { alertsWhenLeaving = alertCount(); });
+    EXPECT_EQ(press(signup.signupButton).first, u"Register Success"_s);
     EXPECT_EQ(leaves, 1);
     EXPECT_EQ(alertsWhenLeaving, alertCount()) << "left before the success alert was closed";
 
-    server.setSuccess(kRegister, QStringLiteral("who knows"));
+    server.setSuccess(kRegister, u"who knows"_s);
     fillSignup();
     EXPECT_EQ(press(signup.signupButton), kNoAlert) << "an unknown value does nothing";
 }
@@ -141,19 +146,19 @@ TEST_F(Screens, LoginRepliesAndTheBooleanTrueThatIsNoTrue)
     int mainViews = 0;
     QObject::connect(&signin, &XSigninViewController::goToMainView, [&] { ++mainViews; });
     signin.show();
-    type(signin.emailTextField, QStringLiteral("ann@example.org"));
-    type(signin.passwordTextField, QStringLiteral("secret123"));
+    type(signin.emailTextField, u"ann@example.org"_s);
+    type(signin.passwordTextField, u"secret123"_s);
 
     server.setReply(kLogin, {200, QByteArrayLiteral("{\"success\":true,\"message\":\"x\"}")});
     EXPECT_EQ(press(signin.loginButton), kNoAlert);
     EXPECT_EQ(mainViews, 0);
 
-    server.setSuccess(kLogin, QStringLiteral("false"));
+    server.setSuccess(kLogin, u"false"_s);
     const auto refused = press(signin.loginButton);
-    EXPECT_EQ(refused.first, QStringLiteral("Login Failed!"));
-    EXPECT_TRUE(refused.second.startsWith(QStringLiteral("Incorrect username or password.\n*If confirmation")));
+    EXPECT_EQ(refused.first, u"Login Failed!"_s);
+    EXPECT_TRUE(refused.second.startsWith(u"Incorrect username or password.\n*If confirmation"_s));
 
-    server.setSuccess(kLogin, QStringLiteral("true"));
+    server.setSuccess(kLogin, u"true"_s);
     EXPECT_EQ(press(signin.loginButton), kNoAlert);
     EXPECT_EQ(mainViews, 1);
     EXPECT_TRUE(signin.emailTextField->isHidden());
@@ -170,34 +175,33 @@ TEST_F(Screens, ForgottenPasswordStepsFollowOnlyAfterTheirSuccessAlerts)
         alertsAtSwitch = alertCount();
     });
     QObject::connect(&reset, &XResetPasswordViewController::goToSigninView, [&] { ++signins; });
-    type(confirm.confirmEmailTextField, QStringLiteral("ann@example.org"));
-    server.setSuccess(kConfirm, QStringLiteral("false"));
-    EXPECT_EQ(press(confirm.confirmEmailButton).second, QStringLiteral("Incorrect your E-mail."));
-    server.setSuccess(kConfirm, QStringLiteral("true"));
-    EXPECT_EQ(press(confirm.confirmEmailButton).first, QStringLiteral("Confirm Email Success"));
+    type(confirm.confirmEmailTextField, u"ann@example.org"_s);
+    server.setSuccess(kConfirm, u"false"_s);
+    EXPECT_EQ(press(confirm.confirmEmailButton).second, u"Incorrect your E-mail."_s);
+    server.setSuccess(kConfirm, u"true"_s);
+    EXPECT_EQ(press(confirm.confirmEmailButton).first, u"Confirm Email Success"_s);
     EXPECT_EQ(resets, 1);
     EXPECT_EQ(alertsAtSwitch, alertCount());
 
-    type(reset.verificationCodeTextField, QStringLiteral("123456"));
-    type(reset.emailTextField, QStringLiteral("ann@example.org"));
-    type(reset.passwordSecureTextField, QStringLiteral("short"));
-    server.setSuccess(kReset, QStringLiteral("password"));
-    EXPECT_EQ(press(reset.resetPasswordButton).second, QStringLiteral("At least 1 number and minimum 8 letters !"));
-    server.setSuccess(kReset, QStringLiteral("false"));
-    EXPECT_EQ(press(reset.resetPasswordButton).second, QStringLiteral("Incorrect verification Code or Email."));
-    server.setSuccess(kReset, QStringLiteral("true"));
+    type(reset.verificationCodeTextField, u"123456"_s);
+    type(reset.emailTextField, u"ann@example.org"_s);
+    type(reset.passwordSecureTextField, u"short"_s);
+    server.setSuccess(kReset, u"password"_s);
+    EXPECT_EQ(press(reset.resetPasswordButton).second, u"At least 1 number and minimum 8 letters !"_s);
+    server.setSuccess(kReset, u"false"_s);
+    EXPECT_EQ(press(reset.resetPasswordButton).second, u"Incorrect verification Code or Email."_s);
+    server.setSuccess(kReset, u"true"_s);
     EXPECT_EQ(press(reset.resetPasswordButton),
-              std::make_pair(QStringLiteral("Reset Password Success"),
-                             QStringLiteral("New Password has updated successful!")));
+              std::make_pair(u"Reset Password Success"_s, u"New Password has updated successful!"_s));
     EXPECT_EQ(signins, 1);
 }
 
 // Catches a field filled from another's value, an older version's address lost, a secret in the settings.
 TEST_F(Screens, OnlyFieldsThatMeanTheSameShareAValueAndNoSecretIsStored)
 {
-    platform.preferences().setObject(QStringLiteral("foo1"), QStringLiteral("old@example.org"));
+    platform.preferences().setObject(u"foo1"_s, u"old@example.org"_s);
     signin.show();
-    EXPECT_EQ(signin.emailTextField->text(), QStringLiteral("old@example.org"));
+    EXPECT_EQ(signin.emailTextField->text(), u"old@example.org"_s);
     signup.show();
     EXPECT_EQ(signup.usernameTextField->text(), QString()) << "an address is no username";
 
@@ -205,21 +209,21 @@ TEST_F(Screens, OnlyFieldsThatMeanTheSameShareAValueAndNoSecretIsStored)
     signup.hide();
     signin.hide();
     signin.show();
-    EXPECT_EQ(signin.emailTextField->text(), QStringLiteral("ann@example.org"));
-    type(signin.passwordTextField, QStringLiteral("pw-signin-1"));
+    EXPECT_EQ(signin.emailTextField->text(), u"ann@example.org"_s);
+    type(signin.passwordTextField, u"pw-signin-1"_s);
     confirm.show();
-    EXPECT_EQ(confirm.confirmEmailTextField->text(), QStringLiteral("ann@example.org"));
+    EXPECT_EQ(confirm.confirmEmailTextField->text(), u"ann@example.org"_s);
     reset.show();
-    EXPECT_EQ(reset.emailTextField->text(), QStringLiteral("ann@example.org"));
+    EXPECT_EQ(reset.emailTextField->text(), u"ann@example.org"_s);
     EXPECT_EQ(reset.verificationCodeTextField->text(), QString());
-    type(reset.verificationCodeTextField, QStringLiteral("480213"));
-    type(reset.passwordSecureTextField, QStringLiteral("pw-reset-4"));
+    type(reset.verificationCodeTextField, u"480213"_s);
+    type(reset.passwordSecureTextField, u"pw-reset-4"_s);
     signin.hide();
     signup.hide();
     signin.show();
     signup.show();
-    EXPECT_EQ(signin.emailTextField->text(), QStringLiteral("ann@example.org"));
-    EXPECT_EQ(signup.usernameTextField->text(), QStringLiteral("ann"));
+    EXPECT_EQ(signin.emailTextField->text(), u"ann@example.org"_s);
+    EXPECT_EQ(signup.usernameTextField->text(), u"ann"_s);
 
     ASSERT_TRUE(platform.preferences().synchronize());
     QFile file(platform.preferencesFile());
@@ -232,9 +236,9 @@ TEST_F(Screens, OnlyFieldsThatMeanTheSameShareAValueAndNoSecretIsStored)
 // Catches typed values trimmed, re-encoded or broken on the way to the service.
 TEST_F(Screens, ValuesArrivePercentEncodedExactlyAsTyped)
 {
-    server.setSuccess(kLogin, QStringLiteral("false"));
-    const QString email = QStringLiteral("a&b=c+d e@exämple.org");
-    const QString password = QStringLiteral("p&ss=w+rd 1 ü%20");
+    server.setSuccess(kLogin, u"false"_s);
+    const QString email = u"a&b=c+d e@exämple.org"_s;
+    const QString password = u"p&ss=w+rd 1 ü%20"_s;
     type(signin.emailTextField, email);
     type(signin.passwordTextField, password);
     press(signin.loginButton);
@@ -246,16 +250,16 @@ TEST_F(Screens, ValuesArrivePercentEncodedExactlyAsTyped)
     EXPECT_FALSE(raw.contains(QLatin1Char('+')));
     EXPECT_FALSE(raw.contains(QLatin1Char(' ')));
     const QUrlQuery query(sent);
-    EXPECT_EQ(query.queryItemValue(QStringLiteral("email"), QUrl::FullyDecoded), email);
-    EXPECT_EQ(query.queryItemValue(QStringLiteral("password"), QUrl::FullyDecoded), password);
+    EXPECT_EQ(query.queryItemValue(u"email"_s, QUrl::FullyDecoded), email);
+    EXPECT_EQ(query.queryItemValue(u"password"_s, QUrl::FullyDecoded), password);
 }
 
 // Catches a double press sending two requests.
 TEST_F(Screens, ASecondPressWhileARequestIsOutstandingSendsNothing)
 {
     server.setReply(kLogin, {200, QByteArrayLiteral("{\"success\":\"false\"}"), true});
-    type(signin.emailTextField, QStringLiteral("ann@example.org"));
-    type(signin.passwordTextField, QStringLiteral("secret123"));
+    type(signin.emailTextField, u"ann@example.org"_s);
+    type(signin.passwordTextField, u"secret123"_s);
     signin.loginButtonClicked();
     ASSERT_TRUE(waitFor([&] { return server.requests().size() == 1; }));
     signin.loginButtonClicked();
@@ -268,12 +272,4 @@ TEST_F(Screens, ASecondPressWhileARequestIsOutstandingSendsNothing)
     EXPECT_TRUE(signin.loginButton->isEnabled());
     signin.loginButtonClicked();
     EXPECT_TRUE(waitFor([&] { return server.requests().size() == 2; }));
-}
-
-// Catches the terms link opening another page.
-TEST_F(Screens, TermsOpenTheServicesLegalPage)
-{
-    signup.termButton->click();
-    ASSERT_EQ(platform.openedUrls().size(), 1u);
-    EXPECT_EQ(platform.openedUrls().front(), QUrl(server.url().toString() + QStringLiteral("/legal")));
 }
