@@ -298,31 +298,12 @@ std::vector<QByteArray> seeds()
 
 QByteArray mutate(QByteArray bytes, const std::vector<QByteArray>& seeds, std::mt19937& random)
 {
-    static const char* const interesting[] = {"1e308",
-                                              "-1e308",
-                                              "3.5e38",
-                                              "9000012",
-                                              "-9000012",
-                                              "2800012",
-                                              "9.2e18",
-                                              "1e999",
-                                              "-0",
-                                              "NaN",
-                                              "18446744073709551616",
-                                              "0.5",
-                                              "4e-320",
-                                              "\"\xff\xfe\"",
-                                              "\xc3(",
-                                              "\xed\xa0\x80",
-                                              "\\u0000",
-                                              "\\ud800",
-                                              "[]",
-                                              "{}",
-                                              "null",
-                                              "\"\"",
-                                              ",",
-                                              "@Variant(",
-                                              "\\0"};
+    // Split at the spaces.
+    static const QList<QByteArray> interesting =
+        QByteArray(
+            "1e308 -1e308 3.5e38 9000012 -9000012 2800012 9.2e18 1e999 -0 NaN 18446744073709551616 0.5 "
+            "4e-320 \"\xff\xfe\" \xc3( \xed\xa0\x80 \\u0000 \\ud800 [] {} null \"\" , @Variant( \\0")
+            .split(' ');
     std::uniform_int_distribution<int> byte(0, 255);
     const int steps = 1 + static_cast<int>(random() % 4);
     for (int step = 0; step < steps; ++step) {
@@ -349,11 +330,12 @@ QByteArray mutate(QByteArray bytes, const std::vector<QByteArray>& seeds, std::m
             qsizetype to = from;
             while (to < bytes.size() && ((bytes[to] >= '0' && bytes[to] <= '9') || bytes[to] == '.'))
                 ++to;
-            bytes.replace(from, to - from, interesting[random() % std::size(interesting)]);
+            bytes.replace(from, to - from,
+                          interesting[static_cast<qsizetype>(random() % interesting.size())]);
             break;
         }
         case 4:
-            bytes.insert(at(), interesting[random() % std::size(interesting)]);
+            bytes.insert(at(), interesting[static_cast<qsizetype>(random() % interesting.size())]);
             break;
         case 5: {
             const QByteArray& other = seeds[random() % seeds.size()];
