@@ -75,24 +75,3 @@ TEST_F(ActionPanelFixture, AnEmptyListQueuesNothingAndARunKeepsItsOwnCopy)
     ASSERT_TRUE(controller->playbackQueue().waitUntilIdle(5000));
     EXPECT_EQ(downs(platform.postedActions()).size(), 3u);
 }
-
-// Catches runs of the two panels clicking side by side.
-TEST_F(ActionPanelFixture, RunsOfASharedQueueGoOneAfterTheOther)
-{
-    auto queue = std::make_shared<XPlaybackQueue>(platform);
-    XAddMouseActionViewController other(platform, center, queue);
-    controller = std::make_unique<XAddMouseActionViewController>(platform, center, queue);
-    view = controller->view();
-    platform.setSleepsForReal(true);
-    add(QStringLiteral("1"), QStringLiteral("1"), 0, QStringLiteral("5"));
-    other.view()->xPosTextField->setText(QStringLiteral("2"));
-    other.view()->addActionButton->click();
-    view->executeListButton->click();
-    other.view()->executeListButton->click();
-    EXPECT_EQ(&controller->playbackQueue(), queue.get());
-    ASSERT_TRUE(queue->waitUntilIdle(5000));
-    std::vector<double> xs;
-    for (const Click& c : downs(platform.postedActions()))
-        xs.push_back(c.point.x());
-    EXPECT_EQ(xs, (std::vector<double>{1, 1, 1, 1, 1, 2}));
-}

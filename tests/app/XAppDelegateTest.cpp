@@ -91,24 +91,6 @@ TEST(XAppDelegate, OnWaylandAButtonAsksTheDesktopAheadAndStopSaysWhatStopsThere)
     }
 }
 
-// Catches an account screen rebuilt (and what was typed lost) on every visit.
-TEST(XAppDelegate, AccountScreensAreMadeOnceAndKept)
-{
-    XFakePlatform platform;
-    XAppDelegate delegate(platform);
-    int made = 0;
-    delegate.setAccountScreenFactory([&made](XAppDelegate::AccountScreen screen) {
-        ++made;
-        return std::make_unique<QLabel>(QString::number(static_cast<int>(screen)));
-    });
-    delegate.goToSigninView();
-    QWidget* signin = delegate.accountScreen(XAppDelegate::AccountScreen::Signin);
-    delegate.goToSignupView();
-    delegate.goToSigninView();
-    EXPECT_EQ(made, 2);
-    EXPECT_EQ(delegate.accountScreen(XAppDelegate::AccountScreen::Signin), signin);
-}
-
 // Catches a save that closes or empties the panels or writes the bet panel first, a panel not
 // saved at close or saved in the wrong order, or a hot key left grabbed.
 TEST(XAppDelegate, SavingKeepsThePanelsAndClosingTheWindowSavesEveryPanelAndDropsTheMainView)

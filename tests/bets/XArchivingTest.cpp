@@ -59,20 +59,6 @@ TEST(XArchiving, ARecordWithoutAClickCountClicksNothingAndABetEndsAtItsFirstNonR
     EXPECT_EQ(cut->note(), QStringLiteral(""));
 }
 
-// Catches an array that changes order or gives up on its first damaged archive.
-TEST(XArchiving, ArraysOfArchivesKeepOrderAndLeaveOutWhatDoesNotRestore)
-{
-    const std::vector<XMouseData> records{record(3, 1), record(1, 2, {4, 5}), record(36, 9)};
-    QList<QByteArray> archives = archivedData(records, archiveMouseData);
-    ASSERT_EQ(archives.size(), 3);
-    archives.insert(1, QByteArray("not json"));
-    archives.append(QByteArray());
-    const std::vector<XMouseData> back = unArchivedData(archives, unarchiveMouseData);
-    ASSERT_EQ(back.size(), 3u);
-    for (std::size_t i = 0; i < records.size(); ++i)
-        EXPECT_TRUE(back[i].isEqual(records[i])) << i;
-}
-
 // Catches archives not written to the file, and a value of the wrong kind taken for an array.
 TEST(XPreferenceStore, ArraysOfArchivesSurviveAReopen)
 {
