@@ -24,6 +24,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -33,16 +34,11 @@ namespace {
 using namespace Qt::StringLiterals;
 using Reply = AccountdClient::Reply;
 
-enum class Backend
-{
-    Sqlite,
-    Postgresql
-};
-
 const QString kPassword = u"secret123"_s;
 const QString kNewPassword = u"newsecret456"_s;
 
-class AccountdServiceTest : public ::testing::TestWithParam<Backend>
+// The parameter names the database: "Sqlite" or "Postgresql".
+class AccountdServiceTest : public ::testing::TestWithParam<std::string>
 {
 protected:
     static void TearDownTestSuite() { s_cluster.reset(); }
@@ -69,7 +65,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
-        if (GetParam() != Backend::Postgresql)
+        if (GetParam() != "Postgresql")
             return;
         if (!s_cluster) {
             s_cluster = std::make_unique<PostgresCluster>();
@@ -678,9 +674,7 @@ TEST_P(AccountdServiceTest, ConnectionsThatNeverStartTlsDoNotShutOthersOut)
     EXPECT_EQ(m_client->get(u"/legal"_s).status, 200);
 }
 
-INSTANTIATE_TEST_SUITE_P(Storage, AccountdServiceTest,
-                         ::testing::Values(Backend::Sqlite, Backend::Postgresql), [](const auto& info) {
-                             return std::string(info.param == Backend::Sqlite ? "Sqlite" : "Postgresql");
-                         });
+INSTANTIATE_TEST_SUITE_P(Storage, AccountdServiceTest, ::testing::Values("Sqlite", "Postgresql"),
+                         [](const auto& info) { return info.param; });
 
 } // namespace
