@@ -1,4 +1,3 @@
-// Execute: the list becomes one run on the shared queue, clicked at device points.
 #include "ActionPanelFixture.h"
 
 #include "bets/XPlaybackQueue.h"

@@ -1,5 +1,3 @@
-// The action list as the user edits it: the editor row, the table, its buttons and the six
-// list buttons.
 #include "ActionPanelFixture.h"
 
 #include "panel/XButton.h"

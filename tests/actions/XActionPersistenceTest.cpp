@@ -1,4 +1,3 @@
-// What the panel keeps between runs, and what it makes of a damaged store.
 #include "ActionPanelFixture.h"
 
 #include "actions/XKeyCombo.h"

@@ -1,4 +1,3 @@
-// The position hot key: recorded with the keyboard, registered, fired, refused.
 #include "ActionPanelFixture.h"
 
 #include "hotkeys/HKHotKey.h"

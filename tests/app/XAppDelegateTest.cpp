@@ -18,7 +18,6 @@
 #include "panel/XGridManagerViewController.h"
 #include "platform/XFakePlatform.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>

@@ -1,5 +1,3 @@
-// Saving as the user goes: soon after a change, in the order of a close, off the main
-// thread; a failed write shown once and tried again; the last save before Qt gives up.
 #include "app/XAutoSaver.h"
 #include "app/XAppDelegate.h"
 #include "app/XMainWindowViewController.h"

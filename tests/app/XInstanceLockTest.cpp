@@ -1,6 +1,3 @@
-// One Tableclick per settings file: the lock refuses a second holder, is not lost to age,
-// is taken over from a process that is gone or a file that names none, holds without a
-// lock file, and a second start reaches the first.
 #include "app/XInstanceLock.h"
 
 #include <QDateTime>

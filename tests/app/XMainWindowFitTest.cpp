@@ -1,6 +1,3 @@
-// The main window as a new user first sees it, on a 1280 × 720 monitor and on 960 × 540
-// (1920 × 1080 at scale 2): no control cut, nothing scrolling sideways. Runs on an offscreen
-// platform with those two monitors.
 #include "app/XAppDelegate.h"
 #include "app/XMainWindowViewController.h"
 #include "panel/XBetButtonsView.h"
@@ -27,13 +24,13 @@
 namespace {
 QString describe(const QWidget& w)
 {
-    QString text;
-    if (const auto* label = qobject_cast<const QLabel*>(&w))
-        text = label->text();
-    else if (const auto* button = qobject_cast<const QAbstractButton*>(&w))
-        text = button->text();
+    const auto* label = qobject_cast<const QLabel*>(&w);
+    const auto* button = qobject_cast<const QAbstractButton*>(&w);
     return QStringLiteral("%1 %2 \"%3\"")
-        .arg(QString::fromLatin1(w.metaObject()->className()), w.objectName(), text);
+        .arg(QString::fromLatin1(w.metaObject()->className()), w.objectName(),
+             label    ? label->text()
+             : button ? button->text()
+                      : QString());
 }
 
 // What a control needs to show all its text: push buttons (ours paint their title centred,
@@ -57,12 +54,8 @@ QStringList clippedControls(const QWidget& window)
             continue;
         const QSize need = neededSize(*w);
         if (w->width() < need.width() || w->height() < need.height())
-            clipped << QStringLiteral("%1: %2x%3, needs %4x%5")
-                           .arg(describe(*w))
-                           .arg(w->width())
-                           .arg(w->height())
-                           .arg(need.width())
-                           .arg(need.height());
+            clipped << describe(*w) + QString::asprintf(": %dx%d, needs %dx%d", w->width(), w->height(),
+                                                        need.width(), need.height());
     }
     return clipped;
 }
@@ -89,13 +82,6 @@ QStringList sidewaysScrolling(const QWidget& window)
     }
     return scrolling;
 }
-
-struct Monitor
-{
-    const char* name;
-    // Where on it a control may not be cut.
-    bool roomForEveryControl;
-};
 } // namespace
 
 // Catches controls cut off, or a sideways scroll, in the first window on a 1280 × 720 monitor.
@@ -103,11 +89,12 @@ TEST(XMainWindowFit, AtFirstStartNothingIsCutAt1280By720AndNothingScrollsSideway
 {
     const QList<QScreen*> screens = QGuiApplication::screens();
     ASSERT_EQ(screens.size(), 2) << "runs with data/two-monitors.json";
-    for (const Monitor& monitor : {Monitor{"HD", true}, Monitor{"FullHdAt2", false}}) {
-        const auto screen = std::find_if(screens.begin(), screens.end(), [&monitor](const QScreen* s) {
-            return s->name() == QLatin1String(monitor.name);
+    // The monitor's name, and whether no control may be cut on it.
+    for (const auto& [name, roomForEveryControl] : {std::pair{"HD", true}, std::pair{"FullHdAt2", false}}) {
+        const auto screen = std::find_if(screens.begin(), screens.end(), [n = name](const QScreen* s) {
+            return s->name() == QLatin1String(n);
         });
-        ASSERT_NE(screen, screens.end()) << monitor.name;
+        ASSERT_NE(screen, screens.end()) << name;
         const QRect available = (*screen)->availableGeometry();
         QCursor::setPos(available.center());
         XFakePlatform platform;
@@ -119,7 +106,7 @@ TEST(XMainWindowFit, AtFirstStartNothingIsCutAt1280By720AndNothingScrollsSideway
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
         QCoreApplication::processEvents();
-        SCOPED_TRACE(monitor.name);
+        SCOPED_TRACE(name);
         EXPECT_TRUE(available.contains(QRect(window->pos(), window->size() + QSize(8, 40))))
             << window->pos().x() << "," << window->pos().y() << " " << window->width() << "x"
             << window->height();
@@ -129,7 +116,7 @@ TEST(XMainWindowFit, AtFirstStartNothingIsCutAt1280By720AndNothingScrollsSideway
             bets->setCurrentIndex(page);
             QCoreApplication::processEvents();
             EXPECT_EQ(sidewaysScrolling(*window).join(QLatin1Char('\n')).toStdString(), "") << page;
-            if (monitor.roomForEveryControl) {
+            if (roomForEveryControl) {
                 EXPECT_EQ(clippedControls(*window).join(QLatin1Char('\n')).toStdString(), "") << page;
             }
         }

@@ -1,4 +1,3 @@
-// The main window comes back where the user left it, on a monitor there still is.
 #include "app/XAppDelegate.h"
 #include "app/XMainWindowState.h"
 #include "app/XMainWindowViewController.h"

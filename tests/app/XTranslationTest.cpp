@@ -13,7 +13,6 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDir>
 #include <QEnterEvent>
 #include <QFile>
 #include <QLabel>

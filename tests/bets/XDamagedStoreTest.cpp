@@ -1,9 +1,6 @@
-// Click records and saved bets read from a damaged store: what is out of bounds or broken
-// is left out, everything else is kept.
 #include "bets/XArchiving.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,8 @@
-// The queue that every run of both panels goes through: one run at a time, in order,
-// stopped by Stop, Escape or the user's mouse before the next click.
 #include "bets/XPlaybackQueue.h"
 #include "platform/XFakeHotKeyService.h"
 #include "platform/XFakePlatform.h"
 
 #include "WaitFor.h"
-
-#include <QCoreApplication>
 
 #include <limits>
 

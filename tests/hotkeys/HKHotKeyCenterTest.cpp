@@ -3,7 +3,6 @@
 #include "platform/XFakeHotKeyService.h"
 
 #include <QObject>
-#include <QRegularExpression>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,13 +1,9 @@
-// Writing the store: where it goes wrong and what is said about it, writes on a thread of
-// their own, and the save before Qt ends the program.
 #include "platform/XEmergencySave.h"
 #include "platform/XPreferenceStore.h"
 #include "platform/XPreferenceWriter.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
