@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 namespace {
+using namespace Qt::StringLiterals;
 
 AccountdCommandLine parse(QStringList arguments)
 {
@@ -18,13 +19,12 @@ TEST(AccountdOptionsTest, DefaultsKeepEverythingInTheDataFolder)
     const AccountdOptions& o = *line.options;
     EXPECT_EQ(o.listenAddress, QHostAddress(QStringLiteral("127.0.0.1")));
     EXPECT_EQ(o.port, 5000);
-    EXPECT_EQ(o.dataDir, QStringLiteral("/home/u/.local/share/Tableclick/accounts"));
     EXPECT_EQ(o.database.kind, DatabaseSettings::Kind::Sqlite);
-    EXPECT_EQ(o.database.sqlitePath, o.dataDir + QStringLiteral("/accounts.sqlite"));
     EXPECT_TRUE(o.selfSigned);
-    EXPECT_EQ(o.certPath, o.dataDir + QStringLiteral("/tls/cert.pem"));
-    EXPECT_EQ(o.keyPath, o.dataDir + QStringLiteral("/tls/key.pem"));
-    EXPECT_EQ(o.outboxDir(), o.dataDir + QStringLiteral("/outbox"));
+    const QString d = u"/home/u/.local/share/Tableclick/accounts"_s;
+    EXPECT_EQ((QStringList{o.dataDir, o.database.sqlitePath, o.certPath, o.keyPath, o.outboxDir()}),
+              (QStringList{d, d + u"/accounts.sqlite"_s, d + u"/tls/cert.pem"_s, d + u"/tls/key.pem"_s,
+                           d + u"/outbox"_s}));
     EXPECT_TRUE(o.smtpUrl.isEmpty());
     EXPECT_TRUE(o.publicUrl.isEmpty()) << "filled in with the port once the server listens";
 }
@@ -42,24 +42,18 @@ TEST(AccountdOptionsTest, ReadsEveryOption)
     ASSERT_TRUE(line.options) << qPrintable(line.text);
     const AccountdOptions& o = *line.options;
     EXPECT_EQ(o.listenAddress, QHostAddress(QHostAddress::AnyIPv6));
-    EXPECT_EQ(o.port, 0);
-    EXPECT_EQ(o.dataDir, QStringLiteral("/srv/acc"));
     EXPECT_EQ(o.database.kind, DatabaseSettings::Kind::Postgresql);
-    EXPECT_EQ(o.database.host, QStringLiteral("db.example.org"));
-    EXPECT_EQ(o.database.port, 5433);
-    EXPECT_EQ(o.database.user, QStringLiteral("svc"));
-    EXPECT_EQ(o.database.password, QStringLiteral("pw"));
-    EXPECT_EQ(o.database.databaseName, QStringLiteral("accounts"));
-    EXPECT_EQ(o.database.connectOptions, QStringLiteral("sslmode=verify-full"));
+    EXPECT_EQ((QStringList{o.dataDir, o.database.host, o.database.user, o.database.password,
+                           o.database.databaseName, o.database.connectOptions, o.certPath, o.smtpUrl.host(),
+                           o.publicUrl}),
+              (QStringList{u"/srv/acc"_s, u"db.example.org"_s, u"svc"_s, u"pw"_s, u"accounts"_s,
+                           u"sslmode=verify-full"_s, u"/etc/c.pem"_s, u"mail.example.org"_s,
+                           u"https://accounts.example.org"_s}));
+    EXPECT_EQ((std::vector<int>{o.port, o.database.port, o.codeTtlSeconds, o.linkTtlSeconds,
+                                o.requestsPerMinute, o.workers}),
+              (std::vector<int>{0, 5433, 60, 3600, 0, 2}));
     EXPECT_FALSE(o.database.describe().contains(QStringLiteral("pw")));
     EXPECT_FALSE(o.selfSigned);
-    EXPECT_EQ(o.certPath, QStringLiteral("/etc/c.pem"));
-    EXPECT_EQ(o.smtpUrl.host(), QStringLiteral("mail.example.org"));
-    EXPECT_EQ(o.publicUrl, QStringLiteral("https://accounts.example.org"));
-    EXPECT_EQ(o.codeTtlSeconds, 60);
-    EXPECT_EQ(o.linkTtlSeconds, 3600);
-    EXPECT_EQ(o.requestsPerMinute, 0);
-    EXPECT_EQ(o.workers, 2);
 }
 
 // Catches a wrong or unusable option accepted, or refused without exit code 2 and a message.
