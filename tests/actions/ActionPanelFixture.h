@@ -45,14 +45,14 @@ struct ActionPanelFixture : testing::Test
 
     QString cell(int row, int column) const { return view->tableView->item(row, column)->text(); }
     // The table as its rows read, columns joined by blanks.
-    std::vector<QString> rows() const
+    std::vector<std::string> rows() const
     {
-        std::vector<QString> result;
+        std::vector<std::string> result;
         for (int row = 0; row < view->tableView->rowCount(); ++row) {
             QStringList texts;
             for (int column = 0; column < view->tableView->columnCount(); ++column)
                 texts << cell(row, column);
-            result.push_back(texts.join(QLatin1Char(' ')));
+            result.push_back(texts.join(QLatin1Char(' ')).toStdString());
         }
         return result;
     }

@@ -55,8 +55,7 @@ TEST_F(ActionPanelFixture, EverythingComesBackAfterARestart)
     view->mouseCursorField->setKeyCombo({kControlOption, kKeyK});
 
     restart();
-    EXPECT_EQ(rows(), (std::vector<QString>{QStringLiteral("1 Right 10.50 20.00 3"),
-                                            QStringLiteral("2 Left 30.00 40.25 1")}));
+    EXPECT_EQ(rows(), (std::vector<std::string>{"1 Right 10.50 20.00 3", "2 Left 30.00 40.25 1"}));
     EXPECT_EQ(view->userDefinedButtons[1]->dataSource().size(), 2u);
     EXPECT_TRUE(view->userDefinedButtons[1]->dataSource()[1].isEqual(controller->dataSource()[1]));
     ASSERT_EQ(view->userDefinedButtons[5]->dataSource().size(), 1u);
