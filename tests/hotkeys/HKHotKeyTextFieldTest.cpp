@@ -43,6 +43,14 @@ protected:
         QApplication::sendEvent(m_field, &event);
     }
 
+    void expectHotKey(std::uint16_t keyCode, std::uint64_t flags, const char* text) const
+    {
+        ASSERT_TRUE(m_field->hotKey());
+        EXPECT_EQ(m_field->hotKey()->keyCode(), keyCode);
+        EXPECT_EQ(m_field->hotKey()->modifierFlags(), flags);
+        EXPECT_EQ(m_field->text(), QString::fromLatin1(text));
+    }
+
     XFakeHotKeyService m_service;
     QWidget m_window;
     QLineEdit* m_other = nullptr;
@@ -62,51 +70,42 @@ TEST_F(HKHotKeyTextFieldTest, ShowsItsHotKeyInTheDesktopsWords)
     EXPECT_TRUE(m_field->text().isEmpty());
 }
 
-// Catches Escape keeping a half-made recording, and a recorded hot key without its action.
-TEST_F(HKHotKeyTextFieldTest, EscapeRestoresTheHotKeyFromTheStartOfTheRecording)
+// Catches a hot key recorded without Ctrl, Alt or Super or without its action, and Escape keeping a
+// half-made recording or going back past the last one Return kept.
+TEST_F(HKHotKeyTextFieldTest, ReturnKeepsWhatWasRecordedEscapeRestoresAndAKeyWithoutCtrlAltOrSuperDoesNothing)
 {
     startRecording();
     QSignalSpy recorded(m_field, &HKHotKeyTextField::hotKeyRecorded);
     QSignalSpy ended(m_field, &HKHotKeyTextField::recordingEnded);
+    // Shift alone is no modifier of a hot key either.
+    for (const auto& [key, modifiers] :
+         {std::pair{Qt::Key_C, Qt::KeyboardModifiers()}, std::pair{Qt::Key_Tab, Qt::KeyboardModifiers()},
+          std::pair{Qt::Key_F1, Qt::KeyboardModifiers(Qt::ShiftModifier)}}) {
+        QTest::keyClick(m_field, key, modifiers);
+        EXPECT_EQ(m_field->hotKey(), m_original);
+        EXPECT_EQ(m_field->text(), QStringLiteral("Meta+Shift+A"));
+        EXPECT_TRUE(m_field->hasFocus());
+    }
     QTest::keyClick(m_field, Qt::Key_B, Qt::ControlModifier | Qt::AltModifier);
     ASSERT_NE(m_field->hotKey(), m_original);
-    EXPECT_EQ(m_field->hotKey()->keyCode(), 11);
-    EXPECT_EQ(m_field->hotKey()->modifierFlags(), XControlKeyMask | XAlternateKeyMask);
-    EXPECT_EQ(m_field->text(), QStringLiteral("Ctrl+Alt+B"));
+    expectHotKey(11, XControlKeyMask | XAlternateKeyMask, "Ctrl+Alt+B");
     EXPECT_FALSE(m_field->hotKey()->hotKeyRef());
     // It takes the block of the hot key it replaces.
     m_field->hotKey()->invokeWithEvent({});
     EXPECT_EQ(m_taskCalls, 1);
     EXPECT_GE(recorded.count(), 1);
     EXPECT_TRUE(m_field->hasFocus());
-
     QTest::keyClick(m_field, Qt::Key_Escape);
     EXPECT_EQ(m_field->hotKey(), m_original);
     EXPECT_EQ(m_field->text(), QStringLiteral("Meta+Shift+A"));
     EXPECT_FALSE(m_field->hasFocus());
     EXPECT_EQ(ended.count(), 1);
-}
 
-// Catches a hot key recorded without Ctrl, Alt or Super, and Escape going back past the last kept one.
-TEST_F(HKHotKeyTextFieldTest, ReturnKeepsWhatWasRecordedAndAKeyWithoutCtrlAltOrSuperChangesNothing)
-{
     startRecording();
-    QTest::keyClick(m_field, Qt::Key_C);
-    QTest::keyClick(m_field, Qt::Key_Tab);
-    EXPECT_EQ(m_field->hotKey(), m_original);
-    EXPECT_EQ(m_field->text(), QStringLiteral("Meta+Shift+A"));
-    EXPECT_TRUE(m_field->hasFocus());
-
-    // Shift alone is no modifier of a hot key either.
-    QTest::keyClick(m_field, Qt::Key_F1, Qt::ShiftModifier);
-    EXPECT_EQ(m_field->hotKey(), m_original);
     QTest::keyClick(m_field, Qt::Key_F1, Qt::ShiftModifier | Qt::AltModifier);
     QTest::keyClick(m_field, Qt::Key_Return);
-    EXPECT_EQ(m_field->hotKey()->keyCode(), 122);
-    EXPECT_EQ(m_field->hotKey()->modifierFlags(), XShiftKeyMask | XAlternateKeyMask);
-    EXPECT_EQ(m_field->text(), QStringLiteral("Alt+Shift+F1"));
+    expectHotKey(122, XShiftKeyMask | XAlternateKeyMask, "Alt+Shift+F1");
     EXPECT_FALSE(m_field->hasFocus());
-
     // Escape in the next recording goes back to that one, not to the first.
     const auto kept = m_field->hotKey();
     startRecording();
@@ -121,13 +120,9 @@ TEST_F(HKHotKeyTextFieldTest, ModifiersHeldAloneRecordTheModifierKeyUntilAKeyIsP
 {
     startRecording();
     QTest::keyPress(m_field, Qt::Key_Control);
-    EXPECT_EQ(m_field->hotKey()->keyCode(), 59);
-    EXPECT_EQ(m_field->hotKey()->modifierFlags(), XControlKeyMask);
-    EXPECT_EQ(m_field->text(), QStringLiteral("Ctrl"));
+    expectHotKey(59, XControlKeyMask, "Ctrl");
     QTest::keyPress(m_field, Qt::Key_Shift, Qt::ControlModifier);
-    EXPECT_EQ(m_field->hotKey()->keyCode(), 56);
-    EXPECT_EQ(m_field->hotKey()->modifierFlags(), XControlKeyMask | XShiftKeyMask);
-    EXPECT_EQ(m_field->text(), QStringLiteral("Shift"));
+    expectHotKey(56, XControlKeyMask | XShiftKeyMask, "Shift");
     // Letting go is a change of modifiers too; with none left, it changes nothing. (Sent as
     // X11 does: the state before the release.)
     sendKey(QEvent::KeyRelease, Qt::Key_Shift, Qt::ControlModifier | Qt::ShiftModifier);
@@ -139,8 +134,7 @@ TEST_F(HKHotKeyTextFieldTest, ModifiersHeldAloneRecordTheModifierKeyUntilAKeyIsP
     // After a key-down, modifier changes no longer count.
     QTest::keyClick(m_field, Qt::Key_D, Qt::ControlModifier);
     QTest::keyPress(m_field, Qt::Key_Alt, Qt::ControlModifier);
-    EXPECT_EQ(m_field->hotKey()->keyCode(), 2);
-    EXPECT_EQ(m_field->text(), QStringLiteral("Ctrl+D"));
+    expectHotKey(2, XControlKeyMask, "Ctrl+D");
 }
 
 // Catches a window shortcut triggered while it is being recorded, or lost afterwards.
