@@ -97,6 +97,9 @@ TEST(XAppDelegate, SavingKeepsThePanelsAndClosingTheWindowSavesEveryPanelAndDrop
     XFakePlatform platform;
     std::vector<QString> written;
     platform.preferences().setWriteObserver([&written](const QString& key) { written.push_back(key); });
+    const auto at = [&written](const QString& key) {
+        return std::find(written.begin(), written.end(), key) - written.begin();
+    };
     XAppDelegate delegate(platform);
     delegate.goToMainView();
     XMainWindowViewController* main = delegate.mainViewController();
@@ -110,8 +113,7 @@ TEST(XAppDelegate, SavingKeepsThePanelsAndClosingTheWindowSavesEveryPanelAndDrop
     main->saveState();
     ASSERT_FALSE(written.empty());
     EXPECT_EQ(written.front(), kXAddMouseActionViewControllerTableArrayKey);
-    EXPECT_NE(std::find(written.begin(), written.end(), kXGridManagerViewControllerDataSourceKey),
-              written.end());
+    EXPECT_LT(at(kXGridManagerViewControllerDataSourceKey), std::ssize(written));
     EXPECT_EQ(delegate.mainViewController(), main);
     EXPECT_EQ(main->addActionViewController()->dataSource().size(), 1u);
 
@@ -123,13 +125,8 @@ TEST(XAppDelegate, SavingKeepsThePanelsAndClosingTheWindowSavesEveryPanelAndDrop
     // Where the window is, then the mouse-action panel, then the bet panel, then the overlay.
     ASSERT_FALSE(written.empty());
     EXPECT_EQ(written.front(), kXMainWindowFrameKey);
-    const auto actions =
-        std::find(written.begin(), written.end(), kXAddMouseActionViewControllerTableArrayKey);
-    EXPECT_EQ(std::find(written.begin(), actions, kXGridManagerViewControllerDirectOnKey), actions);
-    const auto betPanel = std::find(written.begin(), written.end(), kXGridManagerViewControllerDirectOnKey);
-    const auto shortcut =
-        std::find(written.begin(), written.end(), kXAddMouseActionViewControllerShortcutKey);
-    EXPECT_LT(shortcut, betPanel);
+    EXPECT_LT(at(kXAddMouseActionViewControllerTableArrayKey), at(kXGridManagerViewControllerDirectOnKey));
+    EXPECT_LT(at(kXAddMouseActionViewControllerShortcutKey), at(kXGridManagerViewControllerDirectOnKey));
     EXPECT_EQ(written.back(), kXGridWindowTableDataKey);
     EXPECT_TRUE(platform.preferences().containsKey(kXGridManagerViewControllerDataSourceKey));
     EXPECT_TRUE(platform.preferences().containsKey(XAddMouseActionViewControllerUserDefinedButtonKey(6)));

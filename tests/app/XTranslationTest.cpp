@@ -30,7 +30,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <set>
 
 namespace {
 const QString kSourceDir = QStringLiteral(TABLECLICK_SOURCE_DIR);
