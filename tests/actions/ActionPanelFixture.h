@@ -15,6 +15,11 @@
 
 #include <gtest/gtest.h>
 
+// Ctrl+Alt, as the panel's hot key stores it and as it is grabbed, and the K key.
+constexpr std::uint64_t kControlOption = XControlKeyMask | XAlternateKeyMask;
+constexpr std::uint32_t kCarbonControlOption = XCarbonControlKey | XCarbonOptionKey;
+constexpr std::uint16_t kKeyK = 40;
+
 // The mouse-action panel on the fake platform, built as the main view builds it.
 struct ActionPanelFixture : testing::Test
 {

@@ -7,17 +7,6 @@
 
 #include <climits>
 
-namespace {
-constexpr std::uint64_t kControlOption = XControlKeyMask | XAlternateKeyMask;
-constexpr std::uint32_t kCarbonControlOption = XCarbonControlKey | XCarbonOptionKey;
-constexpr long kKeyK = 40;
-
-QByteArray archivedRecord(const XMouseData& record)
-{
-    return XArchiveMouseData(record);
-}
-} // namespace
-
 // Catches typed counts misread: signs, trailing text, overflow.
 TEST(XTextValues, ReadTheNumberAtTheStart)
 {
@@ -133,7 +122,7 @@ TEST_F(ActionPanelFixture, ValuesOfTheWrongKindAreSkipped)
 {
     XTableMouseData bet;
     bet.setMouseDatas({action(1, 1, 1, 1, 1)});
-    const QByteArray kept = archivedRecord(action(4, 5, 3, 6, 2));
+    const QByteArray kept = XArchiveMouseData(action(4, 5, 3, 6, 2));
     controller.reset();
     XPreferenceStore& store = platform.preferences();
     store.setObject(kXAddMouseActionViewControllerTableArrayKey, QStringLiteral("not a list"));

@@ -7,9 +7,6 @@
 #include <QTest>
 
 namespace {
-constexpr std::uint64_t kControlOption = XControlKeyMask | XAlternateKeyMask;
-constexpr std::uint32_t kCarbonControlOption = XCarbonControlKey | XCarbonOptionKey;
-constexpr std::uint16_t kKeyK = 40;
 constexpr std::uint16_t kKeyJ = 38;
 
 struct HotKeyFixture : ActionPanelFixture
