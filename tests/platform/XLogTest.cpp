@@ -2,28 +2,16 @@
 
 #include <QRegularExpression>
 #include <QString>
-#include <QTemporaryFile>
 
 #include <gtest/gtest.h>
-
-#include <cstdio>
-#include <unistd.h>
 
 namespace {
 // What the calls in `write` put on standard error.
 template <typename Write> QString standardErrorOf(Write write)
 {
-    QTemporaryFile capture;
-    EXPECT_TRUE(capture.open());
-    std::fflush(stderr);
-    const int saved = dup(STDERR_FILENO);
-    dup2(capture.handle(), STDERR_FILENO);
+    testing::internal::CaptureStderr();
     write();
-    std::fflush(stderr);
-    dup2(saved, STDERR_FILENO);
-    close(saved);
-    capture.seek(0);
-    return QString::fromUtf8(capture.readAll());
+    return QString::fromStdString(testing::internal::GetCapturedStderr());
 }
 } // namespace
 
@@ -34,9 +22,9 @@ TEST(Log, LinesKeepTheirFormatAndEachCategoryCanBeSilencedAlone)
         XLog("ERROR! no grid to click on");
         XLogIn(lcTrace(), "%f,%f", 1.5, 2.0);
     });
-    const QRegularExpression line(QStringLiteral(
-        R"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{6} [^\[]+\[\d+\] ERROR! no grid to click on\n)"
-        R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{6} [^\[]+\[\d+\] 1\.500000,2\.000000\n$)"));
+    const QRegularExpression line(
+        QStringLiteral(R"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{6} [^\[]+\[\d+\] ERROR! no grid to click on\n)"
+                       R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{6} [^\[]+\[\d+\] 1\.500000,2\.000000\n$)"));
     EXPECT_TRUE(line.match(lines).hasMatch()) << lines.toStdString();
 
     QLoggingCategory::setFilterRules(QStringLiteral("tableclick.trace=false"));

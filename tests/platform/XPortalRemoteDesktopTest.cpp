@@ -57,11 +57,6 @@ protected:
     PrivateBus bus;
     FakePortal portal{bus.connect(QStringLiteral("portal"))};
 };
-
-QString pathOf(const QVariant& v)
-{
-    return v.value<QDBusObjectPath>().path();
-}
 } // namespace
 
 // Catches a session of one monitor or no pointer, events out of order or to another session, and
@@ -79,7 +74,7 @@ TEST_F(PortalTest, OpensAPointerSessionOnEveryMonitorAndPostsInOrderToIt)
     ASSERT_FALSE(session.isEmpty());
     const auto devices = portal.calls(QStringLiteral("SelectDevices"));
     ASSERT_EQ(devices.size(), 1u);
-    EXPECT_EQ(pathOf(devices[0].arguments[0]), session);
+    EXPECT_EQ(devices[0].arguments[0].value<QDBusObjectPath>().path(), session);
     EXPECT_EQ(devices[0].arguments[1].toMap().value(QStringLiteral("types")).toUInt(), 2u) << "a pointer";
     const auto sources = portal.calls(QStringLiteral("SelectSources"));
     ASSERT_EQ(sources.size(), 1u);
@@ -95,7 +90,7 @@ TEST_F(PortalTest, OpensAPointerSessionOnEveryMonitorAndPostsInOrderToIt)
     EXPECT_EQ(acknowledged, XPortalRemoteDesktop::Acknowledged::All);
     const auto motions = portal.calls(QStringLiteral("NotifyPointerMotionAbsolute"));
     ASSERT_EQ(motions.size(), 1u);
-    EXPECT_EQ(pathOf(motions[0].arguments[0]), session);
+    EXPECT_EQ(motions[0].arguments[0].value<QDBusObjectPath>().path(), session);
     EXPECT_EQ(motions[0].arguments.mid(2), (QVariantList{45u, 10.5, 20.0}));
     const auto buttons = portal.calls(QStringLiteral("NotifyPointerButton"));
     ASSERT_EQ(buttons.size(), 2u);
