@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDBusObjectPath>
 #include <QElapsedTimer>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -20,19 +21,8 @@ using State = XPortalRemoteDesktop::State;
 template <typename F> auto offThread(F f)
 {
     auto done = std::async(std::launch::async, std::move(f));
-    QElapsedTimer clock;
-    clock.start();
-    while (done.wait_for(0ms) != std::future_status::ready && clock.elapsed() < 10000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    (void)QTest::qWaitFor([&] { return done.wait_for(0ms) == std::future_status::ready; }, 10000);
     return done.get();
-}
-
-void spinUntil(const std::function<bool()>& condition)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition() && clock.elapsed() < 5000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
 class PortalTest : public ::testing::Test
@@ -110,13 +100,13 @@ TEST_F(PortalTest, ARefusalNoAnswerOrAStopEndsTheWaitAndTheNextRunAsksAgain)
     portal.startAnswer = 1;
     EXPECT_EQ(offThread([&] { return desktop->open({}); }).state, State::Refused);
     const QString refused = portal.lastSession();
-    spinUntil([&] { return !portal.calls(QStringLiteral("Close")).empty(); });
+    (void)QTest::qWaitFor([&] { return !portal.calls(QStringLiteral("Close")).empty(); });
     ASSERT_EQ(portal.calls(QStringLiteral("Close")).size(), 1u);
     EXPECT_EQ(portal.calls(QStringLiteral("Close"))[0].path, refused) << "the refused session is closed";
 
     portal.startAnswer.reset();
     EXPECT_EQ(offThread([&] { return desktop->open({}); }).state, State::Unanswered);
-    spinUntil([&] { return portal.calls(QStringLiteral("Close")).size() >= 3; });
+    (void)QTest::qWaitFor([&] { return portal.calls(QStringLiteral("Close")).size() >= 3; });
     std::vector<QString> closed;
     for (const auto& call : portal.calls(QStringLiteral("Close")))
         closed.push_back(call.path);
@@ -167,7 +157,7 @@ TEST_F(PortalTest, WithoutAPortalOrABusTheSessionIsUnavailableAndAPosterFallsBac
         QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent"), QStringLiteral("nobus")));
     std::stop_source giveUp;
     auto opened = std::async(std::launch::async, [&] { return busless.open(giveUp.get_token()); });
-    spinUntil([&] { return opened.wait_for(0ms) == std::future_status::ready; });
+    (void)QTest::qWaitFor([&] { return opened.wait_for(0ms) == std::future_status::ready; });
     giveUp.request_stop();
     EXPECT_EQ(opened.get().state, State::Unavailable);
 }
@@ -180,7 +170,7 @@ TEST_F(PortalTest, ASessionTheDesktopClosesIsOpenedAgainForTheNextRun)
     const auto first = offThread([&] { return desktop->open({}); });
     ASSERT_EQ(first.state, State::Open);
     portal.closeSession(portal.lastSession());
-    spinUntil([&] { return desktop->snapshot().state == State::Closed; });
+    (void)QTest::qWaitFor([&] { return desktop->snapshot().state == State::Closed; });
     ASSERT_EQ(desktop->snapshot().state, State::Closed);
     // An event posted now reaches no session: the run learns that it ended.
     EXPECT_EQ(offThread([&] {
