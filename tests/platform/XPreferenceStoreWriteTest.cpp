@@ -3,6 +3,7 @@
 #include "platform/XPreferenceWriter.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -17,13 +18,9 @@ namespace {
 QString storedValue(const QString& file, const QString& key)
 {
     QFile f(file);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    for (const QByteArray& line : f.readAll().split('\n')) {
-        if (line.startsWith(QByteArray(key.toUtf8() + '=')))
-            return QString::fromUtf8(line.mid(key.size() + 1)).trimmed();
-    }
-    return {};
+    const QString text = f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    const QRegularExpression line(QStringLiteral("^%1=(.*)$").arg(key), QRegularExpression::MultilineOption);
+    return line.match(text).captured(1).trimmed();
 }
 } // namespace
 
