@@ -15,9 +15,6 @@ XMouseData record(std::uint64_t index, std::uint64_t count, QPointF point = {}, 
     d.setEventType(type);
     return d;
 }
-
-const std::function<QByteArray(const XMouseData&)> archiveMouseData = XArchiveMouseData;
-const std::function<std::optional<XMouseData>(const QByteArray&)> unarchiveMouseData = XUnarchiveMouseData;
 } // namespace
 
 // Catches a key renamed or a point written in another text, which earlier files could not read.
@@ -68,7 +65,7 @@ TEST(XPreferenceStore, ArraysOfArchivesSurviveAReopen)
     {
         XPreferenceStore store(file);
         store.setObject(QStringLiteral("kSomeArchivesKey"),
-                        XArchivesToVariant(archivedData(records, archiveMouseData)));
+                        XArchivesToVariant(archivedData<XMouseData>(records, XArchiveMouseData)));
         store.setInteger(QStringLiteral("kSomeIntegerKey"), 250);
         EXPECT_TRUE(store.synchronize());
     }
@@ -76,7 +73,7 @@ TEST(XPreferenceStore, ArraysOfArchivesSurviveAReopen)
     EXPECT_EQ(store.objectForKey(QStringLiteral("kSomeIntegerKey")).toLongLong(), 250);
     const auto archives = XArchivesFromVariant(store.objectForKey(QStringLiteral("kSomeArchivesKey")));
     ASSERT_TRUE(archives);
-    const auto back = unArchivedData(*archives, unarchiveMouseData);
+    const auto back = unArchivedData<XMouseData>(*archives, XUnarchiveMouseData);
     ASSERT_EQ(back.size(), 2u);
     EXPECT_TRUE(back[1].isEqual(record(0, 2)));
     store.removeObjectForKey(QStringLiteral("kSomeIntegerKey"));

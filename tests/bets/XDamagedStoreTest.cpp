@@ -141,8 +141,7 @@ TEST(XDamagedStore, EveryTruncationOfASavedBetListRestoresOnlyWholeBets)
     const std::vector<XTableMouseData> bets{savedBet({1, 2}, QStringLiteral("a")),
                                             savedBet({36}, QStringLiteral("ü")),
                                             savedBet({0, 5, 9}, QStringLiteral(""))};
-    const std::function<QByteArray(const XTableMouseData&)> archive = XArchiveTableMouseData;
-    const QList<QByteArray> archives = archivedData(bets, archive);
+    const QList<QByteArray> archives = archivedData<XTableMouseData>(bets, XArchiveTableMouseData);
     const auto unarchive = [](const QByteArray& bytes) {
         return XUnarchiveTableMouseDataWithin(bytes, kFullHd);
     };
