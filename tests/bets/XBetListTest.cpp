@@ -7,8 +7,12 @@ namespace {
 XClickGroup group(std::initializer_list<std::pair<std::uint64_t, std::uint64_t>> cells)
 {
     XClickGroup g;
-    for (auto [index, count] : cells)
+    // Each record at (index, count), of event type count: records of one cell told apart.
+    for (auto [index, count] : cells) {
         g.push_back(XMouseData::mouseDataWithIndex(index, count));
+        g.back().setMousePoint(QPointF(static_cast<double>(index), static_cast<double>(count)));
+        g.back().setEventType(static_cast<std::uint32_t>(count));
+    }
     return g;
 }
 
@@ -23,7 +27,8 @@ std::vector<std::pair<std::uint64_t, std::uint64_t>> cellsOf(const std::vector<X
 using Cells = std::vector<std::pair<std::uint64_t, std::uint64_t>>;
 } // namespace
 
-// Catches a merge out of order, a cell off the grid clicked, and groups changed by merging.
+// Catches a merge out of order, a cell off the grid clicked, groups changed by merging, and a merged
+// cell that takes the first record's point or event type.
 TEST(XBetList, MergeSumsPerCellInAscendingOrderAndIgnoresCellsOffTheGrid)
 {
     XBetList bet;
@@ -31,32 +36,16 @@ TEST(XBetList, MergeSumsPerCellInAscendingOrderAndIgnoresCellsOffTheGrid)
     bet.addMouseDatas(group({{3, 1}}), true);
     bet.addMouseDatas(group({{5, 1}, {5, 1}, {37, 4}, {1000, 1}}), true);
     bet.addMouseDatas(group({{17, 2}, {0, 0}}), true);
-    EXPECT_EQ(cellsOf(bet.combineAllMouseDatas(37)), (Cells{{3, 1}, {5, 2}, {17, 3}}));
+    const std::vector<XMouseData> merged = bet.combineAllMouseDatas(37);
+    EXPECT_EQ(cellsOf(merged), (Cells{{3, 1}, {5, 2}, {17, 3}}));
+    // Of its records, a cell keeps the last one's point and event type.
+    EXPECT_TRUE(merged[2].mousePoint() == QPointF(17, 2) && merged[2].eventType() == 2u);
     EXPECT_EQ(bet.groups().size(), 4u);
     // The groups themselves are untouched by the merge.
     EXPECT_EQ(bet.groups()[2][0].clickCount(), 1u);
 
     bet.addMouseDatas(group({{9, 1}}), false);
     EXPECT_EQ(cellsOf(bet.combineAllMouseDatas(37)), (Cells{{9, 1}}));
-}
-
-// Catches a merged cell that takes the first record's point or event type.
-TEST(XBetList, MergeKeepsTheLastPointAndEventTypeForACell)
-{
-    XMouseData first = XMouseData::mouseDataWithIndex(4, 1);
-    first.setMousePoint({1, 2});
-    first.setEventType(1);
-    XMouseData last = XMouseData::mouseDataWithIndex(4, 2);
-    last.setMousePoint({7, 8});
-    last.setEventType(3);
-    XBetList bet;
-    bet.addMouseDatas({first}, true);
-    bet.addMouseDatas({last}, true);
-    const auto merged = bet.combineAllMouseDatas(37);
-    ASSERT_EQ(merged.size(), 1u);
-    EXPECT_EQ(merged[0].clickCount(), 3u);
-    EXPECT_EQ(merged[0].mousePoint(), QPointF(7, 8));
-    EXPECT_EQ(merged[0].eventType(), 3u);
 }
 
 // Catches click totals that wrap around ("71 of 3 clicks" was seen).
