@@ -8,29 +8,9 @@
 
 using Strings = std::vector<std::string>;
 
-// Catches a count below one kept, a coordinate misread or misrounded, the wrong button stored.
-TEST_F(ActionPanelFixture, AddingReadsTheEditorRowAndClicksAtLeastOnce)
-{
-    add(QStringLiteral("12.5"), QStringLiteral("7"), 0, QStringLiteral("0"));
-    add(QStringLiteral("0"), QStringLiteral(" 3.256"), 1, QStringLiteral("-3"));
-    add(QStringLiteral("1e3"), QStringLiteral("0"), 0, QStringLiteral("abc"));
-    add(QStringLiteral("4"), QStringLiteral("5"), 1, QStringLiteral("2.9"));
-    EXPECT_EQ(rows(), (Strings{"1 Left 12.50 7.00 1", "2 Right 0.00 3.26 1", "3 Left 1000.00 0.00 1",
-                               "4 Right 4.00 5.00 2"}));
-    const std::vector<XMouseData>& list = controller->dataSource();
-    EXPECT_EQ(list[0].eventType(), 1u);
-    EXPECT_EQ(list[1].eventType(), 3u);
-    EXPECT_EQ(indices(), (std::vector<std::uint64_t>{1, 2, 3, 4}));
-    // The new row is selected alone.
-    EXPECT_EQ(selectedRows(), (std::vector<int>{3}));
-
-    // A record of neither button shows as Right.
-    controller->setDataSource({action(1, 2, 0, 1, 9)});
-    EXPECT_EQ(rows(), (Strings{"1 Right 1.00 2.00 1"}));
-}
-
-// Catches a point off every monitor (or no number) added, and a mark left after an edit.
-TEST_F(ActionPanelFixture, AddRefusesWhatIsNoPointOnAMonitorAndMarksTheFieldUntilItIsEdited)
+// Catches a point off every monitor (or no number) added, a mark left after an edit, a count below
+// one kept, a coordinate misread or misrounded, and the wrong button stored.
+TEST_F(ActionPanelFixture, AddReadsTheEditorRowClicksAtLeastOnceAndRefusesWhatIsNoPointOnAMonitor)
 {
     // A 1920×1080 monitor and a 1280×720 one right of it, 100 lower.
     platform.setScreens({{QRectF(0, 0, 1920, 1080), 1.0}, {QRectF(1920, 100, 1280, 720), 2.0}});
@@ -60,10 +40,26 @@ TEST_F(ActionPanelFixture, AddRefusesWhatIsNoPointOnAMonitorAndMarksTheFieldUnti
     EXPECT_FALSE(x->property("refused").toBool());
     EXPECT_EQ(x->toolTip(), normalTip);
 
+    add(QStringLiteral("12.5"), QStringLiteral("7"), 0, QStringLiteral("0"));
+    EXPECT_FALSE(y->property("refused").toBool());
+    add(QStringLiteral("0"), QStringLiteral(" 3.256"), 1, QStringLiteral("-3"));
+    add(QStringLiteral("1e3"), QStringLiteral("0"), 0, QStringLiteral("abc"));
+    add(QStringLiteral("4"), QStringLiteral("5"), 1, QStringLiteral("2.9"));
     add(QStringLiteral("1919.5"), QStringLiteral("1079.5"), 0, QStringLiteral("1"));
     add(QStringLiteral("3199"), QStringLiteral("819"), 0, QStringLiteral("1"));
-    EXPECT_EQ(controller->dataSource().size(), 2u);
-    EXPECT_FALSE(y->property("refused").toBool());
+    EXPECT_EQ(rows(),
+              (Strings{"1 Left 12.50 7.00 1", "2 Right 0.00 3.26 1", "3 Left 1000.00 0.00 1",
+                       "4 Right 4.00 5.00 2", "5 Left 1919.50 1079.50 1", "6 Left 3199.00 819.00 1"}));
+    const std::vector<XMouseData>& list = controller->dataSource();
+    EXPECT_EQ(list[0].eventType(), 1u);
+    EXPECT_EQ(list[1].eventType(), 3u);
+    EXPECT_EQ(indices(), (std::vector<std::uint64_t>{1, 2, 3, 4, 5, 6}));
+    // The new row is selected alone.
+    EXPECT_EQ(selectedRows(), (std::vector<int>{5}));
+
+    // A record of neither button shows as Right.
+    controller->setDataSource({action(1, 2, 0, 1, 9)});
+    EXPECT_EQ(rows(), (Strings{"1 Right 1.00 2.00 1"}));
 }
 
 // Catches indices renumbered on a move or delete, or counted from anything but the list.

@@ -49,8 +49,8 @@ protected:
 };
 } // namespace
 
-// Catches a session of one monitor or no pointer, events out of order or to another session, and
-// a second question while the session is open.
+// Catches a session of one monitor or no pointer, events out of order or to another session, a
+// second question while it is open, and one the desktop closed kept as open or never opened again.
 TEST_F(PortalTest, OpensAPointerSessionOnEveryMonitorAndPostsInOrderToIt)
 {
     auto desktop = session();
@@ -90,6 +90,21 @@ TEST_F(PortalTest, OpensAPointerSessionOnEveryMonitorAndPostsInOrderToIt)
     // Open stays open: no second question.
     EXPECT_EQ(offThread([&] { return desktop->open({}); }).state, State::Open);
     EXPECT_EQ(portal.calls(QStringLiteral("Start")).size(), 1u);
+
+    // Closed by the desktop, it is opened again for the next run.
+    portal.closeSession(portal.lastSession());
+    (void)QTest::qWaitFor([&] { return desktop->snapshot().state == State::Closed; });
+    ASSERT_EQ(desktop->snapshot().state, State::Closed);
+    // An event posted now reaches no session: the run learns that it ended.
+    EXPECT_EQ(offThread([&] {
+                  desktop->pointerButton(XPortalRemoteDesktop::kLeftButton, false);
+                  return desktop->waitAcknowledged(2s);
+              }),
+              XPortalRemoteDesktop::Acknowledged::Refused);
+    const auto second = offThread([&] { return desktop->open({}); });
+    EXPECT_EQ(second.state, State::Open);
+    EXPECT_GT(second.generation, opened.generation);
+    EXPECT_EQ(portal.calls(QStringLiteral("CreateSession")).size(), 2u);
 }
 
 // Catches a refusal not told or its session left open, an unanswered question waited on for ever
@@ -160,28 +175,6 @@ TEST_F(PortalTest, WithoutAPortalOrABusTheSessionIsUnavailableAndAPosterFallsBac
     (void)QTest::qWaitFor([&] { return opened.wait_for(0ms) == std::future_status::ready; });
     giveUp.request_stop();
     EXPECT_EQ(opened.get().state, State::Unavailable);
-}
-
-// Catches a session the desktop closed kept as open, its events taken as acknowledged, or never
-// opened again.
-TEST_F(PortalTest, ASessionTheDesktopClosesIsOpenedAgainForTheNextRun)
-{
-    auto desktop = session();
-    const auto first = offThread([&] { return desktop->open({}); });
-    ASSERT_EQ(first.state, State::Open);
-    portal.closeSession(portal.lastSession());
-    (void)QTest::qWaitFor([&] { return desktop->snapshot().state == State::Closed; });
-    ASSERT_EQ(desktop->snapshot().state, State::Closed);
-    // An event posted now reaches no session: the run learns that it ended.
-    EXPECT_EQ(offThread([&] {
-                  desktop->pointerButton(XPortalRemoteDesktop::kLeftButton, false);
-                  return desktop->waitAcknowledged(2s);
-              }),
-              XPortalRemoteDesktop::Acknowledged::Refused);
-    const auto second = offThread([&] { return desktop->open({}); });
-    EXPECT_EQ(second.state, State::Open);
-    EXPECT_GT(second.generation, first.generation);
-    EXPECT_EQ(portal.calls(QStringLiteral("CreateSession")).size(), 2u);
 }
 
 // Catches a click at the logical point or on the wrong stream, a drag's release moved back, and a
