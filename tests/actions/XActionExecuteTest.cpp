@@ -29,9 +29,14 @@ std::size_t count(const std::vector<XPostedAction>& actions, XMouseEventType typ
 }
 } // namespace
 
-// Catches clicks out of order, at logical instead of device points, or for a record without clicks.
-TEST_F(ActionPanelFixture, ExecuteClicksEveryActionAtItsDevicePointInOrder)
+// Catches clicks out of order, at logical instead of device points, or for a record without clicks,
+// an empty list queued, and a run that reads the table while it is edited.
+TEST_F(ActionPanelFixture, ExecuteClicksEveryActionAtItsDevicePointInOrderFromItsOwnCopy)
 {
+    view->executeListButton->click();
+    EXPECT_EQ(controller->playbackQueue().pendingCount(), 0);
+    EXPECT_TRUE(platform.postedActions().empty());
+
     // A second monitor at 1.5×, right of the primary one.
     platform.setScreens({{QRectF(0, 0, 1920, 1080), 1.0}, {QRectF(1920, 0, 1280, 720), 1.5}});
     add(QStringLiteral("100.5"), QStringLiteral("200"), 0, QStringLiteral("2"));
@@ -58,15 +63,10 @@ TEST_F(ActionPanelFixture, ExecuteClicksEveryActionAtItsDevicePointInOrder)
         4);
     ASSERT_FALSE(actions.empty());
     EXPECT_TRUE(actions.front().isActivation({100.5, 200}));
-}
 
-// Catches a run that reads the table while it is edited.
-TEST_F(ActionPanelFixture, AnEmptyListQueuesNothingAndARunKeepsItsOwnCopy)
-{
-    view->executeListButton->click();
-    EXPECT_EQ(controller->playbackQueue().pendingCount(), 0);
-    EXPECT_TRUE(platform.postedActions().empty());
-
+    // The run clicks its own copy of the list.
+    view->deleteAllButton->click();
+    platform.clearPostedActions();
     platform.setSleepsForReal(true);
     add(QStringLiteral("1"), QStringLiteral("1"), 0, QStringLiteral("3"));
     view->executeListButton->click();

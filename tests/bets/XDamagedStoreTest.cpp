@@ -95,8 +95,9 @@ TEST(XDamagedStore, RecordsWhosePointIsOutOfBoundsOrDamagedAreLeftOut)
     }
 }
 
-// Catches a bet dropped for its note's bad bytes, and a note saved back as invalid UTF-8.
-TEST(XDamagedStore, ANoteThatIsNotUtf8KeepsItsBet)
+// Catches a bet dropped for its note's bad bytes, a note saved back as invalid UTF-8, and a value of
+// the wrong kind, negative or too large read as something, or failing the whole bet.
+TEST(XDamagedStore, ANoteThatIsNotUtf8OrValuesOfTheWrongKindKeepTheBet)
 {
     const QByteArray good = XArchiveTableMouseData(savedBet({0, 17}, QStringLiteral("soir")));
     QByteArray broken = good;
@@ -112,18 +113,14 @@ TEST(XDamagedStore, ANoteThatIsNotUtf8KeepsItsBet)
     const auto again = XUnarchiveTableMouseDataWithin(XArchiveTableMouseData(*bet), kFullHd);
     ASSERT_TRUE(again);
     EXPECT_EQ(again->note(), bet->note());
-}
 
-// Catches a value of the wrong kind, negative or too large read as something, or failing the whole bet.
-TEST(XDamagedStore, ValuesOfTheWrongKindReadAsEmpty)
-{
-    const auto bet = XUnarchiveTableMouseDataWithin(
+    const auto wrongKinds = XUnarchiveTableMouseDataWithin(
         R"({"kXTableNoteKey":42,"kXTableMouseDataKey":[{"kXMouseDataIndexKey":[3],"kXMouseDataClickCountKey":"2","kXMouseDataPointKey":"1,2"},{"kXMouseDataIndexKey":"seven","kXMouseDataClickCountKey":-4,"kXMouseDataPointKey":"1,2","kXMouseDataEventTypeKey":1e300}]})",
         kFullHd);
-    ASSERT_TRUE(bet);
-    EXPECT_EQ(bet->note(), QStringLiteral(""));
-    ASSERT_EQ(bet->mouseDatas().size(), 2u);
-    for (const XMouseData& record : bet->mouseDatas())
+    ASSERT_TRUE(wrongKinds);
+    EXPECT_EQ(wrongKinds->note(), QStringLiteral(""));
+    ASSERT_EQ(wrongKinds->mouseDatas().size(), 2u);
+    for (const XMouseData& record : wrongKinds->mouseDatas())
         EXPECT_TRUE(record.index() == 0 && record.clickCount() == 0 && record.eventType() == 0);
     EXPECT_TRUE(XUnarchiveTableMouseDataWithin(R"({"kXTableMouseDataKey":"all of them"})", kFullHd)
                     ->mouseDatas()

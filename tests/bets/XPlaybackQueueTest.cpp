@@ -108,19 +108,19 @@ TEST_F(QueueFixture, RunsStartedTogetherPlayOneAfterTheOtherInFull)
     EXPECT_EQ(platform.mostOpenPosters(), 1);
 }
 
-// Catches a run stopped by a nudge of the user's mouse within the tolerance.
-TEST_F(QueueFixture, ANudgeOfTheMouseDoesNotStopTheRun)
+// Catches a run stopped by a nudge within the tolerance (its own drag counted too), and small
+// moves that never add up, within a run or across queued runs.
+TEST_F(QueueFixture, ANudgeDoesNotStopARunButSmallMovesAddUpAcrossQueuedRuns)
 {
     controls->setNeedMouseDrag(true);
     afterRelease(1, [this] { platform.moveUserPointer(QPointF(10 + 2 + 3, 500)); });
     queue.enqueue(run({{1, 1}, {2, 1}, {3, 1}, {4, 1}}));
     settle();
     EXPECT_EQ(pressedIndexes(), (std::vector<int>{1, 2, 3, 4}));
-}
 
-// Catches small moves that never add up, within a run or across queued runs.
-TEST_F(QueueFixture, SmallMovesAddUpAcrossQueuedRuns)
-{
+    controls->setNeedMouseDrag(false);
+    platform.clearPostedActions();
+    ends.clear();
     platform.setPostObserver([&](const XPostedAction& a) {
         if (a.kind == XPostedAction::Event && a.type == XLeftMouseUp)
             platform.moveUserPointer(a.point + QPointF(2, 0));
