@@ -17,11 +17,6 @@ QPointF along(QPointF origin, double distance, double angle)
     return {origin.x() + distance * std::cos(angle), origin.y() + distance * std::sin(angle)};
 }
 
-bool isFinite(QPointF p)
-{
-    return std::isfinite(p.x()) && std::isfinite(p.y());
-}
-
 const std::optional<XLinearEquation>* lineAt(const XLineArray& lines, std::size_t i)
 {
     return i < lines.size() && lines[i] ? &lines[i] : nullptr;
@@ -172,8 +167,8 @@ XGraphicRectStruct XGraphic::graphicRectForIndex(std::size_t k) const
     const XGraphicRectStruct cell{
         (*upper)->crossPointWithLinearEquation(**left), (*lower)->crossPointWithLinearEquation(**left),
         (*lower)->crossPointWithLinearEquation(**right), (*upper)->crossPointWithLinearEquation(**right)};
-    if (!isFinite(cell.topPoint) || !isFinite(cell.leftPoint) || !isFinite(cell.bottomPoint) ||
-        !isFinite(cell.rightPoint))
+    if (!XFinitePoint(cell.topPoint) || !XFinitePoint(cell.leftPoint) || !XFinitePoint(cell.bottomPoint) ||
+        !XFinitePoint(cell.rightPoint))
         return XZeroGraphicRect();
     return cell;
 }

@@ -2,16 +2,9 @@
 
 #include <cmath>
 
-namespace {
-bool isFinite(QPointF p)
-{
-    return std::isfinite(p.x()) && std::isfinite(p.y());
-}
-} // namespace
-
 std::optional<XLinearEquation> XLinearEquation::linerEquationWithPointA(QPointF a, QPointF b)
 {
-    if (XEqualPoints(a, b) || !isFinite(a) || !isFinite(b))
+    if (XEqualPoints(a, b) || !XFinitePoint(a) || !XFinitePoint(b))
         return std::nullopt;
     if (a.x() != b.x()) {
         const double k = (a.y() - b.y()) / (a.x() - b.x());

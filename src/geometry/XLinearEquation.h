@@ -2,6 +2,7 @@
 
 #include <QPointF>
 
+#include <cmath>
 #include <optional>
 
 // A straight line a·x + b·y + c = 0 in the overlay's top-left-origin coordinates.
@@ -36,4 +37,9 @@ struct XLinearEquation
 inline bool XEqualPoints(QPointF p, QPointF q)
 {
     return p.x() == q.x() && p.y() == q.y();
+}
+
+inline bool XFinitePoint(QPointF p)
+{
+    return std::isfinite(p.x()) && std::isfinite(p.y());
 }

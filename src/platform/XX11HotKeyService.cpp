@@ -2,6 +2,7 @@
 
 #include "XVirtualKeys.h"
 #include "XX11Display.h"
+#include "XXcbReply.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QByteArray>
@@ -37,11 +38,6 @@ struct StateDeleter
 {
     void operator()(xkb_state* state) const { xkb_state_unref(state); }
 };
-struct FreeDeleter
-{
-    void operator()(void* p) const { std::free(p); }
-};
-template <typename T> using XcbReply = std::unique_ptr<T, FreeDeleter>;
 
 // Modifiers that take part in matching a combination (the pointer buttons do not).
 constexpr std::uint16_t kKeyboardModifiers = XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_LOCK | XCB_MOD_MASK_CONTROL |

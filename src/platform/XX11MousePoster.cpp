@@ -2,6 +2,7 @@
 
 #include "XDeadlineSleeper.h"
 #include "XLog.h"
+#include "XXcbReply.h"
 
 #include <algorithm>
 #include <chrono>
@@ -24,12 +25,6 @@
 namespace {
 using Clock = std::chrono::steady_clock;
 using namespace std::chrono_literals;
-
-struct FreeDeleter
-{
-    void operator()(void* p) const { std::free(p); }
-};
-template <typename T> using Reply = std::unique_ptr<T, FreeDeleter>;
 
 // The keysym of Escape in every layout.
 constexpr xcb_keysym_t kEscapeKeysym = 0xff1b;
@@ -84,7 +79,8 @@ struct XX11MousePoster::Private
     {
         if (lost())
             return std::nullopt;
-        const Reply<xcb_query_pointer_reply_t> reply{xcb_query_pointer_reply(c, xcb_query_pointer(c, root), nullptr)};
+        const XcbReply<xcb_query_pointer_reply_t> reply{
+            xcb_query_pointer_reply(c, xcb_query_pointer(c, root), nullptr)};
         if (!reply)
             return std::nullopt;
         return PointerState{QPointF(reply->root_x, reply->root_y), reply->mask};
@@ -221,7 +217,7 @@ struct XX11MousePoster::Private
     // through (ours, when locked) are passed over. Requests go out together.
     xcb_window_t topWindowAt(int x, int y, const std::vector<xcb_window_t>& passThrough)
     {
-        const Reply<xcb_query_tree_reply_t> tree{xcb_query_tree_reply(c, xcb_query_tree(c, root), nullptr)};
+        const XcbReply<xcb_query_tree_reply_t> tree{xcb_query_tree_reply(c, xcb_query_tree(c, root), nullptr)};
         if (!tree)
             return 0;
         const xcb_window_t* children = xcb_query_tree_children(tree.get());
@@ -235,9 +231,9 @@ struct XX11MousePoster::Private
         xcb_window_t top = 0;
         // Bottom to top: the last one that holds the point is on top.
         for (int i = 0; i < count; ++i) {
-            const Reply<xcb_get_window_attributes_reply_t> a{
+            const XcbReply<xcb_get_window_attributes_reply_t> a{
                 xcb_get_window_attributes_reply(c, attributes[i], nullptr)};
-            const Reply<xcb_get_geometry_reply_t> g{xcb_get_geometry_reply(c, geometries[i], nullptr)};
+            const XcbReply<xcb_get_geometry_reply_t> g{xcb_get_geometry_reply(c, geometries[i], nullptr)};
             if (a && g && a->map_state == XCB_MAP_STATE_VIEWABLE && contains(*g, x, y) &&
                 std::find(passThrough.begin(), passThrough.end(), children[i]) == passThrough.end())
                 top = children[i];
@@ -249,7 +245,7 @@ struct XX11MousePoster::Private
     xcb_window_t topLevelOf(xcb_window_t window)
     {
         for (int depth = 0; depth < 8 && window; ++depth) {
-            const Reply<xcb_query_tree_reply_t> tree{xcb_query_tree_reply(c, xcb_query_tree(c, window), nullptr)};
+            const XcbReply<xcb_query_tree_reply_t> tree{xcb_query_tree_reply(c, xcb_query_tree(c, window), nullptr)};
             if (!tree)
                 return 0;
             if (tree->parent == root || tree->parent == 0)
@@ -278,7 +274,7 @@ struct XX11MousePoster::Private
         const xcb_setup_t* setup = xcb_get_setup(c);
         const int first = setup->min_keycode;
         const int count = setup->max_keycode - setup->min_keycode + 1;
-        const Reply<xcb_get_keyboard_mapping_reply_t> map{xcb_get_keyboard_mapping_reply(
+        const XcbReply<xcb_get_keyboard_mapping_reply_t> map{xcb_get_keyboard_mapping_reply(
             c, xcb_get_keyboard_mapping(c, static_cast<xcb_keycode_t>(first), static_cast<std::uint8_t>(count)),
             nullptr)};
         if (!map || map->keysyms_per_keycode == 0)
@@ -298,7 +294,7 @@ struct XX11MousePoster::Private
         const xcb_query_extension_reply_t* input = xcb_get_extension_data(c, &xcb_input_id);
         if (!input || !input->present)
             return;
-        const Reply<xcb_input_xi_query_version_reply_t> version{
+        const XcbReply<xcb_input_xi_query_version_reply_t> version{
             xcb_input_xi_query_version_reply(c, xcb_input_xi_query_version(c, 2, 2), nullptr)};
         if (!version || (version->major_version == 2 && version->minor_version < 1))
             return;
@@ -311,20 +307,21 @@ struct XX11MousePoster::Private
                XCB_INPUT_XI_EVENT_MASK_RAW_MOTION | XCB_INPUT_XI_EVENT_MASK_RAW_BUTTON_PRESS |
                    XCB_INPUT_XI_EVENT_MASK_RAW_KEY_PRESS};
         watchesDevices =
-            !Reply<xcb_generic_error_t>{xcb_request_check(c, xcb_input_xi_select_events_checked(c, root, 1, &mask.head))};
+            !XcbReply<xcb_generic_error_t>{
+                xcb_request_check(c, xcb_input_xi_select_events_checked(c, root, 1, &mask.head))};
         findEscapeKeycodes();
     }
 
     xcb_atom_t atom(const char* name)
     {
-        const Reply<xcb_intern_atom_reply_t> reply{
+        const XcbReply<xcb_intern_atom_reply_t> reply{
             xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr)};
         return reply ? reply->atom : 0;
     }
 
     xcb_window_t activeWindow()
     {
-        const Reply<xcb_get_property_reply_t> reply{xcb_get_property_reply(
+        const XcbReply<xcb_get_property_reply_t> reply{xcb_get_property_reply(
             c, xcb_get_property(c, 0, root, atom("_NET_ACTIVE_WINDOW"), XCB_ATOM_WINDOW, 0, 1), nullptr)};
         if (!reply || xcb_get_property_value_length(reply.get()) < 4)
             return 0;
@@ -333,8 +330,8 @@ struct XX11MousePoster::Private
 
     bool windowContains(xcb_window_t window, int x, int y)
     {
-        const Reply<xcb_get_geometry_reply_t> g{xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr)};
-        const Reply<xcb_translate_coordinates_reply_t> origin{
+        const XcbReply<xcb_get_geometry_reply_t> g{xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr)};
+        const XcbReply<xcb_translate_coordinates_reply_t> origin{
             xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, window, root, 0, 0), nullptr)};
         return g && origin && x >= origin->dst_x && x < origin->dst_x + g->width && y >= origin->dst_y &&
                y < origin->dst_y + g->height;
@@ -342,7 +339,7 @@ struct XX11MousePoster::Private
 
     bool hasProperty(xcb_window_t window, xcb_atom_t property)
     {
-        const Reply<xcb_get_property_reply_t> reply{
+        const XcbReply<xcb_get_property_reply_t> reply{
             xcb_get_property_reply(c, xcb_get_property(c, 0, window, property, XCB_ATOM_ANY, 0, 0), nullptr)};
         return reply && reply->type != 0;
     }
@@ -354,7 +351,7 @@ struct XX11MousePoster::Private
             return window;
         if (depth > 3)
             return 0;
-        const Reply<xcb_query_tree_reply_t> tree{xcb_query_tree_reply(c, xcb_query_tree(c, window), nullptr)};
+        const XcbReply<xcb_query_tree_reply_t> tree{xcb_query_tree_reply(c, xcb_query_tree(c, window), nullptr)};
         if (!tree)
             return 0;
         const xcb_window_t* children = xcb_query_tree_children(tree.get());
@@ -369,15 +366,15 @@ struct XX11MousePoster::Private
     // the click-through overlay) are passed over.
     xcb_window_t clientWindowAt(int x, int y)
     {
-        const Reply<xcb_query_tree_reply_t> tree{xcb_query_tree_reply(c, xcb_query_tree(c, root), nullptr)};
+        const XcbReply<xcb_query_tree_reply_t> tree{xcb_query_tree_reply(c, xcb_query_tree(c, root), nullptr)};
         if (!tree)
             return 0;
         const xcb_atom_t wmState = atom("WM_STATE");
         const xcb_window_t* children = xcb_query_tree_children(tree.get());
         for (int i = xcb_query_tree_children_length(tree.get()); i-- > 0;) {
-            const Reply<xcb_get_window_attributes_reply_t> a{
+            const XcbReply<xcb_get_window_attributes_reply_t> a{
                 xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, children[i]), nullptr)};
-            const Reply<xcb_get_geometry_reply_t> g{
+            const XcbReply<xcb_get_geometry_reply_t> g{
                 xcb_get_geometry_reply(c, xcb_get_geometry(c, children[i]), nullptr)};
             if (!a || !g || a->map_state != XCB_MAP_STATE_VIEWABLE || a->override_redirect || !contains(*g, x, y))
                 continue;
