@@ -3,45 +3,39 @@
 // forgotten password in two steps, and a service that is down.
 #include "AccountdClient.h"
 #include "AccountdProcess.h"
-#include "ControlMap.h"
-#include "DesktopSession.h"
+#include "TableclickFixture.h"
 
-#include <QDir>
 #include <QRegularExpression>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTemporaryDir>
-#include <QThread>
-
-#include <gtest/gtest.h>
 
 namespace {
 const QString kEmail = QStringLiteral("ann@example.org");
 
-class AccountsE2e : public testing::Test
+class AccountsE2e : public TableclickFixture<>
 {
 protected:
     void SetUp() override
     {
-        if (!DesktopSession::hasDisplay())
-            GTEST_SKIP() << "needs an X display (scripts/test provides one)";
+        TableclickFixture::SetUp();
+        if (IsSkipped())
+            return;
         // Where Tableclick looks for the local service's certificate.
-        m_dataDir = m_home.filePath(QStringLiteral("data/Tableclick/accounts"));
+        m_dataDir = m_dir.filePath(QStringLiteral("data/Tableclick/accounts"));
         QDir().mkpath(m_dataDir);
         m_service = std::make_unique<AccountdProcess>(m_dataDir);
         startService();
-        startTableclick(QStringLiteral(TABLECLICK_BINARY));
+        startSignIn(QStringLiteral(TABLECLICK_BINARY));
     }
 
-    void startTableclick(const QString& binary)
+    void startSignIn(const QString& binary)
     {
-        m_controls = m_home.filePath(QStringLiteral("controls.json"));
-        m_tableclick = &m_session.start(binary, {},
-                        {QStringLiteral("XDG_CONFIG_HOME=") + m_home.filePath(QStringLiteral("config")),
-                         QStringLiteral("XDG_DATA_HOME=") + m_home.filePath(QStringLiteral("data")),
-                         QStringLiteral("TABLECLICK_CONTROL_MAP=") + m_controls,
-                         QStringLiteral("TABLECLICK_ACCOUNTD_PORT=") + QString::number(m_port)});
-        ASSERT_TRUE(waitForControl(QStringLiteral("loginButton"))) << "the sign-in screen never showed";
+        launch(QStringLiteral("loginButton"),
+               {QStringLiteral("XDG_CONFIG_HOME=") + m_dir.filePath(QStringLiteral("config")),
+                QStringLiteral("XDG_DATA_HOME=") + m_dir.filePath(QStringLiteral("data")),
+                QStringLiteral("TABLECLICK_CONTROL_MAP=") + m_controls,
+                QStringLiteral("TABLECLICK_ACCOUNTD_PORT=") + QString::number(m_port)},
+               binary);
         QThread::msleep(500);
     }
 
@@ -57,35 +51,22 @@ protected:
         m_client = std::make_unique<AccountdClient>(m_service->origin(), m_service->certPath());
     }
 
-    bool waitForControl(const QString& name, int timeoutMs = 10000) const
-    {
-        return DesktopSession::waitFor([&] { return XControlArea(m_controls, name).has_value(); }, timeoutMs);
-    }
-    void click(const QString& name)
-    {
-        const auto area = XControlArea(m_controls, name);
-        ASSERT_TRUE(area) << name.toStdString();
-        DesktopSession::click(area->center());
-    }
     void typeInto(const QString& field, const QString& text)
     {
-        click(field);
-        DesktopSession::xdotool({QStringLiteral("key"), QStringLiteral("ctrl+a"), QStringLiteral("BackSpace")});
-        DesktopSession::xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), text});
+        clickControl(field);
+        DesktopSession::xdotool(
+            {QStringLiteral("key"), QStringLiteral("ctrl+a"), QStringLiteral("BackSpace")});
+        DesktopSession::xdotool(
+            {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), text});
     }
-    // Waits for the alert, reads it and closes it with Return.
-    std::pair<QString, QString> closeAlert()
+    // Waits for the alert, closes it with Return and answers its text.
+    QString closeAlert()
     {
-        QJsonObject alert;
-        DesktopSession::waitFor(
-            [&] {
-                alert = XControlEntry(m_controls, QStringLiteral("alert"));
-                return !alert.isEmpty();
-            },
-            15000);
+        DesktopSession::waitFor([&] { return !entry(QStringLiteral("alert")).isEmpty(); }, 15000);
+        const QString shown = text(QStringLiteral("alert"));
         DesktopSession::xdotool({QStringLiteral("key"), QStringLiteral("Return")});
-        DesktopSession::waitFor([&] { return XControlEntry(m_controls, QStringLiteral("alert")).isEmpty(); }, 5000);
-        return {alert.value(QStringLiteral("text")).toString(), alert.value(QStringLiteral("informativeText")).toString()};
+        DesktopSession::waitFor([&] { return entry(QStringLiteral("alert")).isEmpty(); });
+        return shown;
     }
     QByteArray lastMail() const
     {
@@ -96,15 +77,16 @@ protected:
     {
         typeInto(QStringLiteral("emailTextField"), kEmail);
         typeInto(QStringLiteral("passwordTextField"), password);
-        click(QStringLiteral("loginButton"));
+        clickControl(QStringLiteral("loginButton"));
     }
     // An account made and confirmed straight through the service.
     void makeAccount(const QString& password)
     {
-        ASSERT_EQ(m_client->get(QStringLiteral("/api/mac_user/register"),
-                                {{QStringLiteral("username"), QStringLiteral("ann")},
-                                 {QStringLiteral("email"), kEmail},
-                                 {QStringLiteral("password"), password}})
+        ASSERT_EQ(m_client
+                      ->get(QStringLiteral("/api/mac_user/register"),
+                            {{QStringLiteral("username"), QStringLiteral("ann")},
+                             {QStringLiteral("email"), kEmail},
+                             {QStringLiteral("password"), password}})
                       .success(),
                   QStringLiteral("true"));
         followConfirmationLink();
@@ -112,20 +94,17 @@ protected:
     void signUpConfirmAndSignIn();
     void followConfirmationLink()
     {
-        const auto link = QRegularExpression(QStringLiteral("https://\\S+/api/mac_user/confirm\\?token=[A-Za-z0-9_-]+"))
-                              .match(QString::fromUtf8(lastMail()));
+        const auto link =
+            QRegularExpression(QStringLiteral("https://\\S+/api/mac_user/confirm\\?token=[A-Za-z0-9_-]+"))
+                .match(QString::fromUtf8(lastMail()));
         ASSERT_TRUE(link.hasMatch()) << lastMail().toStdString();
         EXPECT_EQ(m_client->getUrl(link.captured(0)).status, 200);
     }
 
-    QTemporaryDir m_home;
-    QProcess* m_tableclick = nullptr;
     quint16 m_port = 0;
     QString m_dataDir;
-    QString m_controls;
     std::unique_ptr<AccountdProcess> m_service;
     std::unique_ptr<AccountdClient> m_client;
-    DesktopSession m_session;
 };
 } // namespace
 
@@ -137,62 +116,56 @@ TEST_F(AccountsE2e, SignUpConfirmByTheMailedLinkAndSignInToTheMainView)
 
 void AccountsE2e::signUpConfirmAndSignIn()
 {
-    click(QStringLiteral("signupButton"));
+    clickControl(QStringLiteral("signupButton"));
     ASSERT_TRUE(waitForControl(QStringLiteral("usernameTextField")));
     typeInto(QStringLiteral("usernameTextField"), QStringLiteral("ann"));
     typeInto(QStringLiteral("emailTextField"), kEmail);
     typeInto(QStringLiteral("passwordSecureTextField"), QStringLiteral("secret123&x"));
     typeInto(QStringLiteral("confirmSecureTextField"), QStringLiteral("secret123&x"));
-    click(QStringLiteral("checkBoxButton"));
-    click(QStringLiteral("signupButton"));
-    EXPECT_EQ(closeAlert().first, QStringLiteral("Account created"));
+    clickControl(QStringLiteral("checkBoxButton"));
+    clickControl(QStringLiteral("signupButton"));
+    EXPECT_EQ(closeAlert(), QStringLiteral("Account created"));
     ASSERT_TRUE(waitForControl(QStringLiteral("loginButton")));
 
     // Not confirmed yet: refused.
     signIn(QStringLiteral("secret123&x"));
-    EXPECT_EQ(closeAlert().first, QStringLiteral("Sign-in failed"));
+    EXPECT_EQ(closeAlert(), QStringLiteral("Sign-in failed"));
     followConfirmationLink();
     signIn(QStringLiteral("secret123&x"));
     EXPECT_TRUE(waitForControl(QStringLiteral("numberButton36"), 15000)) << "the main view never showed";
 }
 
-// Catches a reset that loses the address between its screens or leaves the old password.
-TEST_F(AccountsE2e, AForgottenPasswordIsResetThroughBothSteps)
+// Catches a service that is down left unsaid, a client that stays broken after it is back, and
+// a reset that loses the address between its screens or leaves the old password.
+TEST_F(AccountsE2e, AServiceThatIsDownIsReportedAndOnceItIsBackAForgottenPasswordIsResetInTwoSteps)
 {
     makeAccount(QStringLiteral("oldsecret1"));
-    typeInto(QStringLiteral("emailTextField"), kEmail);
-    click(QStringLiteral("forgetButton"));
+    m_service->stop();
+    signIn(QStringLiteral("oldsecret1"));
+    EXPECT_EQ(closeAlert(), QStringLiteral("Cannot reach the account service"));
+
+    startService();
+    clickControl(QStringLiteral("forgetButton"));
     ASSERT_TRUE(waitForControl(QStringLiteral("confirmEmailButton")));
-    EXPECT_EQ(XControlText(m_controls, QStringLiteral("confirmEmailTextField")), kEmail)
+    EXPECT_EQ(text(QStringLiteral("confirmEmailTextField")), kEmail)
         << "the address typed on the sign-in screen carries over";
-    click(QStringLiteral("confirmEmailButton"));
-    EXPECT_EQ(closeAlert().first, QStringLiteral("Code sent"));
+    clickControl(QStringLiteral("confirmEmailButton"));
+    EXPECT_EQ(closeAlert(), QStringLiteral("Code sent"));
     ASSERT_TRUE(waitForControl(QStringLiteral("resetPasswordButton")));
 
-    const auto code = QRegularExpression(QStringLiteral("\\n    (\\d{6})\\r?\\n")).match(QString::fromUtf8(lastMail()));
+    const auto code =
+        QRegularExpression(QStringLiteral("\\n    (\\d{6})\\r?\\n")).match(QString::fromUtf8(lastMail()));
     ASSERT_TRUE(code.hasMatch()) << lastMail().toStdString();
     typeInto(QStringLiteral("verificationCodeTextField"), code.captured(1));
     typeInto(QStringLiteral("emailTextField"), kEmail);
     typeInto(QStringLiteral("passwordSecureTextField"), QStringLiteral("newsecret2"));
-    click(QStringLiteral("resetPasswordButton"));
-    EXPECT_EQ(closeAlert().first, QStringLiteral("Password set"));
+    clickControl(QStringLiteral("resetPasswordButton"));
+    EXPECT_EQ(closeAlert(), QStringLiteral("Password set"));
     ASSERT_TRUE(waitForControl(QStringLiteral("loginButton")));
 
     signIn(QStringLiteral("newsecret2"));
-    EXPECT_TRUE(waitForControl(QStringLiteral("numberButton36"), 15000)) << "the new password did not sign in";
-}
-
-// Catches a service that is down left unsaid, and a client that stays broken after it is back.
-TEST_F(AccountsE2e, AServiceThatIsDownIsReportedAndSigningInWorksOnceItIsBack)
-{
-    makeAccount(QStringLiteral("secret123"));
-    m_service->stop();
-    signIn(QStringLiteral("secret123"));
-    EXPECT_EQ(closeAlert().first, QStringLiteral("Cannot reach the account service"));
-
-    startService();
-    click(QStringLiteral("loginButton"));
-    EXPECT_TRUE(waitForControl(QStringLiteral("numberButton36"), 15000)) << "signing in failed after the restart";
+    EXPECT_TRUE(waitForControl(QStringLiteral("numberButton36"), 15000))
+        << "the new password did not sign in";
 }
 
 namespace {
@@ -202,21 +175,24 @@ class InstalledAccountsE2e : public AccountsE2e
 protected:
     void SetUp() override
     {
-        if (!DesktopSession::hasDisplay())
-            GTEST_SKIP() << "needs an X display (scripts/test provides one)";
-        const QString prefix = m_home.filePath(QStringLiteral("prefix"));
+        TableclickFixture::SetUp();
+        if (IsSkipped())
+            return;
+        const QString prefix = m_dir.filePath(QStringLiteral("prefix"));
         QProcess install;
         install.start(QStringLiteral("cmake"),
-                      {QStringLiteral("--install"), QStringLiteral(TABLECLICK_BUILD_DIR), QStringLiteral("--prefix"), prefix});
-        ASSERT_TRUE(install.waitForFinished(120000) && install.exitCode() == 0) << install.readAll().toStdString();
-        m_dataDir = m_home.filePath(QStringLiteral("data/Tableclick/accounts"));
+                      {QStringLiteral("--install"), QStringLiteral(TABLECLICK_BUILD_DIR),
+                       QStringLiteral("--prefix"), prefix});
+        ASSERT_TRUE(install.waitForFinished(120000) && install.exitCode() == 0)
+            << install.readAll().toStdString();
+        m_dataDir = m_dir.filePath(QStringLiteral("data/Tableclick/accounts"));
         // Only to read the mails the service started by Tableclick leaves.
         m_service = std::make_unique<AccountdProcess>(m_dataDir);
         QTcpServer probe;
         ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
         m_port = probe.serverPort();
         probe.close();
-        startTableclick(prefix + QStringLiteral("/bin/tableclick"));
+        startSignIn(prefix + QStringLiteral("/bin/tableclick"));
         m_client = std::make_unique<AccountdClient>(QStringLiteral("https://127.0.0.1:%1").arg(m_port),
                                                     m_dataDir + QStringLiteral("/tls/cert.pem"));
     }
@@ -235,8 +211,7 @@ TEST_F(InstalledAccountsE2e, StartedAsFromTheMenuItRunsTheServiceForASignUpAndTh
 {
     EXPECT_TRUE(serviceAnswers()) << "Tableclick did not start the local service";
     signUpConfirmAndSignIn();
-    m_tableclick->terminate();
-    ASSERT_TRUE(m_tableclick->waitForFinished(10000));
+    terminateTableclick();
     EXPECT_TRUE(DesktopSession::waitFor([&] { return !serviceAnswers(); }, 5000))
         << "the service Tableclick started outlived it";
 }

@@ -3,9 +3,6 @@
 // the real keyboard and pressed, and a combination another client holds.
 #include "TableclickFixture.h"
 
-#include "bets/XArchiving.h"
-#include "platform/XPreferenceStore.h"
-
 #include <algorithm>
 #include <chrono>
 
@@ -74,7 +71,7 @@ protected:
     {
         startTarget(scale == 1.0 ? QRect(40, 20, 1300, 260) : QRect(40, 960, 1300, 110));
         // The grid's overlay stays locked over the table, out of the way of the clicks.
-        ASSERT_TRUE(XStoreGridOverTable(m_dir.path(), m_table));
+        storeGridOver(m_table);
     }
     void startPanel(double scale = 1.0) { startTableclick(QStringLiteral("executeListButton"), scale); }
 
@@ -95,10 +92,15 @@ protected:
         DesktopSession::xdotool({QStringLiteral("keyup"), QStringLiteral("ctrl+alt")});
     }
 
-    void storeList(const std::vector<XMouseData>& list, bool withHotKey = false)
+    // The list, with `damaged` as its second record when given.
+    void storeList(const std::vector<XMouseData>& list, bool withHotKey = false,
+                   const QByteArray& damaged = {})
     {
+        QList<QByteArray> archives = archivedData<XMouseData>(list, XArchiveMouseData);
+        if (!damaged.isEmpty())
+            archives.insert(1, damaged);
         XPreferenceStore store(settingsFile());
-        store.setObject(kTableArrayKey, XArchivesToVariant(archivedData<XMouseData>(list, XArchiveMouseData)));
+        store.setObject(kTableArrayKey, XArchivesToVariant(archives));
         if (withHotKey)
             store.setObject(kShortcutKey, kStoredCombination);
         ASSERT_TRUE(store.synchronize());
@@ -122,8 +124,8 @@ protected:
     {
         const ClickLog log = ClickLog::read(m_log);
         const auto presses = log.ofKind(QStringLiteral("press"));
-        return static_cast<int>(
-            std::count_if(presses.begin(), presses.end(), [&](const auto* press) { return press->micros > micros; }));
+        return static_cast<int>(std::count_if(presses.begin(), presses.end(),
+                                              [&](const auto* press) { return press->micros > micros; }));
     }
 };
 
@@ -166,8 +168,9 @@ INSTANTIATE_TEST_SUITE_P(Scales, ScaledActionsE2e, testing::Values(1.0, 1.5),
                              return info.param == 1.0 ? std::string("AtOne") : std::string("AtOneAndAHalf");
                          });
 
-// Catches a recorded hot key never grabbed, the pointer read unscaled, the key not stored.
-TEST_F(ActionsE2e, ARecordedHotKeyCopiesThePointerIntoTheEditorAndIsStored)
+// Catches a recorded hot key never grabbed, the pointer read unscaled, the key not stored, and a
+// list that clicks Tableclick's own Execute button, starting itself again and again.
+TEST_F(ActionsE2e, ARecordedHotKeyCopiesThePointerIntoTheEditorIsStoredAndAListPointingAtExecuteIsRefused)
 {
     startPanel();
     clickControl(kRecorder);
@@ -175,20 +178,30 @@ TEST_F(ActionsE2e, ARecordedHotKeyCopiesThePointerIntoTheEditorAndIsStored)
     DesktopSession::xdotool({QStringLiteral("key"), QStringLiteral("Return")});
     ASSERT_TRUE(DesktopSession::waitFor([&] { return !text(kRecorder).isEmpty(); }));
 
-    // Pressed anywhere, with the pointer away from the window.
-    for (const auto& [x, y] : {std::pair{333, 144}, std::pair{1500, 90}}) {
+    // Pressed anywhere, with the pointer away from the window, and last over Execute.
+    const QPoint execute = control(QStringLiteral("executeListButton"))->center();
+    for (const auto& [x, y] :
+         {std::pair{333, 144}, std::pair{1500, 90}, std::pair{execute.x(), execute.y()}}) {
         DesktopSession::xdotool({QStringLiteral("mousemove"), QString::number(x), QString::number(y)});
         pressControlAltK();
         EXPECT_TRUE(waitForText(QStringLiteral("xPosTextField"), QString::number(x) + QStringLiteral(".00")))
             << text(QStringLiteral("xPosTextField")).toStdString();
         EXPECT_EQ(text(QStringLiteral("yPosTextField")), QString::number(y) + QStringLiteral(".00"));
     }
+    clickControl(QStringLiteral("addActionButton"));
+    clickControl(QStringLiteral("executeListButton"));
+    const QString refused = QStringLiteral("Stopped before action 1: it would click Tableclick's own window");
+    EXPECT_TRUE(waitForTextStart(kStatus, refused)) << text(kStatus).toStdString();
+    // Nothing started again.
+    QThread::msleep(500);
+    EXPECT_TRUE(text(kStatus).startsWith(refused));
     terminateTableclick();
     EXPECT_EQ(storedCombination(), kStoredCombination);
 }
 
-// Catches Escape lost beside a stored pointer hot key, or acting only on its release.
-TEST_F(ActionsE2e, EscapeStopsALongRunOnItsPressWithAPointerHotKeyStored)
+// Catches Escape lost beside a stored pointer hot key, or acting only on its release, and slow
+// mouse moves (2 px per report) that never add up to a stop.
+TEST_F(ActionsE2e, EscapeOnItsPressAndASlowlyMovingMouseStopALongRunOfOneMillisecondPauses)
 {
     startTable();
     storeList({action(cellCentre(5), 1, 20000, 1)}, true);
@@ -207,18 +220,10 @@ TEST_F(ActionsE2e, EscapeStopsALongRunOnItsPressWithAPointerHotKeyStored)
         // a stop on the release would add one click per few milliseconds held.
         EXPECT_LE(pressesAfter(pressed), 12) << "stop " << stop;
     }
-}
 
-// Catches slow mouse moves (2 px per report) that never add up to a stop.
-TEST_F(ActionsE2e, ASlowlyMovingMouseStopsAListOfOneMillisecondPauses)
-{
-    startTable();
-    storeList({action(cellCentre(5), 1, 20000, 1)});
-    startPanel();
     startLongRun();
-    TestInput input;
     std::vector<long long> steps;
-    for (int step = 0; step < 50 && !text(kStatus).startsWith(QStringLiteral("Stopped")); ++step) {
+    for (int step = 0; step < 50 && !text(kStatus).startsWith(QStringLiteral("Stopped: the mouse")); ++step) {
         input.moveBy(2, 0);
         steps.push_back(nowMicros());
         QThread::msleep(8);
@@ -235,38 +240,11 @@ TEST_F(ActionsE2e, ASlowlyMovingMouseStopsAListOfOneMillisecondPauses)
 TEST_F(ActionsE2e, DamagedAndOffScreenPointsAreNotClicked)
 {
     startTable();
-    QList<QByteArray> archives = archivedData<XMouseData>(
-        {action(cellCentre(5), 1, 1, 1), action(QPointF(19200, 100), 1, 1, 2)}, XArchiveMouseData);
-    archives.insert(1, QByteArrayLiteral("{\"kXMouseDataPointKey\":\"NaN,NaN\",\"kXMouseDataIndexKey\":9,"
-                                         "\"kXMouseDataEventTypeKey\":1,\"kXMouseDataClickCountKey\":1}"));
-    {
-        XPreferenceStore store(settingsFile());
-        store.setObject(kTableArrayKey, XArchivesToVariant(archives));
-        ASSERT_TRUE(store.synchronize());
-    }
+    storeList({action(cellCentre(5), 1, 1, 1), action(QPointF(19200, 100), 1, 1, 2)}, false,
+              QByteArrayLiteral("{\"kXMouseDataPointKey\":\"NaN,NaN\",\"kXMouseDataIndexKey\":9,"
+                                "\"kXMouseDataEventTypeKey\":1,\"kXMouseDataClickCountKey\":1}"));
     startPanel();
     clickControl(QStringLiteral("executeListButton"));
     EXPECT_TRUE(waitForText(kStatus, QStringLiteral("Done: 1 of 1 clicks"))) << text(kStatus).toStdString();
     EXPECT_EQ(pressesSince(0, 1), (std::vector<int>{5}));
-}
-
-// Catches a list that clicks Tableclick's own Execute button, starting itself again and again.
-TEST_F(ActionsE2e, AListPointingAtExecuteIsRefused)
-{
-    startTable();
-    storeList({}, true);
-    startPanel();
-    ASSERT_TRUE(DesktopSession::waitFor([&] { return !text(kRecorder).isEmpty(); }));
-    const QPoint execute = control(QStringLiteral("executeListButton"))->center();
-    DesktopSession::xdotool(
-        {QStringLiteral("mousemove"), QString::number(execute.x()), QString::number(execute.y())});
-    pressControlAltK();
-    ASSERT_TRUE(waitForText(QStringLiteral("xPosTextField"), QString::number(execute.x()) + QStringLiteral(".00")));
-    clickControl(QStringLiteral("addActionButton"));
-    clickControl(QStringLiteral("executeListButton"));
-    const QString refused = QStringLiteral("Stopped before action 1: it would click Tableclick's own window");
-    EXPECT_TRUE(waitForTextStart(kStatus, refused)) << text(kStatus).toStdString();
-    // Nothing started again.
-    QThread::msleep(500);
-    EXPECT_TRUE(text(kStatus).startsWith(refused));
 }

@@ -2,11 +2,6 @@
 // click target's table, bets composed and placed with the real pointer on its own controls.
 #include "TableclickFixture.h"
 
-#include "bets/XArchiving.h"
-#include "overlay/XGridWindowController.h"
-#include "overlay/XGridWindowData.h"
-#include "platform/XPreferenceStore.h"
-
 namespace {
 class AppE2e : public TableclickFixture<>
 {
@@ -65,7 +60,7 @@ TEST_F(AppE2e, LockedOverlayLetsClicksThroughUnlockedItTakesThemAndTheGridStays)
     EXPECT_EQ(pressesSince(0, 1).size(), 1u) << "the locked overlay kept a click";
 
     clickControl(QStringLiteral("gridLockButton"));
-    ASSERT_TRUE(DesktopSession::waitFor([&] { return control(QStringLiteral("gridWindowRightView")).has_value(); }));
+    ASSERT_TRUE(waitForControl(QStringLiteral("gridWindowRightView")));
     EXPECT_EQ(control(QStringLiteral("gridWindowMainView"))->topLeft(), overlay.topLeft());
     std::size_t before = pressCount();
     DesktopSession::click(onLine);
@@ -73,7 +68,8 @@ TEST_F(AppE2e, LockedOverlayLetsClicksThroughUnlockedItTakesThemAndTheGridStays)
     EXPECT_EQ(pressCount(), before) << "the overlay being edited let a click through";
 
     clickControl(QStringLiteral("gridLockButton"));
-    ASSERT_TRUE(DesktopSession::waitFor([&] { return !control(QStringLiteral("gridWindowRightView")).has_value(); }));
+    ASSERT_TRUE(
+        DesktopSession::waitFor([&] { return !control(QStringLiteral("gridWindowRightView")).has_value(); }));
     EXPECT_EQ(control(QStringLiteral("gridWindowMainView"))->topLeft(), overlay.topLeft());
     clickControl(QStringLiteral("numberButton0"));
     clickControl(QStringLiteral("numberButton34"));
@@ -97,9 +93,11 @@ TEST_F(AppE2e, NamedBetsInDirectModeAndTheBetAndLayoutsSurviveATermination)
     EXPECT_EQ(m_app->exitStatus(), QProcess::NormalExit);
     {
         XPreferenceStore store(settingsFile());
-        EXPECT_EQ(store.objectForKey(QStringLiteral("kXGridManagerViewControllerDataSourceKey")).toList().size(), 3);
-        const auto saved =
-            XArchivesFromVariant(store.objectForKey(QStringLiteral("kXGridManagerViewControllerTableMouseDatasKey")));
+        EXPECT_EQ(
+            store.objectForKey(QStringLiteral("kXGridManagerViewControllerDataSourceKey")).toList().size(),
+            3);
+        const auto saved = XArchivesFromVariant(
+            store.objectForKey(QStringLiteral("kXGridManagerViewControllerTableMouseDatasKey")));
         ASSERT_TRUE(saved);
         EXPECT_EQ(saved->size(), 1);
         EXPECT_TRUE(store.containsKey(kXGridWindowTableDataKey));
@@ -112,7 +110,8 @@ TEST_F(AppE2e, NamedBetsInDirectModeAndTheBetAndLayoutsSurviveATermination)
     QThread::msleep(300);
     const std::size_t before = pressCount();
     clickControl(QStringLiteral("betButton"));
-    EXPECT_EQ(pressesSince(before, 14), (std::vector<int>{0, 4, 5, 7, 8, 10, 10, 14, 15, 20, 23, 24, 31, 32}));
+    EXPECT_EQ(pressesSince(before, 14),
+              (std::vector<int>{0, 4, 5, 7, 8, 10, 10, 14, 15, 20, 23, 24, 31, 32}));
 }
 
 // Catches clicks after Escape, and Escape taken from the table during or after a run.

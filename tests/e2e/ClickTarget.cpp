@@ -147,8 +147,7 @@ int main(int argc, char** argv)
         if (parser.isSet(QStringLiteral("area")))
             table.inset = area->toRect();
         table.showFullScreen();
-    }
-    else
+    } else
         table.show();
     // Placed by the window manager only after it is mapped: report once that settled.
     QTimer::singleShot(500, &table, [&table] { table.logReady(); });

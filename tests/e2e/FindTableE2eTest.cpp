@@ -22,17 +22,18 @@ TEST_P(FindTableE2e, FindTableThenLockAndABetOnEveryNumberLandsInEachCell)
     startTarget(QRect(60, 30, 1240, 330), c.pose);
     // A grid roughly over the table, fitted to none of its lines.
     const QRectF rough(QPointF(m_table.topLeft()) + QPointF(45, 20), QSizeF(m_table.size()) - QSizeF(90, 35));
-    ASSERT_TRUE(XStoreGridOverTable(
-        m_dir.path(), QRectF(rough.topLeft() / c.scale, rough.size() / c.scale).toRect()));
+    storeGridOver(QRectF(rough.topLeft() / c.scale, rough.size() / c.scale).toRect());
     startTableclick(QStringLiteral("gridLockButton"), c.scale);
 
     clickControl(QStringLiteral("gridLockButton"));
-    ASSERT_TRUE(DesktopSession::waitFor([&] { return control(QStringLiteral("findTableButton")).has_value(); }));
+    ASSERT_TRUE(waitForControl(QStringLiteral("findTableButton")));
     clickControl(QStringLiteral("findTableButton"));
-    ASSERT_TRUE(waitForTextStart(QStringLiteral("findTableStatus"), QStringLiteral("The grid is on the table"), 15000))
+    ASSERT_TRUE(waitForTextStart(QStringLiteral("findTableStatus"),
+                                 QStringLiteral("The grid is on the table"), 15000))
         << text(QStringLiteral("findTableStatus")).toStdString();
     clickControl(QStringLiteral("gridLockButton"));
-    ASSERT_TRUE(DesktopSession::waitFor([&] { return !control(QStringLiteral("findTableButton")).has_value(); }));
+    ASSERT_TRUE(
+        DesktopSession::waitFor([&] { return !control(QStringLiteral("findTableButton")).has_value(); }));
 
     // The reverse of the empty bet: every number once.
     clickControl(QStringLiteral("reverseBetButton"));

@@ -2,39 +2,91 @@
 // unlocked it takes every press inside its box (a press in a cell moves the grid and never
 // reaches the table), its input area follows a resize at once, and switching state never
 // moves it, not even under load.
-#include "AreaText.h"
-#include "ClickLog.h"
-#include "ClickTargetProcess.h"
-#include "DesktopSession.h"
 #include "PrivateXServer.h"
-#include "XServerWindow.h"
+#include "TableclickFixture.h"
 
 #include <QScopeGuard>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include <X11/Xlib.h>
 #include <X11/extensions/Xrandr.h>
+#include <X11/extensions/shape.h>
 
 namespace {
 const QRect kGridArea(300, 60, 900, 300);
 
-class GridEditE2e : public testing::Test
+// What the X server itself says of one window, on a connection of the test's own: not what
+// the program that owns the window believes.
+class XServerWindow
 {
-protected:
-    void SetUp() override
+public:
+    explicit XServerWindow(unsigned long window) : m_display(XOpenDisplay(nullptr)), m_window(window) {}
+    ~XServerWindow()
     {
-        if (!DesktopSession::hasDisplay())
-            GTEST_SKIP() << "needs an X display (scripts/test provides one)";
-        m_logPath = m_dir.filePath(QStringLiteral("clicks.log"));
+        if (m_display)
+            XCloseDisplay(m_display);
+    }
+    XServerWindow(const XServerWindow&) = delete;
+    XServerWindow& operator=(const XServerWindow&) = delete;
+
+    // Where the window is on the root window, when the server knows the window.
+    std::optional<QRect> area() const
+    {
+        XWindowAttributes attributes;
+        if (!m_display || !XGetWindowAttributes(m_display, m_window, &attributes))
+            return std::nullopt;
+        int x = 0, y = 0;
+        Window child = 0;
+        XTranslateCoordinates(m_display, m_window, DefaultRootWindow(m_display), 0, 0, &x, &y, &child);
+        return QRect(x, y, attributes.width, attributes.height);
+    }
+    bool isViewable() const
+    {
+        XWindowAttributes attributes;
+        return m_display && XGetWindowAttributes(m_display, m_window, &attributes) &&
+               attributes.map_state == IsViewable;
+    }
+    // The part of the window that takes the pointer, in window coordinates: its input shape,
+    // cut by its bounding shape.
+    QRegion inputRegion() const { return m_display ? shape(ShapeInput) & shape(ShapeBounding) : QRegion(); }
+
+    // Whether a compositing manager runs on the test's display.
+    static bool compositorRunning()
+    {
+        Display* display = XOpenDisplay(nullptr);
+        if (!display)
+            return false;
+        const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(DefaultScreen(display));
+        const bool running =
+            XGetSelectionOwner(display, XInternAtom(display, name.constData(), False)) != None;
+        XCloseDisplay(display);
+        return running;
     }
 
+private:
+    QRegion shape(int kind) const
+    {
+        int count = 0, ordering = 0;
+        XRectangle* rects = XShapeGetRectangles(m_display, m_window, kind, &count, &ordering);
+        QRegion region;
+        for (int i = 0; i < count; ++i)
+            region += QRect(rects[i].x, rects[i].y, rects[i].width, rects[i].height);
+        if (rects)
+            XFree(rects);
+        return region;
+    }
+
+    Display* m_display;
+    unsigned long m_window;
+};
+
+class GridEditE2e : public TableclickFixture<>
+{
+protected:
     // The click target under where the grid will be, then the grid's window over it (its
     // area in logical coordinates).
     void startTableAndGrid(const QRect& grid = kGridArea, const QStringList& environment = {})
     {
-        ASSERT_TRUE(XStartClickTarget(m_session, QRect(0, 0, 1900, 480), m_logPath));
+        startTarget(QRect(0, 0, 1900, 480));
         m_tableOnly = DesktopSession::screenshot();
         m_driver =
             &m_session.start(QStringLiteral(GRID_DRIVER_BINARY), {QStringLiteral("--area"), XAreaText(grid)},
@@ -65,6 +117,7 @@ protected:
         return {{f.value(1).toDouble(), f.value(2).toDouble()},
                 {f.value(3).toDouble(), f.value(4).toDouble()}};
     }
+    // The point a command answers with: "grip", "mover" or "frame" (its top-left).
     QPoint handle(const QString& name)
     {
         const QStringList f = command(name).split(QLatin1Char(' '));
@@ -76,50 +129,20 @@ protected:
         const std::optional<QRect> area = m_window->area();
         return area && (QRegion(QRect(QPoint(0, 0), area->size())) - m_window->inputRegion()).isEmpty();
     }
-    QRect qtFrame()
-    {
-        const QStringList f = command(QStringLiteral("frame")).split(QLatin1Char(' '));
-        return {f.value(1).toInt(), f.value(2).toInt(), f.value(3).toInt(), f.value(4).toInt()};
-    }
-    std::size_t presses() const { return ClickLog::read(m_logPath).ofKind(QStringLiteral("press")).size(); }
     int gridPresses() { return command(QStringLiteral("presses")).section(QLatin1Char(' '), 1).toInt(); }
     // Clicks where the grid's window should take the press, and says whether it did.
     bool clickTakenByTheGrid(QPoint at)
     {
         const int before = gridPresses();
-        click(at);
+        DesktopSession::click(at);
         return DesktopSession::waitFor([&] { return gridPresses() > before; });
     }
-    static void click(QPoint at) { DesktopSession::click(at); }
 
-    // Unlocked, a press inside a cell grabs the whole grid, and nothing reaches the table.
-    void expectACellPressMovesTheGridOnly()
-    {
-        ASSERT_EQ(command(QStringLiteral("unlock")), QStringLiteral("unlocked"));
-        const auto [topLeft, bottomRight] = corners();
-        // The middle of the fourth number column, middle row: far from every line and handle.
-        const QPointF cell = topLeft + QPointF((bottomRight.x() - topLeft.x()) * 4.5 / 13,
-                                               (bottomRight.y() - topLeft.y()) * 1.5 / 3);
-        const QPoint from = kGridArea.topLeft() + cell.toPoint();
-        DesktopSession::drag(from, from + QPoint(40, 25));
-        const QPointF movedTopLeft = topLeft + QPointF(40, 25);
-        ASSERT_TRUE(DesktopSession::waitFor([&] { return corners().first == movedTopLeft; }))
-            << "the grid did not follow a press inside a cell";
-        EXPECT_EQ(corners().second, bottomRight + QPointF(40, 25));
-        EXPECT_TRUE(clickTakenByTheGrid(from + QPoint(100, 0)));
-        EXPECT_EQ(presses(), 0u) << "a press inside the unlocked grid reached the table";
-    }
-
-    QTemporaryDir m_dir;
-    QString m_logPath;
-    DesktopSession m_session;
     QProcess* m_driver = nullptr;
     std::unique_ptr<XServerWindow> m_window;
     QImage m_tableOnly;
 };
-} // namespace
 
-namespace {
 class GridEditE2eCompositor : public GridEditE2e, public testing::WithParamInterface<bool>
 {
 };
@@ -130,7 +153,8 @@ TEST_P(GridEditE2eCompositor, APressInsideACellMovesTheGridAndNeverReachesTheTab
 {
     const bool compositor = GetParam();
     if (compositor) {
-        if (DesktopSession::run(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("command -v xcompmgr")})
+        if (DesktopSession::run(QStringLiteral("sh"),
+                                {QStringLiteral("-c"), QStringLiteral("command -v xcompmgr")})
                 .isEmpty())
             GTEST_SKIP() << "xcompmgr is not installed (scripts/install-deps --test)";
         m_session.start(QStringLiteral("xcompmgr"), {});
@@ -143,20 +167,36 @@ TEST_P(GridEditE2eCompositor, APressInsideACellMovesTheGridAndNeverReachesTheTab
     const auto tableShowsAt = [&](QPoint at) {
         return DesktopSession::waitFor([&] {
             const QRgb now = DesktopSession::screenshot().pixel(at), table = m_tableOnly.pixel(at);
-            return std::abs(qRed(now) - qRed(table)) <= tint && std::abs(qGreen(now) - qGreen(table)) <= tint &&
+            return std::abs(qRed(now) - qRed(table)) <= tint &&
+                   std::abs(qGreen(now) - qGreen(table)) <= tint &&
                    std::abs(qBlue(now) - qBlue(table)) <= tint;
         });
     };
-    expectACellPressMovesTheGridOnly();
+    // Unlocked, a press inside a cell grabs the whole grid, and nothing reaches the table.
+    ASSERT_EQ(command(QStringLiteral("unlock")), QStringLiteral("unlocked"));
+    const auto [topLeft, bottomRight] = corners();
+    // The middle of the fourth number column, middle row: far from every line and handle.
+    const QPointF cell = topLeft + QPointF((bottomRight.x() - topLeft.x()) * 4.5 / 13,
+                                           (bottomRight.y() - topLeft.y()) * 1.5 / 3);
+    const QPoint from = kGridArea.topLeft() + cell.toPoint();
+    DesktopSession::drag(from, from + QPoint(40, 25));
+    const QPointF movedTopLeft = topLeft + QPointF(40, 25);
+    ASSERT_TRUE(DesktopSession::waitFor([&] { return corners().first == movedTopLeft; }))
+        << "the grid did not follow a press inside a cell";
+    EXPECT_EQ(corners().second, bottomRight + QPointF(40, 25));
+    EXPECT_TRUE(clickTakenByTheGrid(from + QPoint(100, 0)));
+    EXPECT_EQ(pressCount(), 0u) << "a press inside the unlocked grid reached the table";
     EXPECT_TRUE(tableShowsAt(kGridArea.topLeft() + QPoint(kGridArea.width() - 150, 5)))
         << "the table does not show through the unlocked grid where it draws no line";
     // Locked again, the table shows inside the cells and takes their presses.
     ASSERT_EQ(command(QStringLiteral("lock")), QStringLiteral("locked"));
-    const auto [topLeft, bottomRight] = corners();
-    const QPoint insideCell = kGridArea.topLeft() + ((topLeft + bottomRight) / 2).toPoint() + QPoint(7, 7);
+    const auto [lockedTopLeft, lockedBottomRight] = corners();
+    const QPoint insideCell =
+        kGridArea.topLeft() + ((lockedTopLeft + lockedBottomRight) / 2).toPoint() + QPoint(7, 7);
     EXPECT_TRUE(tableShowsAt(insideCell)) << "the locked grid hides the table inside its cells";
-    click(insideCell);
-    EXPECT_TRUE(DesktopSession::waitFor([&] { return presses() == 1; })) << "locked, the table got no click";
+    DesktopSession::click(insideCell);
+    EXPECT_TRUE(DesktopSession::waitFor([&] { return pressCount() == 1; }))
+        << "locked, the table got no click";
 }
 
 INSTANTIATE_TEST_SUITE_P(Compositor, GridEditE2eCompositor, testing::Values(false, true),
@@ -170,9 +210,7 @@ TEST_F(GridEditE2e, TheInputAreaFollowsAGripResizeAtOnce)
     startTableAndGrid();
     ASSERT_EQ(command(QStringLiteral("unlock")), QStringLiteral("unlocked"));
     const QRect unlocked = *m_window->area();
-    const QStringList grip = command(QStringLiteral("grip")).split(QLatin1Char(' '));
-    ASSERT_EQ(grip.value(0), QStringLiteral("grip"));
-    const QPoint gripAt(grip.value(1).toInt(), grip.value(2).toInt());
+    const QPoint gripAt = handle(QStringLiteral("grip"));
     DesktopSession::drag(gripAt, gripAt + QPoint(150, 80));
     ASSERT_TRUE(DesktopSession::waitFor([&] {
         return m_window->area()->size() == unlocked.size() + QSize(150, 80);
@@ -180,12 +218,12 @@ TEST_F(GridEditE2e, TheInputAreaFollowsAGripResizeAtOnce)
     EXPECT_EQ(m_window->area()->topLeft(), unlocked.topLeft());
     // At once a press in the added area, over the table, goes no further (while the window
     // shows only its lines for a new snapshot, a shield of ours takes it)...
-    click(unlocked.bottomLeft() + QPoint(400, 40));
+    DesktopSession::click(unlocked.bottomLeft() + QPoint(400, 40));
     // ...and then the window itself takes presses all over its new box.
     EXPECT_TRUE(DesktopSession::waitFor([&] { return isWhole(); }))
         << "the input area kept the size the window had before";
     EXPECT_TRUE(clickTakenByTheGrid(unlocked.bottomLeft() + QPoint(400, 40)));
-    EXPECT_EQ(presses(), 0u) << "the added area let a press through to the table";
+    EXPECT_EQ(pressCount(), 0u) << "the added area let a press through to the table";
 }
 
 // Catches a state switch that re-frames the window, which once moved the grid to (0, 0).
@@ -204,7 +242,7 @@ TEST_F(GridEditE2e, SwitchingStateAHundredTimesUnderLoadNeverMovesTheGrid)
                 << qPrintable(state) << " in cycle " << cycle << " hid the grid";
             ASSERT_EQ(area->topLeft(), kGridArea.topLeft())
                 << qPrintable(state) << " in cycle " << cycle << " moved the grid";
-            ASSERT_EQ(qtFrame().topLeft(), kGridArea.topLeft())
+            ASSERT_EQ(handle(QStringLiteral("frame")), kGridArea.topLeft())
                 << qPrintable(state) << " in cycle " << cycle << ": Qt has the grid elsewhere";
         }
     }
@@ -225,8 +263,7 @@ TEST_F(GridEditE2e, AtScaleOneAndAHalfTheUnlockedGridAndItsPanelStayOnTheScreen)
     EXPECT_FALSE(panel.area()->intersects(locked)) << "the side panel lies across the grid";
     EXPECT_TRUE(screen.contains(locked));
     // The grip, in the grid window's corner, is on the screen and resizes it.
-    const QStringList grip = command(QStringLiteral("grip")).split(QLatin1Char(' '));
-    const QPoint gripAt = (QPointF(grip.value(1).toInt(), grip.value(2).toInt()) * 1.5).toPoint();
+    const QPoint gripAt = handle(QStringLiteral("grip")) * 1.5;
     ASSERT_TRUE(screen.contains(gripAt));
     DesktopSession::drag(gripAt, gripAt + QPoint(-90, 60));
     EXPECT_TRUE(DesktopSession::waitFor([&] {
@@ -256,7 +293,7 @@ TEST_F(GridEditE2e, MovedWithoutACompositorTheWindowShowsTheTableItNowCovers)
         [&] { return DesktopSession::screenshot().pixel(uncovered) == before.pixel(uncovered); }, 3000))
         << "the newly covered area does not show the table";
     EXPECT_TRUE(clickTakenByTheGrid(uncovered));
-    EXPECT_EQ(presses(), 0u) << "a press in the newly covered area reached the table";
+    EXPECT_EQ(pressCount(), 0u) << "a press in the newly covered area reached the table";
 }
 
 // Catches a corner dragged out of the window, where no handle can take it again.

@@ -1,6 +1,6 @@
 // Plays a bet through Tableclick's own playback into whatever lies under a click-through
 // grid window, the way the application does, for the end-to-end tests and the benchmark.
-//   tableclick-playback-driver --table X,Y,W,H [--group CELLS]… --play all|last|reverse|direct|actions
+//   tableclick-playback-driver --table X,Y,W,H [--group CELLS]… --play all|last|reverse|actions
 //                              [--delay TEXT] [--drag] [--actions LIST]
 // The table area is in device pixels; CELLS are comma-separated, each "n" or "n*count".
 // With --play actions, LIST is played as the mouse-action panel plays its list (a drag in
@@ -9,8 +9,8 @@
 // Prints "played <µs>" (from the first start to the last run's end) when done.
 #include "AreaText.h"
 
-#include "panel/XGridManagerViewController.h"
 #include "overlay/XGridWindowMainView.h"
+#include "panel/XGridManagerViewController.h"
 #include "platform/XQtPlatform.h"
 
 #include <QApplication>
@@ -59,12 +59,13 @@ int main(int argc, char** argv)
         {{QStringLiteral("table"), QStringLiteral("Table area X,Y,W,H in device pixels."),
           QStringLiteral("rect")},
          {QStringLiteral("group"), QStringLiteral("One button press."), QStringLiteral("cells")},
-         {QStringLiteral("play"), QStringLiteral("all, last, reverse or direct."), QStringLiteral("how"),
+         {QStringLiteral("play"), QStringLiteral("all, last, reverse or actions."), QStringLiteral("how"),
           QStringLiteral("all")},
          {QStringLiteral("delay"), QStringLiteral("The delay field's text."), QStringLiteral("ms"),
           QStringLiteral("0")},
          {QStringLiteral("drag"), QStringLiteral("Drag in every click.")},
-         {QStringLiteral("actions"), QStringLiteral("Mouse actions x:y:count:type;…"), QStringLiteral("list")}});
+         {QStringLiteral("actions"), QStringLiteral("Mouse actions x:y:count:type;…"),
+          QStringLiteral("list")}});
     parser.process(app);
     const std::optional<QRectF> table = XParseAreaText(parser.value(QStringLiteral("table")));
     if (!table) {
@@ -100,19 +101,11 @@ int main(int argc, char** argv)
             auto controls = std::make_shared<XPlaybackControls>();
             controls->setNeedMouseDrag(true);
             controls->setDelayText(QStringLiteral("1"));
-            controller.playbackQueue().enqueue(
-                {parseActions(parser.value(QStringLiteral("actions"))),
-                 [screens = platform.screens()](const XMouseData& r) {
-                     return XLogicalToDevicePoint(r.mousePoint(), screens);
-                 },
-                 controls});
-        } else if (play == QLatin1String("direct")) {
-            controller.clickDirectModeButton(true);
-            for (const QString& group : groups) {
-                controller.addMouseDatas(parseGroup(group), true);
-                controller.applyAction(false, false);
-                controller.playbackQueue().waitUntilIdle(60000);
-            }
+            controller.playbackQueue().enqueue({parseActions(parser.value(QStringLiteral("actions"))),
+                                                [screens = platform.screens()](const XMouseData& r) {
+                                                    return XLogicalToDevicePoint(r.mousePoint(), screens);
+                                                },
+                                                controls});
         } else {
             for (const QString& group : groups)
                 controller.addMouseDatas(parseGroup(group), true);

@@ -1,13 +1,6 @@
 // Bets played by Tableclick's playback land on another program's table: in the right
 // cells, in order, as often as asked, with the asked pauses, at 1× and 2× scale.
-#include "AreaText.h"
-#include "ClickLog.h"
-#include "ClickTargetProcess.h"
-#include "DesktopSession.h"
-
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
+#include "TableclickFixture.h"
 
 #include <numeric>
 
@@ -29,24 +22,25 @@ std::vector<int> range(int from, int to)
     return cells;
 }
 
-class PlaybackE2e : public testing::TestWithParam<std::tuple<Play, QString>>
+class PlaybackE2e : public TableclickFixture<testing::TestWithParam<std::tuple<Play, QString>>>
 {
 protected:
     void SetUp() override
     {
-        if (!DesktopSession::hasDisplay())
-            GTEST_SKIP() << "needs an X display (scripts/test provides one)";
-        const auto table = XStartClickTarget(m_session, QRect(100, 200, 1300, 420), m_logPath);
-        ASSERT_TRUE(table) << "the click target never showed";
-        m_table = *table;
+        TableclickFixture::SetUp();
+        if (IsSkipped())
+            return;
+        startTarget(QRect(100, 200, 1300, 420));
         // Keep the pointer away from the table while nothing is played.
-        DesktopSession::xdotool({QStringLiteral("mousemove"), QStringLiteral("1900"), QStringLiteral("1060")});
+        DesktopSession::xdotool(
+            {QStringLiteral("mousemove"), QStringLiteral("1900"), QStringLiteral("1060")});
     }
 
     // Plays through the driver under the test's scale factor.
     ClickLog play(const Play& p)
     {
-        QStringList args{QStringLiteral("--table"), XAreaText(m_table), QStringLiteral("--play"), p.how,
+        QStringList args{QStringLiteral("--table"), XAreaText(m_table),
+                         QStringLiteral("--play"),  p.how,
                          QStringLiteral("--delay"), QString::number(p.delayMs)};
         for (const QString& g : p.groups)
             args << QStringLiteral("--group") << g;
@@ -60,17 +54,12 @@ protected:
         ClickLog log;
         DesktopSession::waitFor(
             [&] {
-                log = ClickLog::read(m_logPath);
+                log = ClickLog::read(m_log);
                 return !log.events.empty() && log.events.back().kind == QLatin1String("release");
             },
             2000);
         return log;
     }
-
-    QTemporaryDir m_dir;
-    QString m_logPath = m_dir.filePath(QStringLiteral("clicks.log"));
-    DesktopSession m_session;
-    QRect m_table;
 };
 } // namespace
 
@@ -114,16 +103,20 @@ TEST_P(PlaybackE2e, EachPlayClicksItsCellsInOrderWithWholeClicks)
 
 INSTANTIATE_TEST_SUITE_P(
     Plays, PlaybackE2e,
-    testing::Combine(
-        testing::Values(
-            Play{"MergedAscendingWithAPause",
-                 {QStringLiteral("17"), QStringLiteral("3"), QStringLiteral("5,5"), QStringLiteral("17*2,36")},
-                 QStringLiteral("all"),
-                 {3, 5, 5, 17, 17, 17, 36},
-                 20},
-            Play{"ReverseOfNothing", {}, QStringLiteral("reverse"), range(0, 36)},
-            Play{"LastGroupDragged", {QStringLiteral("1"), QStringLiteral("22,4")}, QStringLiteral("last"), {22, 4}, 0, true}),
-        testing::Values(QStringLiteral("1"), QStringLiteral("2"))),
+    testing::Combine(testing::Values(Play{"MergedAscendingWithAPause",
+                                          {QStringLiteral("17"), QStringLiteral("3"), QStringLiteral("5,5"),
+                                           QStringLiteral("17*2,36")},
+                                          QStringLiteral("all"),
+                                          {3, 5, 5, 17, 17, 17, 36},
+                                          20},
+                                     Play{"ReverseOfNothing", {}, QStringLiteral("reverse"), range(0, 36)},
+                                     Play{"LastGroupDragged",
+                                          {QStringLiteral("1"), QStringLiteral("22,4")},
+                                          QStringLiteral("last"),
+                                          {22, 4},
+                                          0,
+                                          true}),
+                     testing::Values(QStringLiteral("1"), QStringLiteral("2"))),
     [](const testing::TestParamInfo<std::tuple<Play, QString>>& info) {
         return std::get<0>(info.param).name + std::string("_x") + std::get<1>(info.param).toStdString();
     });

@@ -1,20 +1,24 @@
 #pragma once
 
+#include "AreaText.h"
 #include "ClickLog.h"
-#include "ClickTargetProcess.h"
-#include "ControlMap.h"
 #include "DesktopSession.h"
-#include "TableclickSetup.h"
+#include "bets/XArchiving.h"
+#include "overlay/XGridWindowController.h"
+#include "overlay/XGridWindowData.h"
 #include "platform/XPreferenceStore.h"
 
+#include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
 
-// What the end-to-end tests of Tableclick share: a display (or a skip), settings of their
-// own, the click target's log, and Tableclick started on them with its control map.
+// What the end-to-end tests share: a display (or a skip), settings of their own, the click
+// target's log, and Tableclick started on them with its control map (TABLECLICK_CONTROL_MAP).
 template <typename Base = testing::Test> class TableclickFixture : public Base
 {
 protected:
@@ -24,37 +28,62 @@ protected:
             GTEST_SKIP() << "needs an X display (scripts/test provides one)";
     }
 
-    QString settingsFile() const { return XTableclickSettingsFile(m_dir.path()); }
-
-    // The click target at `area`, logging to m_log; its table in m_table.
-    void startTarget(const QRect& area, const QStringList& pose = {})
+    QString settingsFile() const { return m_dir.filePath(QStringLiteral("Tableclick/Tableclick.conf")); }
+    // Settings in m_dir, no sign-in, every control's place written to m_controls.
+    QStringList environment() const
     {
-        const auto table = XStartClickTarget(m_session, area, m_log, pose);
-        ASSERT_TRUE(table) << "the click target never showed";
-        m_table = *table;
+        return {QStringLiteral("XDG_CONFIG_HOME=") + m_dir.path(),
+                QStringLiteral("TABLECLICK_TEST_SKIP_SIGNIN=1"),
+                QStringLiteral("TABLECLICK_CONTROL_MAP=") + m_controls};
+    }
+    // Stores a grid laid exactly over `table` (global coordinates), as a fitted grid is.
+    void storeGridOver(const QRect& table)
+    {
+        QDir(m_dir.path()).mkpath(QStringLiteral("Tableclick"));
+        XPreferenceStore store(settingsFile());
+        XGridWindowData fitted;
+        fitted.windowFrame = QRectF(table);
+        fitted.graphicRect = XMakeGraphicRect(QRectF(0, 0, table.width(), table.height()));
+        store.setObject(kXGridWindowDataKey, XArchiveGridWindowData(fitted));
+        ASSERT_TRUE(store.synchronize());
     }
 
+    // The click target at `area`, logging to m_log, `pose` its table's rotation or perspective;
+    // its table in m_table.
+    void startTarget(const QRect& area, const QStringList& pose = {})
+    {
+        m_session.start(
+            QStringLiteral(CLICK_TARGET_BINARY),
+            QStringList{QStringLiteral("--area"), XAreaText(area), QStringLiteral("--log"), m_log} + pose);
+        ASSERT_TRUE(DesktopSession::waitFor([&] { return ClickLog::read(m_log).table.has_value(); }, 10000))
+            << "the click target never showed";
+        m_table = *ClickLog::read(m_log).table;
+    }
+
+    // `binary` started with `environment`, once it shows the control `shown`.
+    void launch(const QString& shown, const QStringList& environment,
+                const QString& binary = QStringLiteral(TABLECLICK_BINARY))
+    {
+        QFile::remove(m_controls);
+        m_app = &m_session.start(binary, {}, environment);
+        ASSERT_TRUE(waitForControl(shown, 15000)) << "Tableclick never showed " << shown.toStdString();
+    }
     // Tableclick at `scale`, once `shown` is on the screen and the window manager placed it.
     void startTableclick(const QString& shown, double scale = 1.0)
     {
-        QFile::remove(m_controls);
-        m_app = &m_session.start(QStringLiteral(TABLECLICK_BINARY), {},
-                                 XTableclickEnvironment(m_dir.path(), m_controls)
-                                     << QStringLiteral("QT_SCALE_FACTOR=") + QString::number(scale));
-        ASSERT_TRUE(DesktopSession::waitFor([&] { return control(shown).has_value(); }, 15000))
-            << "Tableclick never showed " << shown.toStdString();
+        launch(shown, environment() << QStringLiteral("QT_SCALE_FACTOR=") + QString::number(scale));
         ASSERT_TRUE(DesktopSession::windowArea(QStringLiteral("^Tableclick$")));
         QThread::msleep(500);
     }
     // Tableclick with its grid stored exactly over m_table, a 5 ms pause, its bet panel shown.
     void startTableclickOverTable()
     {
-        ASSERT_TRUE(XStoreGridOverTable(m_dir.path(), m_table));
+        storeGridOver(m_table);
         XPreferenceStore store(settingsFile());
         store.setInteger(QStringLiteral("kXGridManagerViewControllerClickSpeedKey"), 5);
         ASSERT_TRUE(store.synchronize());
         startTableclick(QStringLiteral("gridWindowMainView"));
-        ASSERT_TRUE(DesktopSession::waitFor([&] { return control(QStringLiteral("numberButton36")).has_value(); }));
+        ASSERT_TRUE(waitForControl(QStringLiteral("numberButton36")));
     }
     void terminateTableclick()
     {
@@ -62,9 +91,27 @@ protected:
         ASSERT_TRUE(m_app->waitForFinished(10000));
     }
 
-    std::optional<QRect> control(const QString& name) const { return XControlArea(m_controls, name); }
-    QJsonObject entry(const QString& name) const { return XControlEntry(m_controls, name); }
-    QString text(const QString& name) const { return XControlText(m_controls, name); }
+    // What the control map says of a control: empty when it is not shown.
+    QJsonObject entry(const QString& name) const
+    {
+        QFile file(m_controls);
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return QJsonDocument::fromJson(file.readAll()).object().value(name).toObject();
+    }
+    // Where the control is, in device pixels.
+    std::optional<QRect> control(const QString& name) const
+    {
+        const QJsonObject c = entry(name);
+        const auto at = [&c](const char* key) { return qRound(c.value(QLatin1String(key)).toDouble()); };
+        return c.isEmpty() ? std::nullopt : std::optional(QRect(at("x"), at("y"), at("width"), at("height")));
+    }
+    // What a label, button or field shows.
+    QString text(const QString& name) const { return entry(name).value(QStringLiteral("text")).toString(); }
+    bool waitForControl(const QString& name, int timeoutMs = 10000) const
+    {
+        return DesktopSession::waitFor([&] { return control(name).has_value(); }, timeoutMs);
+    }
     bool waitForText(const QString& name, const QString& expected, int timeoutMs = 5000) const
     {
         return DesktopSession::waitFor([&] { return text(name) == expected; }, timeoutMs);
@@ -86,11 +133,14 @@ protected:
     std::vector<int> pressesSince(std::size_t before, std::size_t expected) const
     {
         DesktopSession::waitFor(
-            [&] { return ClickLog::read(m_log).ofKind(QStringLiteral("release")).size() >= before + expected; },
+            [&] {
+                return ClickLog::read(m_log).ofKind(QStringLiteral("release")).size() >= before + expected;
+            },
             15000);
         QThread::msleep(300);
         std::vector<int> cells = ClickLog::read(m_log).pressedCells();
-        cells.erase(cells.begin(), cells.begin() + static_cast<std::ptrdiff_t>(std::min(before, cells.size())));
+        cells.erase(cells.begin(),
+                    cells.begin() + static_cast<std::ptrdiff_t>(std::min(before, cells.size())));
         return cells;
     }
 

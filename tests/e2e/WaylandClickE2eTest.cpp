@@ -3,7 +3,6 @@
 // private bus (it allows at once) and passes every pointer event to mutter's own remote
 // desktop, which asks no one. Everything else is Tableclick's: the session's requests and
 // responses, the stream mapping, the click sequence and the pauses.
-#include "ClickLog.h"
 #include "FakePortal.h"
 #include "TableclickFixture.h"
 #include "bets/XEvent.h"
@@ -15,17 +14,10 @@
 #include <QDBusInterface>
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
-#include <QDBusReply>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <atomic>
@@ -35,13 +27,6 @@
 
 #include <cerrno>
 #include <csignal>
-
-#ifndef CLICK_TARGET_BINARY
-#error CLICK_TARGET_BINARY must name the click target
-#endif
-#ifndef TABLECLICK_BINARY
-#error TABLECLICK_BINARY must name the program
-#endif
 
 namespace {
 using namespace std::chrono_literals;
@@ -97,26 +82,24 @@ protected:
               {QStringLiteral("--headless"), QStringLiteral("--wayland"),
                QStringLiteral("--wayland-display=") + environment.value(QStringLiteral("WAYLAND_DISPLAY")),
                QStringLiteral("--virtual-monitor"), QStringLiteral("1920x1080")});
-        QByteArray said;
-        ASSERT_TRUE(waitFor([&] {
-            said = saidBy(mutter);
-            return control.interface()->isServiceRegistered(QStringLiteral("org.gnome.Mutter.RemoteDesktop")).value();
-        }, 20000)) << "mutter did not come up: " << said.toStdString();
+        const QString remoteDesktop = QStringLiteral("org.gnome.Mutter.RemoteDesktop");
+        ASSERT_TRUE(
+            waitFor([&] { return control.interface()->isServiceRegistered(remoteDesktop).value(); }, 20000))
+            << "mutter did not come up: " << saidBy(mutter).toStdString();
 
         // mutter takes the first free X display for XWayland and says which.
         static const QRegularExpression display(
             QStringLiteral("public X11 display (:[0-9]+), \\(using (:[0-9]+) for managed"));
         QRegularExpressionMatch match;
-        ASSERT_TRUE(waitFor([&] {
-            said = saidBy(mutter);
-            match = display.match(QString::fromUtf8(said));
-            return match.hasMatch();
-        }, 10000)) << said.toStdString();
+        ASSERT_TRUE(waitFor(
+            [&] { return (match = display.match(QString::fromUtf8(saidBy(mutter)))).hasMatch(); }, 10000))
+            << saidBy(mutter).toStdString();
         xDisplay = match.captured(1);
         xDisplays = {match.captured(1).mid(1), match.captured(2).mid(1)};
         // Its X server lets in who holds the cookie it wrote in the runtime folder.
         const QStringList cookies =
-            QDir(runtime.path()).entryList({QStringLiteral(".mutter-Xwaylandauth.*")}, QDir::Files | QDir::Hidden);
+            QDir(runtime.path())
+                .entryList({QStringLiteral(".mutter-Xwaylandauth.*")}, QDir::Files | QDir::Hidden);
         ASSERT_FALSE(cookies.isEmpty()) << "mutter wrote no X authority file";
         xAuthority = runtime.filePath(cookies.first());
 
@@ -132,7 +115,8 @@ protected:
         target.setProcessEnvironment(targetEnvironment);
         writeOutputToFile(target, QStringLiteral("target"));
         target.start(QStringLiteral(CLICK_TARGET_BINARY),
-                     QStringList{QStringLiteral("--fullscreen"), QStringLiteral("--log"), logPath()} + targetArguments);
+                     QStringList{QStringLiteral("--fullscreen"), QStringLiteral("--log"), logPath()} +
+                         targetArguments);
         ASSERT_TRUE(waitFor([this] { return ClickLog::read(logPath()).table.has_value(); }, 20000))
             << "the click target did not show: " << saidBy(target).toStdString();
 
@@ -198,21 +182,42 @@ protected:
     struct Timings
     {
         std::vector<long long> clicks, rounds;
-    };
-    void clickEveryPoint(XPortalRemoteDesktop& desktop, const std::vector<QPointF>& points, std::int64_t pauseMicros,
-                         int rounds, Timings& timings);
+    } timings;
+    void clickEveryPoint(XPortalRemoteDesktop& desktop, const std::vector<QPointF>& points,
+                         std::int64_t pauseMicros, int rounds);
     // The same through the test's own portal, which allows at once.
-    void clickThroughTheTestsPortal(const std::vector<QPointF>& points, std::int64_t pauseMicros, int rounds,
-                                    Timings& timings)
+    void clickThroughTheTestsPortal(const std::vector<QPointF>& points, std::int64_t pauseMicros, int rounds)
     {
         FakePortal portal(bus.connect(QStringLiteral("portal")));
         bridge(portal);
         XPortalRemoteDesktop desktop(bus.connect(QStringLiteral("tableclick")));
-        clickEveryPoint(desktop, points, pauseMicros, rounds, timings);
+        clickEveryPoint(desktop, points, pauseMicros, rounds);
     }
     // Lets the bus start the desktop's own portals (xdg-desktop-portal with GNOME's backend)
     // in this session; false where they are not installed.
-    bool useTheDesktopsPortals();
+    bool useTheDesktopsPortals()
+    {
+        for (const char* program :
+             {"/usr/libexec/xdg-desktop-portal", "/usr/libexec/xdg-desktop-portal-gnome"}) {
+            if (!QFile::exists(QString::fromLatin1(program)))
+                return false;
+        }
+        // What the portals started by the bus need to find this desktop.
+        QDBusMessage update = QDBusMessage::createMethodCall(
+            QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+            QStringLiteral("org.freedesktop.DBus"), QStringLiteral("UpdateActivationEnvironment"));
+        QMap<QString, QString> variables{
+            {QStringLiteral("XDG_RUNTIME_DIR"), runtime.path()},
+            {QStringLiteral("WAYLAND_DISPLAY"), environment.value(QStringLiteral("WAYLAND_DISPLAY"))},
+            {QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("GNOME")},
+            {QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland")},
+            {QStringLiteral("GDK_BACKEND"), QStringLiteral("wayland")}};
+        qDBusRegisterMetaType<QMap<QString, QString>>();
+        update << QVariant::fromValue(variables);
+        const QDBusMessage answer = control.call(update);
+        EXPECT_NE(answer.type(), QDBusMessage::ErrorMessage) << answer.errorMessage().toStdString();
+        return answer.type() != QDBusMessage::ErrorMessage;
+    }
 
     // The click target on XWayland instead of on Wayland itself.
     bool targetOnXWayland = false;
@@ -228,45 +233,52 @@ protected:
         QString session, stream;
         NodeCatcher catcher;
     };
-    void openMutterSession(MutterRemote& remoteDesktop)
+    void openMutterSession(MutterRemote& remote)
     {
-        QDBusInterface remote(QStringLiteral("org.gnome.Mutter.RemoteDesktop"), QStringLiteral("/org/gnome/Mutter/RemoteDesktop"),
-                              QStringLiteral("org.gnome.Mutter.RemoteDesktop"), control);
-        const QDBusReply<QDBusObjectPath> session = remote.call(QStringLiteral("CreateSession"));
-        ASSERT_TRUE(session.isValid()) << session.error().message().toStdString();
-        remoteDesktop.session = session.value().path();
-        QDBusInterface rdSession(QStringLiteral("org.gnome.Mutter.RemoteDesktop"), remoteDesktop.session,
-                                 QStringLiteral("org.gnome.Mutter.RemoteDesktop.Session"), control);
-        const QString id = rdSession.property("SessionId").toString();
+        const QString desktop = QStringLiteral("org.gnome.Mutter.RemoteDesktop");
+        const QString cast = QStringLiteral("org.gnome.Mutter.ScreenCast");
+        const auto path = [](const QDBusMessage& reply) {
+            return qvariant_cast<QDBusObjectPath>(reply.arguments().value(0)).path();
+        };
+        remote.session = path(mutterCall(QStringLiteral("/org/gnome/Mutter/RemoteDesktop"), desktop,
+                                         QStringLiteral("CreateSession")));
+        ASSERT_FALSE(remote.session.isEmpty());
+        const QString id =
+            QDBusInterface(desktop, remote.session, desktop + QStringLiteral(".Session"), control)
+                .property("SessionId")
+                .toString();
         ASSERT_FALSE(id.isEmpty());
-        QDBusInterface cast(QStringLiteral("org.gnome.Mutter.ScreenCast"), QStringLiteral("/org/gnome/Mutter/ScreenCast"),
-                            QStringLiteral("org.gnome.Mutter.ScreenCast"), control);
-        const QDBusReply<QDBusObjectPath> castSession =
-            cast.call(QStringLiteral("CreateSession"), QVariantMap{{QStringLiteral("remote-desktop-session-id"), id}});
-        ASSERT_TRUE(castSession.isValid()) << castSession.error().message().toStdString();
-        QDBusInterface castSessionObject(QStringLiteral("org.gnome.Mutter.ScreenCast"), castSession.value().path(),
-                                         QStringLiteral("org.gnome.Mutter.ScreenCast.Session"), control);
-        const QDBusReply<QDBusObjectPath> stream =
-            castSessionObject.call(QStringLiteral("RecordMonitor"), kMonitor, QVariantMap());
-        ASSERT_TRUE(stream.isValid()) << stream.error().message().toStdString();
-        remoteDesktop.stream = stream.value().path();
-        control.connect(QStringLiteral("org.gnome.Mutter.ScreenCast"), remoteDesktop.stream,
-                        QStringLiteral("org.gnome.Mutter.ScreenCast.Stream"), QStringLiteral("PipeWireStreamAdded"),
-                        &remoteDesktop.catcher, SLOT(added(uint)));
-        const QDBusMessage started = rdSession.call(QStringLiteral("Start"));
-        ASSERT_NE(started.type(), QDBusMessage::ErrorMessage) << started.errorMessage().toStdString();
-        ASSERT_TRUE(waitFor([&] { return remoteDesktop.catcher.node != 0; }, 10000)) << "mutter's stream never started";
+        const QString castSession = path(
+            mutterCall(QStringLiteral("/org/gnome/Mutter/ScreenCast"), cast, QStringLiteral("CreateSession"),
+                       {QVariantMap{{QStringLiteral("remote-desktop-session-id"), id}}}));
+        remote.stream = path(mutterCall(castSession, cast + QStringLiteral(".Session"),
+                                        QStringLiteral("RecordMonitor"), {kMonitor, QVariantMap()}));
+        ASSERT_FALSE(remote.stream.isEmpty());
+        control.connect(cast, remote.stream, cast + QStringLiteral(".Stream"),
+                        QStringLiteral("PipeWireStreamAdded"), &remote.catcher, SLOT(added(uint)));
+        mutterPointer(remote, QStringLiteral("Start"), {});
+        ASSERT_TRUE(waitFor([&] { return remote.catcher.node != 0; }, 10000))
+            << "mutter's stream never started";
     }
 
-    // One of mutter's own pointer events, as a user's mouse makes them.
-    void mutterPointer(const MutterRemote& remoteDesktop, const QString& member, const QVariantList& arguments)
+    // A call to one of mutter's objects (its service named by the interface); a refusal fails the test.
+    QDBusMessage mutterCall(const QString& path, const QString& interface, const QString& member,
+                            const QVariantList& arguments = {})
     {
-        QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.gnome.Mutter.RemoteDesktop"), remoteDesktop.session,
-                                                           QStringLiteral("org.gnome.Mutter.RemoteDesktop.Session"), member);
+        QDBusMessage call = QDBusMessage::createMethodCall(interface.section(QLatin1Char('.'), 0, 3), path,
+                                                           interface, member);
         call.setArguments(arguments);
         const QDBusMessage answer = control.call(call);
         if (answer.type() == QDBusMessage::ErrorMessage)
-            ADD_FAILURE() << "mutter refused " << member.toStdString() << ": " << answer.errorMessage().toStdString();
+            ADD_FAILURE() << "mutter refused " << member.toStdString() << ": "
+                          << answer.errorMessage().toStdString();
+        return answer;
+    }
+    // One of mutter's own input events, as a user's mouse and keyboard make them.
+    void mutterPointer(const MutterRemote& remote, const QString& member, const QVariantList& arguments)
+    {
+        mutterCall(remote.session, QStringLiteral("org.gnome.Mutter.RemoteDesktop.Session"), member,
+                   arguments);
     }
 
     // The test's portal passes the session's pointer events on to mutter's.
@@ -275,7 +287,8 @@ protected:
         portal.streams = {{portalSide.catcher.node, QRect(0, 0, 1920, 1080)}};
         portal.onNotify = [this](const QString& member, const QVariantList& a) {
             if (member == QLatin1String("NotifyPointerMotionAbsolute"))
-                mutterPointer(portalSide, member, {portalSide.stream, a.value(3).toDouble(), a.value(4).toDouble()});
+                mutterPointer(portalSide, member,
+                              {portalSide.stream, a.value(3).toDouble(), a.value(4).toDouble()});
             else
                 mutterPointer(portalSide, member, {a.value(2).toInt(), a.value(3).toUInt() != 0});
         };
@@ -292,14 +305,18 @@ protected:
 } // namespace
 
 void WaylandClicks::clickEveryPoint(XPortalRemoteDesktop& desktop, const std::vector<QPointF>& points,
-                                    std::int64_t pauseMicros, int rounds, Timings& timings)
+                                    std::int64_t pauseMicros, int rounds)
 {
     std::vector<QPointF> all;
     for (int round = 0; round < rounds; ++round)
         all.insert(all.end(), points.begin(), points.end());
     std::vector<long long> began;
     auto played = std::async(std::launch::async, [&] {
-        XPortalMousePoster poster(desktop, [] { return std::vector<XScreenInfo>{{QRectF(0, 0, 1920, 1080), 1.0}}; }, {});
+        XPortalMousePoster poster(desktop,
+                                  [] {
+                                      return std::vector<XScreenInfo>{{QRectF(0, 0, 1920, 1080), 1.0}};
+                                  },
+                                  {});
         if (const XClickVerdict ready = poster.prepare({}); ready != XClickVerdict::Go)
             return ready;
         for (const QPointF& p : all) {
@@ -317,7 +334,9 @@ void WaylandClicks::clickEveryPoint(XPortalRemoteDesktop& desktop, const std::ve
     });
     ASSERT_TRUE(waitFor([&] { return played.wait_for(0ms) == std::future_status::ready; }, 60000));
     ASSERT_EQ(played.get(), XClickVerdict::Go);
-    ASSERT_TRUE(waitFor([&] { return ClickLog::read(logPath()).ofKind(QStringLiteral("release")).size() >= all.size(); }, 5000))
+    ASSERT_TRUE(waitFor(
+        [&] { return ClickLog::read(logPath()).ofKind(QStringLiteral("release")).size() >= all.size(); },
+        5000))
         << [&] {
                QFile file(logPath());
                file.open(QIODevice::ReadOnly);
@@ -343,8 +362,7 @@ void WaylandClicks::clickEveryPoint(XPortalRemoteDesktop& desktop, const std::ve
 // Catches clicks through the portal landing off their pixel, lost, or with the wrong button.
 TEST_F(WaylandClicks, EveryClickLandsAtItsPixelInANativeWaylandWindow)
 {
-    Timings timings;
-    clickThroughTheTestsPortal(kScatteredPoints, 30'000, 1, timings);
+    clickThroughTheTestsPortal(kScatteredPoints, 30'000, 1);
 }
 
 // Not a test: the figures `scripts/bench-wayland` prints. Five bets of 37 cells at 1 ms pauses
@@ -354,8 +372,7 @@ TEST_F(WaylandClicks, DISABLED_BenchmarkBetsOfThirtySevenCells)
     std::vector<QPointF> cells;
     for (int i = 0; i < 37; ++i)
         cells.emplace_back(100 + (i % 13) * 130, 200 + (i / 13) * 250);
-    Timings timings;
-    clickThroughTheTestsPortal(cells, 1000, 5, timings);
+    clickThroughTheTestsPortal(cells, 1000, 5);
     ASSERT_FALSE(timings.clicks.empty());
     std::sort(timings.clicks.begin(), timings.clicks.end());
     std::sort(timings.rounds.begin(), timings.rounds.end());
@@ -363,7 +380,8 @@ TEST_F(WaylandClicks, DISABLED_BenchmarkBetsOfThirtySevenCells)
         return sorted[std::min(sorted.size() - 1, static_cast<std::size_t>(share * sorted.size()))];
     };
     std::printf("wayland click start to release: median %lld us, p99 %lld us, max %lld us (%zu clicks)\n",
-                at(timings.clicks, 0.5), at(timings.clicks, 0.99), timings.clicks.back(), timings.clicks.size());
+                at(timings.clicks, 0.5), at(timings.clicks, 0.99), timings.clicks.back(),
+                timings.clicks.size());
     std::printf("wayland 37-cell bet at 1 ms pauses: median %.1f ms, slowest %.1f ms (%zu bets)\n",
                 at(timings.rounds, 0.5) / 1000.0, timings.rounds.back() / 1000.0, timings.rounds.size());
 }
@@ -382,46 +400,7 @@ protected:
 
 TEST_F(XWaylandClicks, EveryClickLandsAtItsPixelInAnXWaylandWindow)
 {
-    Timings timings;
-    clickThroughTheTestsPortal(kScatteredPoints, 30'000, 1, timings);
-}
-
-bool WaylandClicks::useTheDesktopsPortals()
-{
-    for (const char* program : {"/usr/libexec/xdg-desktop-portal", "/usr/libexec/xdg-desktop-portal-gnome"}) {
-        if (!QFile::exists(QString::fromLatin1(program)))
-            return false;
-    }
-    // What the portals started by the bus need to find this desktop.
-    QDBusMessage update = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
-                                                         QStringLiteral("org.freedesktop.DBus"),
-                                                         QStringLiteral("UpdateActivationEnvironment"));
-    QMap<QString, QString> variables{{QStringLiteral("XDG_RUNTIME_DIR"), runtime.path()},
-                                     {QStringLiteral("WAYLAND_DISPLAY"), environment.value(QStringLiteral("WAYLAND_DISPLAY"))},
-                                     {QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("GNOME")},
-                                     {QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland")},
-                                     {QStringLiteral("GDK_BACKEND"), QStringLiteral("wayland")}};
-    qDBusRegisterMetaType<QMap<QString, QString>>();
-    update << QVariant::fromValue(variables);
-    const QDBusMessage answer = control.call(update);
-    EXPECT_NE(answer.type(), QDBusMessage::ErrorMessage) << answer.errorMessage().toStdString();
-    return answer.type() != QDBusMessage::ErrorMessage;
-}
-
-// The desktop's own portal takes the session's requests as far as its question to the
-// user, and a question nobody answers ends the wait.
-TEST_F(WaylandClicks, TheDesktopsPortalAsksTheUserAndAnUnansweredQuestionEndsTheWait)
-{
-    if (!useTheDesktopsPortals())
-        GTEST_SKIP() << "needs xdg-desktop-portal and xdg-desktop-portal-gnome";
-    XPortalRemoteDesktop::Options options;
-    options.consentTimeout = 8s;
-    XPortalRemoteDesktop desktop(bus.connect(QStringLiteral("tableclick")), options);
-    std::atomic<bool> asked{false};
-    auto opened = std::async(std::launch::async, [&] { return desktop.open({}, [&] { asked = true; }); });
-    ASSERT_TRUE(waitFor([&] { return opened.wait_for(0ms) == std::future_status::ready; }, 30000));
-    EXPECT_TRUE(asked) << "the portal took every request up to the question";
-    EXPECT_EQ(opened.get().state, XPortalRemoteDesktop::State::Unanswered);
+    clickThroughTheTestsPortal(kScatteredPoints, 30'000, 1);
 }
 
 // Catches a session the desktop's own portal and dialog would not open, or one whose
@@ -442,7 +421,8 @@ TEST_F(WaylandClicks, AUserWhoSharesInTheDesktopsDialogGetsEveryClickAtItsPixel)
     const auto pause = [](int millis) { waitFor([] { return false; }, millis); };
     pause(2000);
     constexpr uint kTab = 0xff09, kSpace = 0x20, kAlt = 0xffe9, kS = 0x73;
-    for (const std::vector<uint>& keys : std::vector<std::vector<uint>>{{kTab}, {kTab}, {kSpace}, {kAlt, kS}}) {
+    for (const std::vector<uint>& keys :
+         std::vector<std::vector<uint>>{{kTab}, {kTab}, {kSpace}, {kAlt, kS}}) {
         for (const uint key : keys)
             mutterPointer(user, QStringLiteral("NotifyKeyboardKeysym"), {key, true});
         for (auto key = keys.rbegin(); key != keys.rend(); ++key)
@@ -454,8 +434,7 @@ TEST_F(WaylandClicks, AUserWhoSharesInTheDesktopsDialogGetsEveryClickAtItsPixel)
     ASSERT_EQ(session.state, XPortalRemoteDesktop::State::Open);
     ASSERT_EQ(session.streams.size(), 1u);
     EXPECT_EQ(session.streams.front().area, QRectF(0, 0, 1920, 1080));
-    Timings timings;
-    clickEveryPoint(desktop, kScatteredPoints, 30'000, 1, timings);
+    clickEveryPoint(desktop, kScatteredPoints, 30'000, 1);
 }
 
 // Tableclick itself, on XWayland as it runs in a Wayland session, over a table in a native
@@ -478,11 +457,13 @@ protected:
         portalThread.start();
         portal->moveToThread(&portalThread);
         // Tableclick and xdotool on mutter's XWayland, in this test's Wayland session.
-        for (const auto& [name, value] : {std::pair{"DISPLAY", xDisplay}, {"XAUTHORITY", xAuthority},
-                                          {"WAYLAND_DISPLAY", environment.value(QStringLiteral("WAYLAND_DISPLAY"))},
-                                          {"XDG_RUNTIME_DIR", runtime.path()},
-                                          {"XDG_SESSION_TYPE", QStringLiteral("wayland")},
-                                          {"DBUS_SESSION_BUS_ADDRESS", bus.address()}}) {
+        for (const auto& [name, value] :
+             {std::pair{"DISPLAY", xDisplay},
+              {"XAUTHORITY", xAuthority},
+              {"WAYLAND_DISPLAY", WaylandClicks::environment.value(QStringLiteral("WAYLAND_DISPLAY"))},
+              {"XDG_RUNTIME_DIR", runtime.path()},
+              {"XDG_SESSION_TYPE", QStringLiteral("wayland")},
+              {"DBUS_SESSION_BUS_ADDRESS", bus.address()}}) {
             saved.emplace_back(name, qgetenv(name));
             qputenv(name, value.toLocal8Bit());
         }
@@ -517,7 +498,8 @@ protected:
         QThread::msleep(40);
         mutterPointer(user, QStringLiteral("NotifyPointerButton"), {XPortalRemoteDesktop::kLeftButton, true});
         QThread::msleep(20);
-        mutterPointer(user, QStringLiteral("NotifyPointerButton"), {XPortalRemoteDesktop::kLeftButton, false});
+        mutterPointer(user, QStringLiteral("NotifyPointerButton"),
+                      {XPortalRemoteDesktop::kLeftButton, false});
         QThread::msleep(20);
     }
 
@@ -544,8 +526,9 @@ TEST_F(WaylandApp, ABetOfEveryNumberClicksEachCellOfANativeWaylandTable)
     clickControl(QStringLiteral("betButton"));
     EXPECT_EQ(pressesSince(37, 37), everyCell) << text(QStringLiteral("betRunStatusLabel")).toStdString();
     EXPECT_EQ(portal->calls(QStringLiteral("Start")).size(), 1u);
-    EXPECT_TRUE(DesktopSession::waitFor([&] { return control(QStringLiteral("gridWindowMainView")).has_value(); }))
-        << "the grid is back over the table";
+    EXPECT_TRUE(DesktopSession::waitFor([&] {
+        return control(QStringLiteral("gridWindowMainView")).has_value();
+    })) << "the grid is back over the table";
 }
 
 #include "WaylandClickE2eTest.moc"
