@@ -121,7 +121,7 @@ TEST_F(PanelFixture, GridLockSetsTheOverlayStateAndTheWindowLevel)
     EXPECT_EQ(platform.windowLevel(*window), platform.windowLevel(*overlay->window()) - 1);
 }
 
-// Catches the drag switch or the pause field not reaching the run.
+// Catches the drag switch or the pause field not reaching the run, or a drag at the wrong point.
 TEST_F(PanelFixture, DragAndDelayControlsReachPlayback)
 {
     view->needMouseDragButton->setChecked(true);
@@ -130,7 +130,11 @@ TEST_F(PanelFixture, DragAndDelayControlsReachPlayback)
     view->betButton->click();
     const auto actions = afterHandOver(played());
     ASSERT_EQ(actions.size(), 7u);
-    EXPECT_EQ(actions[2].type, XLeftMouseDragged);
+    const QPointF p = cellPoint(3);
+    EXPECT_TRUE(actions[0].isEvent(XLeftMouseDown, p));
+    EXPECT_TRUE(actions[2].isEvent(XLeftMouseDragged, p + QPointF(2, 0)));
+    EXPECT_TRUE(actions[3].isSleep(100));
+    EXPECT_TRUE(actions[4].isEvent(XLeftMouseUp, p));
     EXPECT_TRUE(actions.back().isSleep(2000));
 }
 
