@@ -185,7 +185,9 @@ TEST_F(ViewFixture, EditingShowsTheScreenBehindWithoutTheGridsOwnLines)
     waitFor([&] { return !view.refreshingScreenBehind(); }, 1000);
     EXPECT_LT(clock.elapsed(), 100) << "the snapshot was taken again too late";
     EXPECT_FALSE(platform.pressShielded(view));
+    EXPECT_TRUE(view.mask().isEmpty());
     EXPECT_EQ(platform.snapshotAreas().back(), view.geometry());
+    EXPECT_EQ(rendered().pixel(950, 200), qRgb(0, 0, 200)) << "the newly covered area is not the table";
 }
 
 // Catches a handle dragged out of reach, or under the window's own controls.
@@ -224,11 +226,13 @@ TEST_F(ViewFixture, DraggedHandlesAndTheGridStayInsideTheWindowClearOfItsControl
             EXPECT_FALSE(QRectF(977, 377, 28, 28).contains(p)) << what << " under the grip";
         }
     }
-    // Stopped at the edge, a corner slides along it.
+    // Stopped at the edge, a corner slides along it and is grabbed again where it is.
     view.resetGraphic();
     drag({10, 10}, {{-50, 40}, {-80, 120}});
     EXPECT_NEAR(corners().topPoint.x(), 5, 1e-3);
     EXPECT_NEAR(corners().topPoint.y(), 120, 1e-3);
+    drag({5, 120}, {{60, 100}});
+    expectPoint(corners().topPoint, 60, 100);
 }
 
 // Catches lines or handles cut off by the window's shape.

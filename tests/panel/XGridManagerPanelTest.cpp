@@ -76,7 +76,7 @@ TEST_F(PanelFixture, NumberButtonsComposeOrClickAndThePreviewShowsTheCounts)
     EXPECT_EQ(controller.mouseDataArray().groups().size(), 2u);
 }
 
-// Catches the special bet's records or counts lost on the way to the preview.
+// Catches the special bet's records or counts lost on the way to the preview, or BET playing it unsorted.
 TEST_F(PanelFixture, SpecialButtonAddsItsSixRecords)
 {
     view->specialButton->click();
@@ -88,6 +88,10 @@ TEST_F(PanelFixture, SpecialButtonAddsItsSixRecords)
         counts[label.index] = label.string->toStdString();
     EXPECT_EQ(counts,
               (std::map<long, std::string>{{1, "1"}, {2, "3"}, {6, "1"}, {13, "1"}, {24, "4"}, {25, "1"}}));
+    // BET plays the bet merged, in the cells' order.
+    view->betButton->click();
+    EXPECT_EQ(clickedCells(afterHandOver(played())),
+              (std::vector<std::size_t>{1, 2, 2, 2, 6, 13, 24, 24, 24, 24, 25}));
 }
 
 // Catches a hover text that stays after the pointer leaves, and counts left on the preview by Clear.

@@ -1,8 +1,20 @@
 #include "PlaybackExpectations.h"
 
 #include <algorithm>
+#include <numeric>
 
 using Cells = std::vector<std::size_t>;
+
+// Catches Reverse clicking out of order, or an empty bet that clicks.
+TEST_F(ControllerFixture, ReverseAndEmptyBets)
+{
+    controller.clickApplyAllActionButton();
+    EXPECT_TRUE(played().empty());
+    controller.clickApplyAllReverseActionButton();
+    Cells all(37);
+    std::iota(all.begin(), all.end(), 0);
+    EXPECT_EQ(clickedCells(played()), all);
+}
 
 // Catches a click without its up, or the pause missing or misread.
 TEST_F(ControllerFixture, EachClickIsDownUpWithItsGapsThenThePause)
@@ -52,7 +64,7 @@ TEST_F(ControllerFixture, AnActivePanelWindowHandsOverToTheTableBeforeTheFirstCl
     }
 }
 
-// Catches SUM or the preview out of step after Undo or Clear, or an empty bet that clicks.
+// Catches SUM or the preview out of step after Undo or Clear.
 TEST_F(ControllerFixture, UndoAndClearKeepTheLabelsRight)
 {
     press({5});
@@ -65,7 +77,6 @@ TEST_F(ControllerFixture, UndoAndClearKeepTheLabelsRight)
     EXPECT_TRUE(controller.graphicAttributes().empty());
     controller.clickUndoButton();
     EXPECT_EQ(controller.totalCountText(), QStringLiteral("SUM = 0"));
-    controller.clickApplyAllActionButton();
     EXPECT_TRUE(played().empty());
 }
 
