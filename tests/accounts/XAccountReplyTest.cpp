@@ -1,4 +1,4 @@
-// Reading replies and building requests: pure functions, with hostile input.
+// Log lines of replies, and replies read from hostile input: pure functions.
 #include "accounts/XAccountReply.h"
 
 #include <QJsonDocument>
@@ -18,38 +18,6 @@ TEST(XAccountReply, LogLinesLeaveOutPasswordsCodesAndTokens)
         EXPECT_FALSE(line.contains(QLatin1String(secret))) << secret;
     EXPECT_EQ(XRedactedForLog(QJsonValue(QStringLiteral("true"))), QStringLiteral("true"));
     EXPECT_EQ(XRedactedForLog(QJsonValue()), QStringLiteral("(null)"));
-}
-
-// Catches a reply read as success for its status alone, or a failure misfiled.
-TEST(XAccountReply, WhatSelectsAnOutcome)
-{
-    const auto parsed = [](int status, const char* body) {
-        return XParseAccountReply(XNetworkOutcome::Answered, status, QByteArray(body));
-    };
-    EXPECT_EQ(parsed(200, R"({"success":"username"})").success, QStringLiteral("username"));
-    EXPECT_EQ(parsed(200, R"({"success":"username"})").failure, XAccountReply::Failure::None);
-    // Not a string: selects nothing, and is no failure either.
-    EXPECT_EQ(parsed(200, R"({"success":true})").success, QString());
-    EXPECT_EQ(parsed(200, R"({"success":true})").failure, XAccountReply::Failure::None);
-    EXPECT_EQ(parsed(200, R"({"succes":"true"})").failure, XAccountReply::Failure::NotJsonObject);
-    EXPECT_EQ(parsed(200, R"("true")").failure, XAccountReply::Failure::NotJsonObject);
-    EXPECT_EQ(parsed(404, R"({"success":"true"})").failure, XAccountReply::Failure::HttpStatus);
-    EXPECT_EQ(XParseAccountReply(XNetworkOutcome::Tls, 0, "{}").failure, XAccountReply::Failure::Tls);
-}
-
-// Catches a request sent elsewhere than the service, or a value not encoded.
-TEST(XAccountReply, RequestUrlsKeepTheServiceAndEncodeEveryValue)
-{
-    const QUrl url = XAccountRequestUrl(QUrl(QStringLiteral("https://accounts.example.org:5000")),
-                                        QStringLiteral("/api/mac_user/login"),
-                                        {{QStringLiteral("email"), QStringLiteral("a&b")},
-                                         {QStringLiteral("password"), QStringLiteral("x=y+z ü/#?")}});
-    EXPECT_EQ(url.host(), QStringLiteral("accounts.example.org"));
-    EXPECT_EQ(url.port(), 5000);
-    EXPECT_EQ(url.path(), QStringLiteral("/api/mac_user/login"));
-    EXPECT_EQ(url.fragment(), QString());
-    EXPECT_EQ(url.query(QUrl::FullyEncoded),
-              QStringLiteral("email=a%26b&password=x%3Dy%2Bz%20%C3%BC%2F%23%3F"));
 }
 
 // Catches a crash, hang or unhandled outcome on hostile bodies (a seeded run).
