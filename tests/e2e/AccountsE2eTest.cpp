@@ -91,7 +91,6 @@ protected:
                   QStringLiteral("true"));
         followConfirmationLink();
     }
-    void signUpConfirmAndSignIn();
     void followConfirmationLink()
     {
         const auto link =
@@ -107,33 +106,6 @@ protected:
     std::unique_ptr<AccountdClient> m_client;
 };
 } // namespace
-
-// Catches a sign-up that never reaches the service, and an unconfirmed account let in.
-TEST_F(AccountsE2e, SignUpConfirmByTheMailedLinkAndSignInToTheMainView)
-{
-    signUpConfirmAndSignIn();
-}
-
-void AccountsE2e::signUpConfirmAndSignIn()
-{
-    clickControl(QStringLiteral("signupButton"));
-    ASSERT_TRUE(waitForControl(QStringLiteral("usernameTextField")));
-    typeInto(QStringLiteral("usernameTextField"), QStringLiteral("ann"));
-    typeInto(QStringLiteral("emailTextField"), kEmail);
-    typeInto(QStringLiteral("passwordSecureTextField"), QStringLiteral("secret123&x"));
-    typeInto(QStringLiteral("confirmSecureTextField"), QStringLiteral("secret123&x"));
-    clickControl(QStringLiteral("checkBoxButton"));
-    clickControl(QStringLiteral("signupButton"));
-    EXPECT_EQ(closeAlert(), QStringLiteral("Account created"));
-    ASSERT_TRUE(waitForControl(QStringLiteral("loginButton")));
-
-    // Not confirmed yet: refused.
-    signIn(QStringLiteral("secret123&x"));
-    EXPECT_EQ(closeAlert(), QStringLiteral("Sign-in failed"));
-    followConfirmationLink();
-    signIn(QStringLiteral("secret123&x"));
-    EXPECT_TRUE(waitForControl(QStringLiteral("numberButton36"), 15000)) << "the main view never showed";
-}
 
 // Catches a service that is down left unsaid, a client that stays broken after it is back, and
 // a reset that loses the address between its screens or leaves the old password.
@@ -206,11 +178,28 @@ protected:
 };
 } // namespace
 
-// Catches an installed Tableclick that cannot start, trust or stop its local service.
+// Catches the installed program's service not started, trusted or stopped, a lost sign-up, an unconfirmed
+// sign-in.
 TEST_F(InstalledAccountsE2e, StartedAsFromTheMenuItRunsTheServiceForASignUpAndTheFirstSignIn)
 {
     EXPECT_TRUE(serviceAnswers()) << "Tableclick did not start the local service";
-    signUpConfirmAndSignIn();
+    clickControl(QStringLiteral("signupButton"));
+    ASSERT_TRUE(waitForControl(QStringLiteral("usernameTextField")));
+    typeInto(QStringLiteral("usernameTextField"), QStringLiteral("ann"));
+    typeInto(QStringLiteral("emailTextField"), kEmail);
+    typeInto(QStringLiteral("passwordSecureTextField"), QStringLiteral("secret123&x"));
+    typeInto(QStringLiteral("confirmSecureTextField"), QStringLiteral("secret123&x"));
+    clickControl(QStringLiteral("checkBoxButton"));
+    clickControl(QStringLiteral("signupButton"));
+    EXPECT_EQ(closeAlert(), QStringLiteral("Account created"));
+    ASSERT_TRUE(waitForControl(QStringLiteral("loginButton")));
+
+    // Not confirmed yet: refused.
+    signIn(QStringLiteral("secret123&x"));
+    EXPECT_EQ(closeAlert(), QStringLiteral("Sign-in failed"));
+    followConfirmationLink();
+    signIn(QStringLiteral("secret123&x"));
+    EXPECT_TRUE(waitForControl(QStringLiteral("numberButton36"), 15000)) << "the main view never showed";
     terminateTableclick();
     EXPECT_TRUE(DesktopSession::waitFor([&] { return !serviceAnswers(); }, 5000))
         << "the service Tableclick started outlived it";

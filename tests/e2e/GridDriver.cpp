@@ -7,7 +7,6 @@
 //   corners         answers "corners <top x> <top y> <bottom x> <bottom y>" (view coordinates)
 //   presses         answers "presses <n>": how many presses the grid's view has had
 //   grip            answers "grip <x> <y>": the middle of the resize grip (global)
-//   mover           answers "mover <x> <y>": the middle of the window's move handle (global)
 //   panel           answers "panel <window id>": the side panel's window
 //   frame           answers "frame <x> <y> <w> <h>": where Qt has the window (logical)
 #include "AreaText.h"
@@ -121,12 +120,10 @@ int main(int argc, char** argv)
                 roundTrip();
                 QCoreApplication::processEvents();
                 answer(QStringLiteral("presses %1").arg(presses.count));
-            } else if (command == QLatin1String("grip") || command == QLatin1String("mover")) {
-                const auto* handle = window->findChild<QWidget*>(command == QLatin1String("grip")
-                                                                     ? QStringLiteral("gridWindowGrip")
-                                                                     : QStringLiteral("gridWindowTitle"));
-                const QPoint at = handle ? handle->mapToGlobal(handle->rect().center()) : QPoint();
-                answer(command + QStringLiteral(" %1 %2").arg(at.x()).arg(at.y()));
+            } else if (command == QLatin1String("grip")) {
+                const auto* grip = window->findChild<QWidget*>(QStringLiteral("gridWindowGrip"));
+                const QPoint at = grip ? grip->mapToGlobal(grip->rect().center()) : QPoint();
+                answer(QStringLiteral("grip %1 %2").arg(at.x()).arg(at.y()));
             } else if (command == QLatin1String("panel")) {
                 roundTrip();
                 answer(QStringLiteral("panel %1").arg(controller.rightView()->winId()));

@@ -359,12 +359,6 @@ void WaylandClicks::clickEveryPoint(XPortalRemoteDesktop& desktop, const std::ve
     }
 }
 
-// Catches clicks through the portal landing off their pixel, lost, or with the wrong button.
-TEST_F(WaylandClicks, EveryClickLandsAtItsPixelInANativeWaylandWindow)
-{
-    clickThroughTheTestsPortal(kScatteredPoints, 30'000, 1);
-}
-
 // Not a test: the figures `scripts/bench-wayland` prints. Five bets of 37 cells at 1 ms pauses
 // into the native window; per click, from its start to its release in the window.
 TEST_F(WaylandClicks, DISABLED_BenchmarkBetsOfThirtySevenCells)
@@ -398,6 +392,7 @@ protected:
     }
 };
 
+// Catches clicks through the portal landing off their pixel, lost, or with the wrong button.
 TEST_F(XWaylandClicks, EveryClickLandsAtItsPixelInAnXWaylandWindow)
 {
     clickThroughTheTestsPortal(kScatteredPoints, 30'000, 1);
