@@ -1,6 +1,6 @@
 // Plays a bet through Tableclick's own playback into whatever lies under a click-through
 // grid window, the way the application does, for the end-to-end tests and the benchmark.
-//   tableclick-playback-driver --table X,Y,W,H [--group CELLS]… --play all|last|reverse|actions
+//   tableclick-playback-driver --table X,Y,W,H [--group CELLS]… --play all|last|actions
 //                              [--delay TEXT] [--drag] [--actions LIST]
 // The table area is in device pixels; CELLS are comma-separated, each "n" or "n*count".
 // With --play actions, LIST is played as the mouse-action panel plays its list (a drag in
@@ -59,7 +59,7 @@ int main(int argc, char** argv)
         {{QStringLiteral("table"), QStringLiteral("Table area X,Y,W,H in device pixels."),
           QStringLiteral("rect")},
          {QStringLiteral("group"), QStringLiteral("One button press."), QStringLiteral("cells")},
-         {QStringLiteral("play"), QStringLiteral("all, last, reverse or actions."), QStringLiteral("how"),
+         {QStringLiteral("play"), QStringLiteral("all, last or actions."), QStringLiteral("how"),
           QStringLiteral("all")},
          {QStringLiteral("delay"), QStringLiteral("The delay field's text."), QStringLiteral("ms"),
           QStringLiteral("0")},
@@ -111,8 +111,6 @@ int main(int argc, char** argv)
                 controller.addMouseDatas(parseGroup(group), true);
             if (play == QLatin1String("last"))
                 controller.applyAction(false, true);
-            else if (play == QLatin1String("reverse"))
-                controller.clickApplyAllReverseActionButton();
             else
                 controller.clickApplyAllActionButton();
         }
