@@ -1,15 +1,13 @@
 #include "MappedView.h"
 
-// Catches a cell's point taken in the view's pixels, not the screen's.
-TEST(ScreenMapping, CellCentreOffsetByTheViewsPlaceOnTheScreen)
+// Catches a point past the last cell taken as a cell's, not the view's top-left corner.
+TEST(ScreenMapping, PastTheLastCellTheViewsTopLeftCorner)
 {
     MappedView m;
-    expectPoint(m.view.screenCenterPointForIndex(0), 125, 140);
-    // Past the last cell: the zero box, so the view's top-left corner.
     expectPoint(m.view.screenCenterPointForIndex(37), 100, 100);
 }
 
-// Catches clicks at logical points, rounded, or mapped by the monitor under the cell, not the view's centre.
+// Catches clicks at logical points or in the view's pixels, rounded, or mapped by the monitor under the cell.
 TEST(ScreenMapping, DevicePixelsAtFractionalScaleAndOnASecondMonitor)
 {
     MappedView m;
