@@ -147,8 +147,6 @@ TEST_F(TlsIdentityTest, MakesASelfSignedLocalhostCertificateOnceAndKeepsIt)
     EXPECT_EQ(certificate.subjectInfo(QSslCertificate::CommonName), QStringList{QStringLiteral("localhost")});
     const auto names = certificate.subjectAlternativeNames();
     EXPECT_TRUE(names.values(QSsl::DnsEntry).contains(QStringLiteral("localhost")));
-    EXPECT_TRUE(names.values(QSsl::IpAddressEntry).contains(QStringLiteral("127.0.0.1")));
-    EXPECT_LT(certificate.effectiveDate(), QDateTime::currentDateTimeUtc());
     EXPECT_GT(certificate.expiryDate(), QDateTime::currentDateTimeUtc().addYears(9));
     EXPECT_FALSE(first->key.isNull());
 
