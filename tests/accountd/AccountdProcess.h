@@ -30,7 +30,6 @@ public:
     qint64 peakResidentKiB() const;
     QString origin() const { return QStringLiteral("https://127.0.0.1:%1").arg(m_port); }
     QString certPath() const { return m_dataDir + QStringLiteral("/tls/cert.pem"); }
-    QString dataDir() const { return m_dataDir; }
     // Standard error so far: the access log among it.
     QByteArray log();
 
