@@ -217,7 +217,8 @@ struct XX11MousePoster::Private
     // through (ours, when locked) are passed over. Requests go out together.
     xcb_window_t topWindowAt(int x, int y, const std::vector<xcb_window_t>& passThrough)
     {
-        const XcbReply<xcb_query_tree_reply_t> tree{xcb_query_tree_reply(c, xcb_query_tree(c, root), nullptr)};
+        const XcbReply<xcb_query_tree_reply_t> tree{
+            xcb_query_tree_reply(c, xcb_query_tree(c, root), nullptr)};
         if (!tree)
             return 0;
         const xcb_window_t* children = xcb_query_tree_children(tree.get());
@@ -245,7 +246,8 @@ struct XX11MousePoster::Private
     xcb_window_t topLevelOf(xcb_window_t window)
     {
         for (int depth = 0; depth < 8 && window; ++depth) {
-            const XcbReply<xcb_query_tree_reply_t> tree{xcb_query_tree_reply(c, xcb_query_tree(c, window), nullptr)};
+            const XcbReply<xcb_query_tree_reply_t> tree{
+                xcb_query_tree_reply(c, xcb_query_tree(c, window), nullptr)};
             if (!tree)
                 return 0;
             if (tree->parent == root || tree->parent == 0)
@@ -275,7 +277,8 @@ struct XX11MousePoster::Private
         const int first = setup->min_keycode;
         const int count = setup->max_keycode - setup->min_keycode + 1;
         const XcbReply<xcb_get_keyboard_mapping_reply_t> map{xcb_get_keyboard_mapping_reply(
-            c, xcb_get_keyboard_mapping(c, static_cast<xcb_keycode_t>(first), static_cast<std::uint8_t>(count)),
+            c,
+            xcb_get_keyboard_mapping(c, static_cast<xcb_keycode_t>(first), static_cast<std::uint8_t>(count)),
             nullptr)};
         if (!map || map->keysyms_per_keycode == 0)
             return;
@@ -306,16 +309,15 @@ struct XX11MousePoster::Private
         } mask{{XCB_INPUT_DEVICE_ALL_MASTER, 1},
                XCB_INPUT_XI_EVENT_MASK_RAW_MOTION | XCB_INPUT_XI_EVENT_MASK_RAW_BUTTON_PRESS |
                    XCB_INPUT_XI_EVENT_MASK_RAW_KEY_PRESS};
-        watchesDevices =
-            !XcbReply<xcb_generic_error_t>{
-                xcb_request_check(c, xcb_input_xi_select_events_checked(c, root, 1, &mask.head))};
+        watchesDevices = !XcbReply<xcb_generic_error_t>{
+            xcb_request_check(c, xcb_input_xi_select_events_checked(c, root, 1, &mask.head))};
         findEscapeKeycodes();
     }
 
     xcb_atom_t atom(const char* name)
     {
-        const XcbReply<xcb_intern_atom_reply_t> reply{
-            xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr)};
+        const XcbReply<xcb_intern_atom_reply_t> reply{xcb_intern_atom_reply(
+            c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr)};
         return reply ? reply->atom : 0;
     }
 
@@ -330,7 +332,8 @@ struct XX11MousePoster::Private
 
     bool windowContains(xcb_window_t window, int x, int y)
     {
-        const XcbReply<xcb_get_geometry_reply_t> g{xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr)};
+        const XcbReply<xcb_get_geometry_reply_t> g{
+            xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr)};
         const XcbReply<xcb_translate_coordinates_reply_t> origin{
             xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, window, root, 0, 0), nullptr)};
         return g && origin && x >= origin->dst_x && x < origin->dst_x + g->width && y >= origin->dst_y &&
@@ -351,7 +354,8 @@ struct XX11MousePoster::Private
             return window;
         if (depth > 3)
             return 0;
-        const XcbReply<xcb_query_tree_reply_t> tree{xcb_query_tree_reply(c, xcb_query_tree(c, window), nullptr)};
+        const XcbReply<xcb_query_tree_reply_t> tree{
+            xcb_query_tree_reply(c, xcb_query_tree(c, window), nullptr)};
         if (!tree)
             return 0;
         const xcb_window_t* children = xcb_query_tree_children(tree.get());
@@ -366,7 +370,8 @@ struct XX11MousePoster::Private
     // the click-through overlay) are passed over.
     xcb_window_t clientWindowAt(int x, int y)
     {
-        const XcbReply<xcb_query_tree_reply_t> tree{xcb_query_tree_reply(c, xcb_query_tree(c, root), nullptr)};
+        const XcbReply<xcb_query_tree_reply_t> tree{
+            xcb_query_tree_reply(c, xcb_query_tree(c, root), nullptr)};
         if (!tree)
             return 0;
         const xcb_atom_t wmState = atom("WM_STATE");
