@@ -11,21 +11,6 @@ namespace {
 class PersistenceE2e : public TableclickFixture<>
 {
 protected:
-    // Presses number 17 and waits until the panel shows the new sum; answers that text.
-    QString pressSeventeen()
-    {
-        const QString before = text(QStringLiteral("totalCountLabel"));
-        // The window manager may still be placing the window: a press that went astray is
-        // made again where the button is now.
-        for (int attempt = 0; attempt < 3; ++attempt) {
-            clickControl(QStringLiteral("numberButton17"));
-            if (DesktopSession::waitFor([&] { return text(QStringLiteral("totalCountLabel")) != before; },
-                                        3000))
-                return text(QStringLiteral("totalCountLabel"));
-        }
-        ADD_FAILURE() << "the press never reached the panel";
-        return {};
-    }
     // Whether the file holds a bet with a click on 17, read as bytes: this process's own
     // QSettings would cache the file.
     bool storedSeventeen() const
@@ -54,7 +39,7 @@ TEST_F(PersistenceE2e, ABetSurvivesTheXServerGoingAwayAndIsThereOnTheNextDisplay
         ASSERT_FALSE(display.name().isEmpty()) << "no Xvfb of our own";
         qputenv("DISPLAY", display.name().toLatin1());
         startTableclick(QStringLiteral("numberButton17"));
-        shown = pressSeventeen();
+        shown = pressNumberUntilCounted(17);
         ASSERT_FALSE(shown.isEmpty());
         // At once: no save as you go has run yet.
         display.kill();
@@ -74,7 +59,7 @@ TEST_F(PersistenceE2e, ABetSurvivesTheXServerGoingAwayAndIsThereOnTheNextDisplay
 TEST_F(PersistenceE2e, ABetIsWrittenWithinASecondAndSurvivesSigkill)
 {
     startTableclick(QStringLiteral("numberButton17"));
-    ASSERT_FALSE(pressSeventeen().isEmpty());
+    ASSERT_FALSE(pressNumberUntilCounted(17).isEmpty());
     EXPECT_TRUE(DesktopSession::waitFor([&] { return storedSeventeen(); }, 2000))
         << "not written soon after the change";
     ::kill(static_cast<pid_t>(m_app->processId()), SIGKILL);
