@@ -195,8 +195,6 @@ TEST_F(ActionPanelFixture, ListButtonsTakeTheTableAndAskBeforeReplacingIt)
     EXPECT_FALSE(button->undoReplaceAction()->isEnabled());
     button->undoReplaceAction()->trigger();
     EXPECT_EQ(button->dataSource().size(), 2u);
-    platform.scriptAlertAnswers({XAlertFirstButtonReturn});
-    button->click(); // YES again, for the overview below
 
     // Display: the table shows the button's list, which the button keeps.
     view->userDefinedButtons[5]->setDataSource(
@@ -207,21 +205,10 @@ TEST_F(ActionPanelFixture, ListButtonsTakeTheTableAndAskBeforeReplacingIt)
     select({0});
     view->deleteButton->click();
     EXPECT_EQ(view->userDefinedButtons[5]->dataSource().size(), 3u);
-    EXPECT_EQ(platform.shownAlerts().size(), 4u);
+    EXPECT_EQ(platform.shownAlerts().size(), 3u);
     // Enter (the default) keeps the button's list.
     view->userDefinedButtons[5]->click();
     EXPECT_EQ(view->userDefinedButtons[5]->dataSource().size(), 3u);
-
-    // The red caption button lists what each button holds, with the mouse button of each click.
-    view->userDefinedClickButton->click();
-    ASSERT_EQ(platform.shownAlerts().size(), 6u);
-    const QString overview = platform.shownAlerts()[5].informativeText;
-    EXPECT_TRUE(overview.contains(
-        QStringLiteral("List 3:\r\nNo01: clickPoint(5.00,5.00)  clickCount:1  left button\r\n")))
-        << overview.toStdString();
-    EXPECT_TRUE(overview.contains(QStringLiteral("clickPoint(2.00,2.00)  clickCount:4  right button\r\n")))
-        << overview.toStdString();
-    EXPECT_TRUE(overview.contains(QStringLiteral("List 1:\r\n(empty)\r\n")));
 }
 
 // Catches a pointer added before the countdown ends, at the wrong place, or after being called off.

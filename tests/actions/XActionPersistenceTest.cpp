@@ -1,34 +1,8 @@
 #include "ActionPanelFixture.h"
 
 #include "actions/XKeyCombo.h"
-#include "actions/XTextValues.h"
 #include "bets/XArchiving.h"
 #include "hotkeys/HKHotKey.h"
-
-#include <climits>
-
-// Catches typed counts misread: signs, trailing text, overflow.
-TEST(XTextValues, ReadTheNumberAtTheStart)
-{
-    const std::pair<const char*, long> cases[] = {{"12abc", 12}, {"  -3", -3}, {"+7", 7},
-                                                  {"2.9", 2},    {"abc", 0},   {"", 0}};
-    for (const auto& [text, value] : cases)
-        EXPECT_EQ(XIntegerValue(QString::fromLatin1(text)), value) << text;
-    EXPECT_EQ(XIntegerValue(QStringLiteral("99999999999999999999")), LONG_MAX);
-    for (const char* text : {"-9223372036854775808", "-99999999999999999999"})
-        EXPECT_EQ(XIntegerValue(QString::fromLatin1(text)), LONG_MIN) << text;
-    EXPECT_EQ(XDecimalValue(QStringLiteral("1.5px")), 1.5);
-}
-
-// Catches a stored hot key read wrongly by the next start (what is written, and which
-// combinations are kept, the restarts below check).
-TEST(XKeyCombo, StoredTextIsReadAsWritten)
-{
-    EXPECT_EQ(XKeyComboFromText(QStringLiteral(" 40x,786432")), (XKeyCombo{kControlOption, kKeyK}));
-    EXPECT_EQ(XKeyComboFromText(QStringLiteral("40,-1")), (XKeyCombo{~std::uint64_t{0}, kKeyK}));
-    for (const char* text : {"40", "40,1,2", ""})
-        EXPECT_FALSE(XKeyComboFromText(QString::fromLatin1(text))) << text;
-}
 
 // Catches a list, list button, editor row or hot key not saved or not restored.
 TEST_F(ActionPanelFixture, EverythingComesBackAfterARestart)

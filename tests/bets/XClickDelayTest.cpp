@@ -25,17 +25,3 @@ TEST(XClickDelay, ThePauseFieldTakesMillisecondsFromOneToADay)
                              "99999999999999999999", "2,5", "1 000", "\u0662\u0665\u0660", "\uFF12\uFF15"})
         EXPECT_FALSE(XClickDelayMilliseconds(QString::fromUtf8(text))) << text;
 }
-
-// Catches a stored pause that differs from the one in use, or one out of range taken.
-TEST(XClickDelay, TheStoredPauseIsThePauseInUse)
-{
-    for (const char* text : {"1", "250", "86400000", "16777217", "2.5", "999.999"}) {
-        const QString t = QString::fromLatin1(text);
-        EXPECT_EQ(XClickDelayStoredValue(t), XClickDelayMicroseconds(t) / 1000) << text;
-        EXPECT_TRUE(XIsStoredClickDelay(XClickDelayStoredValue(t))) << text;
-    }
-    EXPECT_EQ(XClickDelayStoredValue(QStringLiteral("2.5")), 2);
-    EXPECT_TRUE(XClickDelayMilliseconds(XClickDelayText(86400000)));
-    for (std::int64_t stored : {0LL, -5LL, 86400001LL, 9000000000000000000LL})
-        EXPECT_FALSE(XIsStoredClickDelay(stored)) << stored;
-}

@@ -85,29 +85,3 @@ TEST(XGraphicDrawing, NoGridDrawsNothingButTheLinesAreStillComputed)
             ASSERT_EQ(canvas.at(x, y).alpha(), 0) << x << "," << y;
     expectRect(canvas.graphic.maxRectForIndex(0), 30, 20, 40, 120);
 }
-
-// Catches a grid line lost on a cell of its own colour (no contrasting outline).
-TEST(XGraphicDrawing, EveryLineColourShowsOnTheRedBlackAndGreenOfATable)
-{
-    const auto distance = [](const QColor& a, const QColor& b) {
-        return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
-    };
-    for (const QColor& cell : {QColor(200, 20, 30), QColor(25, 25, 25), QColor(0, 150, 70)}) {
-        for (const QColor& line : {QColor(Qt::red), QColor(Qt::yellow), QColor(Qt::blue), QColor(Qt::green),
-                                   QColor(255, 128, 0), QColor(Qt::black), QColor(Qt::white), cell}) {
-            Canvas canvas;
-            canvas.graphic.setBorderColor(line);
-            canvas.image.fill(cell);
-            {
-                QPainter painter(&canvas.image);
-                painter.setRenderHint(QPainter::Antialiasing);
-                canvas.graphic.drawGraphic(painter);
-            }
-            // Across the line between the second and third number columns, middle row.
-            int strongest = 0;
-            for (int x = 100; x < 140; ++x)
-                strongest = std::max(strongest, distance(canvas.at(x, 80), cell));
-            EXPECT_GE(strongest, 150) << qPrintable(line.name()) << " on " << qPrintable(cell.name());
-        }
-    }
-}

@@ -92,29 +92,6 @@ TEST(XGraphicEditing, GapDragsOnTheUprightGrid)
     EXPECT_EQ(h.topGaps(), XGapArray(14, 0.0));
 }
 
-// Catches a line end that leaves the mouse on a leaning grid.
-TEST(XGraphicEditing, GapDragsOnAGeneralGridFollowTheMouseAlongTheEdge)
-{
-    // Both side edges lean; a drag along an edge moves that end of the line with it.
-    XGraphic g = rouletteGraphic({{100, 100}, {90, 400}, {700, 420}, {690, 90}});
-    const XGraphicHandlePosition left = grab(g, g.handleGaps()[0].handlePoint);
-    const QPointF target = left.handlePoint + QPointF(-1, 30); // roughly down the edge
-    g.setGapHandlePoint(target, left);
-    EXPECT_LT(g.leftGaps()[1], 0);
-    const QPointF projected = g.columnLines()[0]->nearestPointAtPoint(target);
-    redraw(g);
-    expectNear(g.rowLines()[1]->crossPointWithLinearEquation(*g.columnLines()[0]), projected, 1e-4);
-
-    const XGraphicHandlePosition top = g.handleGaps()[4];
-    ASSERT_EQ(top.positon, XHandleTop);
-    const QPointF right = top.handlePoint + QPointF(12, 5);
-    g.setGapHandlePoint(right, top);
-    EXPECT_GT(g.topGaps()[1], 0);
-    const QPointF topProjected = g.rowLines()[0]->nearestPointAtPoint(right);
-    redraw(g);
-    expectNear(g.columnLines()[1]->crossPointWithLinearEquation(*g.rowLines()[0]), topProjected, 1e-4);
-}
-
 // Catches a corner or body move that changes other corners, the gaps or the zero zone.
 TEST(XGraphicEditing, CornersAndBodyMove)
 {
@@ -149,28 +126,6 @@ TEST(XGraphicEditing, ZeroZoneEdgeOnAVerticalLeftEdgeKeepsTheNumberColumns)
         const auto& line = *g.columnLines()[j];
         EXPECT_NEAR(-line.c / line.a, 10 + 10.0 * static_cast<double>(j), 1e-9) << j;
     }
-}
-
-// Catches a slanted left edge turned, or its ends leaving the top and bottom edges.
-TEST(XGraphicEditing, ZeroZoneEdgeOnASlantedLeftEdgeMovesItParallel)
-{
-    // Left edge leaning, top and bottom edges sloping: the edge moves to the point,
-    // parallel to itself, its ends sliding along the top and bottom edges.
-    XGraphic g = rouletteGraphic({{100, 100}, {90, 400}, {700, 420}, {690, 90}});
-    const XLinearEquation edge = *g.columnLines()[0];
-    const XLinearEquation top = *g.rowLines()[0];
-    const XLinearEquation bottom = *g.rowLines()[3];
-    const QPointF p(80, 250);
-    g.setPoint(p, XHandleZeroZone);
-    // Moving left widens the zero zone by the distance between the two parallels.
-    const double distance = std::abs(edge.a * p.x() + edge.b * p.y() + edge.c) / std::hypot(edge.a, edge.b);
-    EXPECT_NEAR(g.zeroZoneWidth(), distance, 1e-9);
-    const XGraphicRectStruct r = g.graphicRect();
-    EXPECT_NEAR(r.topPoint.y(), lineYAt(top, r.topPoint.x()), 1e-9);
-    EXPECT_NEAR(r.leftPoint.y(), lineYAt(bottom, r.leftPoint.x()), 1e-9);
-    EXPECT_NEAR((r.topPoint.y() - r.leftPoint.y()) / (r.topPoint.x() - r.leftPoint.x()), edge.a, 1e-9);
-    EXPECT_NEAR(lineYAt(*XLinearEquation::linerEquationWithPointA(r.topPoint, r.leftPoint), p.x()), p.y(),
-                1e-9);
 }
 
 // Catches a flat top edge left flat, where the parallel construction divides by zero.

@@ -48,19 +48,6 @@ TEST(XGraphic, CountsResetTheirGapsAndTinyGridsHaveNoCells)
     EXPECT_EQ(g.bottomGaps(), XGapArray(14, 0.0));
 }
 
-// Catches lines recomputed behind the caller's back on a lookup.
-TEST(XGraphic, LookupsUseTheLinesAsLastComputed)
-{
-    XGraphic g = XGraphic::graphicWithGraphicRect(XMakeGraphicRect(QRectF(0, 0, 130, 30)));
-    g.setRowCount(3);
-    g.setColumnCount(13);
-    expectRect(g.maxRectForIndex(1), 10, 20, 10, 10); // first lookup computes the lines
-    g.moveXBy(100, 0);
-    expectRect(g.maxRectForIndex(1), 10, 20, 10, 10);
-    redraw(g);
-    expectRect(g.maxRectForIndex(1), 110, 20, 10, 10);
-}
-
 // Catches a leaning edge divided from the wrong corner.
 TEST(XGraphic, LeaningLeftEdgeIsDividedDownwardFromTheTopCorner)
 {
@@ -88,21 +75,6 @@ TEST(XGraphic, VerticalSidesWithSlopingTopAndBottomTakeTheGeneralRows)
     expectNear(cell.leftPoint, {10, 30 + 10.0 / 13});
     expectNear(cell.bottomPoint, {20, 30 + 20.0 / 13});
     expectNear(cell.rightPoint, {20, 20 + 20.0 / 13});
-}
-
-// Catches gaps used at double precision, which moves lines off where earlier layouts had them.
-TEST(XGraphic, GapsAreUsedAtSinglePrecision)
-{
-    XGraphic g = uprightGrid();
-    XGapArray top(14, 0.0);
-    top[1] = 0.1;
-    g.setTopGaps(top);
-    g.calculateColumnLinearEquations();
-    EXPECT_EQ(verticalLineX(g.columnLines()[0]), 0);
-    // The top end moves by 0.1 rounded to float; the bottom end stays at x 10.
-    const QPointF topEnd = g.columnLines()[1]->crossPointWithLinearEquation({0, -1, 0});
-    EXPECT_NEAR(topEnd.x(), 10 + static_cast<double>(0.1f), 1e-12);
-    EXPECT_GT(std::abs(topEnd.x() - (10 + 0.1)), 1e-9);
 }
 
 // Catches NaN cells from a collapsed grid, which would click nowhere.

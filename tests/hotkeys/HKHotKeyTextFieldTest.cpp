@@ -76,13 +76,12 @@ TEST_F(HKHotKeyTextFieldTest, ShowsItsHotKeyInTheDesktopsWordsAndTheTextSetterLe
     EXPECT_TRUE(m_field->text().isEmpty());
 }
 
-// Catches a hot key recorded without Ctrl, Alt or Super or without its action, and Escape keeping a
-// half-made recording or going back past the last one Return kept.
-TEST_F(HKHotKeyTextFieldTest, ReturnKeepsWhatWasRecordedEscapeRestoresAndAKeyWithoutCtrlAltOrSuperDoesNothing)
+// Catches a hot key recorded without Ctrl, Alt or Super, or without its action (Return and Escape
+// ending a recording are checked through the panel's field in XHotKeyFieldTest).
+TEST_F(HKHotKeyTextFieldTest, AKeyWithoutCtrlAltOrSuperDoesNothingAndARecordingKeepsTheAction)
 {
     startRecording();
     QSignalSpy recorded(m_field, &HKHotKeyTextField::hotKeyRecorded);
-    QSignalSpy ended(m_field, &HKHotKeyTextField::recordingEnded);
     // Shift alone is no modifier of a hot key either.
     for (const auto& [key, modifiers] :
          {std::pair{Qt::Key_C, Qt::KeyboardModifiers()}, std::pair{Qt::Key_Tab, Qt::KeyboardModifiers()},
@@ -100,25 +99,6 @@ TEST_F(HKHotKeyTextFieldTest, ReturnKeepsWhatWasRecordedEscapeRestoresAndAKeyWit
     m_field->hotKey()->invokeWithEvent({});
     EXPECT_EQ(m_taskCalls, 1);
     EXPECT_GE(recorded.count(), 1);
-    EXPECT_TRUE(m_field->hasFocus());
-    QTest::keyClick(m_field, Qt::Key_Escape);
-    EXPECT_EQ(m_field->hotKey(), m_original);
-    EXPECT_EQ(m_field->text(), QStringLiteral("Meta+Shift+A"));
-    EXPECT_FALSE(m_field->hasFocus());
-    EXPECT_EQ(ended.count(), 1);
-
-    startRecording();
-    QTest::keyClick(m_field, Qt::Key_F1, Qt::ShiftModifier | Qt::AltModifier);
-    QTest::keyClick(m_field, Qt::Key_Return);
-    expectHotKey(122, XShiftKeyMask | XAlternateKeyMask, "Alt+Shift+F1");
-    EXPECT_FALSE(m_field->hasFocus());
-    // Escape in the next recording goes back to that one, not to the first.
-    const auto kept = m_field->hotKey();
-    startRecording();
-    QTest::keyClick(m_field, Qt::Key_Z, Qt::MetaModifier);
-    EXPECT_EQ(m_field->text(), QStringLiteral("Meta+Z"));
-    QTest::keyClick(m_field, Qt::Key_Escape);
-    EXPECT_EQ(m_field->hotKey(), kept);
 }
 
 // Catches modifiers alone not shown while held, and modifier changes counted after a key.
