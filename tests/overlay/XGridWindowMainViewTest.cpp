@@ -73,41 +73,6 @@ TEST_F(ViewFixture, DraggingACornerTheBodyOrNothing)
     EXPECT_TRUE(XEqualGraphicRects(corners(), still));
 }
 
-// Catches a line's handle that cannot be grabbed where a corner lies under it.
-TEST_F(ViewFixture, AGapHandleWinsOverTheCornerUnderIt)
-{
-    // Squeeze the grid so that the first row line's left handle sits in the top corner's box.
-    view.graphic().setGraphicRect(XMakeGraphicRect(QRectF(10, 10, 800, 12)));
-    view.graphic().calculateRowLinearEquations();
-    view.graphic().calculateColumnLinearEquations();
-    mouse(QEvent::MouseButtonPress, {10, 13});
-    EXPECT_EQ(view.grapPosition().positon, XHandleLeft);
-    EXPECT_EQ(view.grapPosition().gapNumber, 1);
-    mouse(QEvent::MouseMove, {10, 16});
-    EXPECT_EQ(view.cursor().shape(), Qt::CrossCursor);
-    mouse(QEvent::MouseButtonRelease, {10, 16});
-    expectPoint(corners().topPoint, 10, 10);
-    EXPECT_DOUBLE_EQ(view.graphic().leftGaps()[1], 2);
-}
-
-// Catches handles painted over the table while clicks pass through.
-TEST_F(ViewFixture, HandlesAndFrameShowOnlyWhileTheWindowAcceptsTheMouse)
-{
-    const auto isRed = [](QRgb c) { return qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60; };
-    const auto isHandleGrey = [](QRgb c) { return qRed(c) > 150 && qRed(c) < 190 && qRed(c) == qBlue(c); };
-    platform.setWindowAcceptsMouse(true);
-    QImage editing = rendered();
-    EXPECT_TRUE(isHandleGrey(editing.pixel(10, 10)));
-    EXPECT_TRUE(isRed(editing.pixel(999, 200))); // the view's frame
-    EXPECT_TRUE(isRed(editing.pixel(530, 10)));  // the top edge
-
-    platform.setWindowAcceptsMouse(false);
-    QImage clickThrough = rendered();
-    EXPECT_FALSE(isHandleGrey(clickThrough.pixel(10, 10)));
-    EXPECT_FALSE(isRed(clickThrough.pixel(999, 200)));
-    EXPECT_TRUE(isRed(clickThrough.pixel(530, 10)));
-}
-
 // Catches a locked grid whose cells swallow the clicks meant for the table.
 TEST_F(ViewFixture, AShapedWindowKeepsOnlyWhatItPaints)
 {
@@ -220,13 +185,6 @@ TEST_F(ViewFixture, DraggedHandlesAndTheGridStayInsideTheWindowClearOfItsControl
             EXPECT_FALSE(QRectF(977, 377, 28, 28).contains(p)) << what << " under the grip";
         }
     }
-    // Stopped at the edge, a corner slides along it and is grabbed again where it is.
-    view.resetGraphic();
-    drag({10, 10}, {{-50, 40}, {-80, 120}});
-    EXPECT_NEAR(corners().topPoint.x(), 5, 1e-3);
-    EXPECT_NEAR(corners().topPoint.y(), 120, 1e-3);
-    drag({5, 120}, {{60, 100}});
-    expectPoint(corners().topPoint, 60, 100);
 }
 
 // Catches a crash when the whole picture is to be painted out (lines are painted out of the

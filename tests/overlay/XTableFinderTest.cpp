@@ -10,78 +10,44 @@
 namespace {
 const QSize Screen(1440, 900);
 
-struct Placed
+// A table at `topLeft`, 600 × 190 times `scale` before turning and shrinking to fit.
+RouletteTable tableAt(QPointF topLeft, double scale, double degrees = 0, double narrowing = 0)
 {
-    QRectF area; // where the table goes, before turning and shrinking to fit
-    double degrees = 0, narrowing = 0, scale = 1;
-};
-
-std::vector<RouletteTable> tablesFor(const std::vector<Placed>& placed)
-{
-    std::vector<RouletteTable> tables;
-    for (const Placed& p : placed)
-        tables.push_back(RouletteTable::fitted(p.area, p.degrees, p.narrowing, p.scale));
-    return tables;
+    return RouletteTable::fitted({topLeft, QSizeF(600, 190) * scale}, degrees, narrowing, scale);
 }
-
-QRectF areaAt(QPointF topLeft, double scale)
-{
-    return {topLeft, QSizeF(600, 190) * scale};
-}
-
-struct FoundCase
-{
-    const char* name;
-    std::vector<Placed> tables; // the larger first
-    bool smooth = false;        // antialiased, as most programs paint; the click target does not
-};
-
-using TableFinderFound = testing::TestWithParam<FoundCase>;
 
 // Catches a table in any pose or on a busy desktop found off its lines.
-TEST_P(TableFinderFound, FindsEveryLineWithinTwoPixels)
+TEST(TableFinder, FindsEveryLineWithinTwoPixels)
 {
-    const std::vector<RouletteTable> tables = tablesFor(GetParam().tables);
-    const XTableSearch search = XFindTables(desktopWithTables(Screen, tables, 7, GetParam().smooth));
-    ASSERT_EQ(search.tables.size(), tables.size()) << search.reason.toStdString();
-    for (std::size_t k = 0; k < tables.size(); ++k)
-        EXPECT_LE(worstLineError(search.tables[k], tables[k]), 2.0) << "table " << k;
+    // The larger table first; `smooth`: antialiased, as most programs paint (the click target does not).
+    const std::tuple<const char*, std::vector<RouletteTable>, bool> cases[] = {
+        {"upright", {tableAt({300, 300}, 1)}, false},
+        {"turned in perspective at 1.25", {tableAt({300, 300}, 1.25, -5, 0.1)}, false},
+        {"smooth in perspective", {tableAt({300, 300}, 1, -3, 0.15)}, true},
+        {"turned at 1.5", {tableAt({250, 300}, 1.5, 8)}, false},
+        {"in perspective at 2", {tableAt({200, 250}, 2, 3, 0.15)}, false},
+        {"two tables", {tableAt({600, 80}, 1.25, 4), tableAt({300, 550}, 1)}, false}};
+    for (const auto& [name, tables, smooth] : cases) {
+        const XTableSearch search = XFindTables(desktopWithTables(Screen, tables, 7, smooth));
+        ASSERT_EQ(search.tables.size(), tables.size()) << name << ": " << search.reason.toStdString();
+        for (std::size_t k = 0; k < tables.size(); ++k)
+            EXPECT_LE(worstLineError(search.tables[k], tables[k]), 2.0) << name << ", table " << k;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Poses, TableFinderFound,
-    testing::Values(FoundCase{"Upright", {{areaAt({300, 300}, 1)}}},
-                    FoundCase{"TurnedInPerspective", {{areaAt({300, 300}, 1.25), -5, 0.1, 1.25}}},
-                    FoundCase{"SmoothInPerspective", {{areaAt({300, 300}, 1), -3, 0.15}}, true},
-                    FoundCase{"Scale15Turned", {{areaAt({250, 300}, 1.5), 8, 0, 1.5}}},
-                    FoundCase{"Scale2InPerspective", {{areaAt({200, 250}, 2), 3, 0.15, 2}}},
-                    FoundCase{"TwoTables", {{areaAt({600, 80}, 1.25), 4, 0, 1.25}, {areaAt({300, 550}, 1)}}}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-struct MissingCase
-{
-    const char* name;
-    std::vector<Placed> tables;
-    const char* reasonSays;
-};
-
-using TableFinderMissing = testing::TestWithParam<MissingCase>;
 
 // Catches a table reported where there is none, or no reason given.
-TEST_P(TableFinderMissing, FindsNoneAndSaysWhy)
+TEST(TableFinder, FindsNoneAndSaysWhy)
 {
-    const std::vector<RouletteTable> tables = tablesFor(GetParam().tables);
-    const XTableSearch search = XFindTables(desktopWithTables(Screen, tables, 11));
-    EXPECT_TRUE(search.tables.empty());
-    EXPECT_TRUE(search.reason.contains(QLatin1String(GetParam().reasonSays))) << search.reason.toStdString();
+    const std::pair<std::vector<RouletteTable>, const char*> cases[] = {
+        {{}, "No roulette table"},
+        {{tableAt({1000, 300}, 1)}, "cut off"},
+        {{tableAt({-30, 300}, 1)}, "cut off"}};
+    for (const auto& [tables, reasonSays] : cases) {
+        const XTableSearch search = XFindTables(desktopWithTables(Screen, tables, 11));
+        EXPECT_TRUE(search.tables.empty());
+        EXPECT_TRUE(search.reason.contains(QLatin1String(reasonSays))) << search.reason.toStdString();
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Desktops, TableFinderMissing,
-                         testing::Values(MissingCase{"NoTable", {}, "No roulette table"},
-                                         MissingCase{"CutAtTheRight", {{areaAt({1000, 300}, 1)}}, "cut off"},
-                                         MissingCase{
-                                             "ZeroCutAtTheLeft", {{areaAt({-30, 300}, 1)}}, "cut off"}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 // Catches a table as a web page shows it missed: collapsed 1-pixel borders, no gaps, uneven
 // cells. Each border's middle is a line: the left border at x = 100, the top at y = 200.

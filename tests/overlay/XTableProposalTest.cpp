@@ -1,7 +1,7 @@
-#include "overlay/XTableFinder.h"
-#include "overlay/XTableFinding.h"
 #include "overlay/XTableProposal.h"
 #include "SampleGridLayout.h"
+#include "overlay/XTableFinder.h"
+#include "overlay/XTableFinding.h"
 
 #include <gtest/gtest.h>
 
@@ -55,8 +55,13 @@ TEST(TableProposal, EveryCellLandsWhereTheFoundTableHasItOnAnyMonitorAndPose)
 {
     const std::vector<Pose> poses = {
         {"upright", {{20, 20}, {20, 280}, {700, 280}, {700, 20}}, 0, {QRectF(0, 0, 1920, 1080), 1.0}},
-        {"tilted, zero column wider", {{20, 20}, {15, 280}, {700, 285}, {705, 25}}, 7.5, {QRectF(0, 0, 1920, 1080), 1.0}},
-        {"leaning left, 1.5x second monitor", {{30, 40}, {20, 280}, {690, 300}, {720, 25}}, 12,
+        {"tilted, zero column wider",
+         {{20, 20}, {15, 280}, {700, 285}, {705, 25}},
+         7.5,
+         {QRectF(0, 0, 1920, 1080), 1.0}},
+        {"leaning left, 1.5x second monitor",
+         {{30, 40}, {20, 280}, {690, 300}, {720, 25}},
+         12,
          {QRectF(1920, 0, 1280, 720), 1.5}},
         {"perspective, 2x", {{60, 20}, {10, 290}, {720, 290}, {660, 20}}, 4, {QRectF(0, 0, 960, 540), 2.0}},
     };
@@ -80,8 +85,8 @@ TEST(TableProposal, EveryCellLandsWhereTheFoundTableHasItOnAnyMonitorAndPose)
             const QPointF wantCorners[] = {a.topPoint, a.leftPoint, a.bottomPoint, a.rightPoint};
             const QPointF gotCorners[] = {b.topPoint, b.leftPoint, b.bottomPoint, b.rightPoint};
             for (int k = 0; k < 4; ++k) {
-                const QPointF error =
-                    (gotCorners[k] + proposal.windowFrame.topLeft()) - (wantCorners[k] + truth.windowFrame.topLeft());
+                const QPointF error = (gotCorners[k] + proposal.windowFrame.topLeft()) -
+                                      (wantCorners[k] + truth.windowFrame.topLeft());
                 EXPECT_LT(error.manhattanLength(), 0.01) << "cell " << cell << " corner " << k;
             }
         }
