@@ -25,14 +25,6 @@ struct PauseFixture : ControllerFixture
         controller.saveFileData();
         return platform.preferences().objectForKey(kXGridManagerViewControllerClickSpeedKey).toLongLong();
     }
-    // Whether the field's frame is painted red.
-    bool framedInRed()
-    {
-        field->resize(80, 26);
-        const QImage image = field->grab().toImage();
-        const QColor c = image.pixelColor(0, image.height() / 2);
-        return c.red() > 200 && c.green() < 60 && c.blue() < 60;
-    }
 };
 } // namespace
 
@@ -41,19 +33,16 @@ TEST_F(PauseFixture, OtherTextIsShownInvalidAndTheLastGoodPauseStaysInUse)
 {
     const QString normalTip = field->toolTip();
     field->setText(QStringLiteral("250"));
-    EXPECT_FALSE(framedInRed());
     for (const QString& text : {QStringLiteral(""), QStringLiteral("1s"), QStringLiteral("0"),
                                 QStringLiteral("0.5"), QStringLiteral("99999999999999999999"),
                                 QStringLiteral("1e3"), QStringLiteral("\u0662\u0665\u0660")}) {
         field->setText(text);
-        EXPECT_TRUE(framedInRed()) << text.toStdString();
         EXPECT_NE(field->toolTip(), normalTip) << text.toStdString();
         EXPECT_TRUE(field->toolTip().contains(QStringLiteral("250"))) << text.toStdString();
         EXPECT_EQ(pauseInUse(), 250000) << text.toStdString();
         EXPECT_EQ(storedPause(), 250) << text.toStdString();
     }
     field->setText(QStringLiteral("40"));
-    EXPECT_FALSE(framedInRed());
     EXPECT_EQ(field->toolTip(), normalTip);
     EXPECT_EQ(pauseInUse(), 40000);
 
