@@ -92,8 +92,7 @@ TEST_F(HotKeyFixture, RecordingWithTheKeyboardReplacesTheHotKey)
 TEST_F(HotKeyFixture, ARefusedCombinationAlertsAtLevelZeroAndNoKeyIsEverGrabbed)
 {
     for (const XKeyCombo combo :
-         {XKeyCombo{0, -1}, XKeyCombo{kControlOption, -1}, XKeyCombo{XControlKeyMask, 128},
-          XKeyCombo{XControlKeyMask, 65535}, XKeyCombo{XControlKeyMask, 70000}}) {
+         {XKeyCombo{0, -1}, XKeyCombo{kControlOption, -1}, XKeyCombo{XControlKeyMask, 128}}) {
         field->setKeyCombo(combo);
         EXPECT_EQ(field->keyCombo(), combo);
         EXPECT_EQ(field->hotKey(), nullptr);

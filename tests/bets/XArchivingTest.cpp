@@ -1,9 +1,7 @@
 #include "bets/XArchiving.h"
 #include "bets/XBetList.h"
-#include "platform/XPreferenceStore.h"
 
 #include <QJsonDocument>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -78,28 +76,4 @@ TEST(XArchiving, ARecordWithoutAClickCountClicksNothingAndABetEndsAtItsFirstNonR
     ASSERT_EQ(cut->mouseDatas().size(), 1u);
     EXPECT_EQ(cut->mouseDatas()[0].index(), 2u);
     EXPECT_EQ(cut->note(), QStringLiteral(""));
-}
-
-// Catches archives or a number not written to the file, or a key not removed.
-TEST(XPreferenceStore, ArraysOfArchivesSurviveAReopen)
-{
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("prefs.conf"));
-    const std::vector<XMouseData> records{record(5, 1), record(0, 2)};
-    {
-        XPreferenceStore store(file);
-        store.setObject(QStringLiteral("kSomeArchivesKey"),
-                        XArchivesToVariant(archivedData<XMouseData>(records, XArchiveMouseData)));
-        store.setInteger(QStringLiteral("kSomeIntegerKey"), 250);
-        EXPECT_TRUE(store.synchronize());
-    }
-    XPreferenceStore store(file);
-    EXPECT_EQ(store.objectForKey(QStringLiteral("kSomeIntegerKey")).toLongLong(), 250);
-    const auto archives = XArchivesFromVariant(store.objectForKey(QStringLiteral("kSomeArchivesKey")));
-    ASSERT_TRUE(archives);
-    const auto back = unArchivedData<XMouseData>(*archives, XUnarchiveMouseData);
-    ASSERT_EQ(back.size(), 2u);
-    EXPECT_TRUE(back[1].isEqual(record(0, 2)));
-    store.removeObjectForKey(QStringLiteral("kSomeIntegerKey"));
-    EXPECT_FALSE(store.containsKey(QStringLiteral("kSomeIntegerKey")));
 }

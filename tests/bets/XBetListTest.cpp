@@ -89,24 +89,3 @@ TEST(XBetList, ReverseIsEveryOtherCellOnce)
     // A record with no clicks does not take its cell.
     EXPECT_EQ(XReverseMouseDatas({XMouseData::mouseDataWithIndex(7, 0)}, 37).size(), 37u);
 }
-
-// Catches a preview label on the wrong cell.
-TEST(XBetList, LabelsAndSum)
-{
-    const std::vector<XMouseData> merged{XMouseData::mouseDataWithIndex(3, 1),
-                                         XMouseData::mouseDataWithIndex(5, 12)};
-    const auto labels = XClickCountLabels(merged);
-    ASSERT_EQ(labels.size(), 2u);
-    EXPECT_EQ(labels[1].index, 5);
-    EXPECT_EQ(labels[1].string, QStringLiteral("12"));
-}
-
-// Catches equality that is fuzzy (QPointF's), which would merge points the user set apart.
-TEST(XMouseData, EqualityIsExact)
-{
-    const XMouseData d = XMouseData::mouseDataWithIndex(7, 2);
-    XMouseData copy = d.copyMouseData();
-    EXPECT_TRUE(copy.isEqual(d));
-    copy.setMousePoint({0, 1e-12});
-    EXPECT_FALSE(copy.isEqual(d));
-}

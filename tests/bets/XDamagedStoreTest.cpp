@@ -27,19 +27,6 @@ XTableMouseData savedBet(std::initializer_list<std::uint64_t> cells, const QStri
 }
 } // namespace
 
-// Catches a number read past its end or cut short, foreign digits read, overflow read as 0.
-TEST(XDamagedStore, LeadingNumbersAsWritten)
-{
-    const double inf = std::numeric_limits<double>::infinity();
-    const std::tuple<const char*, double, std::optional<double>> cases[] = {
-        {" 2.5ms", 2.5, 2.5}, {"-.5", -0.5, -0.5}, {"+7e2x", 700, 700}, {"3e", 3, 3},     {".", 0, {}},
-        {"abc", 0, {}},       {"1e999", 0, inf},   {"-1e999", 0, -inf}, {"1e-999", 0, 0}, {"\u0663", 0, {}}};
-    for (const auto& [text, leading, asWritten] : cases) {
-        EXPECT_EQ(XLeadingNumber(QString::fromUtf8(text)), leading) << text;
-        EXPECT_EQ(XLeadingNumberAsWritten(QString::fromUtf8(text)), asWritten) << text;
-    }
-}
-
 // Catches a damaged or out-of-bounds point kept, an old point misread, a whole bet lost for one.
 TEST(XDamagedStore, RecordsWhosePointIsOutOfBoundsOrDamagedAreLeftOut)
 {

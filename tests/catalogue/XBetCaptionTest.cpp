@@ -16,8 +16,6 @@ TEST(XBetCaption, EveryEntryReadsAsItsOwnPlainCaption)
         EXPECT_FALSE(seen.contains(caption)) << "two bets read " << caption.toStdString();
         seen.insert(caption);
     }
-    EXPECT_TRUE(XBetCaption(QStringLiteral("number37")).isEmpty());
-    EXPECT_TRUE(XBetCaption(QStringLiteral("Num05C")).isEmpty());
 }
 
 // Catches a name read into the wrong number, band or side, and look-alike names misread.
@@ -34,15 +32,6 @@ TEST(XBetCaption, CaptionsSayWhatTheFamiliesHold)
     };
     for (const auto& [name, caption] : cases)
         EXPECT_EQ(XBetCaption(QString::fromLatin1(name)).toStdString(), caption);
-}
-
-// Catches a tooltip that drops the name or a cell's repeats.
-TEST(XBetCaption, TooltipCarriesTheCaptionTheNameAndTheClicks)
-{
-    const BetEntry* special = BetCatalogue::shared().entryNamed(QStringLiteral("special10238"));
-    ASSERT_NE(special, nullptr);
-    EXPECT_EQ(XBetTooltip(*special),
-              QStringLiteral("Special 10·23·8\nspecial10238: 5, 8 ×2, 10 ×3, 23 ×5, 24, 16, 30 ×2"));
 }
 
 // Catches a column of the around-number table that names no entry, or the same as another.

@@ -80,8 +80,8 @@ TEST(XGraphicDrawing, NoGridDrawsNothingButTheLinesAreStillComputed)
     canvas.graphic.setNeedDrawGrid(false);
     canvas.graphic.moveXBy(10, 0);
     canvas.draw();
-    for (int y = 0; y < canvas.image.height(); ++y)
-        for (int x = 0; x < canvas.image.width(); ++x)
-            ASSERT_EQ(canvas.at(x, y).alpha(), 0) << x << "," << y;
+    QImage clear(canvas.image.size(), canvas.image.format());
+    clear.fill(Qt::transparent);
+    EXPECT_EQ(canvas.image, clear);
     expectRect(canvas.graphic.maxRectForIndex(0), 30, 20, 40, 120);
 }

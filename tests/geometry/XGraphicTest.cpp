@@ -29,23 +29,10 @@ TEST(XGraphic, ZeroZoneWidensTheFirstColumnOnly)
     expectRect(g.maxRectForIndex(0), 0, 0, 22, 30);
 }
 
-// Catches gaps kept for another line count, and a 1 × 1 grid whose cell count wraps around.
-TEST(XGraphic, CountsResetTheirGapsAndTinyGridsHaveNoCells)
+// Catches a 1 × 1 grid whose cell count wraps around.
+TEST(XGraphic, TinyGridsHaveNoCells)
 {
-    XGraphic g;
-    EXPECT_EQ(g.graphicCount(), 0u); // 1 × 1 holds no cell (and must not wrap around)
-    EXPECT_TRUE(g.leftGaps().empty());
-    g.setRowCount(3);
-    EXPECT_EQ(g.leftGaps(), XGapArray(4, 0.0));
-    EXPECT_EQ(g.rightGaps(), XGapArray(4, 0.0));
-    g.setLeftGaps({0, 2, 3, 0});
-    g.setRowCount(1);
-    EXPECT_EQ(g.leftGaps(), (XGapArray{0, 2, 3, 0}));
-    g.setColumnCount(13);
-    g.setTopGaps(XGapArray(14, 4.0));
-    g.setColumnCount(13);
-    EXPECT_EQ(g.topGaps(), XGapArray(14, 0.0));
-    EXPECT_EQ(g.bottomGaps(), XGapArray(14, 0.0));
+    EXPECT_EQ(XGraphic().graphicCount(), 0u);
 }
 
 // Catches a leaning edge divided from the wrong corner.

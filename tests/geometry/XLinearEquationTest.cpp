@@ -74,19 +74,4 @@ TEST(XLinearEquation, SignedDistances)
     EXPECT_DOUBLE_EQ(L::distanceWithPointA({0, 0}, {3, 4}), 5);
     EXPECT_DOUBLE_EQ(L::distanceSignedWithPointA({0, 0}, {3, 4}), -5);
     EXPECT_DOUBLE_EQ(L::distanceSignedWithPointA({3, 4}, {0, 0}), 5);
-    EXPECT_DOUBLE_EQ(L::distanceSignedWithPointA({1, 1}, {1, 4}), -3);
-    EXPECT_DOUBLE_EQ(L::distanceSignedWithPointA({1, 1}, {6, 1}), -5);
-}
-
-// Catches corners of a rectangle in the wrong order, and a bounding box of the first and third only.
-TEST(XGraphicRectStruct, CornersAndBoundingBox)
-{
-    const XGraphicRectStruct r = XMakeGraphicRect(QRectF(1, 2, 30, 40));
-    expectNear(r.topPoint, {1, 2});
-    expectNear(r.leftPoint, {1, 42});
-    expectNear(r.bottomPoint, {31, 42});
-    expectNear(r.rightPoint, {31, 2});
-    expectRect(XMaxRectGraphicRect(XZeroGraphicRect()), 0, 0, 0, 0);
-    // Out of the usual order: the left corner lies right of the bottom one.
-    expectRect(XMaxRectGraphicRect({{5, -3}, {40, 20}, {10, 25}, {30, 0}}), 5, -3, 35, 28);
 }

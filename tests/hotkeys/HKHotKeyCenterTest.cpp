@@ -202,28 +202,4 @@ TEST_F(HKHotKeyCenterTest, AReleaseInvokesTheHotKeyOfItsNumberWithAKeyUpEventAnd
     EXPECT_FALSE(center.hasRegisteredHotKeyWithKeyCode(9, XControlKeyMask));
 }
 
-// Catches a shared center left pointing at one that is gone, and grabs that outlive their center.
-TEST(HKHotKeyCenter, TheSharedCenterIsTheLastLiveOneAndAGoneCenterReleasesItsGrabs)
-{
-    XFakeHotKeyService service;
-    XFakeHotKeyService otherService;
-    std::shared_ptr<HKHotKey> outlived;
-    int outerCalls = 0;
-    HKHotKeyCenter outer(service);
-    outer.registerHotKeyWithKeyCode(0, XControlKeyMask, [&](const HKKeyEvent&) { ++outerCalls; });
-    {
-        HKHotKeyCenter inner(otherService);
-        EXPECT_EQ(HKHotKeyCenter::sharedHotKeyCenter(), &inner);
-        outlived = inner.registerHotKeyWithKeyCode(9, XShiftKeyMask, none);
-        ASSERT_TRUE(outlived);
-    }
-    EXPECT_EQ(HKHotKeyCenter::sharedHotKeyCenter(), &outer);
-    EXPECT_FALSE(outlived->hotKeyRef());
-    EXPECT_TRUE(otherService.registrations().empty());
-    otherService.fire(HKHotKeyCenter::kSignature, 1);
-    outlived.reset();
-    EXPECT_TRUE(service.fireCombination(0, XCarbonControlKey));
-    EXPECT_EQ(outerCalls, 1);
-}
-
 #include "HKHotKeyCenterTest.moc"

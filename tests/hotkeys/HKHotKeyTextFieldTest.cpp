@@ -60,16 +60,10 @@ protected:
 };
 } // namespace
 
-// Catches a field that keeps showing the hot key it had, and the old text setter changing the
-// hot key behind the field's back.
-TEST_F(HKHotKeyTextFieldTest, ShowsItsHotKeyInTheDesktopsWordsAndTheTextSetterLeavesItAlone)
+// Catches a field that keeps showing the hot key it had.
+TEST_F(HKHotKeyTextFieldTest, ShowsItsHotKeyInTheDesktopsWords)
 {
     EXPECT_EQ(m_field->text(), QStringLiteral("Meta+Shift+A"));
-    testing::internal::CaptureStderr();
-    m_field->setStringValue(QStringLiteral("xyz"));
-    testing::internal::GetCapturedStderr();
-    EXPECT_EQ(m_field->stringValue(), QStringLiteral("xyz"));
-    EXPECT_EQ(m_field->hotKey(), m_original);
     m_field->setHotKey(HKHotKey::hotKeyWithKeyCode(122, XControlKeyMask, {}));
     EXPECT_EQ(m_field->text(), QStringLiteral("Ctrl+F1"));
     m_field->setHotKey(nullptr);

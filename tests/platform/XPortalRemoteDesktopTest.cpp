@@ -103,9 +103,9 @@ TEST_F(PortalTest, ARefusalNoAnswerOrAStopEndsTheWaitAndTheNextRunAsksAgain)
     EXPECT_EQ(portal.calls(QStringLiteral("CreateSession")).size(), asked + 1);
 }
 
-// Catches a run that waits for ever where no portal, or no bus at all, can answer, and a poster
+// Catches a run that waits for ever where no portal can answer, and a poster
 // without a portal that does not fall back or says so more than once.
-TEST_F(PortalTest, WithoutAPortalOrABusTheSessionIsUnavailableAndAPosterFallsBack)
+TEST_F(PortalTest, WithoutAPortalTheSessionIsUnavailableAndAPosterFallsBack)
 {
     XPortalRemoteDesktop::Options options;
     options.service = QStringLiteral("org.example.NoPortalHere");
@@ -123,14 +123,6 @@ TEST_F(PortalTest, WithoutAPortalOrABusTheSessionIsUnavailableAndAPosterFallsBac
     }
     EXPECT_EQ(fallbacks, 2);
     EXPECT_EQ(std::count(notes.begin(), notes.end(), XClickNote::WaylandWindowsUnreachable), 1);
-
-    XPortalRemoteDesktop busless(
-        QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent"), QStringLiteral("nobus")));
-    std::stop_source giveUp;
-    auto opened = std::async(std::launch::async, [&] { return busless.open(giveUp.get_token()); });
-    (void)QTest::qWaitFor([&] { return opened.wait_for(0ms) == std::future_status::ready; });
-    giveUp.request_stop();
-    EXPECT_EQ(opened.get().state, State::Unavailable);
 }
 
 // Catches a click at the logical point or on the wrong stream, a drag's release moved back, and a
@@ -185,8 +177,6 @@ TEST(StreamPoint, TheMonitorHoldingThePointIsAimedAtThroughItsOwnStream)
     // Native Wayland at 2× on the right: twice as many device pixels as stream units.
     expectAt({1920 + 200, 100}, {{QRectF(0, 0, 1920, 1080), 1.0}, {QRectF(1920, 0, 1280, 720), 2.0}}, streams,
              45, {100, 50});
-    // QT_SCALE_FACTOR=2 on XWayland: Qt halves the geometry, the stream does not.
-    expectAt({1000, 500}, {{QRectF(0, 0, 960, 540), 2.0}}, {{44, QRectF(0, 0, 1920, 1080)}}, 44, {1000, 500});
 
     // A monitor the user did not share, and a point off every monitor.
     EXPECT_FALSE(XStreamPointFor({2000, 10}, x11, {{44, QRectF(0, 0, 1920, 1080)}}));
