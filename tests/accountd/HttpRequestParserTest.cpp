@@ -91,46 +91,23 @@ TEST(HttpRequestParserTest, FuzzedInputNeitherCrashesNorHangs)
     const QByteArray alphabet = "GET /?&=%:\r\n HTTP1.0Content-Length:9\t\x7f\x01\xff";
     int complete = 0;
     for (int i = 0; i < 120000; ++i) {
-        QByteArray input;
-        if (i % 4 == 0) {
-            input.resize(random.bounded(64));
-            for (char& c : input)
-                c = static_cast<char>(random.bounded(256));
-        } else {
-            input = seeds[random.bounded(seeds.size())];
-            const int edits = 1 + random.bounded(4);
-            for (int e = 0; e < edits && !input.isEmpty(); ++e) {
-                const int at = random.bounded(static_cast<int>(input.size()));
-                switch (random.bounded(3)) {
-                case 0:
-                    input[at] = alphabet[random.bounded(static_cast<int>(alphabet.size()))];
-                    break;
-                case 1:
-                    input.remove(at, 1 + random.bounded(3));
-                    break;
-                default:
-                    input.insert(at, alphabet.mid(random.bounded(static_cast<int>(alphabet.size())), 3));
-                }
-            }
+        QByteArray input = seeds[random.bounded(seeds.size())];
+        for (int e = 1 + random.bounded(4); e > 0 && !input.isEmpty(); --e) {
+            const int at = random.bounded(static_cast<int>(input.size()));
+            const QByteArray piece = alphabet.mid(random.bounded(static_cast<int>(alphabet.size())), 3);
+            input.replace(at, random.bounded(3),
+                          random.bounded(2) ? piece : QByteArray(1, static_cast<char>(random.generate())));
         }
         const HttpParseResult result = HttpRequestParser::parse(input);
-        switch (result.state) {
-        case State::Complete:
+        if (result.state == State::Complete) {
             ++complete;
-            ASSERT_GT(result.consumed, 0);
-            ASSERT_LE(result.consumed, input.size());
-            ASSERT_TRUE(result.request.target.startsWith('/'));
-            ASSERT_FALSE(result.request.target.contains(' '));
-            break;
-        case State::Failed:
-            ASSERT_TRUE(result.errorStatus == 400 || result.errorStatus == 413 || result.errorStatus == 501 ||
-                        result.errorStatus == 505)
-                << result.errorStatus;
-            break;
-        case State::NeedMore:
+            ASSERT_TRUE(result.consumed > 0 && result.consumed <= input.size()) << input.constData();
+            ASSERT_TRUE(result.request.target.startsWith('/') && !result.request.target.contains(' '));
+        } else if (result.state == State::Failed) {
+            ASSERT_TRUE(QList<int>({400, 413, 501, 505}).contains(result.errorStatus)) << result.errorStatus;
+        } else {
             ASSERT_LE(input.size(),
                       HttpRequestParser::kMaxHeaderBytes + HttpRequestParser::kMaxBodyBytes + 4);
-            break;
         }
     }
     EXPECT_GT(complete, 1000) << "the mutations should leave many requests whole";
