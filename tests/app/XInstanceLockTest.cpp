@@ -59,9 +59,8 @@ TEST(XInstanceLock, ALockFileThatNamesNoLiveProcessIsTakenOverByOneOfTwoStartsAt
     // What QLockFile writes (pid, application, host), and what a crash between creating and
     // writing it leaves.
     const QByteArray host = QSysInfo::machineHostName().toUtf8();
-    for (const QByteArray& left :
-         {QByteArray(QByteArray::number(pid) + "\ntableclick\n" + host + "\n"), QByteArray(),
-          QByteArray("\n"), QByteArray("\x01\xff\n\x7f"), QByteArray("12abc\n")}) {
+    for (const QByteArray& left : {QByteArray(QByteArray::number(pid) + "\ntableclick\n" + host + "\n"),
+                                   QByteArray(), QByteArray("12abc\n")}) {
         QTemporaryDir dir;
         const QString settings = dir.filePath(QStringLiteral("Tableclick.conf"));
         QFile stale(XInstanceLock::lockFileNameFor(settings));
