@@ -54,7 +54,6 @@ struct Pose
 TEST(TableProposal, EveryCellLandsWhereTheFoundTableHasItOnAnyMonitorAndPose)
 {
     const std::vector<Pose> poses = {
-        {"upright", {{20, 20}, {20, 280}, {700, 280}, {700, 20}}, 0, {QRectF(0, 0, 1920, 1080), 1.0}},
         {"tilted, zero column wider",
          {{20, 20}, {15, 280}, {700, 285}, {705, 25}},
          7.5,

@@ -3,7 +3,6 @@
 #include "PlaybackExpectations.h"
 #include "WaitFor.h"
 
-#include "bets/XArchiving.h"
 #include "overlay/XGridWindowController.h"
 #include "panel/XGridManagerView.h"
 #include "panel/XNumberButton.h"
@@ -11,7 +10,6 @@
 #include "panel/XVirtualButtonGridView.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
