@@ -46,13 +46,9 @@ TEST_F(AppE2e, NumberButtonsAndBetClickTheTableThroughTheLockedOverlay)
     EXPECT_EQ(pressesSince(before, 3), (std::vector<int>{5, 17, 17}));
 }
 
-// Catches a named bet's wrong cells, and the bet or the grid lost on quitting.
-TEST_F(AppE2e, NamedBetsInDirectModeAndTheBetSurvivesATermination)
+// Catches the bet or the grid lost on quitting.
+TEST_F(AppE2e, TheBetSurvivesATermination)
 {
-    clickControl(QStringLiteral("directModeButton"));
-    clickControl(QStringLiteral("REDMID"));
-    EXPECT_EQ(pressesSince(0, 12), (std::vector<int>{10, 5, 24, 31, 14, 20, 8, 23, 10, 15, 32, 0}));
-    clickControl(QStringLiteral("directModeButton"));
     clickControl(QStringLiteral("numberButton4"));
     clickControl(QStringLiteral("numberButton7"));
 
@@ -62,12 +58,12 @@ TEST_F(AppE2e, NamedBetsInDirectModeAndTheBetSurvivesATermination)
     QThread::msleep(300);
     const std::size_t before = pressCount();
     clickControl(QStringLiteral("betButton"));
-    EXPECT_EQ(pressesSince(before, 14),
-              (std::vector<int>{0, 4, 5, 7, 8, 10, 10, 14, 15, 20, 23, 24, 31, 32}));
+    EXPECT_EQ(pressesSince(before, 2), (std::vector<int>{4, 7}));
 }
 
-// Catches clicks after Escape, and Escape taken from the table during or after a run.
-TEST_F(AppE2e, EscapeStopsARunWithinOneClickAndIsLetGoAfter)
+// Catches a typed pause not kept between clicks, clicks after Escape, and Escape taken from the
+// table during or after a run.
+TEST_F(AppE2e, TheTypedPauseIsKeptAndEscapeStopsARunWithinOneClickAndIsLetGoAfter)
 {
     clickControl(QStringLiteral("delayClickTextField"));
     DesktopSession::xdotool({QStringLiteral("key"), QStringLiteral("ctrl+a")});
@@ -75,6 +71,15 @@ TEST_F(AppE2e, EscapeStopsARunWithinOneClickAndIsLetGoAfter)
     // The reverse of the empty bet: all 37 cells.
     clickControl(QStringLiteral("reverseBetButton"));
     ASSERT_TRUE(DesktopSession::waitFor([&] { return pressCount() >= 4; }, 10000));
+    // From each release to the next press, on the X server's clock: a window manager's grab
+    // may hand the target a release late, and pauses run to fixed deadlines.
+    const ClickLog log = ClickLog::read(m_log);
+    const auto presses = log.ofKind(QStringLiteral("press")),
+               releases = log.ofKind(QStringLiteral("release"));
+    for (std::size_t i = 0; i < 3; ++i) {
+        const auto gap = static_cast<long long>(presses[i + 1]->serverMillis - releases[i]->serverMillis);
+        EXPECT_TRUE(gap >= 100 && gap <= 300) << gap << " ms after click " << i;
+    }
     DesktopSession::xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
     const std::size_t atStop = pressCount();
     QThread::msleep(1000);

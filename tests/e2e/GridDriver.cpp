@@ -7,7 +7,6 @@
 //   corners         answers "corners <top x> <top y> <bottom x> <bottom y>" (view coordinates)
 //   presses         answers "presses <n>": how many presses the grid's view has had
 //   grip            answers "grip <x> <y>": the middle of the resize grip (global)
-//   panel           answers "panel <window id>": the side panel's window
 //   frame           answers "frame <x> <y> <w> <h>": where Qt has the window (logical)
 #include "AreaText.h"
 
@@ -124,9 +123,6 @@ int main(int argc, char** argv)
                 const auto* grip = window->findChild<QWidget*>(QStringLiteral("gridWindowGrip"));
                 const QPoint at = grip ? grip->mapToGlobal(grip->rect().center()) : QPoint();
                 answer(QStringLiteral("grip %1 %2").arg(at.x()).arg(at.y()));
-            } else if (command == QLatin1String("panel")) {
-                roundTrip();
-                answer(QStringLiteral("panel %1").arg(controller.rightView()->winId()));
             } else if (command == QLatin1String("frame")) {
                 roundTrip();
                 const QRect g = window->geometry();

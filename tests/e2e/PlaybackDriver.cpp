@@ -1,7 +1,7 @@
 // Plays a bet through Tableclick's own playback into whatever lies under a click-through
-// grid window, the way the application does, for the end-to-end tests and the benchmark.
-//   tableclick-playback-driver --table X,Y,W,H [--group CELLS]… --play all|last|actions
-//                              [--delay TEXT] [--drag] [--actions LIST]
+// grid window, the way the application does, for the benchmark.
+//   tableclick-playback-driver --table X,Y,W,H [--group CELLS]… --play all|actions
+//                              [--delay TEXT] [--actions LIST]
 // The table area is in device pixels; CELLS are comma-separated, each "n" or "n*count".
 // With --play actions, LIST is played as the mouse-action panel plays its list (a drag in
 // every click, 1 ms after each): ";"-separated "x:y:count:type" in logical coordinates,
@@ -59,11 +59,10 @@ int main(int argc, char** argv)
         {{QStringLiteral("table"), QStringLiteral("Table area X,Y,W,H in device pixels."),
           QStringLiteral("rect")},
          {QStringLiteral("group"), QStringLiteral("One button press."), QStringLiteral("cells")},
-         {QStringLiteral("play"), QStringLiteral("all, last or actions."), QStringLiteral("how"),
+         {QStringLiteral("play"), QStringLiteral("all or actions."), QStringLiteral("how"),
           QStringLiteral("all")},
          {QStringLiteral("delay"), QStringLiteral("The delay field's text."), QStringLiteral("ms"),
           QStringLiteral("0")},
-         {QStringLiteral("drag"), QStringLiteral("Drag in every click.")},
          {QStringLiteral("actions"), QStringLiteral("Mouse actions x:y:count:type;…"),
           QStringLiteral("list")}});
     parser.process(app);
@@ -89,7 +88,6 @@ int main(int argc, char** argv)
     XGridManagerViewController controller(platform);
     controller.setCellLocator(XCellLocatorFor(overlay.screenMappingChannel()));
     controller.playbackControls().setDelayText(parser.value(QStringLiteral("delay")));
-    controller.playbackControls().setNeedMouseDrag(parser.isSet(QStringLiteral("drag")));
     const QString play = parser.value(QStringLiteral("play"));
     const QStringList groups = parser.values(QStringLiteral("group"));
 
@@ -109,10 +107,7 @@ int main(int argc, char** argv)
         } else {
             for (const QString& group : groups)
                 controller.addMouseDatas(parseGroup(group), true);
-            if (play == QLatin1String("last"))
-                controller.applyAction(false, true);
-            else
-                controller.clickApplyAllActionButton();
+            controller.clickApplyAllActionButton();
         }
         const bool finished = controller.playbackQueue().waitUntilIdle(60000);
         const auto micros =
