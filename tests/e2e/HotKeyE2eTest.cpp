@@ -2,8 +2,6 @@
 // hot-key center, xdotool presses them, and the probe's lines say what its actions got.
 #include "TableclickFixture.h"
 
-#include <QRegularExpression>
-
 namespace {
 // Control+Option+F, and Control+Option+G to know when everything before it has arrived.
 const QString kCombination = QStringLiteral("3:c0000");
@@ -15,22 +13,6 @@ class ProbeOutput
 {
 public:
     explicit ProbeOutput(QProcess& process) : m_process(process) {}
-
-    // The probe's characters for these codes under the layout it knows now.
-    QString characters(const QList<int>& codes)
-    {
-        QString request = QStringLiteral("chars");
-        for (const int code : codes)
-            request += QLatin1Char(' ') + QString::number(code);
-        m_text.clear();
-        m_process.write((request + QLatin1Char('\n')).toLocal8Bit());
-        m_process.waitForBytesWritten(1000);
-        waitForLines(QStringLiteral("char "), codes.size());
-        QString result;
-        for (const QString& line : lines(QStringLiteral("char ")))
-            result += line.section(QLatin1Char(' '), 2);
-        return result;
-    }
 
     // Reads what the probe printed until `done` or the time is up.
     bool waitUntil(const std::function<bool()>& done, int timeoutMs = 5000)
@@ -49,11 +31,8 @@ public:
         waitUntil([&] { return lines(prefix).size() >= count; }, timeoutMs);
         return lines(prefix);
     }
-    QStringList lines(const QString& prefix) const
-    {
-        return m_text.split(QLatin1Char('\n'))
-            .filter(QRegularExpression(QLatin1Char('^') + QRegularExpression::escape(prefix)));
-    }
+    // Each word but the first is a number or flags: a prefix shows only at a line's start.
+    QStringList lines(const QString& prefix) const { return m_text.split(QLatin1Char('\n')).filter(prefix); }
 
 private:
     QProcess& m_process;
@@ -73,11 +52,8 @@ protected:
             return output.lines(QStringLiteral("registered ")).size() +
                    output.lines(QStringLiteral("refused ")).size();
         };
-        const qsizetype expected =
-            std::count_if(combinations.begin(), combinations.end(),
-                          [](const QString& argument) { return !argument.startsWith(QLatin1String("--")); });
-        output.waitUntil([&] { return answered() >= expected; });
-        EXPECT_EQ(answered(), expected);
+        output.waitUntil([&] { return answered() >= combinations.size(); });
+        EXPECT_EQ(answered(), combinations.size());
         return output;
     }
 
@@ -93,9 +69,9 @@ protected:
 };
 } // namespace
 
-// Catches a hot key fired on press, on autorepeat, never when modifiers go up first, or without
-// them, and one grabbed only with the lock keys off.
-TEST_F(HotKeyE2e, ACombinationFiresOnceOnReleaseNotOnPressNorWhileHeldAndWithTheLockKeysOn)
+// Catches a hot key fired on press, never when modifiers go up first, or without them, and one
+// grabbed only with the lock keys off.
+TEST_F(HotKeyE2e, ACombinationFiresOnceOnReleaseAndWithTheLockKeysOn)
 {
     ProbeOutput& probe = startProbe({kCombination, kMarker});
     ASSERT_EQ(probe.lines(QStringLiteral("registered ")).size(), 2);
@@ -104,29 +80,19 @@ TEST_F(HotKeyE2e, ACombinationFiresOnceOnReleaseNotOnPressNorWhileHeldAndWithThe
     EXPECT_EQ(probe.waitForLines(QStringLiteral("fired 3 "), 1).size(), 1);
     EXPECT_EQ(firesOfCombinationBefore(probe, 1), 1);
 
-    // Held down, the key repeats: more presses reach the probe, yet nothing fires until it is let go.
-    const int pressesBefore = probe.lines(QStringLiteral("raw press ")).size();
+    // Held down, it has not fired; with the modifiers let go first, the key's own release ends it.
     DesktopSession::xdotool({QStringLiteral("keydown"), kKeys});
-    probe.waitForLines(QStringLiteral("raw press "), pressesBefore + 6, 3000);
-    EXPECT_GT(probe.lines(QStringLiteral("raw press ")).size(), pressesBefore + 3)
-        << "the server did not repeat the held key";
-    EXPECT_EQ(probe.lines(QStringLiteral("fired 3 ")).size(), 1);
-    DesktopSession::xdotool({QStringLiteral("keyup"), kKeys});
-    EXPECT_EQ(probe.waitForLines(QStringLiteral("fired 3 "), 2).size(), 2);
-    EXPECT_EQ(firesOfCombinationBefore(probe, 2), 2);
-
-    // The modifiers let go first: the key's own release still ends the combination.
-    DesktopSession::xdotool({QStringLiteral("keydown"), kKeys});
+    EXPECT_EQ(probe.waitForLines(QStringLiteral("fired 3 "), 2, 300).size(), 1);
     DesktopSession::xdotool({QStringLiteral("keyup"), QStringLiteral("ctrl+alt")});
     DesktopSession::xdotool({QStringLiteral("keyup"), QStringLiteral("f")});
-    EXPECT_EQ(firesOfCombinationBefore(probe, 3), 3);
+    EXPECT_EQ(firesOfCombinationBefore(probe, 2), 2);
 
     // Without its modifiers, the key is not the combination.
     DesktopSession::xdotool({QStringLiteral("key"), QStringLiteral("ctrl+f")});
-    EXPECT_EQ(firesOfCombinationBefore(probe, 4), 3);
+    EXPECT_EQ(firesOfCombinationBefore(probe, 3), 2);
 
     // With Num Lock or Caps Lock on, it is the combination still.
-    int fires = 3;
+    int fires = 2;
     for (const QString& lock : {QStringLiteral("Num_Lock"), QStringLiteral("Caps_Lock")}) {
         DesktopSession::xdotool({QStringLiteral("key"), lock});
         DesktopSession::xdotool({QStringLiteral("key"), kKeys});
@@ -169,40 +135,4 @@ TEST_F(HotKeyE2e, ACombinationAnotherClientHoldsIsRefused)
     DesktopSession::xdotool({QStringLiteral("key"), kKeys});
     EXPECT_EQ(first.waitForLines(QStringLiteral("fired 3 "), 1).size(), 1);
     EXPECT_EQ(firesOfCombinationBefore(second, 1), 0);
-}
-
-// Catches keys numbered by their letter instead of their place, and a keymap read only at start.
-TEST_F(HotKeyE2e, KeysKeepTheirPositionWhenTheLayoutChanges)
-{
-    const QString query = DesktopSession::run(QStringLiteral("setxkbmap"), {QStringLiteral("-query")});
-    const QString layout = QRegularExpression(QStringLiteral("layout:\\s*(\\S+)")).match(query).captured(1);
-    if (layout.isEmpty())
-        GTEST_SKIP() << "setxkbmap cannot tell the layout";
-    struct RestoreLayout
-    {
-        QString layout;
-        ~RestoreLayout()
-        {
-            DesktopSession::run(QStringLiteral("setxkbmap"), {QStringLiteral("-layout"), layout});
-        }
-    } restore{layout};
-    DesktopSession::run(QStringLiteral("setxkbmap"), {QStringLiteral("-layout"), QStringLiteral("us")});
-
-    ProbeOutput& probe = startProbe({QStringLiteral("--field")});
-    // The keys where US keyboards have Z, Y, A and Q.
-    EXPECT_EQ(probe.characters({6, 16, 0, 12}).toStdString(), "zyaq");
-    // A German layout swaps Y and Z; the running program reads the new keymap.
-    DesktopSession::run(QStringLiteral("setxkbmap"), {QStringLiteral("-layout"), QStringLiteral("de")});
-    EXPECT_TRUE(DesktopSession::waitFor([&] {
-        return probe.characters({6, 16, 0, 12}) == QStringLiteral("yzaq");
-    })) << probe.characters({6, 16, 0, 12}).toStdString();
-
-    // Typed into the recording field, Y is the key at the US Z position, shown as the layout names it.
-    DesktopSession::xdotool({QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--name"),
-                             QStringLiteral("tableclick-hotkey-probe field"),
-                             QStringLiteral("windowactivate"), QStringLiteral("--sync")});
-    DesktopSession::xdotool({QStringLiteral("key"), QStringLiteral("ctrl+alt+y")});
-    const QStringList recorded = probe.waitForLines(QStringLiteral("recorded 6 "), 1);
-    ASSERT_FALSE(recorded.isEmpty());
-    EXPECT_EQ(recorded.back().toStdString(), "recorded 6 c0000 Ctrl+Alt+Y");
 }
