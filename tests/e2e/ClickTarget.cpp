@@ -40,9 +40,6 @@ public:
         setWindowTitle(QStringLiteral("Roulette table"));
     }
 
-    // The number under a point of the widget, or -1.
-    int cellAt(QPointF p) const { return table().cellAt(p); }
-
     void logReady()
     {
         const QRect area = tableArea();
@@ -88,7 +85,7 @@ private:
         const int button = which == Qt::LeftButton ? 1 : which == Qt::MiddleButton ? 2 : 3;
         // The X server's time too: when the event was made, whenever this busy program gets it.
         std::fprintf(m_log, "%lld %s %.1f %.1f %d %d %llu\n", micros, what, e->globalPosition().x(),
-                     e->globalPosition().y(), button, cellAt(e->position()),
+                     e->globalPosition().y(), button, table().cellAt(e->position()),
                      static_cast<unsigned long long>(e->timestamp()));
         std::fflush(m_log);
     }
@@ -108,7 +105,6 @@ int main(int argc, char** argv)
     QCoreApplication::setAttribute(Qt::AA_CompressHighFrequencyEvents, false);
     QApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.addHelpOption();
     parser.addOption({QStringLiteral("area"), QStringLiteral("Window area X,Y,W,H."), QStringLiteral("rect"),
                       QStringLiteral("100,100,1040,300")});
     parser.addOption(
@@ -126,22 +122,13 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "--area takes X,Y,W,H\n");
         return 2;
     }
-    bool degreesOk = false, narrowingOk = false;
-    const double degrees = parser.value(QStringLiteral("rotate")).toDouble(&degreesOk);
-    const double narrowing = parser.value(QStringLiteral("perspective")).toDouble(&narrowingOk);
-    if (!degreesOk || !narrowingOk || narrowing < 0 || narrowing >= 1) {
-        std::fprintf(stderr, "--rotate takes degrees, --perspective a fraction from 0 to below 1\n");
+    FILE* log = std::fopen(parser.value(QStringLiteral("log")).toLocal8Bit().constData(), "w");
+    if (!log) {
+        std::perror("--log");
         return 2;
     }
-    FILE* log = stdout;
-    if (parser.isSet(QStringLiteral("log"))) {
-        log = std::fopen(parser.value(QStringLiteral("log")).toLocal8Bit().constData(), "w");
-        if (!log) {
-            std::perror("log");
-            return 2;
-        }
-    }
-    Table table(log, degrees, narrowing);
+    Table table(log, parser.value(QStringLiteral("rotate")).toDouble(),
+                parser.value(QStringLiteral("perspective")).toDouble());
     table.setGeometry(area->toRect());
     if (parser.isSet(QStringLiteral("fullscreen"))) {
         if (parser.isSet(QStringLiteral("area")))

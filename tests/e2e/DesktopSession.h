@@ -84,39 +84,18 @@ public:
         xdotool({QStringLiteral("mouseup"), QStringLiteral("1")});
     }
 
-    // The id of the first visible window whose title matches.
-    static QString windowId(const QString& titlePattern)
+    // Whether a visible window whose title matches shows within the time.
+    static bool showsWindow(const QString& titlePattern, int timeoutMs = 10000)
     {
-        return run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                               QStringLiteral("--name"), titlePattern})
-            .section(QLatin1Char('\n'), 0, 0)
-            .trimmed();
-    }
-    // That window's area, in global coordinates.
-    static std::optional<QRect> windowArea(const QString& titlePattern, int timeoutMs = 10000)
-    {
-        std::optional<QRect> area;
-        waitFor(
+        return waitFor(
             [&] {
-                const QString id = windowId(titlePattern);
-                if (id.isEmpty())
-                    return false;
-                // xwininfo, not xdotool: xdotool misplaces windows that a manager has framed.
-                const QString info = run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), id});
-                const auto field = [&info](const char* name) {
-                    const int at = info.indexOf(QLatin1String(name));
-                    return at < 0 ? 0
-                                  : info.mid(at + int(strlen(name)))
-                                        .section(QLatin1Char('\n'), 0, 0)
-                                        .trimmed()
-                                        .toInt();
-                };
-                area = QRect(field("Absolute upper-left X:"), field("Absolute upper-left Y:"),
-                             field("Width:"), field("Height:"));
-                return area->width() > 0;
+                return !run(QStringLiteral("xdotool"),
+                            {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                             QStringLiteral("--name"), titlePattern})
+                            .trimmed()
+                            .isEmpty();
             },
             timeoutMs);
-        return area;
     }
     static QImage screenshot()
     {

@@ -36,8 +36,9 @@ protected:
                 QStringLiteral("TABLECLICK_TEST_SKIP_SIGNIN=1"),
                 QStringLiteral("TABLECLICK_CONTROL_MAP=") + m_controls};
     }
-    // Stores a grid laid exactly over `table` (global coordinates), as a fitted grid is.
-    void storeGridOver(const QRect& table)
+    // Stores a grid laid exactly over `table` (global coordinates), as a fitted grid is, and a
+    // pause of `pauseMs` when given.
+    void storeGridOver(const QRect& table, int pauseMs = 0)
     {
         QDir(m_dir.path()).mkpath(QStringLiteral("Tableclick"));
         XPreferenceStore store(settingsFile());
@@ -45,6 +46,8 @@ protected:
         fitted.windowFrame = QRectF(table);
         fitted.graphicRect = XMakeGraphicRect(QRectF(0, 0, table.width(), table.height()));
         store.setObject(kXGridWindowDataKey, XArchiveGridWindowData(fitted));
+        if (pauseMs)
+            store.setInteger(QStringLiteral("kXGridManagerViewControllerClickSpeedKey"), pauseMs);
         ASSERT_TRUE(store.synchronize());
     }
 
@@ -72,16 +75,13 @@ protected:
     void startTableclick(const QString& shown, double scale = 1.0)
     {
         launch(shown, environment() << QStringLiteral("QT_SCALE_FACTOR=") + QString::number(scale));
-        ASSERT_TRUE(DesktopSession::windowArea(QStringLiteral("^Tableclick$")));
+        ASSERT_TRUE(DesktopSession::showsWindow(QStringLiteral("^Tableclick$")));
         QThread::msleep(500);
     }
     // Tableclick with its grid stored exactly over m_table, a 5 ms pause, its bet panel shown.
     void startTableclickOverTable()
     {
-        storeGridOver(m_table);
-        XPreferenceStore store(settingsFile());
-        store.setInteger(QStringLiteral("kXGridManagerViewControllerClickSpeedKey"), 5);
-        ASSERT_TRUE(store.synchronize());
+        storeGridOver(m_table, 5);
         startTableclick(QStringLiteral("gridWindowMainView"));
         ASSERT_TRUE(waitForControl(QStringLiteral("numberButton36")));
     }
