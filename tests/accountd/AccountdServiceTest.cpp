@@ -240,24 +240,17 @@ protected:
         return codeIn(lastMail());
     }
 
-    // Trusts the service's own certificate, as Tableclick does.
-    QSslConfiguration tls() const
-    {
-        QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
-        tls.setCaCertificates(QSslCertificate::fromPath(m_service->certPath()));
-        return tls;
-    }
     QNetworkReply* fetch(QNetworkAccessManager& network, const QString& pathAndQuery) const
     {
         QNetworkRequest request(QUrl(m_service->origin() + pathAndQuery));
-        request.setSslConfiguration(tls());
+        request.setSslConfiguration(m_client->tls());
         return network.get(request);
     }
     // A TLS connection of its own, from the given local address when there is one.
     std::unique_ptr<QSslSocket> connectTls(const QString& from = {}) const
     {
         auto socket = std::make_unique<QSslSocket>();
-        socket->setSslConfiguration(tls());
+        socket->setSslConfiguration(m_client->tls());
         socket->setPeerVerifyName(u"localhost"_s);
         EXPECT_TRUE(from.isEmpty() || socket->bind(QHostAddress(from)));
         socket->connectToHostEncrypted(u"127.0.0.1"_s, m_service->port());
