@@ -1,4 +1,6 @@
 
+#include "overlay/XPaintOut.h"
+
 #include "MappedView.h"
 #include "WaitFor.h"
 
@@ -158,4 +160,15 @@ TEST_F(ViewFixture, DraggedHandlesAndTheGridStayInsideTheWindowClearOfItsControl
             EXPECT_FALSE(QRectF(977, 377, 28, 28).contains(p)) << what << " under the grip";
         }
     }
+}
+
+// Catches the grid's old lines left in the picture of the table that editing shows.
+TEST(XPaintOutRects, FillsTheRectsFromAroundThem)
+{
+    QImage table(40, 20, QImage::Format_RGB32);
+    table.fill(QColor(10, 20, 30));
+    QImage image = table.copy();
+    QPainter(&image).fillRect(QRect(5, 8, 30, 3), Qt::red);
+    XPaintOutRects(image, {QRect(5, 8, 30, 3)});
+    EXPECT_TRUE(image == table);
 }
