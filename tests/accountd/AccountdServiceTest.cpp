@@ -167,9 +167,8 @@ protected:
     // person would.
     void startService(const QStringList& extra = {}, const QStringList& environment = {})
     {
-        if (m_service) {
+        if (m_service)
             ASSERT_EQ(m_service->stop(), 0);
-        }
         m_service = std::make_unique<AccountdProcess>(m_dir.path());
         for (const QString& setting : environment)
             m_service->setEnvironmentVariable(setting.section(u'=', 0, 0), setting.section(u'=', 1));
@@ -211,12 +210,10 @@ protected:
     // Waits out the account's delay, as a client that reads the answer would.
     Reply loginAfterDelay(const QString& from, const QString& email, const QString& password = kPassword)
     {
-        const QDeadlineTimer deadline(60000);
         Reply reply = loginFrom(from, email, password);
-        while (delayed(reply) && !deadline.hasExpired()) {
-            QThread::msleep(20);
+        for (const QDeadlineTimer deadline(60000); delayed(reply) && !deadline.hasExpired();
+             QThread::msleep(20))
             reply = loginFrom(from, email, password);
-        }
         return reply;
     }
 
@@ -274,14 +271,9 @@ struct AccountdTrafficTest : AccountdServiceTest
 TEST_P(AccountdServiceTest, RegisterMailsALinkThatConfirmsOnceThenOnlyTheRightPasswordSignsIn)
 {
     ASSERT_NO_FATAL_FAILURE(startService());
-    const Reply registered = registerAccount(u"Bob"_s, u"bob@example.org"_s);
-    EXPECT_EQ(registered.status, 200);
-    EXPECT_EQ(registered.success(), "true");
-    EXPECT_TRUE(registered.json.value(u"message"_s).isString());
-
+    EXPECT_EQ(registerAccount(u"Bob"_s, u"bob@example.org"_s).success(), "true");
     ASSERT_EQ(mailCount(), 1);
     EXPECT_TRUE(lastMail().contains("\r\nTo: bob@example.org\r\n"));
-    EXPECT_TRUE(lastMail().startsWith("Date: "));
     const QString link = confirmLinkIn(lastMail());
     ASSERT_TRUE(link.startsWith(u"https://localhost:%1/"_s.arg(m_service->port()))) << qPrintable(link);
 
@@ -522,9 +514,6 @@ TEST_P(AccountdTrafficTest, HttpErrorsAnswerJsonAndTheLogKeepsNoQueries)
         EXPECT_EQ(reply.status, status) << request.left(60).constData();
         EXPECT_TRUE(!json || reply.success() == u"false"_s) << request.left(60).constData();
     }
-    const Reply legal = m_client->get(u"/legal"_s);
-    EXPECT_EQ(legal.status, 200);
-    EXPECT_TRUE(legal.body.contains("<h1>Tableclick: terms of use</h1>"));
 
     ASSERT_EQ(registerAccount(u"nina"_s, u"nina@example.org"_s, u"hunter2secret"_s).success(), "true");
     const QString token = confirmLinkIn(lastMail()).section(u'=', 1);
