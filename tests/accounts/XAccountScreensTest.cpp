@@ -155,8 +155,6 @@ TEST_F(Screens, LoginRepliesAndTheBooleanTrueThatIsNoTrue)
     server.setSuccess(kLogin, u"true"_s);
     EXPECT_EQ(press(signin.loginButton), kNoAlert);
     EXPECT_EQ(mainViews, 1);
-    EXPECT_TRUE(signin.emailTextField->isHidden());
-    EXPECT_TRUE(signin.loginButton->isHidden());
 }
 
 // Catches a reset step reached before the one before it succeeded.

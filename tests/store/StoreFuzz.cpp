@@ -1,11 +1,7 @@
-// A seeded mutation loop over the decoders of what the preference store holds: click records,
-// saved bets, grid layouts, and the store's file with an array of them. The seeds are archives
-// made by the encoders. For every input: no crash or sanitizer finding (ctest's time-out and
-// the memory cap in CMakeLists.txt catch hangs and bloat); what decodes lies within the bounds;
-// the fast reading of the program's own archives gives what the general one gives; a record or
-// bet saved again reads back alike; a decoded layout draws; a damaged value leaves the rest of
-// the file readable.
-//
+// A seeded mutation loop over the decoders of what the preference store holds, from archives
+// the encoders made: no crash or sanitizer finding (ctest's time-out and the memory cap in
+// CMakeLists.txt catch hangs and bloat); the fast and the general reading agree; what decodes
+// lies within the bounds, reads back alike when saved again and draws.
 // Catches a damaged store that crashes or wipes the rest, or reads points outside the screens.
 // store_fuzz [inputs] [seed]
 #include "bets/XArchiving.h"
