@@ -1,5 +1,5 @@
 // The real tableclick-accountd, over HTTPS on a free port, once with SQLite and once with a
-// throwaway PostgreSQL cluster where the database takes part.
+// throwaway PostgreSQL cluster where the database matters.
 #include "AccountdClient.h"
 #include "AccountdProcess.h"
 #include "WaitFor.h"
@@ -262,7 +262,7 @@ protected:
     std::unique_ptr<AccountdClient> m_client;
 };
 
-// Where the database takes no part: with SQLite only.
+// Where the database makes no difference: with SQLite only.
 struct AccountdTrafficTest : AccountdServiceTest
 {
 };
