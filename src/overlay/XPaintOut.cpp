@@ -2,11 +2,6 @@
 
 #include <vector>
 
-void XPaintOutRegion(QImage& image, const QRegion& region)
-{
-    XPaintOutRects(image, std::vector<QRect>(region.begin(), region.end()));
-}
-
 void XPaintOutRects(QImage& image, const std::vector<QRect>& rects)
 {
     if (image.isNull() || rects.empty())

@@ -1,12 +1,10 @@
 #pragma once
 
 #include <QImage>
-#include <QRegion>
+#include <QRect>
 
 #include <vector>
 
-// Fills the pixels of `region` from their neighbours outside it, ring by ring from the
-// edge inwards: what the grid's own thin lines hid in a screenshot of the table.
-void XPaintOutRegion(QImage& image, const QRegion& region);
-// The same for rectangles that may overlap.
+// Fills the pixels of `rects` (they may overlap) from their neighbours outside them, ring by
+// ring from the edge inwards: what the grid's own thin lines hid in a screenshot of the table.
 void XPaintOutRects(QImage& image, const std::vector<QRect>& rects);
