@@ -439,21 +439,20 @@ protected:
         // The test's own thread waits on files and programs without serving events.
         portalThread.start();
         portal->moveToThread(&portalThread);
+        // Tableclick and xdotool on mutter's XWayland, in this test's Wayland session.
+        for (const auto& [name, value] :
+             {std::pair{"DISPLAY", xDisplay},
+              {"XAUTHORITY", xAuthority},
+              {"WAYLAND_DISPLAY", WaylandClicks::environment.value(QStringLiteral("WAYLAND_DISPLAY"))},
+              {"XDG_RUNTIME_DIR", runtime.path()},
+              {"XDG_SESSION_TYPE", QStringLiteral("wayland")},
+              {"DBUS_SESSION_BUS_ADDRESS", bus.address()}}) {
+            saved.emplace_back(name, qgetenv(name));
+            qputenv(name, value.toLocal8Bit());
+        }
         m_log = logPath();
         m_table = *ClickLog::read(m_log).table;
-        storeGridOver(m_table, 5);
-        // Tableclick on mutter's XWayland, in this test's Wayland session.
-        launch(QStringLiteral("gridWindowMainView"),
-               environment() << QStringLiteral("DISPLAY=") + xDisplay
-                             << QStringLiteral("XAUTHORITY=") + xAuthority
-                             << QStringLiteral("WAYLAND_DISPLAY=") +
-                                    WaylandClicks::environment.value(QStringLiteral("WAYLAND_DISPLAY"))
-                             << QStringLiteral("XDG_RUNTIME_DIR=") + runtime.path()
-                             << QStringLiteral("XDG_SESSION_TYPE=wayland")
-                             << QStringLiteral("DBUS_SESSION_BUS_ADDRESS=") + bus.address());
-        // mutter places the window a moment after it shows.
-        ASSERT_TRUE(waitForControl(QStringLiteral("numberButton36")));
-        QThread::msleep(1000);
+        startTableclickOverTable();
     }
 
     void TearDown() override
@@ -462,6 +461,12 @@ protected:
             terminateTableclick();
         portalThread.quit();
         portalThread.wait();
+        for (const auto& [name, value] : saved) {
+            if (value.isNull())
+                qunsetenv(name);
+            else
+                qputenv(name, value);
+        }
         WaylandClicks::TearDown();
     }
 
@@ -484,6 +489,7 @@ protected:
     MutterRemote user;
     std::unique_ptr<FakePortal> portal;
     QThread portalThread;
+    std::vector<std::pair<const char*, QByteArray>> saved;
 };
 
 // Catches clicks that miss a native Wayland window, or land in the wrong cell, out of
