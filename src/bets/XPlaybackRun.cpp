@@ -3,10 +3,8 @@
 #include "XClickDelay.h"
 #include "XEvent.h"
 #include "XClickablePoint.h"
+#include "geometry/XLinearEquation.h"
 #include "platform/XMousePoster.h"
-
-#include <cmath>
-
 
 namespace {
 constexpr std::int64_t kActivationPause = 1000;
@@ -72,8 +70,7 @@ int firstRefusedPoint(const XPlaybackRun& run, const std::vector<QRectF>& monito
         if (run.list[i].clickCount() == 0)
             continue;
         const QPointF point = run.locate(run.list[i]);
-        const bool finite = std::isfinite(point.x()) && std::isfinite(point.y());
-        if (!finite || (!monitors.empty() && !XPointIsOnAMonitor(point, monitors)))
+        if (!XFinitePoint(point) || (!monitors.empty() && !XPointIsOnAMonitor(point, monitors)))
             return static_cast<int>(i);
     }
     return -1;
