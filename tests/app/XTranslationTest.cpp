@@ -16,7 +16,6 @@
 #include <QEnterEvent>
 #include <QFile>
 #include <QLabel>
-#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
@@ -126,23 +125,18 @@ QStringList shownTexts()
 // value in the wrong place or nowhere).
 TEST(Translations, EveryTextOfTheCodeHasAFinishedTranslationInBothLanguages)
 {
-    // The translation files brought up to what the code holds now, as the translators' tool does.
+    // Copies of the translation files brought up to what the code holds now, by the script the
+    // translators use.
     QTemporaryDir scratch;
-    QStringList arguments{QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
-                          QStringLiteral("-no-obsolete")};
-    for (const char* folder :
-         {"accounts", "actions", "app", "bets", "catalogue", "hotkeys", "overlay", "panel", "platform"})
-        arguments << kSourceDir + QStringLiteral("/src/") + QLatin1String(folder);
-    arguments << QStringLiteral("-ts");
+    QStringList copies;
     for (const char* language : {"en", "zh_CN"}) {
         const QString name = QStringLiteral("tableclick_%1.ts").arg(QLatin1String(language));
         ASSERT_TRUE(
             QFile::copy(kSourceDir + QStringLiteral("/translations/") + name, scratch.filePath(name)));
-        arguments << scratch.filePath(name);
+        copies << scratch.filePath(name);
     }
-    const QString lupdate = QLibraryInfo::path(QLibraryInfo::BinariesPath) + QStringLiteral("/lupdate");
-    ASSERT_EQ(QProcess::execute(lupdate, arguments), 0);
-    for (const QString& path : arguments.mid(arguments.indexOf(QStringLiteral("-ts")) + 1)) {
+    ASSERT_EQ(QProcess::execute(kSourceDir + QStringLiteral("/scripts/update-translations"), copies), 0);
+    for (const QString& path : copies) {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         QXmlStreamReader xml(&file);
