@@ -39,8 +39,7 @@ void BM_RecomputeLines(benchmark::State& state)
 {
     XGraphic g = fittedGrid();
     for (auto _ : state) {
-        g.calculateRowLinearEquations();
-        g.calculateColumnLinearEquations();
+        g.calculateLinearEquations();
         benchmark::DoNotOptimize(g.rowLines().data());
     }
 }
@@ -71,8 +70,7 @@ template <typename Lookup> void lookUpEveryCell(benchmark::State& state, Lookup 
 void BM_ScreenCenterPointFromPublishedMapping(benchmark::State& state)
 {
     XGraphic g = fittedGrid();
-    g.calculateRowLinearEquations();
-    g.calculateColumnLinearEquations();
+    g.calculateLinearEquations();
     const XScreenMapping mapping{QRectF(0, 0, 1920, 1080), {{QRectF(0, 0, 1920, 1080), 1.0}}, g};
     lookUpEveryCell(state, [&mapping](std::size_t i) { return mapping.screenCenterPointForIndex(i); });
 }

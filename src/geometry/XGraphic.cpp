@@ -142,6 +142,12 @@ void XGraphic::calculateColumnLinearEquations()
     m_columnLines = std::move(lines);
 }
 
+void XGraphic::calculateLinearEquations()
+{
+    calculateRowLinearEquations();
+    calculateColumnLinearEquations();
+}
+
 XGraphicRectStruct XGraphic::graphicRectForIndex(std::size_t k) const
 {
     const std::size_t count = graphicCount();
@@ -176,8 +182,7 @@ XGraphicRectStruct XGraphic::graphicRectForIndex(std::size_t k) const
 QRectF XGraphic::maxRectForIndex(std::size_t index)
 {
     if (graphicCount() > 0 && m_rowLines->empty()) {
-        calculateRowLinearEquations();
-        calculateColumnLinearEquations();
+        calculateLinearEquations();
     }
     return XMaxRectGraphicRect(graphicRectForIndex(index));
 }

@@ -72,6 +72,8 @@ public:
 
     void calculateRowLinearEquations();
     void calculateColumnLinearEquations();
+    // Both, as every owner computes the lines after a change.
+    void calculateLinearEquations();
     // Uses the lines as last computed. All zero for an index past the last cell or a
     // cell bounded by a missing line.
     XGraphicRectStruct graphicRectForIndex(std::size_t index) const;

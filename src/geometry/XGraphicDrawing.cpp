@@ -10,8 +10,7 @@
 void XGraphic::drawGraphicWithAttributes(QPainter& painter, const std::vector<XGraphicLabel>& labels)
 {
     const std::size_t count = graphicCount();
-    calculateRowLinearEquations();
-    calculateColumnLinearEquations();
+    calculateLinearEquations();
     if (m_needDrawGrid) {
         // All outlines first: a neighbour's outline must not cut a line already drawn.
         const QColor outline = XGridOutlineColor(m_borderColor);

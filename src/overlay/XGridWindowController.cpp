@@ -258,8 +258,7 @@ QRegion XGridWindowController::keptInSight() const
 {
     // The grid's box with its handles, and the window's own controls, on the screen.
     XGraphic graphic = m_view->graphic();
-    graphic.calculateRowLinearEquations();
-    graphic.calculateColumnLinearEquations();
+    graphic.calculateLinearEquations();
     QRegion region(XGridFootprint(graphic, true).boundingRect() & m_view->rect());
     for (const QWidget* control : {static_cast<const QWidget*>(m_grip), static_cast<const QWidget*>(m_mover)})
         region += control->geometry();

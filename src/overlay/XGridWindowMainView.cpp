@@ -238,8 +238,7 @@ bool XGridWindowMainView::eventFilter(QObject* watched, QEvent* event)
 const QRegion& XGridWindowMainView::footprint()
 {
     if (!m_footprintValid) {
-        m_graphic.calculateRowLinearEquations();
-        m_graphic.calculateColumnLinearEquations();
+        m_graphic.calculateLinearEquations();
         m_footprint = XGridFootprint(m_graphic, m_platform.windowAcceptsMouse(*this));
         m_footprintValid = true;
     }
@@ -407,8 +406,7 @@ void XGridWindowMainView::mouseMoveEvent(QMouseEvent* event)
 void XGridWindowMainView::dragTo(QPointF p)
 {
     XGraphic start = m_graphic;
-    start.calculateRowLinearEquations();
-    start.calculateColumnLinearEquations();
+    start.calculateLinearEquations();
     const double margin = m_graphic.handleSize() / 2;
     const QRectF inner = QRectF(rect()).adjusted(margin, margin, -margin, -margin);
     std::vector<QRectF> controls;
@@ -538,8 +536,7 @@ void XGridWindowMainView::showEvent(QShowEvent*)
 std::shared_ptr<const XScreenMapping> XGridWindowMainView::currentScreenMapping()
 {
     if (m_graphic.rowLines().empty() && m_graphic.graphicCount() > 0) {
-        m_graphic.calculateRowLinearEquations();
-        m_graphic.calculateColumnLinearEquations();
+        m_graphic.calculateLinearEquations();
     }
     return std::make_shared<const XScreenMapping>(
         XScreenMapping{m_platform.windowFrame(*this), m_platform.screens(), m_graphic});

@@ -31,8 +31,7 @@ std::pair<QPointF, QPointF> rowEnds(const XGraphic& g, std::size_t i)
 
 void computeLines(XGraphic& g)
 {
-    g.calculateRowLinearEquations();
-    g.calculateColumnLinearEquations();
+    g.calculateLinearEquations();
 }
 
 double dot(QPointF a, QPointF b)

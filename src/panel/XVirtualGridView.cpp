@@ -44,8 +44,7 @@ void XVirtualGridView::fitGraphicToBounds()
 {
     XGraphic& g = graphic();
     g.setGraphicRect(XMakeGraphicRect(QRectF(rect())));
-    g.calculateRowLinearEquations();
-    g.calculateColumnLinearEquations();
+    g.calculateLinearEquations();
 }
 
 void XVirtualGridView::paintBackground(QPainter& painter)

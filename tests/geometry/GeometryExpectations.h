@@ -26,20 +26,13 @@ inline void expectRect(const QRectF& r, double x, double y, double w, double h, 
     EXPECT_NEAR(r.height(), h, tolerance);
 }
 
-// Computes the grid's lines again, as its owners do after each change.
-inline void redraw(XGraphic& g)
-{
-    g.calculateRowLinearEquations();
-    g.calculateColumnLinearEquations();
-}
-
 // The roulette grid every owner uses: 3 rows, 13 columns, lines computed.
 inline XGraphic rouletteGraphic(const XGraphicRectStruct& corners)
 {
     XGraphic g = XGraphic::graphicWithGraphicRect(corners);
     g.setRowCount(3);
     g.setColumnCount(13);
-    redraw(g);
+    g.calculateLinearEquations();
     return g;
 }
 

@@ -61,12 +61,12 @@ TEST(XGraphicEditing, GapDragsOnTheUprightGrid)
     XGraphic g = smallGrid();
     g.setGapHandlePoint({23, 0}, grab(g, {20, 10}));
     EXPECT_DOUBLE_EQ(g.topGaps()[1], 3);
-    redraw(g);
+    g.calculateLinearEquations();
     expectNear(g.columnLines()[1]->crossPointWithLinearEquation(*g.rowLines()[0]), {23, 10});
 
     g.setGapHandlePoint({40, 25}, grab(g, {10, 20}));
     EXPECT_DOUBLE_EQ(g.leftGaps()[1], 5);
-    redraw(g);
+    g.calculateLinearEquations();
     // The upright row construction subtracts the gap: the left end is drawn at y 15.
     expectNear(g.rowLines()[1]->crossPointWithLinearEquation(*g.columnLines()[0]), {10, 15});
 
@@ -74,7 +74,7 @@ TEST(XGraphicEditing, GapDragsOnTheUprightGrid)
     XGraphic h = smallGrid();
     const XGraphicHandlePosition bottom = grab(h, {30, 40});
     h.setGapHandlePoint({32, 45}, bottom);
-    redraw(h);
+    h.calculateLinearEquations();
     h.setGapHandlePoint({27, 50}, bottom);
     EXPECT_DOUBLE_EQ(h.bottomGaps()[2], -3);
 }
@@ -108,7 +108,7 @@ TEST(XGraphicEditing, ZeroZoneEdgeOnAVerticalLeftEdgeKeepsTheNumberColumns)
     EXPECT_DOUBLE_EQ(g.zeroZoneWidth(), 6);
     expectNear(g.graphicRect().topPoint, {4, 10});
     expectNear(g.graphicRect().leftPoint, {4, 40});
-    redraw(g);
+    g.calculateLinearEquations();
     for (std::size_t j = 1; j <= 13; ++j) {
         const auto& line = *g.columnLines()[j];
         EXPECT_NEAR(-line.c / line.a, 10 + 10.0 * static_cast<double>(j), 1e-9) << j;

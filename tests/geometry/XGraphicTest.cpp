@@ -5,7 +5,7 @@ XGraphic uprightGrid(double zeroZoneWidth = 0)
 {
     XGraphic g = rouletteGraphic(XMakeGraphicRect(QRectF(0, 0, 130, 30)));
     g.setZeroZoneWidth(zeroZoneWidth);
-    redraw(g);
+    g.calculateLinearEquations();
     return g;
 }
 

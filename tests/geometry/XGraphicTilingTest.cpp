@@ -60,7 +60,7 @@ TEST(XGraphicTiling, CellsTileRandomConvexGridsInRouletteOrder)
         const RandomGrid grid = randomConvexGrid(random);
         XGraphic g = rouletteGraphic(grid.corners);
         g.setZeroZoneWidth(grid.zeroZoneWidth);
-        redraw(g);
+        g.calculateLinearEquations();
         SCOPED_TRACE(testing::Message()
                      << "trial " << trial << "\n"
                      << g.graphicRectDescription().toStdString() << "zero zone " << grid.zeroZoneWidth);

@@ -14,8 +14,7 @@ struct MappedView
     MappedView()
     {
         view.graphic().setGraphicRect(XMakeGraphicRect(QRectF(10, 20, 390, 40)));
-        view.graphic().calculateRowLinearEquations();
-        view.graphic().calculateColumnLinearEquations();
+        view.graphic().calculateLinearEquations();
         // A window at (100, 200, 800, 600) above a bottom-left origin on a 900-high
         // screen has its top edge at y 100.
         platform.setWindowFrame(view, QRectF(100, 100, 800, 600));

@@ -22,8 +22,7 @@ TEST(ScreenMapping, OtherThreadsReadAConsistentPublishedMappingWhileTheGridIsEdi
     });
     for (int i = 0; i < 2000; ++i) {
         m.view.graphic().moveXBy(1, 0);
-        m.view.graphic().calculateRowLinearEquations();
-        m.view.graphic().calculateColumnLinearEquations();
+        m.view.graphic().calculateLinearEquations();
         m.view.refreshScreenMapping();
     }
     done = true;

@@ -134,8 +134,7 @@ TEST_F(ViewFixture, DraggedHandlesAndTheGridStayInsideTheWindowClearOfItsControl
     grip.setGeometry(982, 382, 18, 18);
     view.setControls({&grip});
     view.show();
-    view.graphic().calculateRowLinearEquations();
-    view.graphic().calculateColumnLinearEquations();
+    view.graphic().calculateLinearEquations();
     const QPointF firstTopGap = view.graphic().handleGaps()[0].handlePoint;
     const std::tuple<const char*, QPointF, QPointF> drags[] = {
         {"bottom corner onto the grip", {810, 390}, {995, 395}},
@@ -144,12 +143,10 @@ TEST_F(ViewFixture, DraggedHandlesAndTheGridStayInsideTheWindowClearOfItsControl
         {"the whole grid", {300, 200}, {-2000, 3000}}};
     for (const auto& [what, from, to] : drags) {
         view.resetGraphic();
-        view.graphic().calculateRowLinearEquations();
-        view.graphic().calculateColumnLinearEquations();
+        view.graphic().calculateLinearEquations();
         drag(from, {(from + to) / 2, to});
         XGraphic g = view.graphic();
-        g.calculateRowLinearEquations();
-        g.calculateColumnLinearEquations();
+        g.calculateLinearEquations();
         std::vector<QPointF> points;
         for (unsigned position : {XHandleTop, XHandleLeft, XHandleZeroZone, XHandleBottom, XHandleRight})
             points.push_back(g.handlePointWithHandlePosition(position));

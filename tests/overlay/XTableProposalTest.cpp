@@ -17,8 +17,7 @@ XGraphic graphicOf(const XGridWindowData& d)
     g.setBottomGaps(d.bottomGaps);
     g.setLeftGaps(d.leftGaps);
     g.setRightGaps(d.rightGaps);
-    g.calculateRowLinearEquations();
-    g.calculateColumnLinearEquations();
+    g.calculateLinearEquations();
     return g;
 }
 
